@@ -1,0 +1,156 @@
+#include "Libraries/Error/ui/ErrorForm.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "Libraries/Error/SystemErrors.h"
+#include "Libraries/MyDialogs/MyDialogs.h"
+#include "Libraries/OperatingSystem/OperatingSystem.h"
+#include "Libraries/Program/HelpSystem.h"
+#include "Libraries/Program/ProgramPaths.h"
+#include "Libraries/Text/ui/QtText.h"
+
+TErrorForm* ErrorForm = nullptr;
+
+namespace {
+constexpr int kClientWidth = 340;
+constexpr int kClientHeight = 265;
+constexpr int kHelpContext = 0;
+
+// Sets RecursionCount back to 0 when the modal loop ends, however it ends.
+struct TRecursionReset {
+  int32_t& Count;
+  ~TRecursionReset() { Count = 0; }
+};
+}  // namespace
+
+TErrorForm::TErrorForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+  setObjectName("ErrorForm");
+  setWindowTitle("Error");
+  setFixedSize(kClientWidth, kClientHeight);
+  QFont font("Arial");
+  font.setPixelSize(12);
+  setFont(font);
+
+  MainMemo = new QPlainTextEdit(this);
+  MainMemo->setObjectName("MainMemo");
+  MainMemo->setReadOnly(true);
+  MainMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  MainMemo->setGeometry(8, 8, 324, 160);
+
+  RecursionLabel = new QLabel("Recursion", this);
+  RecursionLabel->setObjectName("RecursionLabel");
+  RecursionLabel->setGeometry(8, 172, 324, 16);
+
+  auto makeButton = [this](const char* name, const char* caption, int x, int y, int width) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setGeometry(x, y, width, 28);
+    return button;
+  };
+  OkayButton = makeButton("OkayButton", "&Okay", 8, 194, 104);
+  OkayNoErrorsButton = makeButton("OkayNoErrorsButton", "O&kay (no errors)", 118, 194, 110);
+  CancelButton = makeButton("CancelButton", "&Cancel", 234, 194, 98);
+  TerminateButton =
+      makeButton("TerminateButton", "&Terminate application immediately", 8, 230, 220);
+  LogButton = makeButton("LogButton", "&Log", 234, 230, 46);
+  HelpButton = makeButton("HelpButton", "&Help", 286, 230, 46);
+  OkayButton->setDefault(true);
+
+  connect(OkayButton, &QPushButton::clicked, this, [this] { done(kResultOk); });
+  connect(OkayNoErrorsButton, &QPushButton::clicked, this, [this] { done(kResultYes); });
+  connect(CancelButton, &QPushButton::clicked, this, [this] { done(kResultCancel); });
+  connect(TerminateButton, &QPushButton::clicked, this, [this] { TerminateButtonClick(); });
+  connect(LogButton, &QPushButton::clicked, this, [this] { LogButtonClick(); });
+  connect(HelpButton, &QPushButton::clicked, this, [this] { HelpButtonClick(); });
+
+  RunModal = [](TErrorForm& form) { return form.exec(); };
+  ErrorForm = this;
+  ErrorDialogSeam::Install(this);
+}
+
+TErrorForm::~TErrorForm() {
+  if (ErrorDialogSeam::Current() == this) {
+    ErrorDialogSeam::Install(nullptr);
+  }
+  if (ErrorForm == this) {
+    ErrorForm = nullptr;
+  }
+}
+
+void TErrorForm::SetMemoText(const std::string& text) {
+  MemoText = text;
+  std::string shown;
+  shown.reserve(text.size());
+  for (const char c : text) {
+    if (c != '\r') {
+      shown += c;
+    }
+  }
+  MainMemo->setPlainText(ToQString(shown));
+}
+
+bool TErrorForm::ShowError(const std::string& caption, const std::string& message,
+                           bool* okayNoErrors, const std::string& report) {
+  setWindowTitle(ToQString(caption));
+  if (Recursion > 0) {
+    ++Recursion;
+    RecursionLabel->setText("Recursive attempts = " + QString::number(Recursion - 1));
+    return true;
+  }
+  Recursion = 1;
+  RecursionLabel->setText("Recursive attempts = None");
+  SetMemoText("DESCRIPTION\r\n" + (message.empty() ? std::string("Failed to perform.") : message) +
+              "\r\n" + report);
+  int result = 0;
+  {
+    TRecursionReset reset{Recursion};
+    if (!isVisible()) {
+      result = RunModal(*this);
+    }
+  }
+  if (okayNoErrors != nullptr) {
+    *okayNoErrors = result == kResultYes;
+  }
+  return result == kResultOk || result == kResultYes;
+}
+
+void TErrorForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  OkayButton->setFocus();
+}
+
+bool TErrorForm::AppendToLog() {
+  try {
+    Os::ClearLastError();
+    Os::TWriteFile log;
+    const bool opened = log.OpenOrCreate(GetProgramDirFile(kLogFileName));
+    if (!opened || LastErrorFailedIgnoreExists()) {
+      return false;
+    }
+    const int64_t size = log.Size();
+    bool written = size >= 0;
+    if (size > kLogSizeLimit) {
+      written = written && log.Truncate();
+    }
+    written = written && log.Append("**********" + MemoText + "\r\n**********\r\n");
+    written = log.Close() && written;
+    return written && !LastErrorFailed();
+  } catch (...) {
+    return false;
+  }
+}
+
+void TErrorForm::LogButtonClick() {
+  if (AppendToLog()) {
+    BeepSimple();
+  }
+}
+
+void TErrorForm::TerminateButtonClick() { Os::TerminateProcessNow(1); }
+
+void TErrorForm::HelpButtonClick() { ShowApplicationHelp(kHelpContext); }

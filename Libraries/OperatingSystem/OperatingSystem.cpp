@@ -1,0 +1,135 @@
+#include "Libraries/OperatingSystem/OperatingSystem.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+
+namespace Os {
+
+const int32_t kErrorNotEnoughStorage = ENOMEM;
+const int32_t kErrorRequestAborted = ECANCELED;
+const int32_t kErrorAlreadyExists = EEXIST;
+const int32_t kErrorFileNotFound = ENOENT;
+const int32_t kErrorNoMoreFiles = ENODATA;
+
+void ClearLastError() { errno = 0; }
+int32_t LastError() { return errno; }
+void SetLastError(int32_t code) { errno = code; }
+
+std::string SystemErrorMessage(int32_t code) {
+  char buffer[256] = {};
+  // The GNU strerror_r returns the text, which may or may not be the buffer.
+  const char* text = strerror_r(code, buffer, sizeof buffer);
+  if (text == nullptr || *text == '\0') {
+    return "Unknown system error " + std::to_string(code);
+  }
+  return text;
+}
+
+uint32_t TickCount() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  const uint64_t ms = static_cast<uint64_t>(now.tv_sec) * 1000u + now.tv_nsec / 1000000;
+  return static_cast<uint32_t>(ms);
+}
+
+TLocalTime LocalTimeNow() {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  std::tm parts{};
+  localtime_r(&now.tv_sec, &parts);
+  TLocalTime result;
+  result.Year = parts.tm_year + 1900;
+  result.Month = parts.tm_mon + 1;
+  result.Day = parts.tm_mday;
+  result.Hour = parts.tm_hour;
+  result.Minute = parts.tm_min;
+  // A leap second reads as the last second of its minute.
+  result.Second = parts.tm_sec > 59 ? 59 : parts.tm_sec;
+  result.Millisecond = static_cast<int>(now.tv_nsec / 1000000);
+  return result;
+}
+
+namespace {
+std::vector<std::string>& RememberedCommandLine() {
+  static std::vector<std::string> parameters;
+  return parameters;
+}
+}  // namespace
+
+void SetCommandLine(int argc, char** argv) {
+  std::vector<std::string> parameters(argv, argv + argc);
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error && !self.empty()) {
+    if (parameters.empty()) {
+      parameters.emplace_back();
+    }
+    parameters[0] = self.string();
+  }
+  RememberedCommandLine() = std::move(parameters);
+}
+
+void SetCommandLineForTesting(std::vector<std::string> parameters) {
+  RememberedCommandLine() = std::move(parameters);
+}
+
+const std::vector<std::string>& CommandLine() { return RememberedCommandLine(); }
+
+void TerminateProcessNow(int exitCode) { _exit(exitCode); }
+
+TWriteFile::~TWriteFile() {
+  if (IsOpen()) {
+    ::close(Descriptor);
+  }
+}
+
+bool TWriteFile::OpenOrCreate(const std::string& path) {
+  Descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+  return IsOpen();
+}
+
+int64_t TWriteFile::Size() const {
+  struct stat status {};
+  if (::fstat(Descriptor, &status) != 0) {
+    return -1;
+  }
+  return status.st_size;
+}
+
+bool TWriteFile::Truncate() { return ::ftruncate(Descriptor, 0) == 0; }
+
+bool TWriteFile::Append(const std::string& data) {
+  if (::lseek(Descriptor, 0, SEEK_END) < 0) {
+    return false;
+  }
+  size_t written = 0;
+  while (written < data.size()) {
+    const ssize_t n = ::write(Descriptor, data.data() + written, data.size() - written);
+    if (n < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      return false;
+    }
+    written += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+bool TWriteFile::Close() {
+  if (!IsOpen()) {
+    return true;
+  }
+  const int result = ::close(Descriptor);
+  Descriptor = -1;
+  return result == 0;
+}
+
+}  // namespace Os

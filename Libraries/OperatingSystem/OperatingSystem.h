@@ -1,0 +1,80 @@
+#pragma once
+// The one place where the program meets the operating system for the
+// services the game needs beyond the window toolkit: the thread's last system
+// error, error message texts, the tick count, the command line and the
+// program file, local time, immediate process exit and plain file access.
+// A port to another system changes this unit and nothing else.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace Os {
+
+// --- Last system error ------------------------------------------------------
+// The thread's last system error, as the C library leaves it after a call.
+// Clear it before a system call whose outcome is tested.
+void ClearLastError();
+int32_t LastError();
+void SetLastError(int32_t code);
+
+// Codes of this system that the failure tests treat specially.
+extern const int32_t kErrorNotEnoughStorage;  // benign: counts as success
+extern const int32_t kErrorRequestAborted;    // benign: counts as success
+extern const int32_t kErrorAlreadyExists;     // benign when opening a file that may exist
+extern const int32_t kErrorFileNotFound;      // ends a directory scan without failure
+extern const int32_t kErrorNoMoreFiles;       // ends a directory scan without failure
+
+// The system's message text for an error code; a text naming the code when
+// the system has none.
+std::string SystemErrorMessage(int32_t code);
+
+// --- Time -------------------------------------------------------------------
+// Milliseconds since an arbitrary start (system boot), wrapping at 2^32.
+uint32_t TickCount();
+
+struct TLocalTime {
+  int Year = 0, Month = 0, Day = 0;  // Month 1..12, Day 1..31
+  int Hour = 0, Minute = 0, Second = 0, Millisecond = 0;
+};
+// The current local date and time.
+TLocalTime LocalTimeNow();
+
+// --- Command line and program file -------------------------------------------
+// Remembers the process's command line; main calls it first. Parameter 0 is
+// replaced by the full path of the running program file when the system can
+// tell it, so the program finds its files beside itself however it was started.
+void SetCommandLine(int argc, char** argv);
+// Replaces the remembered command line as it is, for tests.
+void SetCommandLineForTesting(std::vector<std::string> parameters);
+const std::vector<std::string>& CommandLine();
+
+// --- Process ----------------------------------------------------------------
+// Ends the process at once with the exit code: no exit handlers, no static
+// destructors, no flushing of the program's own buffers.
+[[noreturn]] void TerminateProcessNow(int exitCode);
+
+// --- Files ------------------------------------------------------------------
+// A file opened for writing, closed when the object ends. Every operation
+// sets the last system error on failure and reports success.
+class TWriteFile {
+ public:
+  TWriteFile() = default;
+  TWriteFile(const TWriteFile&) = delete;
+  TWriteFile& operator=(const TWriteFile&) = delete;
+  ~TWriteFile();
+
+  // Opens an existing file or creates a missing one, without truncating it.
+  bool OpenOrCreate(const std::string& path);
+  bool IsOpen() const { return Descriptor >= 0; }
+  // Size in bytes, or -1 on failure.
+  int64_t Size() const;
+  bool Truncate();
+  bool Append(const std::string& data);
+  bool Close();
+
+ private:
+  int Descriptor = -1;
+};
+
+}  // namespace Os

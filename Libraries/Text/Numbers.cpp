@@ -1,0 +1,18 @@
+#include "Libraries/Text/Numbers.h"
+
+#include <charconv>
+#include <stdexcept>
+
+int32_t StrToInt32(const std::string& text) {
+  const char* first = text.data();
+  const char* last = first + text.size();
+  if (first != last && *first == '+') {
+    ++first;
+  }
+  int32_t value = 0;
+  const auto [end, error] = std::from_chars(first, last, value);
+  if (first == last || error != std::errc() || end != last) {
+    throw std::invalid_argument("'" + text + "' is not a valid integer value");
+  }
+  return value;
+}

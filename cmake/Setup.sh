@@ -1,0 +1,36 @@
+# Shared set-up of ./play and ./check: installs the Debian packages the build
+# needs (as root, only what is missing), then configures and builds.
+# Sourced by both scripts; expects $ROOT to be the project folder.
+
+GLYPHMASON_PACKAGES=(
+  build-essential cmake qt6-base-dev libgtest-dev googletest libbenchmark-dev
+  xvfb xauth xdotool clang libclang-rt-14-dev
+  wamerican wngerman wfrench wspanish witalian wdutch
+)
+
+install_missing_packages() {
+  local missing=()
+  local package
+  for package in "${GLYPHMASON_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Run as root, or install them with: sudo apt-get install ${missing[*]}" >&2
+    return 1
+  fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq &&
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# configure_and_build DIR [cmake options...]
+configure_and_build() {
+  local dir=$1
+  shift
+  cmake -S "$ROOT" -B "$ROOT/$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null &&
+    cmake --build "$ROOT/$dir" --parallel "$(nproc)"
+}

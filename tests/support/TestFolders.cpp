@@ -1,0 +1,45 @@
+#include "support/TestFolders.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "Libraries/OperatingSystem/OperatingSystem.h"
+
+TTempFolder::TTempFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "glyphmason-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) {
+    throw std::runtime_error("mkdtemp failed");
+  }
+  Folder = pattern + "/";
+}
+
+TTempFolder::~TTempFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(Folder, ignored);
+}
+
+std::string TTempFolder::Write(const std::string& name, const std::string& bytes) const {
+  std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
+  out << bytes;
+  return File(name);
+}
+
+std::string TTempFolder::Read(const std::string& name) const {
+  std::ifstream in(File(name), std::ios::binary);
+  std::stringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+TTestProgramFolder::TTestProgramFolder(std::vector<std::string> parameters)
+    : PreviousCommandLine(Os::CommandLine()) {
+  parameters.insert(parameters.begin(), File("Glyphmason"));
+  Os::SetCommandLineForTesting(std::move(parameters));
+}
+
+TTestProgramFolder::~TTestProgramFolder() {
+  Os::SetCommandLineForTesting(PreviousCommandLine);
+}

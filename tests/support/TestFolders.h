@@ -1,0 +1,37 @@
+#pragma once
+// Temporary folders for tests; nothing a test writes lands in the real home
+// or beside the test program.
+
+#include <string>
+#include <vector>
+
+// A fresh folder under the system's temporary folder, removed with its
+// contents when the object ends. Path() ends with "/".
+class TTempFolder {
+ public:
+  TTempFolder();
+  TTempFolder(const TTempFolder&) = delete;
+  TTempFolder& operator=(const TTempFolder&) = delete;
+  ~TTempFolder();
+
+  const std::string& Path() const { return Folder; }
+  std::string File(const std::string& name) const { return Folder + name; }
+  // Writes the bytes as they are; returns the file's path.
+  std::string Write(const std::string& name, const std::string& bytes) const;
+  std::string Read(const std::string& name) const;
+
+ private:
+  std::string Folder;
+};
+
+// Makes the program believe it runs from a temporary folder: parameter 0 of
+// the command line becomes "<folder>/Glyphmason". The previous command line
+// comes back when the object ends.
+class TTestProgramFolder : public TTempFolder {
+ public:
+  explicit TTestProgramFolder(std::vector<std::string> parameters = {});
+  ~TTestProgramFolder();
+
+ private:
+  std::vector<std::string> PreviousCommandLine;
+};

@@ -1,0 +1,14 @@
+// Window tests run without a display, in the offscreen platform, inside the
+// program's own application object.
+
+#include <gtest/gtest.h>
+
+#include "Libraries/Error/ui/GuardedApplication.h"
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  ::testing::InitGoogleTest(&argc, argv);
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  TGuardedApplication application(argc, argv);
+  return RUN_ALL_TESTS();
+}
