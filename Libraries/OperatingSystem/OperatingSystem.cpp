@@ -5,7 +5,9 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -90,6 +92,18 @@ TWriteFile::~TWriteFile() {
   }
 }
 
+namespace {
+// Bytes that may still be written before an injected failure; -1 for none.
+int64_t WriteBudget = -1;
+}  // namespace
+
+void InjectWriteFailureForTesting(int64_t bytesBeforeFailure) { WriteBudget = bytesBeforeFailure; }
+
+bool TWriteFile::CreateNew(const std::string& path) {
+  Descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  return IsOpen();
+}
+
 bool TWriteFile::OpenOrCreate(const std::string& path) {
   Descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
   return IsOpen();
@@ -111,7 +125,15 @@ bool TWriteFile::Append(const std::string& data) {
   }
   size_t written = 0;
   while (written < data.size()) {
-    const ssize_t n = ::write(Descriptor, data.data() + written, data.size() - written);
+    size_t chunk = data.size() - written;
+    if (WriteBudget >= 0) {
+      if (WriteBudget == 0) {
+        errno = ENOSPC;
+        return false;
+      }
+      chunk = std::min<size_t>(chunk, static_cast<size_t>(WriteBudget));
+    }
+    const ssize_t n = ::write(Descriptor, data.data() + written, chunk);
     if (n < 0) {
       if (errno == EINTR) {
         continue;
@@ -119,9 +141,14 @@ bool TWriteFile::Append(const std::string& data) {
       return false;
     }
     written += static_cast<size_t>(n);
+    if (WriteBudget >= 0) {
+      WriteBudget -= n;
+    }
   }
   return true;
 }
+
+bool TWriteFile::Sync() { return ::fsync(Descriptor) == 0; }
 
 bool TWriteFile::Close() {
   if (!IsOpen()) {
@@ -131,5 +158,11 @@ bool TWriteFile::Close() {
   Descriptor = -1;
   return result == 0;
 }
+
+bool RenameFile(const std::string& from, const std::string& to) {
+  return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
 }  // namespace Os

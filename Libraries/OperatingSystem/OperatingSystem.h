@@ -66,15 +66,27 @@ class TWriteFile {
 
   // Opens an existing file or creates a missing one, without truncating it.
   bool OpenOrCreate(const std::string& path);
+  // Creates a new file that must not exist yet (for temporary files).
+  bool CreateNew(const std::string& path);
   bool IsOpen() const { return Descriptor >= 0; }
   // Size in bytes, or -1 on failure.
   int64_t Size() const;
   bool Truncate();
   bool Append(const std::string& data);
+  // Waits until the data is on the disk.
+  bool Sync();
   bool Close();
 
  private:
   int Descriptor = -1;
 };
+
+// Renames a file, replacing an existing destination in one step.
+bool RenameFile(const std::string& from, const std::string& to);
+bool DeleteFile(const std::string& path);
+
+// For tests: after this many more bytes, every TWriteFile::Append fails with
+// "no space left" until the injection is lifted with a negative count.
+void InjectWriteFailureForTesting(int64_t bytesBeforeFailure);
 
 }  // namespace Os
