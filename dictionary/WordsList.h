@@ -1,0 +1,67 @@
+#pragma once
+// The words list: the known words of the current dictionary, one entry per
+// line of its text file, kept in file order exactly as read (no trimming, no
+// case change, duplicates and empty lines kept). Lookups ignore letter case
+// and go through a hash index that every change of the list keeps in step.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TWordsList {
+ public:
+  // Number of entries, empty ones included.
+  int32_t Count() const { return static_cast<int32_t>(Entries.size()); }
+  // Entry 0..Count()-1 as read; valid until the list next changes.
+  std::string_view Entry(int32_t index) const;
+  // All entries as owned texts, in list order.
+  std::vector<std::string> Lines() const;
+
+  void Clear();
+
+  // Replaces the entries by the lines of the file. A line ends at CR, LF or
+  // CR LF; a byte 0 ends the text; the line break after the last line makes
+  // no empty entry. Raises (TRaisedError) when the file cannot be read; the
+  // list is then left as it was.
+  void LoadWordsListFile(const std::string& path);
+  // The same line rules applied to bytes already in memory.
+  void ReadWordsListText(std::string bytes);
+
+  // Writes every entry followed by CR LF, replacing the file whole and in one
+  // step, so a failed write leaves the previous file as it was. Raises
+  // (TRaisedError) when the file cannot be written.
+  void SaveWordsListFile(const std::string& path) const;
+
+  // The index of the first entry equal to the word when Windows-1252 letters
+  // are compared without regard to case; -1 when none is.
+  int32_t FindWord(std::string_view word) const;
+  // The same result by walking the entries one by one (for comparison).
+  int32_t FindWordByScan(std::string_view word) const;
+
+  // Appends the word at the end; duplicates are not checked.
+  void AddWord(std::string_view word);
+
+ private:
+  struct TEntry {
+    uint32_t Start;
+    uint32_t Length;
+  };
+  struct TIndexSlot {
+    uint32_t Hash;
+    uint32_t EntryPlusOne;  // 0 marks a free slot
+  };
+
+  void IndexEntry(uint32_t entry, uint32_t hash);
+  void GrowIndex();
+
+  // The entries' bytes lie in Text; line breaks between them are skipped.
+  std::string Text;
+  std::vector<TEntry> Entries;
+  // Open addressing, at most half full; holds the first entry of each word.
+  std::vector<TIndexSlot> Index;
+};
+
+// "There are 1200 words in the words list; new words." while words were
+// added, "There are 3 words in the words list." otherwise.
+std::string WordsCountText(int32_t count, bool modified);
