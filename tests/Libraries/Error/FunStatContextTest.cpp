@@ -1,0 +1,228 @@
+#include "Libraries/Error/FunStatContext.h"
+
+#include <gtest/gtest.h>
+
+#include "Libraries/Error/FunctionScope.h"
+#include "support/ErrorRecorder.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/TestFolders.h"
+
+namespace {
+
+TFunStatContext FailedContext() {
+  TFunStatContext context;
+  context.SetStatus("C:\\src\\Libraries\\File\\File.pas", "MyRenameFile", 42, fsError,
+                    "Failed to rename.", "", "", 0);
+  context.SetShowContext("/home/dev/window/GlyphmasonDialog.cpp", "", 7);
+  return context;
+}
+
+// The part of a report between two headings.
+std::string Section(const std::string& report, const std::string& from, const std::string& to) {
+  const size_t begin = report.find(from);
+  const size_t end = report.find(to);
+  EXPECT_NE(begin, std::string::npos);
+  EXPECT_NE(end, std::string::npos);
+  return report.substr(begin, end - begin);
+}
+
+TEST(ErrorReport, RaiseAndShowContextsReadInFixedOrder) {
+  TTestProgramFolder program;
+  TFunStatContext context = FailedContext();
+  context.File = "/work/Libraries/File/FileOperations.cpp";
+  const std::string report = context.BuildReport();
+  EXPECT_EQ(Section(report, "\r\nRAISE", "\r\nINFO"),
+            "\r\nRAISE CONTEXT\r\n* Status: Error\r\n* File: \"FileOperations.cpp\"\r\n"
+            "* Function: \"MyRenameFile\"\r\n* Line: 42\r\n* Description: \"Failed to rename.\""
+            "\r\n\r\nSHOW CONTEXT\r\n* File: \"GlyphmasonDialog.cpp\"\r\n* Function: \"\"\r\n"
+            "* Line: 7\r\n");
+  EXPECT_EQ(report.substr(0, 2), "\r\n");
+}
+
+TEST(ErrorReport, ParametersAndSystemErrorAppearOnlyWhenSet) {
+  TFunStatContext context = FailedContext();
+  context.Parameter2 = "new.txt";
+  context.SystemErrorCode = static_cast<int32_t>(0x80004005);
+  const std::string report = context.BuildReport();
+  EXPECT_EQ(report.find("Parameter 1"), std::string::npos);
+  EXPECT_NE(report.find("\"\r\n* Parameter 2: \"new.txt\"\r\n* System error code: -2147467259"
+                        "\r\n* System error description: \""),
+            std::string::npos);
+}
+
+TEST(ErrorReport, StatusWordsIncludingCatastropheAndUnknown) {
+  EXPECT_EQ(StatusText(fsPerfect), "Perfect");
+  EXPECT_EQ(StatusText(fsBeginFunctionError), "Begin function error");
+  EXPECT_EQ(StatusText(fsPanic), "Panic");
+  EXPECT_EQ(StatusText(7), "Unknown function status");
+  TFunStatContext context = FailedContext();
+  context.Status = fsCatastrophe;
+  EXPECT_NE(context.BuildReport().find(
+                "* Status: Catastrophe: CATASTROPHIC FAILURE!!! It is highly recommended to "
+                "terminate the program immediately!\r\n* File:"),
+            std::string::npos);
+}
+
+TEST(ErrorReport, InfoAndUserInfoClose) {
+  TTestProgramFolder program;
+  TFunStatContext context = FailedContext();
+  context.UserReal = 0.1;
+  const std::string report = context.BuildReport();
+  EXPECT_NE(report.find("\r\n\r\nINFO\r\n* Time: "), std::string::npos);
+  EXPECT_NE(report.find(") | "), std::string::npos);
+  EXPECT_NE(report.find("\r\n* Program: " + program.File("Glyphmason") +
+                        "\r\n* Recursive attempts: 0\r\n\r\nUSER INFO\r\n* UserCode: 0\r\n"
+                        "* UserText: \r\n* UserInt: 0\r\n* UserReal: 0.1"),
+            std::string::npos);
+  EXPECT_TRUE(report.ends_with("* UserReal: 0.1"));
+  context.UserReal = 0;
+  EXPECT_TRUE(context.BuildReport().ends_with("* UserReal: 0"));
+}
+
+TEST(ErrorReport, ShowWithoutErrorDialogSaysSoInPlainBox) {
+  TFakeMessageBoxes boxes;
+  bool flag = true;
+  EXPECT_FALSE(FailedContext().Show("Failed to save game.", &flag));
+  EXPECT_FALSE(flag);
+  ASSERT_EQ(boxes.Shown.size(), 1u);
+  EXPECT_EQ(boxes.Shown[0].Caption, "Error");
+  EXPECT_EQ(boxes.Shown[0].Text, "The error-dialog form is not created. You must create it.");
+}
+
+TEST(ErrorReport, ShowUsesStatusWordAsCaption) {
+  TErrorRecorder errors;
+  TFunStatContext context = FailedContext();
+  context.Status = fsBeginFunctionError;
+  EXPECT_TRUE(context.Show("Failed to load game."));
+  ASSERT_EQ(errors.Shown.size(), 1u);
+  EXPECT_EQ(errors.Shown[0].Caption, "Begin function error");
+  EXPECT_EQ(errors.Shown[0].Message, "Failed to load game.");
+  EXPECT_NE(errors.Shown[0].Report.find("* Function: \"MyRenameFile\""), std::string::npos);
+}
+
+TEST(ContextFields, ResetAndBeginKeepShowContextAndUserInfo) {
+  TFunStatContext context = FailedContext();
+  context.UserCode = 5;
+  context.Parameter1 = "x";
+  context.SystemErrorCode = 3;
+  context.Begin("a.cpp", "F", 9);
+  EXPECT_EQ(context.Status, fsBeginFunctionError);
+  EXPECT_EQ(context.Function, "F");
+  EXPECT_EQ(context.Line, 9);
+  EXPECT_TRUE(context.Parameter1.empty());
+  EXPECT_EQ(context.SystemErrorCode, 0);
+  EXPECT_EQ(context.ShowLine, 7);
+  EXPECT_EQ(context.UserCode, 5);
+  context.Reset(fsWarning);
+  EXPECT_EQ(context.Status, fsWarning);
+  EXPECT_TRUE(context.File.empty());
+  EXPECT_EQ(context.Line, 0);
+  EXPECT_EQ(context.UserCode, 5);
+  context.ClearUserInfo();
+  EXPECT_EQ(context.UserCode, 0);
+}
+
+// --- The function forms ------------------------------------------------------
+
+bool FailingCallee() {
+  return PassingFunction("Callee", [&](TFunScope& Fun) {
+    Fun.Fail("Callee broke.", "p1");
+    return false;
+  });
+}
+
+bool WarningCallee() {
+  return PassingFunction("WarningCallee", [&](TFunScope& Fun) {
+    Fun.Warn("Only a warning.");
+    return true;
+  });
+}
+
+TEST(PassingFunction, CallerTakesOverCalleesRaiseContext) {
+  bool reachedAfterCallee = false;
+  const bool result = PassingFunction("Caller", [&](TFunScope& Fun) {
+    FailingCallee();
+    if (Fun.CalleeFailed()) {
+      return false;
+    }
+    reachedAfterCallee = true;
+    return true;
+  });
+  EXPECT_FALSE(result);
+  EXPECT_FALSE(reachedAfterCallee);
+  EXPECT_EQ(GlobalFunStat.Status, fsError);
+  EXPECT_EQ(GlobalFunStat.Function, "Callee");
+  EXPECT_EQ(GlobalFunStat.Description, "Callee broke.");
+  EXPECT_EQ(GlobalFunStat.Parameter1, "p1");
+  EXPECT_TRUE(GlobalFunStat.File.ends_with("FunStatContextTest.cpp"));
+}
+
+TEST(PassingFunction, WarningFromCalleeDoesNotStopCaller) {
+  TErrorRecorder errors;
+  const bool result = ShowingFunction("Caller", "Failed.", [&](TFunScope& Fun) {
+    WarningCallee();
+    return !Fun.CalleeFailed();
+  });
+  EXPECT_TRUE(result);
+  EXPECT_TRUE(errors.Shown.empty());
+  EXPECT_EQ(GlobalFunStat.Status, fsPerfect);
+}
+
+TEST(PassingFunction, ExceptionsBecomeErrorsWithRaisePlace) {
+  PassingFunction("Thrower", [](TFunScope&) { Raise("disk on fire"); });
+  EXPECT_EQ(GlobalFunStat.Status, fsError);
+  EXPECT_EQ(GlobalFunStat.Function, "Thrower");
+  EXPECT_EQ(GlobalFunStat.Description, "Unhandled exception: disk on fire");
+  EXPECT_EQ(GlobalFunStat.Parameter1, "FunStatContextTest.cpp");
+  EXPECT_NE(GlobalFunStat.Parameter2, "0");
+
+  PassingFunction("Thrower", [](TFunScope&) { throw std::runtime_error("plain"); });
+  EXPECT_EQ(GlobalFunStat.Description, "Unhandled exception: plain");
+  EXPECT_EQ(GlobalFunStat.Parameter1, "");
+  EXPECT_EQ(GlobalFunStat.Parameter2, "0");
+
+  const int value = PassingFunction("Thrower", [](TFunScope&) -> int { throw 5; });
+  EXPECT_EQ(value, 0);
+  EXPECT_EQ(GlobalFunStat.Description, "Unhandled generic exception.");
+}
+
+TEST(PassingFunction, GlobalSaysBeginFunctionErrorWhileBodyRuns) {
+  PassingFunction("Outer", [](TFunScope&) {
+    EXPECT_EQ(GlobalFunStat.Status, fsBeginFunctionError);
+    EXPECT_EQ(GlobalFunStat.Function, "Outer");
+    EXPECT_GT(GlobalFunStat.Line, 0);
+  });
+  EXPECT_EQ(GlobalFunStat.Status, fsPerfect);
+}
+
+TEST(ShowingFunction, ShowsInnermostFailureOnceAndLeavesGlobalPerfect) {
+  TErrorRecorder errors;
+  ShowingFunction("Outer", "Failed to create new puzzle.", [](TFunScope& Fun) {
+    ShowingFunction("Inner", "Failed to load dictionary.", [](TFunScope& InnerFun) {
+      FailingCallee();
+      InnerFun.CalleeFailed();
+    });
+    Fun.CalleeFailed();
+  });
+  ASSERT_EQ(errors.Shown.size(), 1u);
+  EXPECT_EQ(errors.Shown[0].Message, "Failed to load dictionary.");
+  EXPECT_NE(errors.Shown[0].Report.find("* Function: \"Callee\""), std::string::npos);
+  EXPECT_NE(errors.Shown[0].Report.find("SHOW CONTEXT\r\n* File: \"FunStatContextTest.cpp\"\r\n"
+                                        "* Function: \"\""),
+            std::string::npos);
+  EXPECT_EQ(GlobalFunStat.Status, fsPerfect);
+}
+
+TEST(ApplicationException, ShowsUnhandledErrorAndResets) {
+  TErrorRecorder errors;
+  TFunStatContext::OnApplicationException("boom");
+  ASSERT_EQ(errors.Shown.size(), 1u);
+  EXPECT_EQ(errors.Shown[0].Caption, "Error");
+  EXPECT_EQ(errors.Shown[0].Message, "Unhandled error.\r\nboom");
+  EXPECT_NE(errors.Shown[0].Report.find(
+                "* Function: \"TFunStatContext::OnApplicationException\""),
+            std::string::npos);
+  EXPECT_EQ(GlobalFunStat.Status, fsPerfect);
+}
+
+}  // namespace

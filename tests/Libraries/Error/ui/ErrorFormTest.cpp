@@ -1,0 +1,181 @@
+#include "Libraries/Error/ui/ErrorForm.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <filesystem>
+
+#include "Libraries/Error/FunctionScope.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/TestFolders.h"
+
+namespace {
+
+TFunStatContext SaveFailure() {
+  TFunStatContext context;
+  context.SetStatus("persistence/GameCommands.cpp", "TGlyphmasonForm::SaveGameTo", 12, fsError,
+                    "Failed to save file.", "game.gmg", "", 0);
+  return context;
+}
+
+TEST(ErrorDialog, ShowsDescriptionAndReportAndMapsButtons) {
+  TTestProgramFolder program;
+  TErrorForm form;
+  std::string memoWhileUp;
+  int recursionWhileUp = -1;
+  form.RunModal = [&](TErrorForm& dialog) {
+    memoWhileUp = dialog.MainMemoText();
+    recursionWhileUp = dialog.RecursionCount();
+    return TErrorForm::kResultYes;
+  };
+  bool noErrors = false;
+  EXPECT_TRUE(SaveFailure().Show("Failed to save game.", &noErrors));
+  EXPECT_TRUE(noErrors);
+  EXPECT_EQ(recursionWhileUp, 1);
+  EXPECT_EQ(form.RecursionCount(), 0);
+  EXPECT_EQ(form.windowTitle(), "Error");
+  EXPECT_TRUE(memoWhileUp.starts_with("DESCRIPTION\r\nFailed to save game.\r\n\r\nRAISE CONTEXT"));
+  EXPECT_EQ(form.MainMemo->toPlainText().toStdString().find('\r'), std::string::npos);
+  EXPECT_EQ(form.RecursionLabel->text(), "Recursive attempts = None");
+
+  form.RunModal = [](TErrorForm&) { return TErrorForm::kResultOk; };
+  EXPECT_TRUE(SaveFailure().Show("", &noErrors));
+  EXPECT_FALSE(noErrors);
+  EXPECT_TRUE(form.MainMemoText().starts_with("DESCRIPTION\r\nFailed to perform.\r\n"));
+
+  form.RunModal = [](TErrorForm&) { return TErrorForm::kResultCancel; };
+  EXPECT_FALSE(SaveFailure().Show("x"));
+  form.RunModal = [](TErrorForm&) { return 0; };  // closed by the window's close box
+  EXPECT_FALSE(SaveFailure().Show("x"));
+}
+
+TEST(ErrorDialog, ReportsWhileUpAreCountedNotShown) {
+  TErrorForm form;
+  std::vector<QString> labels;
+  form.RunModal = [&](TErrorForm& dialog) {
+    const std::string shown = dialog.MainMemoText();
+    EXPECT_TRUE(SaveFailure().Show("second"));
+    labels.push_back(dialog.RecursionLabel->text());
+    EXPECT_TRUE(SaveFailure().Show("third"));
+    labels.push_back(dialog.RecursionLabel->text());
+    EXPECT_EQ(dialog.MainMemoText(), shown);
+    EXPECT_EQ(dialog.RecursionCount(), 3);
+    return TErrorForm::kResultOk;
+  };
+  EXPECT_TRUE(SaveFailure().Show("first"));
+  EXPECT_EQ(labels, (std::vector<QString>{"Recursive attempts = 1", "Recursive attempts = 2"}));
+  EXPECT_EQ(form.RecursionCount(), 0);
+  EXPECT_NE(form.MainMemoText().find("first"), std::string::npos);
+}
+
+TEST(ErrorDialog, RecursionCountResetsWhenModalLoopThrows) {
+  TErrorForm form;
+  form.RunModal = [](TErrorForm&) -> int { throw std::runtime_error("loop died"); };
+  EXPECT_FALSE(SaveFailure().Show("x"));
+  EXPECT_EQ(form.RecursionCount(), 0);
+}
+
+TEST(ErrorDialog, ShowingFunctionEndsInExactlyOneDialog) {
+  TErrorForm form;
+  int dialogs = 0;
+  form.RunModal = [&](TErrorForm&) {
+    ++dialogs;
+    return TErrorForm::kResultOk;
+  };
+  ShowingFunction("TGlyphmasonForm::SaveGameMenuClick", "Failed to save game.",
+                  [](TFunScope& Fun) { Fun.Fail("Failed to save file."); });
+  EXPECT_EQ(dialogs, 1);
+  EXPECT_EQ(GlobalFunStat.Status, fsPerfect);
+}
+
+TEST(ErrorLog, AppendsEntriesAndEmptiesLogOverTenThousandBytes) {
+  TTestProgramFolder program;
+  TErrorForm form;
+  form.RunModal = [](TErrorForm&) { return TErrorForm::kResultOk; };
+  SaveFailure().Show("Failed to save game.");
+  const std::string entry = "**********" + form.MainMemoText() + "\r\n**********\r\n";
+
+  TFakeMessageBoxes boxes;  // the Log button beeps on success
+  form.LogButton->click();
+  form.LogButton->click();
+  EXPECT_EQ(program.Read("Errors.log"), entry + entry);
+  EXPECT_EQ(boxes.Beeps, (std::vector<uint32_t>{kBeepDefault, kBeepDefault}));
+
+  program.Write("Errors.log", std::string(10000, 'x'));
+  EXPECT_TRUE(form.AppendToLog());
+  EXPECT_EQ(program.Read("Errors.log"), std::string(10000, 'x') + entry);
+
+  program.Write("Errors.log", std::string(10001, 'x'));
+  EXPECT_TRUE(form.AppendToLog());
+  EXPECT_EQ(program.Read("Errors.log"), entry);
+}
+
+TEST(ErrorLog, UnwritableLogFailsSilently) {
+  TTestProgramFolder program;
+  std::filesystem::create_directory(program.File("Errors.log"));  // a folder cannot be opened
+  TErrorForm form;
+  TFakeMessageBoxes boxes;
+  EXPECT_FALSE(form.AppendToLog());
+  form.LogButton->click();
+  EXPECT_TRUE(boxes.Shown.empty());
+  EXPECT_TRUE(boxes.Beeps.empty());
+}
+
+TEST(ErrorDialog, LayoutAndCaptions) {
+  TErrorForm form;
+  EXPECT_EQ(form.size(), QSize(340, 265));
+  EXPECT_EQ(form.windowTitle(), "Error");
+  EXPECT_EQ(form.RecursionLabel->text(), "Recursion");
+  EXPECT_EQ(form.OkayButton->text(), "&Okay");
+  EXPECT_EQ(form.OkayNoErrorsButton->text(), "O&kay (no errors)");
+  EXPECT_EQ(form.CancelButton->text(), "&Cancel");
+  EXPECT_EQ(form.TerminateButton->text(), "&Terminate application immediately");
+  EXPECT_EQ(form.LogButton->text(), "&Log");
+  EXPECT_EQ(form.HelpButton->text(), "&Help");
+  EXPECT_TRUE(form.MainMemo->isReadOnly());
+  EXPECT_EQ(ErrorForm, &form);
+}
+
+TEST(ErrorDialog, RealModalLoopClosesWithButtons) {
+  TErrorForm form;
+  QTimer::singleShot(0, &form, [&] { form.OkayNoErrorsButton->click(); });
+  bool noErrors = false;
+  EXPECT_TRUE(SaveFailure().Show("x", &noErrors));
+  EXPECT_TRUE(noErrors);
+  QTimer::singleShot(0, &form, [&] { form.reject(); });  // Escape
+  EXPECT_FALSE(SaveFailure().Show("x"));
+}
+
+TEST(ErrorDialogDeathTest, TerminateButtonEndsProcessWithCodeOne) {
+  EXPECT_EXIT(
+      {
+        TErrorForm form;
+        form.TerminateButton->click();
+      },
+      ::testing::ExitedWithCode(1), "");
+}
+
+class TThrowingObject : public QObject {
+ protected:
+  bool event(QEvent*) override { throw std::runtime_error("handler failed"); }
+};
+
+TEST(ApplicationException, ExceptionFromEventHandlerReachesErrorDialog) {
+  TErrorForm form;
+  std::string shown;
+  form.RunModal = [&](TErrorForm& dialog) {
+    shown = dialog.MainMemoText();
+    return TErrorForm::kResultOk;
+  };
+  TThrowingObject object;
+  QEvent event(QEvent::User);
+  QCoreApplication::sendEvent(&object, &event);
+  EXPECT_TRUE(shown.starts_with("DESCRIPTION\r\nUnhandled error.\r\nhandler failed\r\n"));
+  EXPECT_EQ(GlobalFunStat.Status, fsPerfect);
+}
+
+}  // namespace

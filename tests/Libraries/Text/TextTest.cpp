@@ -1,0 +1,50 @@
+#include "Libraries/Text/Text.h"
+
+#include <gtest/gtest.h>
+
+#include "Libraries/MyMath/MyMath.h"
+#include "Libraries/Text/Cp1252.h"
+#include "Libraries/Text/Numbers.h"
+
+namespace {
+
+TEST(Text, ReversalReadsBackwards) {
+  EXPECT_EQ(ReverseText("TAC"), "CAT");
+  EXPECT_EQ(ReverseText(""), "");
+}
+
+TEST(Cp1252, EveryByteSurvivesTheRoundTripThroughUtf8) {
+  std::string all;
+  for (int c = 1; c < 256; ++c) {
+    all += static_cast<char>(c);
+  }
+  EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+  EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");  // euro sign
+  EXPECT_EQ(Utf8ToCp1252("\xC3\xB1o\xE4\xB8\xAD"), "\xF1o?");  // n tilde, o, a CJK sign
+  EXPECT_EQ(Utf8ToCp1252("\xC3"), "?");  // cut-off sequence
+}
+
+TEST(Cp1252, CapitalsOfAccentedLetters) {
+  EXPECT_EQ(UpperCaseCp1252("abz\xE4\xF1\xE9\xFE"), "ABZ\xC4\xD1\xC9\xDE");
+  EXPECT_EQ(UpperCaseCp1252("\x9A\x9C\x9E\xFF"), "\x8A\x8C\x8E\x9F");
+  EXPECT_EQ(UpperCaseCp1252("\xDF\xB5\xF7" "1-"), "\xDF\xB5\xF7" "1-");  // no capital
+}
+
+TEST(Numbers, DecimalIntegersOnly) {
+  EXPECT_EQ(StrToInt32("-15"), -15);
+  EXPECT_EQ(StrToInt32("+7"), 7);
+  EXPECT_EQ(StrToInt32("2147483647"), INT32_MAX);
+  for (const char* bad : {"", "1x", " 1", "2147483648", "0x10", "+", "-"}) {
+    EXPECT_THROW(StrToInt32(bad), std::invalid_argument) << bad;
+  }
+}
+
+TEST(MyMath, RoundsHalfUp) {
+  EXPECT_EQ(RoundHalfUp(2.5), 3);
+  EXPECT_EQ(RoundHalfUp(2.4999), 2);
+  EXPECT_EQ(RoundHalfUp(-2.5), -2);
+  EXPECT_EQ(RoundHalfUp(-2.6), -3);
+  EXPECT_EQ(RoundHalfUp(0), 0);
+}
+
+}  // namespace
