@@ -1,6 +1,7 @@
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -34,7 +35,21 @@ std::string SystemErrorMessage(int32_t code) {
   return text;
 }
 
+namespace {
+std::function<uint32_t()>& TickCountOverride() {
+  static std::function<uint32_t()> override;
+  return override;
+}
+}  // namespace
+
+void SetTickCountForTesting(std::function<uint32_t()> tickCount) {
+  TickCountOverride() = std::move(tickCount);
+}
+
 uint32_t TickCount() {
+  if (TickCountOverride()) {
+    return TickCountOverride()();
+  }
   timespec now{};
   clock_gettime(CLOCK_MONOTONIC, &now);
   const uint64_t ms = static_cast<uint64_t>(now.tv_sec) * 1000u + now.tv_nsec / 1000000;
@@ -83,6 +98,44 @@ void SetCommandLineForTesting(std::vector<std::string> parameters) {
 }
 
 const std::vector<std::string>& CommandLine() { return RememberedCommandLine(); }
+
+bool CryptoRandomBytes(void* buffer, size_t size) {
+  auto* bytes = static_cast<unsigned char*>(buffer);
+  size_t filled = 0;
+  while (filled < size) {
+    const ssize_t n = ::getrandom(bytes + filled, size - filled, 0);
+    if (n < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      return false;
+    }
+    filled += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+namespace {
+TCursorPositionProvider& CursorProvider() {
+  static TCursorPositionProvider provider;
+  return provider;
+}
+}  // namespace
+
+void SetCursorPositionProvider(TCursorPositionProvider provider) {
+  CursorProvider() = std::move(provider);
+}
+
+bool CursorPosition(int32_t& x, int32_t& y) {
+  x = 0;
+  y = 0;
+  if (!CursorProvider() || !CursorProvider()(x, y)) {
+    x = 0;
+    y = 0;
+    return false;
+  }
+  return true;
+}
 
 void TerminateProcessNow(int exitCode) { _exit(exitCode); }
 

@@ -5,7 +5,9 @@
 // program file, local time, immediate process exit and plain file access.
 // A port to another system changes this unit and nothing else.
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,6 +34,8 @@ std::string SystemErrorMessage(int32_t code);
 // --- Time -------------------------------------------------------------------
 // Milliseconds since an arbitrary start (system boot), wrapping at 2^32.
 uint32_t TickCount();
+// For tests: TickCount() answers from the function; an empty one restores the clock.
+void SetTickCountForTesting(std::function<uint32_t()> tickCount);
 
 struct TLocalTime {
   int Year = 0, Month = 0, Day = 0;  // Month 1..12, Day 1..31
@@ -48,6 +52,17 @@ void SetCommandLine(int argc, char** argv);
 // Replaces the remembered command line as it is, for tests.
 void SetCommandLineForTesting(std::vector<std::string> parameters);
 const std::vector<std::string>& CommandLine();
+
+// --- Random bytes and the mouse cursor ---------------------------------------
+// Fills the buffer from the system's cryptographic random generator; false
+// when the generator cannot deliver (the buffer may then be partly filled).
+bool CryptoRandomBytes(void* buffer, size_t size);
+
+// The mouse cursor's screen position, as told by the provider that the window
+// toolkit installs (and tests replace); false and (0, 0) without a provider.
+using TCursorPositionProvider = std::function<bool(int32_t& x, int32_t& y)>;
+void SetCursorPositionProvider(TCursorPositionProvider provider);
+bool CursorPosition(int32_t& x, int32_t& y);
 
 // --- Process ----------------------------------------------------------------
 // Ends the process at once with the exit code: no exit handlers, no static

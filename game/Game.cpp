@@ -1,0 +1,188 @@
+#include "game/Game.h"
+
+#include <algorithm>
+
+#include "Libraries/Text/Text.h"
+#include "game/Scoring.h"
+#include "game/WordRule.h"
+
+TGame::TGame(IGameDisplay& display, TRandomSource& random) : Display(display), Random(random) {}
+
+void TGame::StartUp() {
+  DragOrigin = {-1, -1};
+  ResetGameDisplay();
+  ClearBoard();
+  ColumnsCount = kDefaultBoardSize;
+  RowsCount = kDefaultBoardSize;
+}
+
+void TGame::ResetGameDisplay() {
+  GameModified = false;
+  Display.SetWordsCountLabel({});
+  Display.SetValidWordLabel({});
+  LetterChangesCount = 0;
+  ShowLetterChanges();
+  Score = 0;
+  Display.SetScoreLabel({});
+  ShowLetterScore(0);
+}
+
+void TGame::SetUpNewBoard() {
+  ResetGameDisplay();
+  ColumnsCount = std::clamp(ColumnsCount, kMinBoardSize, kMaxBoardSize);
+  RowsCount = std::clamp(RowsCount, kMinBoardSize, kMaxBoardSize);
+  Display.BoardSizeChanged(ColumnsCount, RowsCount);
+  ClearBoard();
+  LetterChangesCount = LetterChangesFor(ColumnsCount, RowsCount);
+  ShowLetterChanges();
+  Score = 0;
+  ShowScore(0);
+  ShowLetterScore(0);
+  ShowCaption({});
+  Display.ShowWholeBoard();
+}
+
+int32_t TGame::LetterChangesFor(int32_t columns, int32_t rows) {
+  // The double nearest 0.05 lies a little above it, so products that are
+  // whole numbers (10 x 30 x 0.05 = 15) are not truncated one lower.
+  return static_cast<int32_t>(columns * rows * 0.05);
+}
+
+void TGame::ShowCaption(const std::string& gameFileName) {
+  Display.SetCaption(gameFileName.empty() ? "Glyphmason" : "Glyphmason - " + gameFileName);
+}
+
+void TGame::ClearBoard() {
+  Board = TBoard{};
+  LooseLetterList.Clear();
+  Display.SetPutButtonsEnabled(false);
+}
+
+void TGame::FixLooseLetters() {
+  for (int32_t i = 0; i < LooseLetterList.Count(); ++i) {
+    const TCellPosition p = LooseLetterList[i];
+    Board[p.Column][p.Row].IsLoose = 0;
+    Display.RepaintCell(p.Column, p.Row);
+  }
+  LooseLetterList.Clear();
+  Display.SetPutButtonsEnabled(false);
+}
+
+void TGame::AddLooseLetter(int32_t column, int32_t row) {
+  if (IsInBoardArray(column, row)) {
+    LooseLetterList.Add({column, row});
+  }
+}
+
+void TGame::RemoveLooseLetter(int32_t column, int32_t row) {
+  if (!IsInBoardArray(column, row)) {
+    return;
+  }
+  Board[column][row] = TBoardCell{};
+  Display.RepaintCell(column, row);
+  LooseLetterList.Remove({column, row});
+}
+
+void TGame::MoveLooseLetter(int32_t oldColumn, int32_t oldRow, int32_t newColumn, int32_t newRow) {
+  LooseLetterList.Move({oldColumn, oldRow}, {newColumn, newRow});
+}
+
+bool TGame::HasNoFixedLetters() const { return ::HasNoFixedLetters(Board, ColumnsCount, RowsCount); }
+
+char TGame::StockLetter(int32_t slot) const {
+  return slot >= 0 && slot < kStockSlots ? Stock[slot] : 0;
+}
+
+void TGame::SetStockLetter(int32_t slot, char letter) {
+  if (slot < 0 || slot >= kStockSlots) {
+    return;
+  }
+  Stock[slot] = letter;
+  Display.SetStockLetter(slot, letter);
+}
+
+void TGame::ClearStock() {
+  for (int32_t slot = 0; slot < kStockSlots; ++slot) {
+    SetStockLetter(slot, 0);
+  }
+}
+
+int32_t TGame::FirstEmptyStockSlot() const {
+  for (int32_t slot = 0; slot < kStockSlots; ++slot) {
+    if (Stock[slot] == 0) {
+      return slot;
+    }
+  }
+  return -1;
+}
+
+char TGame::DrawStockLetter() {
+  const int32_t slot = Random.PickWeightedIndex(Letters.LetterProbabilities);
+  return slot < 0 ? 0 : Letters.Alphabet[slot];
+}
+
+void TGame::FillStock() {
+  GameModified = true;
+  for (int32_t slot = 0; slot < kStockSlots; ++slot) {
+    if (Stock[slot] == 0) {
+      SetStockLetter(slot, DrawStockLetter());
+    }
+  }
+}
+
+void TGame::ShowLetterChanges() {
+  Display.SetNewStockLettersEnabled(LetterChangesCount >= 1);
+  Display.SetLetterChangesLabel("Available letter changes " +
+                                std::to_string(std::max(LetterChangesCount, 0)));
+}
+
+std::string TGame::ReadLooseWord() const {
+  return ::ReadLooseWord(Board, LooseLetterList, ColumnsCount, RowsCount);
+}
+
+void TGame::UpdatePutButtons() {
+  Display.SetPutButtonsEnabled(CanPutWord(ReadLooseWord(), LooseLetterList.Count()));
+}
+
+TPutWordResult TGame::PutWord(bool flipped, const TUnknownWordRules& rules) {
+  std::string word = ReadLooseWord();
+  if (word.empty()) {
+    return TPutWordResult::NoWord;
+  }
+  if (flipped) {
+    word = ReverseText(word);
+  }
+  const int32_t found = WordsListLines.FindWord(word);
+  const bool known = found >= 0 && WordsListLines.Entry(found).size() == word.size();
+  if (known) {
+    Display.SetValidWordLabel("Last word is in the words list: \"" + word + "\"");
+  } else {
+    Display.SetValidWordLabel("Last word was NOT in the words list: \"" + word + "\"");
+    if (!rules.AllowUnknownWords) {
+      return TPutWordResult::Refused;
+    }
+    if (rules.AddToWordsList) {
+      WordsListLines.AddWord(word);
+      WordsListModified = true;
+      ShowWordsCount();
+    }
+  }
+  Score += WordScore();
+  ShowScore(0);
+  ShowLetterScore(0);
+  FixLooseLetters();
+  FillStock();
+  return TPutWordResult::Committed;
+}
+
+void TGame::ShowWordsCount() {
+  Display.SetWordsCountLabel(WordsCountText(WordsListLines.Count(), WordsListModified));
+}
+
+int32_t TGame::WordScore() const { return ::WordScore(Letters, Board, LooseLetterList); }
+
+void TGame::ShowScore(int32_t possible) { Display.SetScoreLabel(ScoreText(Score, possible)); }
+
+void TGame::ShowLetterScore(char letter) {
+  Display.SetLetterScoreLabel(LetterScoreText(Letters, letter));
+}
