@@ -1,0 +1,115 @@
+#include "game/ui/ChooseLetterForm.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "Libraries/Text/ui/QtText.h"
+
+TChooseLetterForm* ChooseLetterForm = nullptr;
+
+namespace {
+
+// A letter panel that reports a left click.
+class TLetterPanel : public QLabel {
+ public:
+  TLetterPanel(QWidget* parent, std::function<void()> clicked)
+      : QLabel(parent), Clicked(std::move(clicked)) {}
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) {
+      Clicked();
+    }
+  }
+
+ private:
+  std::function<void()> Clicked;
+};
+
+}  // namespace
+
+TChooseLetterForm::TChooseLetterForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+  setObjectName("ChooseLetterForm");
+  setWindowTitle("Choose letter");
+  setFixedSize(500, 400);
+  QFont font("Arial");
+  font.setPixelSize(12);
+  setFont(font);
+
+  MainPanel = new QWidget(this);
+  MainPanel->setObjectName("MainPanel");
+  MainPanel->setGeometry(5, 5, 490, 350);
+  LettersPanel = new QWidget(MainPanel);
+  LettersPanel->setObjectName("LettersPanel");
+  LettersPanel->setGeometry(5, 5, 480, 315);
+  HintLabel = new QLabel("Click the letter you want to choose as replacement", MainPanel);
+  HintLabel->setObjectName("HintLabel");
+  HintLabel->move(10, 325);
+  HintLabel->adjustSize();
+  CancelButton = new QPushButton("&Cancel", this);
+  CancelButton->setObjectName("CancelButton");
+  CancelButton->setGeometry(215, 365, 75, 25);
+  connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+  RunModal = [](TChooseLetterForm& form) { return form.exec(); };
+  ChooseLetterForm = this;
+}
+
+TChooseLetterForm::~TChooseLetterForm() {
+  if (ChooseLetterForm == this) {
+    ChooseLetterForm = nullptr;
+  }
+}
+
+void TChooseLetterForm::CreateLetterPanels() {
+  const int w = (LettersPanel->width() - 10) / kColumns;
+  const int h = (LettersPanel->height() - 10) / kRows;
+  for (int slot = 0; slot < kMaxAlphabetSlots; ++slot) {
+    if (LetterPanels[slot] != nullptr) {
+      continue;
+    }
+    const int row = slot / kColumns;
+    const int column = slot % kColumns;
+    auto* panel = new TLetterPanel(LettersPanel, [this, slot] { LetterClicked(slot); });
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panel->setLineWidth(1);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setGeometry(column * w + 5, row * h + 5, w - 2, h - 2);
+    QFont letters = panel->font();
+    letters.setPointSize(h / 2);
+    letters.setBold(true);
+    panel->setFont(letters);
+    panel->show();
+    LetterPanels[slot] = panel;
+  }
+}
+
+void TChooseLetterForm::SetLetters(const QString& fontName,
+                                   const std::array<char, kMaxAlphabetSlots>& alphabet) {
+  for (int slot = 0; slot < kMaxAlphabetSlots; ++slot) {
+    if (QLabel* panel = LetterPanels[slot]) {
+      QFont letters = panel->font();
+      letters.setFamily(fontName);
+      panel->setFont(letters);
+      panel->setText(alphabet[slot] == 0 ? QString() : ToQString(std::string(1, alphabet[slot])));
+    }
+  }
+}
+
+void TChooseLetterForm::LetterClicked(int slot) {
+  const QString caption = LetterPanels[slot] == nullptr ? QString() : LetterPanels[slot]->text();
+  if (caption.isEmpty()) {
+    return;
+  }
+  ChosenLetter = FromQString(caption)[0];
+  done(QDialog::Accepted);
+}
+
+char TChooseLetterForm::AskReplacementLetter() {
+  ChosenLetter = 0;
+  const int result = RunModal(*this);
+  return result == QDialog::Accepted ? ChosenLetter : 0;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The dialog in which the player picks the letter that replaces a stock
+// letter: one panel per alphabet slot, 5 rows of 8.
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+#include "game/LetterData.h"
+
+class QLabel;
+class QPushButton;
+
+class TChooseLetterForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kRows = 5;
+  static constexpr int kColumns = 8;
+
+  explicit TChooseLetterForm(QWidget* parent = nullptr);
+  ~TChooseLetterForm() override;
+
+  // Builds the 40 letter panels; called once at start-up.
+  void CreateLetterPanels();
+  // Puts the font and the alphabet's letters on the panels (empty slots
+  // show nothing and cannot be chosen).
+  void SetLetters(const QString& fontName, const std::array<char, kMaxAlphabetSlots>& alphabet);
+  // Shows the dialog and returns the letter chosen; 0 when cancelled or closed.
+  char AskReplacementLetter();
+
+  // Clicking a letter panel: chooses its letter and closes the dialog.
+  void LetterClicked(int slot);
+
+  // Runs the dialog modally. Tests replace it to click a letter or cancel.
+  std::function<int(TChooseLetterForm&)> RunModal;
+
+  QWidget* MainPanel = nullptr;
+  QWidget* LettersPanel = nullptr;
+  QLabel* HintLabel = nullptr;
+  QPushButton* CancelButton = nullptr;
+  std::array<QLabel*, kMaxAlphabetSlots> LetterPanels{};
+
+ private:
+  char ChosenLetter = 0;
+};
+
+// The program's one letter-choice dialog; null until created at start-up.
+extern TChooseLetterForm* ChooseLetterForm;
