@@ -13,3 +13,15 @@ std::string IncludeSlashIfNotEmpty(const std::string& path);
 std::string DirectoryOfPath(const std::string& path);
 // Everything after the last separator; the whole path when there is none.
 std::string NameOfPath(const std::string& path);
+
+// The path without its extension: the text from the last dot on is dropped
+// when that dot lies in the name part (after the last separator).
+std::string PathWithoutExtension(const std::string& path);
+
+// True for a path that stays below the folder it is appended to: not empty,
+// not absolute, no drive, and no part that is "..". Backslashes count as
+// separators here too, so that a name written on Windows cannot climb out.
+bool IsContainedRelativePath(const std::string& path);
+// True for a plain file name: not empty, no separator of either kind, no
+// drive, and neither "." nor "..".
+bool IsPlainFileName(const std::string& name);
