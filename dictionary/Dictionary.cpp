@@ -1,0 +1,222 @@
+#include "dictionary/Dictionary.h"
+
+#include <algorithm>
+
+#include "Libraries/Error/FunctionScope.h"
+#include "Libraries/File/FileOperations.h"
+#include "Libraries/File/PathText.h"
+#include "Libraries/MyDialogs/MyDialogs.h"
+#include "Libraries/MyMath/MyMath.h"
+#include "Libraries/Program/ProgramPaths.h"
+#include "Libraries/StoredTextList/ShowingPassingFunction.h"
+#include "dictionary/WordsList.h"
+#include "game/Scoring.h"
+
+namespace {
+
+const char* const kMainSection = "Main";
+const char* const kAlphabetSection = "Alphabet";
+const char* const kLengthScoresSection = "LengthScores";
+const char* const kWordsListExtension = ".txt";
+
+const char* const kNoSuchDictionary = "There is no such dictionary.";
+const char* const kTooFewActiveLetters =
+    "There aren't enough active letters to form an alphabet. \nChange the dictionary!";
+const char* const kTooFewWords =
+    "There are not enough words in the words list\nto automatically calculate letter "
+    "probabilities.";
+
+// For each byte, the slot its capital (only a to z are raised) is counted in;
+// -1 for letters outside the alphabet.
+std::array<int8_t, 256> SlotsOfBytes(const TLetterData& letters) {
+  std::array<int8_t, 256> slots{};
+  for (int byte = 0; byte < 256; ++byte) {
+    const char letter = static_cast<char>(byte >= 'a' && byte <= 'z' ? byte - 'a' + 'A' : byte);
+    slots[byte] = static_cast<int8_t>(letters.LetterIndex(letter));
+  }
+  return slots;
+}
+
+}  // namespace
+
+int64_t CountLetters(const TWordsList& words, const TLetterData& letters, TLetterCounts& counts) {
+  counts = TLetterCounts{};
+  const std::array<int8_t, 256> slots = SlotsOfBytes(letters);
+  int64_t within = 0;
+  for (int32_t entry = 0; entry < words.Count(); ++entry) {
+    const std::string_view word = words.Entry(entry);
+    ++counts.Lengths[word.size() < kCountedWordLengths ? word.size() : 0];
+    for (const char c : word) {
+      const int slot = slots[static_cast<unsigned char>(c)];
+      if (slot < 0) {
+        ++counts.Outside;
+      } else {
+        ++counts.Counts[slot];
+        ++within;
+      }
+    }
+  }
+  int64_t maximum = 0;
+  for (const int64_t count : counts.Counts) {
+    maximum = std::max(maximum, count);
+  }
+  // Without any letter of the alphabet there is nothing to scale: all
+  // weights stay 0.
+  if (maximum == 0) {
+    return within;
+  }
+  for (int slot = 0; slot < kMaxAlphabetSlots; ++slot) {
+    const int64_t count = counts.Counts[slot];
+    const int64_t weight =
+        RoundHalfUp(static_cast<double>(count) * kMaxLetterProbability / static_cast<double>(maximum));
+    counts.Weights[slot] = static_cast<int32_t>(count >= 1 && weight < 1 ? 1 : weight);
+  }
+  return within;
+}
+
+TDictionary::TDictionary(TGame& game, IDictionaryDisplay& display) : Game(game), Display(display) {
+  DictionaryList.OnLoad = [this](TStoredTextList& list) { ReadDictionary(list); };
+}
+
+void TDictionary::ClearDictionary() {
+  AutoProbabilities = false;
+  ActiveLettersCount = 0;
+  Game.Letters.Clear();
+  Game.WordsListModified = false;
+  Game.WordsListLines.Clear();
+}
+
+void TDictionary::ShowDictionaryNames() {
+  Display.SetDictionaryNames(PathWithoutExtension(DictionaryName), WordsListName);
+}
+
+std::string TDictionary::WordsListPath() {
+  if (WordsListName.empty()) {
+    WordsListName = PathWithoutExtension(DictionaryName);
+  }
+  return DictionariesDirectory() + WordsListName + kWordsListExtension;
+}
+
+bool TDictionary::LoadDictionary(const std::string& name) {
+  return ShowingPassingFunction("TGlyphmasonForm::LoadDictionary", "Failed to load dictionary.",
+                                [&](TFunScope& Fun) {
+    try {
+      Display.SetDictionaryNames("", "");
+      DictionaryName.clear();
+      WordsListName.clear();
+      const std::string path = DictionariesDirectory() + name;
+      if (IsPlainFileName(name) && FileExists(path)) {
+        DictionaryName = name;
+        // A failed read has been shown already and leaves what was read.
+        DictionaryList.LoadFrom(path);
+        ShowDictionaryNames();
+      } else {
+        ClearDictionary();
+        ShowDictionaryNames();
+        ShowWarningDialog(kNoSuchDictionary);
+      }
+      Game.ShowWordsCount();
+      if (ActiveLettersCount < kMinActiveLetters) {
+        ShowWarningDialog(kTooFewActiveLetters);
+        Game.ResetGameDisplay();
+        Game.ClearStock();
+        return false;
+      }
+      return true;
+    } catch (...) {
+      Fun.RecordCurrentException();
+      Game.ResetGameDisplay();
+      ClearDictionary();
+      ShowDictionaryNames();
+      Game.ClearStock();
+      return false;
+    }
+  });
+}
+
+void TDictionary::ReadDictionary(TStoredTextList& list) {
+  ClearDictionary();
+  std::string wordsListName = WordsListName;
+  list.ReadString(kMainSection, "WordsListName", true, wordsListName, kMaxDictionaryText);
+  // The words list is written back at every game save, so its name must
+  // stay inside the dictionaries folder.
+  if (wordsListName.empty() || IsContainedRelativePath(wordsListName)) {
+    WordsListName = wordsListName;
+  }
+  FontName = kDefaultFontName;
+  list.ReadString(kMainSection, "FontName", true, FontName, kMaxDictionaryText);
+  Display.SetLetterFont(FontName);
+
+  std::string alphabet;
+  list.ReadString(kMainSection, "Alphabet", true, alphabet, kMaxDictionaryText);
+  if (!alphabet.empty()) {
+    AutoProbabilities = true;
+    // Letters beyond the 40 slots have no place and are left out.
+    for (size_t i = 0; i < alphabet.size() && i < kMaxAlphabetSlots; ++i) {
+      Game.Letters.Alphabet[i] = alphabet[i];
+    }
+  }
+  const std::string wordsListPath = WordsListPath();
+  if (FileExists(wordsListPath)) {
+    Game.WordsListLines.Clear();
+    Game.WordsListModified = false;
+    Game.WordsListLines.LoadWordsListFile(wordsListPath);
+  }
+  if (AutoProbabilities && Game.WordsListLines.Count() < kMinWordsForAutoProbabilities) {
+    AutoProbabilities = false;
+    ShowErrorDialog(kTooFewWords);
+  }
+  if (AutoProbabilities) {
+    ComputeWeights();
+  } else {
+    ReadSlots(list);
+  }
+  for (int32_t slot = 0; slot < kMaxAlphabetSlots; ++slot) {
+    Game.Letters.LetterScores[slot] = CalculateLetterScore(Game.Letters, slot);
+  }
+  for (int32_t n = 1; n <= kLengthScoreSlots; ++n) {
+    list.ReadInteger(kLengthScoresSection, std::to_string(n), Game.Letters.LengthScores[n - 1],
+                     kMaxLetterProbability, 0);
+  }
+  Display.SetChoiceLetters(FontName, Game.Letters.Alphabet);
+}
+
+void TDictionary::ReadSlots(const TStoredTextList& list) {
+  for (int32_t slot = 0; slot < kMaxAlphabetSlots; ++slot) {
+    const std::string index = std::to_string(slot);
+    Game.Letters.Alphabet[slot] = 0;
+    list.ReadChar(kAlphabetSection, "Char" + index, Game.Letters.Alphabet[slot]);
+    Game.Letters.LetterProbabilities[slot] = 0;
+    list.ReadInteger(kAlphabetSection, "Prob" + index, Game.Letters.LetterProbabilities[slot],
+                     kMaxLetterProbability, 0);
+    // A slot with a weight but no letter counts as active too.
+    if (Game.Letters.LetterProbabilities[slot] >= 1) {
+      ++ActiveLettersCount;
+    }
+  }
+}
+
+void TDictionary::ComputeWeights() {
+  TLetterCounts counts;
+  const int64_t within = CountLetters(Game.WordsListLines, Game.Letters, counts);
+  Game.Letters.LetterProbabilities = counts.Weights;
+  // Every slot holding a letter is active, whatever its code; a words list
+  // without any letter of the alphabet gives no weights and no active letter.
+  if (within == 0) {
+    return;
+  }
+  for (const char letter : Game.Letters.Alphabet) {
+    if (letter != 0) {
+      ++ActiveLettersCount;
+    }
+  }
+}
+
+void TDictionary::SaveDictionary() {
+  ShowingFunction("TGlyphmasonForm::SaveDictionary", "Failed to save dictionary.",
+                  [&](TFunScope&) {
+    if (Game.WordsListModified && !DictionaryName.empty()) {
+      Game.WordsListLines.SaveWordsListFile(WordsListPath());
+    }
+  });
+}

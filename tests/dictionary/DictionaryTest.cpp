@@ -1,0 +1,327 @@
+#include "dictionary/Dictionary.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "Libraries/Error/FunStatContext.h"
+#include "Libraries/File/FileOperations.h"
+#include "Libraries/Program/ProgramPaths.h"
+#include "dictionary/WordsList.h"
+#include "game/Scoring.h"
+#include "support/ErrorRecorder.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/TestFolders.h"
+
+namespace {
+
+const char* const kNoSuchDictionary = "There is no such dictionary.";
+const char* const kTooFewActiveLetters =
+    "There aren't enough active letters to form an alphabet. \nChange the dictionary!";
+const char* const kTooFewWords =
+    "There are not enough words in the words list\nto automatically calculate letter "
+    "probabilities.";
+
+class TRecordingGameDisplay : public TSilentGameDisplay {
+ public:
+  void SetWordsCountLabel(const std::string& text) override { WordsCount = text; }
+  std::string WordsCount = "untouched";
+};
+
+class TRecordingDictionaryDisplay : public IDictionaryDisplay {
+ public:
+  void SetDictionaryNames(const std::string& dictionary, const std::string& wordsList) override {
+    DictionaryEdit = dictionary;
+    WordsListEdit = wordsList;
+  }
+  void SetLetterFont(const std::string& fontName) override { LetterFont = fontName; }
+  void SetChoiceLetters(const std::string& fontName,
+                        const std::array<char, kMaxAlphabetSlots>& alphabet) override {
+    ChoiceFont = fontName;
+    ChoiceLetters = alphabet;
+  }
+  std::string DictionaryEdit, WordsListEdit, LetterFont, ChoiceFont;
+  std::array<char, kMaxAlphabetSlots> ChoiceLetters{};
+};
+
+// Slot i holds the letter 'A' + i with the weight weights[i].
+std::string SlotSection(const std::vector<int>& weights) {
+  std::string text = "[Alphabet]\n";
+  for (size_t i = 0; i < weights.size(); ++i) {
+    text += "Char" + std::to_string(i) + "=" + static_cast<char>('A' + i) + "\n";
+    text += "Prob" + std::to_string(i) + "=" + std::to_string(weights[i]) + "\n";
+  }
+  return text;
+}
+
+std::string Lines(int count, const std::string& line) {
+  std::string text;
+  for (int i = 0; i < count; ++i) {
+    text += line + "\n";
+  }
+  return text;
+}
+
+class DictionaryTest : public ::testing::Test {
+ protected:
+  DictionaryTest() { ::mkdir(DictionariesDirectory().c_str(), 0755); }
+  ~DictionaryTest() override { GlobalFunStat.Reset(fsPerfect); }
+
+  std::string Put(const std::string& name, const std::string& text) {
+    return Program.Write(std::string(kDictionariesFolderName) + "/" + name, text);
+  }
+  std::string Read(const std::string& name) {
+    return Program.Read(std::string(kDictionariesFolderName) + "/" + name);
+  }
+  std::vector<std::string> BoxTexts() const {
+    std::vector<std::string> texts;
+    for (const TShownBox& box : Boxes.Shown) {
+      texts.push_back(box.Text);
+    }
+    return texts;
+  }
+  const TLetterData& Letters() const { return Game.Letters; }
+
+  TTestProgramFolder Program;
+  TFakeMessageBoxes Boxes;
+  TErrorRecorder Errors;
+  TRecordingGameDisplay GameDisplay;
+  TGame Game{GameDisplay};
+  TRecordingDictionaryDisplay Display;
+  TDictionary Dictionary{Game, Display};
+};
+
+// --- Letters read slot by slot ---------------------------------------------------
+
+TEST_F(DictionaryTest, ElevenActiveLettersAreEnoughAndTenAreNot) {
+  Put("Eleven.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  Put("Ten.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  EXPECT_TRUE(Dictionary.LoadDictionary("Eleven.gmd"));
+  EXPECT_EQ(Dictionary.ActiveLettersCount, 11);
+  EXPECT_TRUE(Boxes.Shown.empty());
+
+  Game.SetStockLetter(0, 'A');
+  EXPECT_FALSE(Dictionary.LoadDictionary("Ten.gmd"));
+  EXPECT_EQ(Dictionary.ActiveLettersCount, 10);
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{kTooFewActiveLetters});
+  EXPECT_EQ(Boxes.Shown[0].Caption, "Warning");
+  EXPECT_EQ(Game.StockLetter(0), 0);
+  EXPECT_EQ(Dictionary.DictionaryName, "Ten.gmd");
+}
+
+TEST_F(DictionaryTest, UnacceptableSlotValuesLeaveTheSlotEmpty) {
+  Put("Odd.gmd", SlotSection({1000, 1001, -1, 5}) +
+                     "Char4=QU\nProb4=5\nChar5=\nProb5=5\nProb6=0x10\nChar7=Z\nProb7=abc\n");
+  Dictionary.LoadDictionary("Odd.gmd");
+  EXPECT_EQ(Letters().Alphabet[0], 'A');
+  EXPECT_EQ(Letters().LetterProbabilities[0], 1000);
+  EXPECT_EQ(Letters().LetterProbabilities[1], 0);
+  EXPECT_EQ(Letters().LetterProbabilities[2], 0);
+  EXPECT_EQ(Letters().Alphabet[4], 0);
+  EXPECT_EQ(Letters().Alphabet[5], 0);
+  EXPECT_EQ(Letters().LetterProbabilities[6], 16);
+  EXPECT_EQ(Letters().Alphabet[7], 'Z');
+  EXPECT_EQ(Letters().LetterProbabilities[7], 0);
+  // Slots 0, 3, 4, 5 and 6 have weights; a weight without a letter counts.
+  EXPECT_EQ(Dictionary.ActiveLettersCount, 5);
+}
+
+TEST_F(DictionaryTest, ScoresComeFromTheWeightsAndTheLengthScoresSection) {
+  Put("Scores.gmd", SlotSection({1000, 1, 500}) + "[LengthScores]\n1=0\n2=3\n7=1000\n6=1001\n5=-1\n");
+  Dictionary.LoadDictionary("Scores.gmd");
+  for (int32_t slot = 0; slot < 3; ++slot) {
+    EXPECT_EQ(Letters().LetterScores[slot], CalculateLetterScore(Letters(), slot));
+  }
+  EXPECT_EQ(Letters().LetterScores[0], 1);
+  EXPECT_EQ(Letters().LetterScores[1], 10);
+  EXPECT_EQ(Letters().LengthScores, (std::array<int32_t, 7>{0, 3, 0, 0, 0, 0, 1000}));
+}
+
+TEST_F(DictionaryTest, TheFontDefaultsToTahomaAndReachesTheLettersDisplay) {
+  Put("Font.gmd", "[Main]\nFontName=" + std::string(256, 'f') + "\n");
+  Put("Courier.gmd", "[Main]\nFontName=Courier New\n" + SlotSection({1, 2, 3}));
+  Dictionary.LoadDictionary("Font.gmd");
+  EXPECT_EQ(Dictionary.FontName, "Tahoma");
+  Dictionary.LoadDictionary("Courier.gmd");
+  EXPECT_EQ(Dictionary.FontName, "Courier New");
+  EXPECT_EQ(Display.LetterFont, "Courier New");
+  EXPECT_EQ(Display.ChoiceFont, "Courier New");
+  EXPECT_EQ(Display.ChoiceLetters[2], 'C');
+}
+
+// --- Weights computed from the words list -----------------------------------------
+
+TEST_F(DictionaryTest, AnAlphabetWithUnder1000WordsFallsBackToTheSlots) {
+  Put("Auto.gmd", "[Main]\nAlphabet=ABCDEFGHIJKL\n" + SlotSection({7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7}));
+  Put("Auto.txt", Lines(999, "ab"));
+  EXPECT_TRUE(Dictionary.LoadDictionary("Auto.gmd"));
+  EXPECT_FALSE(Dictionary.AutoProbabilities);
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{kTooFewWords});
+  EXPECT_EQ(Boxes.Shown[0].Caption, "Error");
+  EXPECT_EQ(Letters().LetterProbabilities[0], 7);
+  EXPECT_EQ(Letters().Alphabet[11], 0);
+}
+
+TEST_F(DictionaryTest, An1000LineWordsListGivesComputedWeightsEmptyLinesIncluded) {
+  Put("Auto.gmd", "[Main]\nAlphabet=ABCDEFGHIJKL\n" + SlotSection({7}));
+  Put("Auto.txt", Lines(998, "aab") + "\nkl\n");
+  EXPECT_TRUE(Dictionary.LoadDictionary("Auto.gmd"));
+  EXPECT_TRUE(Boxes.Shown.empty());
+  EXPECT_TRUE(Dictionary.AutoProbabilities);
+  EXPECT_EQ(Letters().LetterProbabilities[0], 1000);
+  EXPECT_EQ(Letters().LetterProbabilities[1], 500);
+  EXPECT_EQ(Letters().LetterProbabilities[2], 0);
+  EXPECT_EQ(Letters().LetterProbabilities[10], 1);
+  EXPECT_EQ(Letters().Alphabet[11], 'L');
+  EXPECT_EQ(Dictionary.ActiveLettersCount, 12);
+  EXPECT_EQ(GameDisplay.WordsCount, "There are 1000 words in the words list.");
+}
+
+TEST_F(DictionaryTest, AWordsListWithoutAnyLetterOfTheAlphabetIsRefused) {
+  Put("Digits.gmd", "[Main]\nAlphabet=ABCDEFGHIJKL\n");
+  Put("Digits.txt", Lines(1000, "123"));
+  EXPECT_FALSE(Dictionary.LoadDictionary("Digits.gmd"));
+  EXPECT_EQ(Letters().LetterProbabilities, (std::array<int32_t, kMaxAlphabetSlots>{}));
+  EXPECT_EQ(Dictionary.ActiveLettersCount, 0);
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{kTooFewActiveLetters});
+}
+
+TEST_F(DictionaryTest, AnAlphabetTextKeepsItsFirst40Letters) {
+  std::string alphabet;
+  for (int i = 0; i < 50; ++i) {
+    alphabet += static_cast<char>('0' + i);
+  }
+  Put("Long.gmd", "[Main]\nAlphabet=" + alphabet + "\n");
+  Put("Long.txt", Lines(1000, alphabet));
+  EXPECT_TRUE(Dictionary.LoadDictionary("Long.gmd"));
+  EXPECT_EQ(Letters().Alphabet[39], alphabet[39]);
+  EXPECT_EQ(Dictionary.ActiveLettersCount, 40);
+}
+
+TEST(CountLetters, ScalesTheMostFrequentLetterTo1000AndKeepsRareLettersAtOne) {
+  const auto weights = [](const std::string& words) {
+    TLetterData letters;
+    letters.Alphabet[0] = 'A';
+    letters.Alphabet[1] = 'B';
+    TWordsList list;
+    list.ReadWordsListText(words);
+    TLetterCounts counts;
+    CountLetters(list, letters, counts);
+    return std::make_pair(counts.Weights[0], counts.Weights[1]);
+  };
+  EXPECT_EQ(weights("AA\nB\n"), std::make_pair(1000, 500));
+  EXPECT_EQ(weights(std::string(3, 'A') + "\n" + std::string(1000, 'B')), std::make_pair(3, 1000));
+  EXPECT_EQ(weights("A\n" + std::string(3000, 'B')), std::make_pair(1, 1000));
+  EXPECT_EQ(weights("A\n"), std::make_pair(1000, 0));
+}
+
+TEST(CountLetters, RaisesOnlyAToZAndCountsLengths) {
+  TLetterData letters;
+  letters.Alphabet = {'A', 'B', '\xC4'};
+  TWordsList list;
+  // "\xE4" is a small a-umlaut: it is not raised, so it lies outside.
+  list.ReadWordsListText("ab\n\nA\xE4\xC4\n" + std::string(11, 'b') + "\n0123456789\n");
+  TLetterCounts counts;
+  EXPECT_EQ(CountLetters(list, letters, counts), 15);
+  EXPECT_EQ(counts.Counts[0], 2);
+  EXPECT_EQ(counts.Counts[1], 12);
+  EXPECT_EQ(counts.Counts[2], 1);
+  EXPECT_EQ(counts.Outside, 11);
+  EXPECT_EQ(counts.Lengths[0], 2);  // the empty entry and the 11-letter word
+  EXPECT_EQ(counts.Lengths[2], 1);
+  EXPECT_EQ(counts.Lengths[3], 1);
+  EXPECT_EQ(counts.Lengths[10], 1);
+}
+
+// --- Names and paths -------------------------------------------------------------
+
+TEST_F(DictionaryTest, WithoutWordsListNameTheListIsNamedAfterTheDictionary) {
+  Put("Mine.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  Put("Mine.txt", "cat\ndog\n");
+  EXPECT_TRUE(Dictionary.LoadDictionary("Mine.gmd"));
+  EXPECT_EQ(Dictionary.WordsListName, "Mine");
+  EXPECT_EQ(Dictionary.WordsListPath(), DictionariesDirectory() + "Mine.txt");
+  EXPECT_EQ(Display.DictionaryEdit, "Mine");
+  EXPECT_EQ(Display.WordsListEdit, "Mine");
+  EXPECT_EQ(Game.WordsListLines.Count(), 2);
+  EXPECT_EQ(GameDisplay.WordsCount, "There are 2 words in the words list.");
+}
+
+TEST_F(DictionaryTest, AWordsListNameMayHoldASubPathButNeverLeaveTheFolder) {
+  ::mkdir((DictionariesDirectory() + "Lists").c_str(), 0755);
+  Put("Lists/Shared.txt", "one\n");
+  Put("Sub.gmd", "[Main]\nWordsListName=Lists/Shared\n");
+  Dictionary.LoadDictionary("Sub.gmd");
+  EXPECT_EQ(Dictionary.WordsListPath(), DictionariesDirectory() + "Lists/Shared.txt");
+  EXPECT_EQ(Game.WordsListLines.Count(), 1);
+
+  for (const std::string name : {"../Glyphmason", "Lists/../../x", "/tmp/x", "..\\x", "C:x"}) {
+    Put("Climb.gmd", "[Main]\nWordsListName=" + name + "\n");
+    Dictionary.LoadDictionary("Climb.gmd");
+    EXPECT_EQ(Dictionary.WordsListName, "Climb") << name;
+    EXPECT_EQ(Dictionary.WordsListPath(), DictionariesDirectory() + "Climb.txt") << name;
+  }
+}
+
+TEST_F(DictionaryTest, AMissingDictionaryGivesTwoWarningsAndNoName) {
+  Put("Mine.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  Dictionary.LoadDictionary("Mine.gmd");
+  EXPECT_FALSE(Dictionary.LoadDictionary("Gone.gmd"));
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{kNoSuchDictionary, kTooFewActiveLetters}));
+  EXPECT_EQ(Dictionary.DictionaryName, "");
+  EXPECT_EQ(Display.DictionaryEdit, "");
+  EXPECT_EQ(Letters().Alphabet[0], 0);
+  EXPECT_EQ(GameDisplay.WordsCount, "");
+}
+
+TEST_F(DictionaryTest, ADictionaryNameOutsideTheFolderIsNoDictionary) {
+  Program.Write("Outside.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  EXPECT_FALSE(Dictionary.LoadDictionary("../Outside.gmd"));
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{kNoSuchDictionary, kTooFewActiveLetters}));
+  EXPECT_EQ(Dictionary.DictionaryName, "");
+}
+
+TEST_F(DictionaryTest, AnUnreadableDictionaryIsShownAndStillChecked) {
+  ::mkdir((DictionariesDirectory() + "Folder.gmd").c_str(), 0755);
+  EXPECT_FALSE(Dictionary.LoadDictionary("Folder.gmd"));
+  ASSERT_EQ(Errors.Shown.size(), 1u);
+  EXPECT_EQ(Errors.Shown[0].Message, "Failed to load file.");
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{kTooFewActiveLetters});
+  EXPECT_FALSE(GlobalFunStat.Failed());
+}
+
+// --- Writing the words list back ---------------------------------------------------
+
+TEST_F(DictionaryTest, AddedWordsAreSavedAndTheListStaysModified) {
+  Put("Mine.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  Put("Mine.txt", "cat\n");
+  Dictionary.LoadDictionary("Mine.gmd");
+  Game.WordsListLines.AddWord("DOG");
+  Game.WordsListModified = true;
+  Dictionary.SaveDictionary();
+  EXPECT_EQ(Read("Mine.txt"), "cat\r\nDOG\r\n");
+  EXPECT_TRUE(Game.WordsListModified);
+  EXPECT_TRUE(Errors.Shown.empty());
+}
+
+TEST_F(DictionaryTest, WithoutADictionaryNothingIsSaved) {
+  Dictionary.LoadDictionary("Gone.gmd");
+  Game.WordsListLines.AddWord("DOG");
+  Game.WordsListModified = true;
+  Dictionary.SaveDictionary();
+  EXPECT_FALSE(FileExists(DictionariesDirectory() + "Gone.txt"));
+}
+
+TEST_F(DictionaryTest, AFailedSaveIsShownKeepsTheListAndIsNotPassedOn) {
+  Put("Lost.gmd", "[Main]\nWordsListName=NoFolder/Words\n" +
+                      SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  Dictionary.LoadDictionary("Lost.gmd");
+  Game.WordsListLines.AddWord("DOG");
+  Game.WordsListModified = true;
+  Dictionary.SaveDictionary();
+  ASSERT_EQ(Errors.Shown.size(), 1u);
+  EXPECT_EQ(Errors.Shown[0].Message, "Failed to save dictionary.");
+  EXPECT_FALSE(GlobalFunStat.Failed());
+  EXPECT_EQ(Game.WordsListLines.Count(), 1);
+}
+
+}  // namespace
