@@ -73,6 +73,23 @@ TLocalTime LocalTimeNow() {
   return result;
 }
 
+bool LocalTimeAt(int64_t unixSeconds, TLocalTime& result) {
+  const time_t moment = static_cast<time_t>(unixSeconds);
+  std::tm parts{};
+  if (static_cast<int64_t>(moment) != unixSeconds || localtime_r(&moment, &parts) == nullptr) {
+    errno = EOVERFLOW;
+    return false;
+  }
+  result = TLocalTime{};
+  result.Year = parts.tm_year + 1900;
+  result.Month = parts.tm_mon + 1;
+  result.Day = parts.tm_mday;
+  result.Hour = parts.tm_hour;
+  result.Minute = parts.tm_min;
+  result.Second = parts.tm_sec > 59 ? 59 : parts.tm_sec;
+  return true;
+}
+
 namespace {
 std::vector<std::string>& RememberedCommandLine() {
   static std::vector<std::string> parameters;

@@ -43,6 +43,9 @@ struct TLocalTime {
 };
 // The current local date and time.
 TLocalTime LocalTimeNow();
+// The local date and time of a moment given in seconds since 1970-01-01 UTC
+// (milliseconds 0); false when the system cannot represent it.
+bool LocalTimeAt(int64_t unixSeconds, TLocalTime& result);
 
 // --- Command line and program file -------------------------------------------
 // Remembers the process's command line; main calls it first. Parameter 0 is
@@ -103,5 +106,54 @@ bool DeleteFile(const std::string& path);
 // For tests: after this many more bytes, every TWriteFile::Append fails with
 // "no space left" until the injection is lifted with a negative count.
 void InjectWriteFailureForTesting(int64_t bytesBeforeFailure);
+
+// --- The user's folders (OperatingSystemFolders.cpp) --------------------------
+// Paths without a trailing separator; none of them is created here. They
+// follow the XDG base and user directories: $XDG_DATA_HOME, $XDG_CONFIG_HOME
+// and user-dirs.dirs, with their usual defaults below the home folder.
+std::string HomeFolder();
+// The desktop folder (XDG_DESKTOP_DIR of user-dirs.dirs, else ~/Desktop).
+std::string DesktopFolder();
+// Where the applications menu finds the user's desktop entries.
+std::string ApplicationsMenuFolder();
+// Desktop entries started when the user logs in.
+std::string AutostartFolder();
+// The default parent folder of per-user program installations (~/.local/opt).
+std::string UserProgramsFolder();
+// Where the uninstall entries of installed programs are recorded.
+std::string UninstallEntriesFolder();
+// Private to the user's session ($XDG_RUNTIME_DIR); empty when not set.
+std::string SessionRuntimeFolder();
+// For tests: a non-empty folder stands in for home, and every folder above is
+// derived from it with the XDG defaults, ignoring the environment (the
+// runtime folder becomes "<folder>/.runtime"). Empty text ends the override.
+void SetHomeForTesting(const std::string& folder);
+
+// --- Instance lock (OperatingSystemInstance.cpp) ------------------------------
+// A lock by name, shared by the processes of the user's session and released
+// by the system when its holder ends, however it ends.
+enum class TInstanceLock {
+  Acquired,       // this process holds it now; handle set
+  HeldElsewhere,  // another holder has it
+  Unavailable,    // the lock could not be made; the last system error tells why
+};
+// Takes the lock without waiting.
+TInstanceLock LockInstance(const std::string& name, int& handle);
+void UnlockInstance(int handle);
+
+// --- Starting programs (OperatingSystemProcess.cpp) ---------------------------
+// Starts the program with exactly these arguments (no shell ever sees them),
+// in workingDirectory when not empty, and does not wait for it. A program
+// name without "/" is looked up in $PATH. False when it could not be started
+// (missing, not executable, bad working directory), with the last system
+// error telling why.
+bool StartProcess(const std::string& program, const std::vector<std::string>& arguments,
+                  const std::string& workingDirectory);
+// The program that opens documents and addresses with the desktop's default
+// application (xdg-open).
+std::string DefaultHandlerProgram();
+// For tests: another program stands in for the default handler; empty text
+// restores it.
+void SetDefaultHandlerForTesting(const std::string& program);
 
 }  // namespace Os
