@@ -1,0 +1,98 @@
+#include "persistence/GameFile.h"
+
+#include "Libraries/File/PathText.h"
+
+namespace {
+
+constexpr const char* kStockSection = "StockLetters";
+constexpr const char* kMapSection = "Map";
+
+void ReadBoardSide(const TStoredTextList& list, const char* key, int32_t& value) {
+  list.ReadInteger(kGameSection, key, value, kMaxBoardSize, kMinBoardSize);
+}
+
+}  // namespace
+
+void ReadGameSettings(const TStoredTextList& list, TGameSettings& settings) {
+  ReadBoardSide(list, "ColumnsCount", settings.ColumnsCount);
+  ReadBoardSide(list, "RowsCount", settings.RowsCount);
+  std::string name = settings.DictionaryName;
+  list.ReadString(kGameSection, "LastDictionaryName", false, name, kMaxDictionaryNameLength);
+  // Dictionaries are always read from the dictionaries folder: a name that
+  // points elsewhere is no dictionary name.
+  if (IsPlainFileName(name)) {
+    settings.DictionaryName = name;
+  }
+  list.ReadBool(kGameSection, "AddToWordsList", settings.AddToWordsList);
+  list.ReadBool(kGameSection, "AllowUnknownWords", settings.AllowUnknownWords);
+}
+
+void WriteGameSettings(TStoredTextList& list, const TGameSettings& settings) {
+  list.WriteInteger(kGameSection, "ColumnsCount", settings.ColumnsCount);
+  list.WriteInteger(kGameSection, "RowsCount", settings.RowsCount);
+  list.WriteString(kGameSection, "LastDictionaryName", settings.DictionaryName);
+  list.WriteBool(kGameSection, "AddToWordsList", settings.AddToWordsList);
+  list.WriteBool(kGameSection, "AllowUnknownWords", settings.AllowUnknownWords);
+}
+
+void ReadGame(const TStoredTextList& list, TGame& game) {
+  game.LetterChangesCount = TGame::LetterChangesFor(game.ColumnsCount, game.RowsCount);
+  list.ReadInteger(kGameSection, "LetterChangesCount", game.LetterChangesCount, INT32_MAX, 0);
+  game.ShowLetterChanges();
+  list.ReadInteger(kGameSection, "Score", game.Score, INT32_MAX, 0);
+  for (int32_t slot = 0; slot < kStockSlots; ++slot) {
+    char letter = 0;
+    list.ReadChar(kStockSection, std::to_string(slot + 1), letter);
+    game.SetStockLetter(slot, letter);
+  }
+  game.ClearBoard();
+  int32_t k = 0;
+  for (int32_t row = 0; row < game.RowsCount; ++row) {
+    for (int32_t column = 0; column < game.ColumnsCount; ++column, ++k) {
+      TBoardCell& cell = game.Board[column][row];
+      list.ReadChar(kMapSection, "L" + std::to_string(k), cell.Letter);
+      bool loose = false;
+      list.ReadBool(kMapSection, "S" + std::to_string(k), loose);
+      // Only a letter can be loose, and only seven letters can be loose at
+      // once: the rest stay on the board as fixed letters.
+      loose = loose && cell.Letter != 0 && game.LooseLetterList.Count() < kMaxLooseLetters;
+      cell.IsLoose = loose ? 1 : 0;
+      if (loose) {
+        game.AddLooseLetter(column, row);
+      }
+    }
+  }
+}
+
+void WriteGame(TStoredTextList& list, const TGameSettings& settings, const TGame& game) {
+  list.Clear();
+  WriteGameSettings(list, settings);
+  list.WriteInteger(kGameSection, "LetterChangesCount", game.LetterChangesCount);
+  list.WriteInteger(kGameSection, "Score", game.Score);
+  for (int32_t slot = 0; slot < kStockSlots; ++slot) {
+    list.WriteChar(kStockSection, std::to_string(slot + 1), game.StockLetter(slot));
+  }
+  int32_t k = 0;
+  for (int32_t row = 0; row < game.RowsCount; ++row) {
+    for (int32_t column = 0; column < game.ColumnsCount; ++column, ++k) {
+      const TBoardCell& cell = game.Board[column][row];
+      list.WriteChar(kMapSection, "L" + std::to_string(k), cell.Letter);
+      list.WriteBool(kMapSection, "S" + std::to_string(k), cell.IsLoose != 0);
+    }
+  }
+}
+
+void ReadOptions(const TStoredTextList& list, TOptions& options) {
+  ReadGameSettings(list, options.Settings);
+  list.ReadString(kGameSection, "LastGameTitle", false, options.LastGameFileName,
+                  kMaxLastGameTitleLength);
+  options.FullScreen = false;
+  list.ReadBool(kGameSection, "FullScreen", options.FullScreen);
+}
+
+void WriteOptions(TStoredTextList& list, const TOptions& options) {
+  list.Clear();
+  WriteGameSettings(list, options.Settings);
+  list.WriteString(kGameSection, "LastGameTitle", options.LastGameFileName);
+  list.WriteBool(kGameSection, "FullScreen", options.FullScreen);
+}

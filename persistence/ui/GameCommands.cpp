@@ -1,0 +1,156 @@
+// The game commands of the Work menu: new game, load dictionary, load last
+// game, load game, save game, and the save question that protects a
+// modified game. Each command shows its own failure once.
+
+#include <QComboBox>
+
+#include "Libraries/Error/FunctionScope.h"
+#include "Libraries/File/FileOperations.h"
+#include "Libraries/File/PathText.h"
+#include "Libraries/MyDialogs/MyDialogs.h"
+#include "Libraries/Program/ProgramPaths.h"
+#include "Libraries/Text/Cp1252.h"
+#include "Libraries/Utilities/ui/Utilities.h"
+#include "window/GlyphmasonForm.h"
+
+namespace {
+constexpr const char* kGameExtension = ".GMG";
+
+// The text from the last dot of the file name on.
+std::string ExtensionOf(const std::string& path) {
+  const std::string name = NameOfPath(path);
+  const size_t dot = name.rfind('.');
+  return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+}  // namespace
+
+bool TGlyphmasonForm::CheckSave() {
+  return PassingFunction("TGlyphmasonForm::CheckSave", [&](TFunScope&) {
+    if (!Game.GameModified) {
+      return true;
+    }
+    switch (ShowQueryCancelDialog("The game has been modified. Save it?")) {
+      case drOk:
+        SaveGameMenuClick();
+        return true;
+      case drNo:
+        return true;
+      default:
+        return false;
+    }
+  });
+}
+
+void TGlyphmasonForm::ReadBoardSize() {
+  Game.ColumnsCount =
+      GetIntFromComboBox(ColumnsCountComboBox, kMinBoardSize, kMaxBoardSize, kDefaultBoardSize);
+  Game.RowsCount =
+      GetIntFromComboBox(RowsCountComboBox, kMinBoardSize, kMaxBoardSize, kDefaultBoardSize);
+}
+
+void TGlyphmasonForm::NewGameMenuClick() {
+  ShowingFunction("TGlyphmasonForm::NewGameMenuClick", "Failed to create new puzzle.",
+                  [&](TFunScope& Fun) {
+                    if (!CheckSave()) {
+                      return;
+                    }
+                    ReadBoardSize();
+                    Game.SetUpNewBoard();
+                    const bool usable = Dictionary.LoadDictionary(Dictionary.DictionaryName);
+                    if (Fun.CalleeFailed() || !usable) {
+                      return;
+                    }
+                    Game.ClearStock();
+                    Game.FillStock();
+                    Game.GameModified = false;
+                  });
+}
+
+void TGlyphmasonForm::LoadDictionaryMenuClick() {
+  ShowingFunction("TGlyphmasonForm::LoadDictionaryMenuClick", "Failed to load dictionary.",
+                  [&](TFunScope&) {
+                    LoadDictionaryOpenDialog.FileName =
+                        DictionariesDirectory() + Dictionary.DictionaryName;
+                    if (!LoadDictionaryOpenDialog.Execute()) {
+                      return;
+                    }
+                    Dictionary.DictionaryName = NameOfPath(LoadDictionaryOpenDialog.FileName);
+                    NewGameMenuClick();
+                  });
+}
+
+void TGlyphmasonForm::LoadLastGameMenuClick() {
+  ShowingFunction("TGlyphmasonForm::LoadLastGameMenuClick", "Failed to load last game.",
+                  [&](TFunScope& Fun) {
+                    LoadGameFrom(LastGameFileName);
+                    if (Fun.CalleeFailed()) {
+                      return;
+                    }
+                    OpenDialog.FileName = LastGameFileName;
+                  });
+}
+
+void TGlyphmasonForm::LoadGameMenuClick() {
+  ShowingFunction("TGlyphmasonForm::LoadGameMenuClick", "Failed to load game.",
+                  [&](TFunScope& Fun) {
+                    if (!OpenDialog.Execute()) {
+                      return;
+                    }
+                    LoadGameFrom(OpenDialog.FileName);
+                    Fun.CalleeFailed();
+                  });
+}
+
+void TGlyphmasonForm::SaveGameMenuClick() {
+  ShowingFunction("TGlyphmasonForm::SaveGameMenuClick", "Failed to save game.",
+                  [&](TFunScope& Fun) {
+                    if (!SaveDialog.Execute()) {
+                      return;
+                    }
+                    SaveGameTo(SaveDialog.FileName);
+                    Fun.CalleeFailed();
+                  });
+}
+
+void TGlyphmasonForm::LoadGameFrom(const std::string& path) {
+  PassingFunction("TGlyphmasonForm::LoadGameFrom", [&](TFunScope& Fun) {
+    if (UpperCaseCp1252(ExtensionOf(path)) != kGameExtension) {
+      return;
+    }
+    if (!FileExists(path)) {
+      Fun.Fail("There is no such file", path);
+      return;
+    }
+    if (!CheckSave()) {
+      return;
+    }
+    ReadBoardSize();
+    Game.SetUpNewBoard();
+    // A failed read has shown "Failed to load file." already.
+    if (!GameList.LoadFrom(path)) {
+      return;
+    }
+    if (!Dictionary.LoadDictionary(Dictionary.DictionaryName)) {
+      return;
+    }
+    Game.GameModified = false;
+    Game.UpdatePutButtons();
+    ShowWholeBoard();
+    Game.ShowScore(Game.WordScore());
+    Game.ShowLetterScore(0);
+    LastGameFileName = path;
+    Game.ShowCaption(path);
+    SaveDialog.FileName = path;
+  });
+}
+
+void TGlyphmasonForm::SaveGameTo(const std::string& path) {
+  PassingFunction("TGlyphmasonForm::SaveGameTo", [&](TFunScope&) {
+    Dictionary.SaveDictionary();
+    if (!GameList.SaveAs(path, true)) {
+      return;
+    }
+    LastGameFileName = path;
+    Game.GameModified = false;
+  });
+}

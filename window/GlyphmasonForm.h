@@ -1,0 +1,195 @@
+#pragma once
+// The game's one window: owns the game, the dictionary, the words list and
+// the settings files, lays out the controls and turns the player's clicks,
+// keys and mouse moves into the game's commands.
+
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "Libraries/MyDialogs/FileDialogs.h"
+#include "Libraries/StoredTextList/StoredTextList.h"
+#include "dictionary/Dictionary.h"
+#include "game/Game.h"
+#include "game/GameDisplay.h"
+#include "game/LetterMoves.h"
+#include "window/DragController.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QAction;
+class QPushButton;
+class QFrame;
+class TBoardPaintBox;
+class THelpWindow;
+struct TGameSettings;
+
+class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryDisplay {
+  Q_OBJECT
+
+ public:
+  static constexpr int kHelpContext = 100;
+
+  explicit TGlyphmasonForm(QWidget* parent = nullptr);
+  ~TGlyphmasonForm() override;
+
+  // Creates the data folders, reads the options, applies the window mode and
+  // builds the letter-choice panels; failures end in one error dialog.
+  void BeforeRun();
+  // Windowed (95 % of the work area, centred) or full screen, as the check
+  // box says; the board area follows the window's size.
+  void ApplyWindowMode();
+  // The work area the window mode is computed from; tests may set it.
+  QRect WorkArea() const;
+  void SetWorkAreaForTesting(QRect area) { WorkAreaOverride = area; }
+
+  // --- The game, the dictionary and the files ------------------------------
+  TGame Game;
+  // The current dictionary with its names, font and file list.
+  TDictionary Dictionary;
+  TStoredTextList OptionsList;
+  TStoredTextList GameList;
+  std::string LastGameFileName;
+  TFileDialog OpenDialog;
+  TFileDialog SaveDialog;
+  TFileDialog LoadDictionaryOpenDialog;
+
+  // --- Commands --------------------------------------------------------------
+  // The save question for a modified game: false when the player cancelled.
+  bool CheckSave();
+  void NewGameMenuClick();
+  void LoadDictionaryMenuClick();
+  void LoadLastGameMenuClick();
+  void LoadGameMenuClick();
+  void SaveGameMenuClick();
+  void AnalyzeWordsListMenuClick();
+  // Loads a game; a passing function (the caller shows its failure).
+  void LoadGameFrom(const std::string& path);
+  // Saves the new words and the game; a passing function.
+  void SaveGameTo(const std::string& path);
+  // The board size chosen in the two combo boxes (10..30, 15 by default).
+  void ReadBoardSize();
+
+  // --- Window commands -------------------------------------------------------
+  void WorkButtonClick();
+  void HelpButtonClick();
+  void AboutButtonClick();
+  void HideButtonClick();
+  void CloseButtonClick();
+  void FullScreenCheckBoxClick();
+  void PutWordButtonClick();
+  void PutFlippedWordButtonClick();
+  void NewStockLettersButtonClick();
+  // The key commands; the key goes on to the focused control afterwards.
+  void FormKeyDown(int key, Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
+
+  // --- Letter moves (mouse positions in the control's own pixels) ------------
+  void StockLetterPanelMouseDown(int slot, Qt::MouseButton button);
+  void StockLetterPanelMouseMove(int slot);
+  void BoardPaintBoxMouseDown(QPoint point, Qt::MouseButton button);
+  void BoardPaintBoxMouseMove(QPoint point);
+  void BoardGroupBoxMouseMove(QPoint point);
+  TDragController Drag;
+
+  // --- IGameDisplay ----------------------------------------------------------
+  void SetPutButtonsEnabled(bool enabled) override;
+  void RepaintCell(int32_t column, int32_t row) override;
+  void BoardSizeChanged(int32_t columns, int32_t rows) override;
+  void ShowWholeBoard() override;
+  void SetStockLetter(int32_t slot, char letter) override;
+  void SetNewStockLettersEnabled(bool enabled) override;
+  void SetLetterChangesLabel(const std::string& text) override;
+  void SetScoreLabel(const std::string& text) override;
+  void SetLetterScoreLabel(const std::string& text) override;
+  void SetValidWordLabel(const std::string& text) override;
+  void SetWordsCountLabel(const std::string& text) override;
+  void SetCaption(const std::string& text) override;
+
+  // --- IDictionaryDisplay ----------------------------------------------------
+  void SetDictionaryNames(const std::string& dictionary, const std::string& wordsList) override;
+  void SetLetterFont(const std::string& fontName) override;
+  void SetChoiceLetters(const std::string& fontName,
+                        const std::array<char, kMaxAlphabetSlots>& alphabet) override;
+
+  // --- Controls --------------------------------------------------------------
+  QFrame* MenuPanel = nullptr;
+  QPushButton* WorkButton = nullptr;
+  QPushButton* HelpButton = nullptr;
+  QPushButton* AboutButton = nullptr;
+  QPushButton* HideButton = nullptr;
+  QPushButton* CloseButton = nullptr;
+  QCheckBox* FullScreenCheckBox = nullptr;
+  QFrame* MainPanel = nullptr;
+  QLabel* ColumnsCountLabel = nullptr;
+  QComboBox* ColumnsCountComboBox = nullptr;
+  QLabel* RowsCountLabel = nullptr;
+  QComboBox* RowsCountComboBox = nullptr;
+  QLabel* DictionaryLabel = nullptr;
+  QLineEdit* DictionaryEdit = nullptr;
+  QLabel* WordsListLabel = nullptr;
+  QLineEdit* WordsListEdit = nullptr;
+  QLabel* WordsInDictionaryLabel = nullptr;
+  QCheckBox* AddToWordsListCheckBox = nullptr;
+  QFrame* LettersPanel = nullptr;
+  QGroupBox* StockLettersGroupBox = nullptr;
+  std::array<QLabel*, kStockSlots> StockLetterPanels{};
+  QLabel* DragTipLabel = nullptr;
+  QPushButton* NewStockLettersButton = nullptr;
+  QLabel* LetterChangesLabel = nullptr;
+  QLabel* LetterScoreLabel = nullptr;
+  QGroupBox* WordGroupBox = nullptr;
+  QPushButton* PutWordButton = nullptr;
+  QPushButton* PutFlippedWordButton = nullptr;
+  QLabel* AcceptWordTipLabel = nullptr;
+  QCheckBox* AllowUnknownWordsCheckBox = nullptr;
+  QLabel* ValidWordLabel = nullptr;
+  QLabel* ScoreLabel = nullptr;
+  QGroupBox* BoardGroupBox = nullptr;
+  TBoardPaintBox* BoardPaintBox = nullptr;
+  QMenu* WorkMenu = nullptr;
+  QAction* NewGameMenu = nullptr;
+  QAction* LoadDictionaryMenu = nullptr;
+  QAction* LoadLastGameMenu = nullptr;
+  QAction* LoadGameMenu = nullptr;
+  QAction* SaveGameMenu = nullptr;
+  QAction* AnalyzeWordsListMenu = nullptr;
+  std::unique_ptr<THelpWindow> HelpWindow;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateControls();
+  void CreateMenuPanel();
+  void CreateMainPanel();
+  void CreateLettersPanel();
+  void CreateBoard();
+  void CreateWorkMenu();
+  void ConnectDragTargets();
+  // Answers the close request: the save question, then the options file.
+  bool FormCloseQuery();
+  int StockSlotOf(const QWidget* control) const;
+  void SetStockCursor(int slot);
+  void SetBoardCursor(QPoint point);
+  TDragSource DragSourceOf(const QWidget* control) const;
+  TUnknownWordRules CurrentUnknownWordRules() const;
+  // The settings shared by game and options files, as the controls hold them.
+  TGameSettings CurrentSettings() const;
+  void ApplySettings(const TGameSettings& settings);
+  void ReadGame(TStoredTextList& list);
+  void WriteGame(TStoredTextList& list);
+  void ReadOptions(TStoredTextList& list);
+  void WriteOptions(TStoredTextList& list);
+
+  QRect WorkAreaOverride;
+  // The key press last handled, so that one press passed on from a control
+  // to its parents is handled once.
+  const QEvent* LastKeyPress = nullptr;
+};
