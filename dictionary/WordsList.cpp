@@ -1,6 +1,8 @@
 #include "dictionary/WordsList.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <limits>
 
@@ -8,6 +10,9 @@
 #include "Libraries/File/WholeFile.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/Text/Cp1252.h"
+
+// Chunks of eight bytes are read as numbers whose lowest byte comes first.
+static_assert(std::endian::native == std::endian::little);
 
 namespace {
 
@@ -45,41 +50,113 @@ uint64_t Mix(uint64_t value) {
   return value ^ (value >> 29);
 }
 
-// A hash of the word's capitals, taken eight bytes at a time.
-uint32_t CaseFreeHash(std::string_view word) {
+constexpr uint64_t kEveryByte = 0x0101010101010101ull;
+constexpr uint64_t kHighBits = 0x8080808080808080ull;
+
+// Up to eight bytes of the text as one number, without reading past them.
+uint64_t LoadBytes(const char* bytes, size_t count) {
+  uint64_t value = 0;
+  std::memcpy(&value, bytes, count);
+  return value;
+}
+
+// The capitals of eight bytes at once: plain ASCII turns a..z into A..Z
+// arithmetically, other bytes go through the code page's table. Bytes of
+// value 0 that pad a short chunk stay 0.
+uint64_t CapitalsOf(uint64_t chunk) {
+  if ((chunk & kHighBits) == 0) {
+    const uint64_t fromA = chunk + kEveryByte * (0x80 - 'a');
+    const uint64_t pastZ = chunk + kEveryByte * (0x80 - 'z' - 1);
+    const uint64_t small = (fromA ^ pastZ) & kHighBits;
+    return chunk ^ (small >> 2);
+  }
   const auto& capital = CapitalOf();
-  uint64_t hash = word.size();
-  uint64_t chunk = 0;
-  size_t i = 0;
-  for (; i + 8 <= word.size(); i += 8) {
-    for (size_t k = 0; k < 8; ++k) {
-      chunk = (chunk << 8) | capital[static_cast<unsigned char>(word[i + k])];
-    }
-    hash = Mix(hash ^ chunk);
-    chunk = 0;
+  uint64_t result = 0;
+  for (int shift = 0; shift < 64; shift += 8) {
+    result |= uint64_t{capital[(chunk >> shift) & 0xFF]} << shift;
   }
-  for (; i < word.size(); ++i) {
-    chunk = (chunk << 8) | capital[static_cast<unsigned char>(word[i])];
-  }
-  hash = Mix(Mix(hash ^ chunk));
+  return result;
+}
+
+// The hash of a word is built chunk by chunk, eight bytes at a time from the
+// word's start, and finished with its length; loading builds it in the same
+// pass that finds the line ends.
+uint64_t AddChunk(uint64_t hash, uint64_t chunk) { return Mix(hash ^ CapitalsOf(chunk)); }
+
+uint32_t FinishHash(uint64_t hash, size_t length) {
+  hash = Mix(Mix(hash ^ length));
   return static_cast<uint32_t>(hash ^ (hash >> 32));
 }
 
-// The end of the line that starts at `from`: the first CR or LF, or `end`.
-size_t LineEnd(const char* text, size_t from, size_t end) {
-  size_t i = from;
-  while (i < end && text[i] != '\n' && text[i] != '\r') {
-    ++i;
+// A hash of the word's capitals.
+uint32_t CaseFreeHash(std::string_view word) {
+  uint64_t hash = 0;
+  size_t i = 0;
+  for (; i + 8 <= word.size(); i += 8) {
+    hash = AddChunk(hash, LoadBytes(word.data() + i, 8));
   }
-  return i;
+  if (i < word.size()) {
+    hash = AddChunk(hash, LoadBytes(word.data() + i, word.size() - i));
+  }
+  return FinishHash(hash, word.size());
+}
+
+// Marks the bytes of the chunk that are CR or LF with their high bit.
+uint64_t LineBreakBytes(uint64_t chunk) {
+  const uint64_t lf = chunk ^ (kEveryByte * '\n');
+  const uint64_t cr = chunk ^ (kEveryByte * '\r');
+  const uint64_t zeroLf = (lf - kEveryByte) & ~lf;
+  const uint64_t zeroCr = (cr - kEveryByte) & ~cr;
+  return (zeroLf | zeroCr) & kHighBits;
+}
+
+// The number of CR and LF bytes in the text.
+size_t CountLineBreaks(const char* text, size_t end) {
+  constexpr uint64_t kLowBits = ~kHighBits;
+  // High bit set exactly in the bytes of value 0 (no false marks).
+  const auto zeroBytes = [](uint64_t v) { return ~(((v & kLowBits) + kLowBits) | v | kLowBits); };
+  size_t count = 0;
+  size_t i = 0;
+  for (; i + 8 <= end; i += 8) {
+    const uint64_t chunk = LoadBytes(text + i, 8);
+    count += static_cast<size_t>(std::popcount(zeroBytes(chunk ^ (kEveryByte * '\n')) |
+                                               zeroBytes(chunk ^ (kEveryByte * '\r'))));
+  }
+  for (; i < end; ++i) {
+    count += text[i] == '\n' || text[i] == '\r';
+  }
+  return count;
+}
+
+// Finds the end of the line that starts at `from` (the first CR or LF, or
+// `end`) and hashes the line on the way.
+size_t ScanLine(const char* text, size_t from, size_t end, uint32_t& hash) {
+  uint64_t partial = 0;
+  size_t i = from;
+  for (; i + 8 <= end; i += 8) {
+    const uint64_t chunk = LoadBytes(text + i, 8);
+    if (const uint64_t marks = LineBreakBytes(chunk)) {
+      const int kept = std::countr_zero(marks) / 8;
+      if (kept > 0) {
+        partial = AddChunk(partial, chunk & (~uint64_t{0} >> (64 - 8 * kept)));
+      }
+      hash = FinishHash(partial, i + static_cast<size_t>(kept) - from);
+      return i + static_cast<size_t>(kept);
+    }
+    partial = AddChunk(partial, chunk);
+  }
+  size_t stop = i;
+  while (stop < end && text[stop] != '\n' && text[stop] != '\r') {
+    ++stop;
+  }
+  if (stop > i) {
+    partial = AddChunk(partial, LoadBytes(text + i, stop - i));
+  }
+  hash = FinishHash(partial, stop - from);
+  return stop;
 }
 
 }  // namespace
-
-std::string_view TWordsList::Entry(int32_t index) const {
-  const TEntry& entry = Entries[static_cast<size_t>(index)];
-  return std::string_view(Text).substr(entry.Start, entry.Length);
-}
 
 std::vector<std::string> TWordsList::Lines() const {
   std::vector<std::string> lines;
@@ -94,12 +171,12 @@ void TWordsList::Clear() {
   Text.clear();
   Entries.clear();
   Index.clear();
+  IndexedWords = 0;
 }
 
 void TWordsList::LoadWordsListFile(const std::string& path) {
-  TWordsList loaded;
-  loaded.ReadWordsListText(ReadWholeFile(path));
-  *this = std::move(loaded);
+  // Reading raises before anything of the list changes.
+  ReadWordsListText(ReadWholeFile(path));
 }
 
 void TWordsList::ReadWordsListText(std::string bytes) {
@@ -110,36 +187,37 @@ void TWordsList::ReadWordsListText(std::string bytes) {
   if (bytes.size() > kMaxTextBytes) {
     Raise("The words list is too large.");
   }
-  Clear();
+  Entries.clear();
   Text = std::move(bytes);
   const char* text = Text.data();
   const size_t end = Text.size();
+  // Every line but the last ends at a CR or an LF.
+  const size_t lineBreaks = CountLineBreaks(text, end);
+  Entries.reserve(lineBreaks + 1);
+  ResetIndex(lineBreaks + 1);
+
+  // Each entry's index slot is fetched from memory as soon as its hash is
+  // known, and the entry is inserted a few lines later, when the slot is at hand.
+  constexpr size_t kAhead = 16;
+  std::array<uint32_t, kAhead> hashes{};
   for (size_t start = 0; start < end;) {
-    const size_t stop = LineEnd(text, start, end);
+    uint32_t hash = 0;
+    const size_t stop = ScanLine(text, start, end, hash);
+    const size_t entry = Entries.size();
     Entries.push_back({static_cast<uint32_t>(start), static_cast<uint32_t>(stop - start)});
+    if (entry >= kAhead) {
+      IndexEntry(static_cast<uint32_t>(entry - kAhead), hashes[entry % kAhead]);
+    }
+    hashes[entry % kAhead] = hash;
+    __builtin_prefetch(&Index[hash & (Index.size() - 1)]);
     start = stop + 1;
     if (stop + 1 < end && text[stop] == '\r' && text[stop + 1] == '\n') {
       ++start;
     }
   }
-
-  size_t slots = 16;
-  while (slots < Entries.size() * 2) {
-    slots *= 2;
-  }
-  Index.assign(slots, TIndexSlot{0, 0});
-  // Hashing every entry first lets the insertions fetch their slots ahead.
-  std::vector<uint32_t> hashes(Entries.size());
-  for (size_t i = 0; i < Entries.size(); ++i) {
-    hashes[i] = CaseFreeHash(Entry(static_cast<int32_t>(i)));
-  }
-  constexpr size_t kAhead = 16;
-  const size_t mask = Index.size() - 1;
-  for (size_t i = 0; i < Entries.size(); ++i) {
-    if (i + kAhead < Entries.size()) {
-      __builtin_prefetch(&Index[hashes[i + kAhead] & mask]);
-    }
-    IndexEntry(static_cast<uint32_t>(i), hashes[i]);
+  for (size_t entry = Entries.size() > kAhead ? Entries.size() - kAhead : 0; entry < Entries.size();
+       ++entry) {
+    IndexEntry(static_cast<uint32_t>(entry), hashes[entry % kAhead]);
   }
 }
 
@@ -164,13 +242,12 @@ int32_t TWordsList::FindWord(std::string_view word) const {
   const uint32_t hash = CaseFreeHash(word);
   const size_t mask = Index.size() - 1;
   for (size_t i = hash & mask;; i = (i + 1) & mask) {
-    const TIndexSlot& slot = Index[i];
+    const TIndexSlot slot = Index[i];
     if (slot.EntryPlusOne == 0) {
       return -1;
     }
-    const int32_t entry = static_cast<int32_t>(slot.EntryPlusOne - 1);
-    if (slot.Hash == hash && EqualIgnoringCase(Entry(entry), word)) {
-      return entry;
+    if (slot.Hash == hash && EqualIgnoringCase(EntryAt(slot.EntryPlusOne - 1), word)) {
+      return static_cast<int32_t>(slot.EntryPlusOne - 1);
     }
   }
 }
@@ -191,31 +268,46 @@ void TWordsList::AddWord(std::string_view word) {
   const uint32_t start = static_cast<uint32_t>(Text.size());
   Text.append(word);
   Entries.push_back({start, static_cast<uint32_t>(word.size())});
-  if (Entries.size() * 2 > Index.size()) {
-    GrowIndex();
+  if (Index.empty()) {
+    ResetIndex(1);
   }
   IndexEntry(static_cast<uint32_t>(Entries.size() - 1), CaseFreeHash(word));
 }
 
+void TWordsList::ResetIndex(size_t expectedWords) {
+  // Sized for the expected words up to a bound, so that lists of many
+  // repeated words (or empty lines) stay small; growing handles the rest.
+  constexpr size_t kLargestFirstIndex = size_t{1} << 22;
+  size_t slots = 16;
+  while (slots < kLargestFirstIndex && slots * 3 < expectedWords * 4) {
+    slots *= 2;
+  }
+  Index.assign(slots, TIndexSlot{0, 0});
+  IndexedWords = 0;
+}
+
 void TWordsList::IndexEntry(uint32_t entry, uint32_t hash) {
-  const std::string_view word = Entry(static_cast<int32_t>(entry));
   const size_t mask = Index.size() - 1;
   for (size_t i = hash & mask;; i = (i + 1) & mask) {
     TIndexSlot& slot = Index[i];
     if (slot.EntryPlusOne == 0) {
       slot = {hash, entry + 1};
-      return;
+      break;
     }
     // An equal word already indexed is an earlier entry: it stays the one found.
-    if (slot.Hash == hash && EqualIgnoringCase(Entry(static_cast<int32_t>(slot.EntryPlusOne - 1)), word)) {
+    if (slot.Hash == hash && EqualIgnoringCase(EntryAt(slot.EntryPlusOne - 1), EntryAt(entry))) {
       return;
     }
+  }
+  ++IndexedWords;
+  if (IndexedWords * 4 > Index.size() * 3) {
+    GrowIndex();
   }
 }
 
 void TWordsList::GrowIndex() {
   std::vector<TIndexSlot> old = std::move(Index);
-  Index.assign(old.empty() ? 16 : old.size() * 2, TIndexSlot{0, 0});
+  Index.assign(old.size() * 2, TIndexSlot{0, 0});
   const size_t mask = Index.size() - 1;
   for (const TIndexSlot& slot : old) {
     if (slot.EntryPlusOne != 0) {

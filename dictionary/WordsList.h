@@ -13,8 +13,11 @@ class TWordsList {
  public:
   // Number of entries, empty ones included.
   int32_t Count() const { return static_cast<int32_t>(Entries.size()); }
-  // Entry 0..Count()-1 as read; valid until the list next changes.
-  std::string_view Entry(int32_t index) const;
+  // Entry 0..Count()-1 as read (empty text for any other index); valid
+  // until the list next changes.
+  std::string_view Entry(int32_t index) const {
+    return index >= 0 && index < Count() ? EntryAt(static_cast<uint32_t>(index)) : std::string_view();
+  }
   // All entries as owned texts, in list order.
   std::vector<std::string> Lines() const;
 
@@ -47,19 +50,27 @@ class TWordsList {
     uint32_t Start;
     uint32_t Length;
   };
+
+  std::string_view EntryAt(uint32_t index) const {
+    return {Text.data() + Entries[index].Start, Entries[index].Length};
+  }
   struct TIndexSlot {
     uint32_t Hash;
     uint32_t EntryPlusOne;  // 0 marks a free slot
   };
 
+  // An empty index with room for the expected number of different words.
+  void ResetIndex(size_t expectedWords);
   void IndexEntry(uint32_t entry, uint32_t hash);
   void GrowIndex();
 
   // The entries' bytes lie in Text; line breaks between them are skipped.
   std::string Text;
   std::vector<TEntry> Entries;
-  // Open addressing, at most half full; holds the first entry of each word.
+  // Open addressing, at most three quarters full; holds the first entry of
+  // each word. Loading again reuses the memory of Entries and Index.
   std::vector<TIndexSlot> Index;
+  size_t IndexedWords = 0;
 };
 
 // "There are 1200 words in the words list; new words." while words were
