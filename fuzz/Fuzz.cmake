@@ -10,6 +10,7 @@ if(GLYPHMASON_FUZZ)
   # The target builds the plain sources itself, so that everything it runs
   # is instrumented while the other targets stay as they are.
   add_executable(FuzzStoredText ${CMAKE_SOURCE_DIR}/fuzz/FuzzStoredText.cpp ${GLYPHMASON_CORE_SOURCES})
+  target_include_directories(FuzzStoredText BEFORE PRIVATE ${CMAKE_SOURCE_DIR}/fuzz/compat)
   target_include_directories(FuzzStoredText PRIVATE ${CMAKE_SOURCE_DIR})
   target_compile_options(FuzzStoredText PRIVATE -fsanitize=fuzzer,address,undefined)
   target_link_options(FuzzStoredText PRIVATE -fsanitize=fuzzer,address,undefined)

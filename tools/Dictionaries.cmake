@@ -32,3 +32,10 @@ add_custom_target(GlyphmasonDictionaries ALL DEPENDS ${dictionaries_stamp})
 if(TARGET glyphmason_core_tests)
   target_sources(glyphmason_core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tools/MakeDictionaries/WordRules.cpp)
 endif()
+
+# The dictionary benchmark loads the largest of the generated dictionaries.
+if(TARGET glyphmason_benchmarks)
+  target_compile_definitions(glyphmason_benchmarks PRIVATE
+                             GLYPHMASON_PROGRAM_FOLDER="${GLYPHMASON_PROGRAM_DIR}")
+  add_dependencies(glyphmason_benchmarks GlyphmasonDictionaries)
+endif()
