@@ -164,6 +164,7 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void CreateControls();
@@ -192,4 +193,6 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   // The key press last handled, so that one press passed on from a control
   // to its parents is handled once.
   const QEvent* LastKeyPress = nullptr;
+  // The window frame's size is known only once the window is shown.
+  bool FrameKnown = false;
 };

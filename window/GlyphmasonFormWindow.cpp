@@ -85,6 +85,14 @@ void TGlyphmasonForm::ApplyWindowMode() {
 
 void TGlyphmasonForm::FullScreenCheckBoxClick() { ApplyWindowMode(); }
 
+void TGlyphmasonForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!FrameKnown) {
+    FrameKnown = true;
+    ApplyWindowMode();
+  }
+}
+
 void TGlyphmasonForm::WorkButtonClick() {
   WorkMenu->popup(WorkButton->mapToGlobal(QPoint(0, WorkButton->height())));
 }

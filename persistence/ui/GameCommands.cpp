@@ -56,7 +56,8 @@ void TGlyphmasonForm::NewGameMenuClick() {
                     }
                     ReadBoardSize();
                     Game.SetUpNewBoard();
-                    const bool usable = Dictionary.LoadDictionary(Dictionary.DictionaryName);
+                    const std::string name = Dictionary.DictionaryName;
+                    const bool usable = Dictionary.LoadDictionary(name);
                     if (Fun.CalleeFailed() || !usable) {
                       return;
                     }
@@ -130,7 +131,8 @@ void TGlyphmasonForm::LoadGameFrom(const std::string& path) {
     if (!GameList.LoadFrom(path)) {
       return;
     }
-    if (!Dictionary.LoadDictionary(Dictionary.DictionaryName)) {
+    const std::string dictionaryName = Dictionary.DictionaryName;
+    if (!Dictionary.LoadDictionary(dictionaryName)) {
       return;
     }
     Game.GameModified = false;

@@ -1,0 +1,122 @@
+#include "support/ui/WindowFixture.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <filesystem>
+
+#include "window/BoardView.h"
+
+TWindowTest::TWindowTest() {
+  WriteDictionary();
+  ChooseLetter = std::make_unique<TChooseLetterForm>();
+  Form = std::make_unique<TGlyphmasonForm>();
+  Form->SetWorkAreaForTesting(QRect(0, 0, 1024, 738));
+  Form->BeforeRun();
+  Form->show();
+}
+
+TWindowTest::~TWindowTest() {
+  Form->Game.GameModified = false;  // no save question when the window goes
+  Form.reset();
+  ChooseLetter.reset();
+}
+
+void TWindowTest::WriteDictionary(const std::string& words) {
+  std::filesystem::create_directories(Program.File("GlyphmasonDictionaries"));
+  std::string gmd = "[Main]\r\nWordsListName=English\r\nFontName=Tahoma\r\n\r\n[Alphabet]\r\n";
+  const std::string letters = "ACEILNORSTX";
+  for (size_t i = 0; i < letters.size(); ++i) {
+    gmd += "Char" + std::to_string(i) + "=" + letters[i] + "\r\n";
+    gmd += "Prob" + std::to_string(i) + "=" + std::to_string(100 + 50 * i) + "\r\n";
+  }
+  gmd += "\r\n[LengthScores]\r\n1=0\r\n2=1\r\n3=2\r\n4=4\r\n5=8\r\n6=12\r\n7=20\r\n";
+  Program.Write("GlyphmasonDictionaries/English.gmd", gmd);
+  Program.Write("GlyphmasonDictionaries/English.txt", words);
+}
+
+void TWindowTest::StartGame(const std::string& stock) {
+  PressKey(Qt::Key_N, Qt::ControlModifier);
+  for (int slot = 0; slot < kStockSlots; ++slot) {
+    Form->Game.SetStockLetter(slot, slot < static_cast<int>(stock.size()) ? stock[slot] : 0);
+  }
+}
+
+std::string TWindowTest::Stock() const {
+  std::string letters;
+  for (int slot = 0; slot < kStockSlots; ++slot) {
+    const char letter = Form->Game.StockLetter(slot);
+    letters += letter == 0 ? '.' : letter;
+  }
+  return letters;
+}
+
+QPoint TWindowTest::CellCentre(int column, int row) const {
+  const QRect cell = Form->BoardPaintBox->CellRect(column, row);
+  return Form->BoardPaintBox->mapToGlobal(cell.center());
+}
+
+QPoint TWindowTest::StockCentre(int slot) const {
+  QLabel* panel = Form->StockLetterPanels[slot];
+  return panel->mapToGlobal(panel->rect().center());
+}
+
+void TWindowTest::Press(QWidget* control, QPoint point, Qt::MouseButton button) {
+  QMouseEvent press(QEvent::MouseButtonPress, point, control->mapToGlobal(point), button, button,
+                    Qt::NoModifier);
+  QApplication::sendEvent(control, &press);
+}
+
+void TWindowTest::MoveAndRelease(QWidget* control, QPoint globalPoint) {
+  // While the button is held, the pressed control receives the moves.
+  const QPoint local = control->mapFromGlobal(globalPoint);
+  QMouseEvent move(QEvent::MouseMove, local, globalPoint, Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(control, &move);
+  QMouseEvent release(QEvent::MouseButtonRelease, local, globalPoint, Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(control, &release);
+}
+
+void TWindowTest::DragStockToCell(int slot, int column, int row) {
+  QLabel* panel = Form->StockLetterPanels[slot];
+  Press(panel, panel->rect().center(), Qt::LeftButton);
+  MoveAndRelease(panel, CellCentre(column, row));
+}
+
+void TWindowTest::DragCellToCell(int fromColumn, int fromRow, int toColumn, int toRow) {
+  TBoardPaintBox* board = Form->BoardPaintBox;
+  Press(board, board->CellRect(fromColumn, fromRow).center(), Qt::LeftButton);
+  MoveAndRelease(board, CellCentre(toColumn, toRow));
+}
+
+void TWindowTest::DragCellToStock(int column, int row, int slot) {
+  TBoardPaintBox* board = Form->BoardPaintBox;
+  Press(board, board->CellRect(column, row).center(), Qt::LeftButton);
+  MoveAndRelease(board, StockCentre(slot));
+}
+
+void TWindowTest::DragStockToStock(int from, int to) {
+  QLabel* panel = Form->StockLetterPanels[from];
+  Press(panel, panel->rect().center(), Qt::LeftButton);
+  MoveAndRelease(panel, StockCentre(to));
+}
+
+void TWindowTest::RightClickCell(int column, int row) {
+  Press(Form->BoardPaintBox, Form->BoardPaintBox->CellRect(column, row).center(), Qt::RightButton);
+}
+
+void TWindowTest::RightClickStock(int slot) {
+  Press(Form->StockLetterPanels[slot], Form->StockLetterPanels[slot]->rect().center(),
+        Qt::RightButton);
+}
+
+void TWindowTest::PressKey(int key, Qt::KeyboardModifiers modifiers) {
+  QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget()
+                                                           : Form.get();
+  QKeyEvent press(QEvent::KeyPress, key, modifiers);
+  QApplication::sendEvent(target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+  QApplication::sendEvent(target, &release);
+}

@@ -1,0 +1,110 @@
+// The window itself: layout, keys, window modes.
+
+#include <QCheckBox>
+#include <filesystem>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+#include "support/ui/WindowFixture.h"
+#include "window/BoardView.h"
+#include "window/Input.h"
+#include "window/WindowMode.h"
+
+namespace {
+
+using MainWindowTest = TWindowTest;
+
+TEST(WindowMode, WorkAreaArithmetic) {
+  EXPECT_EQ(WindowedBounds(1024, 738), (TWindowBounds{26, 18, 972, 701}));
+  EXPECT_EQ(WindowedBounds(1280, 1024).Width, 1215);
+  EXPECT_EQ(WindowedBounds(800, 570), (TWindowBounds{20, 14, 760, 541}));
+  EXPECT_EQ(WindowedBounds(640, 480), (TWindowBounds{-60, -30, 760, 540}));
+}
+
+TEST(KeyTest, OnlyTheOneModifierCounts) {
+  EXPECT_TRUE(IsOnlyModifier(ssCtrl, ssCtrl));
+  EXPECT_TRUE(IsOnlyModifier(ssCtrl | ssLeft, ssCtrl));
+  EXPECT_FALSE(IsOnlyModifier(ssCtrl | ssShift, ssCtrl));
+  EXPECT_FALSE(IsOnlyModifier(ssAlt, ssCtrl));
+  EXPECT_EQ(KeyboardShiftState(ssDouble | ssRight | ssShift), ssDouble | ssShift);
+}
+
+TEST_F(MainWindowTest, DesignedControls) {
+  EXPECT_EQ(Form->windowTitle(), "Glyphmason");
+  EXPECT_EQ(Form->WorkButton->text(), "&Work");
+  EXPECT_EQ(Form->WorkButton->toolTip(), "Display the \"Work\" menu");
+  EXPECT_EQ(Form->PutWordButton->text(), "&Put word on board");
+  EXPECT_EQ(Form->ColumnsCountComboBox->count(), 21);
+  EXPECT_EQ(Form->ColumnsCountComboBox->currentText(), "15");
+  EXPECT_TRUE(Form->AddToWordsListCheckBox->isChecked());
+  EXPECT_TRUE(Form->AllowUnknownWordsCheckBox->isChecked());
+  EXPECT_FALSE(Form->NewStockLettersButton->isEnabled());
+  EXPECT_FALSE(Form->PutWordButton->isEnabled());
+  QStringList items;
+  for (QAction* action : Form->WorkMenu->actions()) {
+    items << (action->isSeparator() ? "-" : action->text() + " " + action->shortcut().toString());
+  }
+  EXPECT_EQ(items, (QStringList{"New game Ctrl+N", "Load dictionary D", "-",
+                                "Load last game Ctrl+Z", "Load game L", "Save game S", "-",
+                                "Analyze words list "}));
+  EXPECT_TRUE(std::filesystem::is_directory(Program.File("GlyphmasonGames")));
+}
+
+TEST_F(MainWindowTest, KeysRunTheirCommandsWithTheRightModifiers) {
+  PressKey(Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+  PressKey(Qt::Key_N, Qt::AltModifier);
+  EXPECT_FALSE(Form->BoardPaintBox->isVisible());
+  PressKey(Qt::Key_N, Qt::ControlModifier);
+  EXPECT_TRUE(Form->BoardPaintBox->isVisible());
+  for (const auto modifiers : {Qt::KeyboardModifiers(Qt::NoModifier),
+                               Qt::KeyboardModifiers(Qt::ShiftModifier),
+                               Qt::KeyboardModifiers(Qt::ControlModifier)}) {
+    Files.Cancel();
+    PressKey(Qt::Key_S, modifiers);
+  }
+  ASSERT_EQ(Files.Offered.size(), 3u);
+  EXPECT_EQ(Files.Offered[0].Kind, TFileDialogKind::Save);
+  Files.Cancel();
+  PressKey(Qt::Key_D);
+  EXPECT_EQ(Files.Offered.back().Filter, "Glyphmason dictionary (*.gmd)|*.gmd");
+  EXPECT_EQ(Files.Offered.back().FileName, Program.File("GlyphmasonDictionaries/English.gmd"));
+}
+
+TEST_F(MainWindowTest, WindowedModeFillsTheWorkAreaAndTheBoardFollows) {
+  EXPECT_EQ(Form->frameGeometry(), QRect(26, 18, 972, 701));
+  EXPECT_EQ(Form->BoardGroupBox->width(), Form->width() - 340 - 5);
+  EXPECT_EQ(Form->BoardGroupBox->height(), Form->height() - 5);
+  EXPECT_EQ(Form->BoardPaintBox->width(), Form->BoardGroupBox->width() - 10);
+  EXPECT_EQ(Form->BoardPaintBox->CellWidth(), Form->BoardPaintBox->width() / 15);
+  Form->FullScreenCheckBox->setChecked(true);
+  Form->FullScreenCheckBox->setChecked(false);
+  EXPECT_EQ(Form->frameGeometry(), QRect(26, 18, 972, 701));
+}
+
+TEST_F(MainWindowTest, BoardGeometryAtDesignSize) {
+  Form->BoardPaintBox->resize(415, 480);
+  Form->ColumnsCountComboBox->setCurrentText("30");
+  Form->RowsCountComboBox->setCurrentText("30");
+  PressKey(Qt::Key_N, Qt::ControlModifier);
+  Form->BoardPaintBox->resize(415, 480);
+  Form->BoardPaintBox->ComputeBoardGeometry();
+  EXPECT_EQ(Form->BoardPaintBox->CellWidth(), 13);
+  EXPECT_EQ(Form->BoardPaintBox->CellHeight(), 16);
+  EXPECT_EQ(Form->BoardPaintBox->FontPointSize(), 8);
+  TCellPosition cell;
+  EXPECT_FALSE(Form->BoardPaintBox->CellAtPoint({400, 10}, cell));  // the 25-pixel strip
+  EXPECT_TRUE(Form->BoardPaintBox->CellAtPoint({389, 479}, cell));
+  EXPECT_EQ(cell, (TCellPosition{29, 29}));
+}
+
+TEST_F(MainWindowTest, LetterChangesFollowTheBoardSize) {
+  Form->ColumnsCountComboBox->setCurrentText("10");
+  Form->RowsCountComboBox->setCurrentText("30");
+  PressKey(Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(Form->Game.LetterChangesCount, 15);
+}
+
+}  // namespace
