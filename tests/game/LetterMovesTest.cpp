@@ -1,0 +1,84 @@
+#include "game/LetterMoves.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class LetterMovesTest : public ::testing::Test {
+ protected:
+  LetterMovesTest() : Game(Display) {
+    Game.Letters.Alphabet[0] = 'A';
+    Game.Letters.Alphabet[1] = 'T';
+    Game.Letters.LetterScores = {3, 5};
+    Game.ColumnsCount = 12;
+    Game.RowsCount = 12;
+    Game.SetUpNewBoard();
+    Game.SetStockLetter(0, 'A');
+    Game.SetStockLetter(1, 'T');
+    Game.GameModified = false;
+  }
+  void Drop(int slot, TCellPosition square) {
+    ASSERT_TRUE(StartStockDrag(Game, slot));
+    DropOnBoard(Game, Display, {false, slot}, square);
+  }
+  TSilentGameDisplay Display;
+  TGame Game;
+};
+
+TEST_F(LetterMovesTest, MovingALooseLetterKeepsCountAndScore) {
+  Drop(0, {2, 2});
+  Drop(1, {3, 2});
+  const int32_t score = Game.WordScore();
+  ASSERT_TRUE(StartBoardDrag(Game, {3, 2}));
+  EXPECT_FALSE(BoardAcceptsDrop(Game, {true, -1}, {3, 2}));  // its own square
+  DropOnBoard(Game, Display, {true, -1}, {2, 3});
+  EXPECT_EQ(Game.LooseLetterList.Count(), 2);
+  EXPECT_EQ(Game.WordScore(), score);
+  EXPECT_EQ(Game.Board[2][3], (TBoardCell{'T', 1}));
+  EXPECT_TRUE(Game.Board[3][2].IsEmpty());
+}
+
+TEST_F(LetterMovesTest, NoDropBeyondTheCurrentBoard) {
+  ASSERT_TRUE(StartStockDrag(Game, 0));
+  EXPECT_FALSE(BoardAcceptsDrop(Game, {false, 0}, {12, 0}));
+  EXPECT_FALSE(BoardAcceptsDrop(Game, {false, 0}, {0, 31}));
+  EXPECT_FALSE(BoardAcceptsDrop(Game, {false, 0}, {-1, 3}));
+  EXPECT_TRUE(BoardAcceptsDrop(Game, {false, 0}, {11, 11}));
+  EXPECT_FALSE(BoardAcceptsDrop(Game, {false, 6}, {1, 1}));  // an empty slot drags nothing
+}
+
+TEST_F(LetterMovesTest, ModifiedFlagFollowsTheKindOfMove) {
+  ASSERT_TRUE(StartStockDrag(Game, 0));
+  DropOnStock(Game, {false, 0}, 5);  // within the stock: unchanged
+  EXPECT_FALSE(Game.GameModified);
+  Drop(5, {4, 4});
+  EXPECT_TRUE(Game.GameModified);
+  Game.GameModified = false;
+  ASSERT_TRUE(StartBoardDrag(Game, {4, 4}));
+  DropOnStock(Game, {true, -1}, 6);  // back onto an empty slot: unchanged
+  EXPECT_FALSE(Game.GameModified);
+  EXPECT_EQ(Game.StockLetter(6), 'A');
+}
+
+TEST_F(LetterMovesTest, ReplacementNeedsAChangeAndALetter) {
+  Game.LetterChangesCount = 1;
+  EXPECT_FALSE(CanReplaceStockLetter(Game, 4));  // empty slot
+  ReplaceStockLetter(Game, 0, 0);                // cancelled: free
+  EXPECT_EQ(Game.LetterChangesCount, 1);
+  ReplaceStockLetter(Game, 0, 'A');  // the same letter still costs a change
+  EXPECT_EQ(Game.LetterChangesCount, 0);
+  EXPECT_FALSE(CanReplaceStockLetter(Game, 1));
+  EXPECT_FALSE(NewStockLetters(Game));
+}
+
+TEST_F(LetterMovesTest, TakeBackNeedsAnEmptySlot) {
+  Drop(0, {1, 1});
+  for (int slot = 0; slot < kStockSlots; ++slot) {
+    Game.SetStockLetter(slot, 'T');
+  }
+  EXPECT_FALSE(TakeBackLooseLetter(Game, {1, 1}));
+  EXPECT_EQ(Game.Board[1][1].Letter, 'A');
+  EXPECT_FALSE(TakeBackLooseLetter(Game, {40, 1}));
+}
+
+}  // namespace
