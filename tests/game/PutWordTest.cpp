@@ -1,141 +1,84 @@
 #include <gtest/gtest.h>
 
-#include "game/Scoring.h"
 #include "tests/game/RecordingDisplay.h"
 
 namespace {
 
-class PutWord : public ::testing::Test {
- protected:
-  PutWord() {
-    for (int32_t i = 0; i < kMaxAlphabetSlots; ++i) {
-      Scene.Game.Letters.LetterScores[i] = CalculateLetterScore(Scene.Game.Letters, i);
-    }
-    Scene.Game.Letters.LengthScores = {0, 2, 5, 10, 20, 30, 50};
-    Scene.Game.WordsListLines.ReadWordsListText("dog\r\ncat\r\nsea\r\n");
-    Scene.Game.GameModified = false;
-  }
+const TUnknownWordRules kRefuse{false, true}, kAllow{true, false}, kAllowAndAdd{true, true};
 
-  TGameScene Scene;
-  const TUnknownWordRules Strict{false, false};
-  const TUnknownWordRules Lenient{true, false};
-  const TUnknownWordRules Learning{true, true};
+struct TPutWordScene : TGameScene {
+  TPutWordScene() {
+    Game.Letters.LengthScores = {0, 2, 5, 10, 20, 30, 50};
+    Game.WordsListLines.ReadWordsListText("dog\r\ncat\r\nsea\r\n");
+    Game.GameModified = false;
+  }
 };
 
 }  // namespace
 
-TEST_F(PutWord, KnownWordIsScoredFixedAndTheStockRefilled) {
-  Scene.LooseRow(3, 3, "CAT");
-  Scene.Game.UpdatePutButtons();
-  const int32_t score = Scene.Game.WordScore();
-  ASSERT_EQ(score, 8 * 3 + 5);  // weight 100 scores 8; three letters add 5
+TEST(PutWord, KnownWordIsScoredFixedAndTheStockRefilled) {
+  TPutWordScene scene;
+  scene.Picture({"", "", "cat"}).Game.UpdatePutButtons();
+  EXPECT_EQ(scene.Game.PutWord(false, kRefuse), TPutWordResult::Committed);
+  EXPECT_EQ(scene.Display.ValidWord, "Last word is in the words list: \"CAT\"");
+  EXPECT_EQ(scene.Game.Score, 3 * 8 + 5);
+  EXPECT_EQ(scene.Display.Score, "Score 29");
+  EXPECT_EQ(scene.Display.LetterScore, "");
+  EXPECT_EQ(scene.Game.LooseLetterList.Count(), 0);
+  EXPECT_TRUE(scene.Game.Board[1][2].IsFixedLetter());
+  EXPECT_EQ(scene.Display.Repaints, 3);
+  EXPECT_FALSE(scene.Display.PutButtonsEnabled);
+  EXPECT_EQ(scene.Game.FirstEmptyStockSlot(), -1);
+  EXPECT_TRUE(scene.Game.GameModified);
 
-  EXPECT_EQ(Scene.Game.PutWord(false, Strict), TPutWordResult::Committed);
-  EXPECT_EQ(Scene.Display.ValidWordLabel, "Last word is in the words list: \"CAT\"");
-  EXPECT_EQ(Scene.Game.Score, score);
-  EXPECT_EQ(Scene.Display.ScoreLabel, "Score 29");
-  EXPECT_EQ(Scene.Display.LetterScoreLabel, "");
-  EXPECT_EQ(Scene.Game.LooseLetterList.Count(), 0);
-  EXPECT_TRUE(Scene.Game.Board[4][3].IsFixedLetter());
-  EXPECT_FALSE(Scene.Display.PutButtonsEnabled);
-  EXPECT_EQ(Scene.Display.Repainted.size(), 3u);
-  EXPECT_EQ(Scene.Game.FirstEmptyStockSlot(), -1);
-  EXPECT_TRUE(Scene.Game.GameModified);
+  // The next word scores only its own loose letters.
+  scene.Picture({" s", " e"});
+  EXPECT_EQ(scene.Game.PutWord(false, kRefuse), TPutWordResult::Committed);
+  EXPECT_EQ(scene.Game.Score, 29 + 8 + 8 + 2);
 }
 
-TEST_F(PutWord, FlippedRowIsLookedUpAndReportedBackwards) {
-  Scene.LooseRow(3, 3, "TAC");
-  EXPECT_EQ(Scene.Game.PutWord(true, Strict), TPutWordResult::Committed);
-  EXPECT_EQ(Scene.Display.ValidWordLabel, "Last word is in the words list: \"CAT\"");
+TEST(PutWord, FlippedWordIsReadRightToLeftOrBottomToTop) {
+  TPutWordScene scene;
+  scene.Picture({"tac"});
+  EXPECT_EQ(scene.Game.PutWord(true, kRefuse), TPutWordResult::Committed);
+  EXPECT_EQ(scene.Display.ValidWord, "Last word is in the words list: \"CAT\"");
+  scene.Picture({"", "", "", "", "", "", "", "", "", "Y", "x", "z"});
+  EXPECT_EQ(scene.Game.PutWord(true, kAllowAndAdd), TPutWordResult::Committed);
+  EXPECT_EQ(scene.Display.ValidWord, "Last word was NOT in the words list: \"ZXY\"");
+  EXPECT_EQ(scene.Game.WordsListLines.Entry(3), "ZXY");
 }
 
-TEST_F(PutWord, FlippedColumnReadsBottomToTop) {
-  Scene.LooseColumn(2, 0, "AES");
-  EXPECT_EQ(Scene.Game.PutWord(true, Strict), TPutWordResult::Committed);
-  EXPECT_EQ(Scene.Display.ValidWordLabel, "Last word is in the words list: \"SEA\"");
+TEST(PutWord, RefusedUnknownWordChangesOnlyTheLabelUntilAllowed) {
+  TPutWordScene scene;
+  scene.Picture({"zz"});
+  EXPECT_EQ(scene.Game.PutWord(false, kRefuse), TPutWordResult::Refused);
+  EXPECT_EQ(scene.Display.ValidWord, "Last word was NOT in the words list: \"ZZ\"");
+  EXPECT_EQ(scene.Game.LooseLetterList.Count(), 2);
+  EXPECT_EQ(scene.Game.Score, 0);
+  EXPECT_FALSE(scene.Game.GameModified);
+  EXPECT_EQ(scene.Game.WordsListLines.Count(), 3);  // the add box has no effect
+
+  EXPECT_EQ(scene.Game.PutWord(false, kAllow), TPutWordResult::Committed);
+  EXPECT_EQ(scene.Game.Score, 18);
+  EXPECT_EQ(scene.Game.WordsListLines.Count(), 3);
+  EXPECT_FALSE(scene.Game.WordsListModified);
 }
 
-TEST_F(PutWord, FlippedUnknownWordIsAddedAsReadBackwards) {
-  Scene.LooseRow(3, 3, "ZYX");
-  EXPECT_EQ(Scene.Game.PutWord(true, Learning), TPutWordResult::Committed);
-  EXPECT_EQ(Scene.Display.ValidWordLabel, "Last word was NOT in the words list: \"XYZ\"");
-  EXPECT_EQ(Scene.Game.WordsListLines.Entry(3), "XYZ");
+TEST(PutWord, AddedUnknownWordIsCountedAndKnownFromThenOn) {
+  TPutWordScene scene;
+  scene.Picture({"zz"});
+  EXPECT_EQ(scene.Game.PutWord(false, kAllowAndAdd), TPutWordResult::Committed);
+  EXPECT_TRUE(scene.Game.WordsListModified);
+  EXPECT_EQ(scene.Display.WordsCount, "There are 4 words in the words list; new words.");
+  scene.Picture({"", " z"});
+  EXPECT_EQ(scene.Game.PutWord(false, kRefuse), TPutWordResult::Committed);
+  EXPECT_EQ(scene.Display.ValidWord, "Last word is in the words list: \"ZZ\"");
 }
 
-TEST_F(PutWord, LookupIgnoresLetterCase) {
-  Scene.LooseRow(3, 3, "DOG");
-  EXPECT_EQ(Scene.Game.PutWord(false, Strict), TPutWordResult::Committed);
-}
-
-TEST_F(PutWord, UnknownWordWithUnknownWordsRefusedChangesOnlyTheLabel) {
-  Scene.LooseRow(3, 3, "ZZ");
-  Scene.Game.UpdatePutButtons();
-  const std::string scoreLabel = Scene.Display.ScoreLabel;
-
-  EXPECT_EQ(Scene.Game.PutWord(false, {false, true}), TPutWordResult::Refused);
-  EXPECT_EQ(Scene.Display.ValidWordLabel, "Last word was NOT in the words list: \"ZZ\"");
-  EXPECT_EQ(Scene.Game.LooseLetterList.Count(), 2);
-  EXPECT_TRUE(Scene.Game.Board[3][3].IsLooseLetter());
-  EXPECT_EQ(Scene.Game.Score, 0);
-  EXPECT_EQ(Scene.Display.ScoreLabel, scoreLabel);
-  EXPECT_TRUE(Scene.Display.PutButtonsEnabled);
-  EXPECT_FALSE(Scene.Game.GameModified);
-  // The add box has no effect while unknown words are refused.
-  EXPECT_EQ(Scene.Game.WordsListLines.Count(), 3);
-  EXPECT_FALSE(Scene.Game.WordsListModified);
-
-  // Pressed again with unknown words allowed, the word is committed.
-  EXPECT_EQ(Scene.Game.PutWord(false, Lenient), TPutWordResult::Committed);
-  EXPECT_EQ(Scene.Game.Score, 8 + 8 + 2);
-  EXPECT_EQ(Scene.Game.WordsListLines.Count(), 3);
-}
-
-TEST_F(PutWord, UnknownWordIsAddedWhenAllowedAndAsked) {
-  Scene.Game.ShowWordsCount();
-  EXPECT_EQ(Scene.Display.WordsCountLabel, "There are 3 words in the words list.");
-  Scene.LooseRow(3, 3, "ZZ");
-  EXPECT_EQ(Scene.Game.PutWord(false, Learning), TPutWordResult::Committed);
-  EXPECT_EQ(Scene.Display.ValidWordLabel, "Last word was NOT in the words list: \"ZZ\"");
-  EXPECT_TRUE(Scene.Game.WordsListModified);
-  EXPECT_EQ(Scene.Game.WordsListLines.Count(), 4);
-  EXPECT_EQ(Scene.Game.WordsListLines.Entry(3), "ZZ");
-  EXPECT_EQ(Scene.Display.WordsCountLabel, "There are 4 words in the words list; new words.");
-
-  // The added word is known from now on.
-  Scene.Loose(3, 4, 'Z');
-  Scene.Loose(5, 3, 'Z');
-  EXPECT_EQ(Scene.Game.ReadLooseWord(), "");
-  Scene.Game.RemoveLooseLetter(5, 3);
-  Scene.Game.RemoveLooseLetter(3, 4);
-  Scene.LooseColumn(4, 4, "Z");
-  EXPECT_EQ(Scene.Game.PutWord(false, Strict), TPutWordResult::Committed);
-  EXPECT_EQ(Scene.Display.ValidWordLabel, "Last word is in the words list: \"ZZ\"");
-}
-
-TEST_F(PutWord, PressWithoutAWordDoesNothing) {
-  Scene.Display.ValidWordLabel = "before";
-  EXPECT_EQ(Scene.Game.PutWord(false, Learning), TPutWordResult::NoWord);
-  Scene.Loose(1, 1, 'A');
-  Scene.Loose(3, 1, 'A');
-  EXPECT_EQ(Scene.Game.PutWord(true, Learning), TPutWordResult::NoWord);
-  EXPECT_EQ(Scene.Display.ValidWordLabel, "before");
-  EXPECT_EQ(Scene.Game.WordsListLines.Count(), 3);
-}
-
-TEST_F(PutWord, SecondWordMustConnectAndScoresOnlyItsLooseLetters) {
-  Scene.LooseRow(3, 3, "CAT");
-  ASSERT_EQ(Scene.Game.PutWord(false, Strict), TPutWordResult::Committed);
-  const int32_t first = Scene.Game.Score;
-
-  // Two letters away from the first word form no word.
-  Scene.LooseRow(10, 10, "DO");
-  EXPECT_EQ(Scene.Game.PutWord(false, Lenient), TPutWordResult::NoWord);
-  Scene.Game.RemoveLooseLetter(10, 10);
-  Scene.Game.RemoveLooseLetter(11, 10);
-
-  // S, E placed above the fixed A read down the column through it.
-  Scene.LooseColumn(4, 1, "SE");
-  EXPECT_EQ(Scene.Game.ReadLooseWord(), "SEA");
-  EXPECT_EQ(Scene.Game.PutWord(false, Strict), TPutWordResult::Committed);
-  EXPECT_EQ(Scene.Game.Score, first + 8 + 8 + 2);
+TEST(PutWord, PressWithoutAWordDoesNothing) {
+  TPutWordScene scene;
+  scene.Picture({"a a"});
+  EXPECT_EQ(scene.Game.PutWord(false, kAllowAndAdd), TPutWordResult::NoWord);
+  EXPECT_EQ(scene.Display.ValidWord, "");
+  EXPECT_EQ(scene.Game.WordsListLines.Count(), 3);
 }

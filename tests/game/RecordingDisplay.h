@@ -1,10 +1,9 @@
 #pragma once
-// A game display for tests: keeps the last state of every control the engine
-// talks to, and the squares it asked to repaint.
+// A game display for tests that keeps the last state of every control, and a
+// scene builder that lays out a board from a picture.
 
-#include <array>
+#include <cctype>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "game/Game.h"
@@ -12,83 +11,61 @@
 class TRecordingDisplay : public IGameDisplay {
  public:
   void SetPutButtonsEnabled(bool enabled) override { PutButtonsEnabled = enabled; }
-  void RepaintCell(int32_t column, int32_t row) override { Repainted.emplace_back(column, row); }
-  void BoardSizeChanged(int32_t columns, int32_t rows) override { BoardSize = {columns, rows}; }
+  void RepaintCell(int32_t, int32_t) override { ++Repaints; }
+  void BoardSizeChanged(int32_t, int32_t) override {}
   void ShowWholeBoard() override { BoardShown = true; }
   void SetStockLetter(int32_t slot, char letter) override { StockPanels.at(slot) = letter; }
   void SetNewStockLettersEnabled(bool enabled) override { NewStockLettersEnabled = enabled; }
-  void SetLetterChangesLabel(const std::string& text) override { LetterChangesLabel = text; }
-  void SetScoreLabel(const std::string& text) override { ScoreLabel = text; }
-  void SetLetterScoreLabel(const std::string& text) override { LetterScoreLabel = text; }
-  void SetValidWordLabel(const std::string& text) override { ValidWordLabel = text; }
-  void SetWordsCountLabel(const std::string& text) override { WordsCountLabel = text; }
+  void SetLetterChangesLabel(const std::string& text) override { LetterChanges = text; }
+  void SetScoreLabel(const std::string& text) override { Score = text; }
+  void SetLetterScoreLabel(const std::string& text) override { LetterScore = text; }
+  void SetValidWordLabel(const std::string& text) override { ValidWord = text; }
+  void SetWordsCountLabel(const std::string& text) override { WordsCount = text; }
   void SetCaption(const std::string& text) override { Caption = text; }
 
-  bool PutButtonsEnabled = false;
-  std::vector<std::pair<int32_t, int32_t>> Repainted;
-  std::pair<int32_t, int32_t> BoardSize{0, 0};
-  bool BoardShown = false;
+  bool PutButtonsEnabled = false, BoardShown = false, NewStockLettersEnabled = false;
+  int Repaints = 0;
   std::array<char, kStockSlots> StockPanels{};
-  bool NewStockLettersEnabled = false;
-  std::string LetterChangesLabel = "unset";
-  std::string ScoreLabel = "unset";
-  std::string LetterScoreLabel = "unset";
-  std::string ValidWordLabel = "unset";
-  std::string WordsCountLabel = "unset";
-  std::string Caption = "unset";
+  std::string LetterChanges, Score, LetterScore, ValidWord, WordsCount, Caption;
 };
 
-// A game on a board of the given size with an alphabet A..Z (every letter
-// weight 100 unless changed), a display recorder and a random source that
-// does not depend on the mouse.
-class TGameScene {
- public:
-  explicit TGameScene(int32_t columns = 15, int32_t rows = 15) {
+// A set-up game with the alphabet A..Z, each letter of weight 100 (score 8),
+// and a random source that needs neither the mouse nor the generator.
+// A picture row whose text ends in the board array's last column.
+inline std::string AtRightEdge(const std::string& row) {
+  return std::string(kMaxBoardSize - row.size(), ' ') + row;
+}
+
+struct TGameScene {
+  explicit TGameScene(int32_t size = 15) {
     for (int32_t i = 0; i < 26; ++i) {
       Game.Letters.Alphabet[i] = static_cast<char>('A' + i);
       Game.Letters.LetterProbabilities[i] = 100;
+      Game.Letters.LetterScores[i] = 8;
     }
     Game.StartUp();
-    Game.ColumnsCount = columns;
-    Game.RowsCount = rows;
+    Game.ColumnsCount = Game.RowsCount = size;
     Game.SetUpNewBoard();
   }
-
-  // Letters already committed, left to right from (column, row).
-  void FixedRow(int32_t column, int32_t row, const std::string& letters) {
-    for (size_t i = 0; i < letters.size(); ++i) {
-      Game.Board[column + static_cast<int32_t>(i)][row] = {letters[i], 0};
-    }
-  }
-  void FixedColumn(int32_t column, int32_t row, const std::string& letters) {
-    for (size_t i = 0; i < letters.size(); ++i) {
-      Game.Board[column][row + static_cast<int32_t>(i)] = {letters[i], 0};
-    }
-  }
-  // A letter placed this turn.
-  void Loose(int32_t column, int32_t row, char letter) {
-    Game.Board[column][row] = {letter, 1};
-    Game.AddLooseLetter(column, row);
-  }
-  // Letters placed this turn, left to right; ' ' leaves a square alone.
-  void LooseRow(int32_t column, int32_t row, const std::string& letters) {
-    for (size_t i = 0; i < letters.size(); ++i) {
-      if (letters[i] != ' ') {
-        Loose(column + static_cast<int32_t>(i), row, letters[i]);
+  // One text per row from row 0: capitals are fixed letters, small letters
+  // are loose (placed as capitals), anything else leaves the square empty.
+  TGameScene& Picture(const std::vector<std::string>& rows) {
+    for (size_t r = 0; r < rows.size(); ++r) {
+      for (size_t c = 0; c < rows[r].size(); ++c) {
+        const char ch = rows[r][c];
+        const auto column = static_cast<int32_t>(c), row = static_cast<int32_t>(r);
+        if (std::isupper(static_cast<unsigned char>(ch))) {
+          Game.Board[column][row] = {ch, 0};
+        } else if (std::islower(static_cast<unsigned char>(ch))) {
+          Game.Board[column][row] = {static_cast<char>(std::toupper(ch)), 1};
+          Game.AddLooseLetter(column, row);
+        }
       }
     }
+    return *this;
   }
-  void LooseColumn(int32_t column, int32_t row, const std::string& letters) {
-    for (size_t i = 0; i < letters.size(); ++i) {
-      if (letters[i] != ' ') {
-        Loose(column, row + static_cast<int32_t>(i), letters[i]);
-      }
-    }
-  }
-  std::string Word() const { return Game.ReadLooseWord(); }
 
   TRecordingDisplay Display;
-  // Without the generator, each draw is the stirred entropy word.
   TRandomSource Random{[](void*, size_t) { return false; }};
   TGame Game{Display, Random};
 };
