@@ -100,7 +100,3 @@ void TGlyphmasonForm::SetChoiceLetters(const std::string& fontName,
     ChooseLetterForm->SetLetters(ToQString(fontName), alphabet);
   }
 }
-
-void TGlyphmasonForm::AboutButtonClick() {}
-
-void TGlyphmasonForm::AnalyzeWordsListMenuClick() {}

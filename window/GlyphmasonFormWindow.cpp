@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <filesystem>
 
+#include "Libraries/AboutDialog/ui/AboutForm.h"
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/Program/HelpSystem.h"
@@ -23,6 +24,8 @@
 
 namespace {
 constexpr int kBoardMargin = 5;
+constexpr const char* kProgramName = "Glyphmason";
+constexpr const char* kProgramVersion = "Version 2.5.2, released on 06.01.2006";
 
 void CreateFolder(const std::string& path) {
   Os::ClearLastError();
@@ -34,6 +37,9 @@ void CreateFolder(const std::string& path) {
 void TGlyphmasonForm::BeforeRun() {
   ShowingFunction("TGlyphmasonForm::BeforeRun", "Failed to prepare the main window.",
                   [&](TFunScope& Fun) {
+                    if (AboutForm != nullptr) {
+                      AboutForm->SetProgram(kProgramName, kProgramVersion);
+                    }
                     CreateFolder(DictionariesDirectory());
                     CreateFolder(GamesDirectory());
                     OptionsList.FileName = GetProgramDirFile("Glyphmason.ini");
