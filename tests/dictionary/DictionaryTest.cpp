@@ -61,6 +61,11 @@ std::string Lines(int count, const std::string& line) {
   return text;
 }
 
+template <class Array>
+std::vector<int32_t> First(const Array& values, size_t count) {
+  return std::vector<int32_t>(values.begin(), values.begin() + count);
+}
+
 class DictionaryTest : public ::testing::Test {
  protected:
   DictionaryTest() { ::mkdir(DictionariesDirectory().c_str(), 0755); }
@@ -112,40 +117,20 @@ TEST_F(DictionaryTest, UnacceptableSlotValuesLeaveTheSlotEmpty) {
   Put("Odd.gmd", SlotSection({1000, 1001, -1, 5}) +
                      "Char4=QU\nProb4=5\nChar5=\nProb5=5\nProb6=0x10\nChar7=Z\nProb7=abc\n");
   Dictionary.LoadDictionary("Odd.gmd");
-  EXPECT_EQ(Letters().Alphabet[0], 'A');
-  EXPECT_EQ(Letters().LetterProbabilities[0], 1000);
-  EXPECT_EQ(Letters().LetterProbabilities[1], 0);
-  EXPECT_EQ(Letters().LetterProbabilities[2], 0);
-  EXPECT_EQ(Letters().Alphabet[4], 0);
-  EXPECT_EQ(Letters().Alphabet[5], 0);
-  EXPECT_EQ(Letters().LetterProbabilities[6], 16);
-  EXPECT_EQ(Letters().Alphabet[7], 'Z');
-  EXPECT_EQ(Letters().LetterProbabilities[7], 0);
-  // Slots 0, 3, 4, 5 and 6 have weights; a weight without a letter counts.
+  EXPECT_EQ(std::string(Letters().Alphabet.data(), 8), std::string("ABCD\0\0\0Z", 8));
+  EXPECT_EQ(First(Letters().LetterProbabilities, 8), (std::vector<int32_t>{1000, 0, 0, 5, 5, 5, 16, 0}));
+  // A weight without a letter counts as active.
   EXPECT_EQ(Dictionary.ActiveLettersCount, 5);
 }
 
-TEST_F(DictionaryTest, ScoresComeFromTheWeightsAndTheLengthScoresSection) {
-  Put("Scores.gmd", SlotSection({1000, 1, 500}) + "[LengthScores]\n1=0\n2=3\n7=1000\n6=1001\n5=-1\n");
+TEST_F(DictionaryTest, ScoresFontAndChoiceLettersFollowTheFile) {
+  Put("Scores.gmd", "[Main]\nFontName=Courier New\n" + SlotSection({1000, 1, 500}) +
+                        "[LengthScores]\n1=0\n2=3\n7=1000\n6=1001\n5=-1\n");
   Dictionary.LoadDictionary("Scores.gmd");
-  for (int32_t slot = 0; slot < 3; ++slot) {
-    EXPECT_EQ(Letters().LetterScores[slot], CalculateLetterScore(Letters(), slot));
-  }
-  EXPECT_EQ(Letters().LetterScores[0], 1);
-  EXPECT_EQ(Letters().LetterScores[1], 10);
-  EXPECT_EQ(Letters().LengthScores, (std::array<int32_t, 7>{0, 3, 0, 0, 0, 0, 1000}));
-}
-
-TEST_F(DictionaryTest, TheFontDefaultsToTahomaAndReachesTheLettersDisplay) {
-  Put("Font.gmd", "[Main]\nFontName=" + std::string(256, 'f') + "\n");
-  Put("Courier.gmd", "[Main]\nFontName=Courier New\n" + SlotSection({1, 2, 3}));
-  Dictionary.LoadDictionary("Font.gmd");
-  EXPECT_EQ(Dictionary.FontName, "Tahoma");
-  Dictionary.LoadDictionary("Courier.gmd");
-  EXPECT_EQ(Dictionary.FontName, "Courier New");
   EXPECT_EQ(Display.LetterFont, "Courier New");
-  EXPECT_EQ(Display.ChoiceFont, "Courier New");
   EXPECT_EQ(Display.ChoiceLetters[2], 'C');
+  EXPECT_EQ(First(Letters().LetterScores, 3), (std::vector<int32_t>{1, 10, 3}));
+  EXPECT_EQ(Letters().LengthScores, (std::array<int32_t, 7>{0, 3, 0, 0, 0, 0, 1000}));
 }
 
 // --- Weights computed from the words list -----------------------------------------
@@ -167,11 +152,8 @@ TEST_F(DictionaryTest, An1000LineWordsListGivesComputedWeightsEmptyLinesIncluded
   EXPECT_TRUE(Dictionary.LoadDictionary("Auto.gmd"));
   EXPECT_TRUE(Boxes.Shown.empty());
   EXPECT_TRUE(Dictionary.AutoProbabilities);
-  EXPECT_EQ(Letters().LetterProbabilities[0], 1000);
-  EXPECT_EQ(Letters().LetterProbabilities[1], 500);
-  EXPECT_EQ(Letters().LetterProbabilities[2], 0);
-  EXPECT_EQ(Letters().LetterProbabilities[10], 1);
-  EXPECT_EQ(Letters().Alphabet[11], 'L');
+  EXPECT_EQ(First(Letters().LetterProbabilities, 12),
+            (std::vector<int32_t>{1000, 500, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1}));
   EXPECT_EQ(Dictionary.ActiveLettersCount, 12);
   EXPECT_EQ(GameDisplay.WordsCount, "There are 1000 words in the words list.");
 }
@@ -222,14 +204,10 @@ TEST(CountLetters, RaisesOnlyAToZAndCountsLengths) {
   list.ReadWordsListText("ab\n\nA\xE4\xC4\n" + std::string(11, 'b') + "\n0123456789\n");
   TLetterCounts counts;
   EXPECT_EQ(CountLetters(list, letters, counts), 15);
-  EXPECT_EQ(counts.Counts[0], 2);
-  EXPECT_EQ(counts.Counts[1], 12);
-  EXPECT_EQ(counts.Counts[2], 1);
+  EXPECT_EQ(First(counts.Counts, 3), (std::vector<int32_t>{2, 12, 1}));
   EXPECT_EQ(counts.Outside, 11);
-  EXPECT_EQ(counts.Lengths[0], 2);  // the empty entry and the 11-letter word
-  EXPECT_EQ(counts.Lengths[2], 1);
-  EXPECT_EQ(counts.Lengths[3], 1);
-  EXPECT_EQ(counts.Lengths[10], 1);
+  // Length 0 holds the empty entry and the 11-letter word.
+  EXPECT_EQ(First(counts.Lengths, 11), (std::vector<int32_t>{2, 0, 1, 1, 0, 0, 0, 0, 0, 0, 1}));
 }
 
 // --- Names and paths -------------------------------------------------------------
@@ -264,20 +242,17 @@ TEST_F(DictionaryTest, AWordsListNameMayHoldASubPathButNeverLeaveTheFolder) {
 
 TEST_F(DictionaryTest, AMissingDictionaryGivesTwoWarningsAndNoName) {
   Put("Mine.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
-  Dictionary.LoadDictionary("Mine.gmd");
-  EXPECT_FALSE(Dictionary.LoadDictionary("Gone.gmd"));
-  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{kNoSuchDictionary, kTooFewActiveLetters}));
-  EXPECT_EQ(Dictionary.DictionaryName, "");
-  EXPECT_EQ(Display.DictionaryEdit, "");
-  EXPECT_EQ(Letters().Alphabet[0], 0);
-  EXPECT_EQ(GameDisplay.WordsCount, "");
-}
-
-TEST_F(DictionaryTest, ADictionaryNameOutsideTheFolderIsNoDictionary) {
   Program.Write("Outside.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
-  EXPECT_FALSE(Dictionary.LoadDictionary("../Outside.gmd"));
-  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{kNoSuchDictionary, kTooFewActiveLetters}));
-  EXPECT_EQ(Dictionary.DictionaryName, "");
+  for (const std::string name : {"Gone.gmd", "../Outside.gmd"}) {
+    Dictionary.LoadDictionary("Mine.gmd");
+    Boxes.Shown.clear();
+    EXPECT_FALSE(Dictionary.LoadDictionary(name));
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{kNoSuchDictionary, kTooFewActiveLetters}));
+    EXPECT_EQ(Dictionary.DictionaryName, "");
+    EXPECT_EQ(Display.DictionaryEdit, "");
+    EXPECT_EQ(Letters().Alphabet[0], 0);
+    EXPECT_EQ(GameDisplay.WordsCount, "");
+  }
 }
 
 TEST_F(DictionaryTest, AnUnreadableDictionaryIsShownAndStillChecked) {
