@@ -12,8 +12,8 @@ std::string LengthLines(const TLetterCounts& counts) {
   std::string text =
       "\r\n\r\nNumber of words, by word length (regardless of containing characters): ";
   for (int length = kFirstReportedLength; length < kCountedWordLengths; ++length) {
-    text += "\r\n* " + std::to_string(length) + " letters = " +
-            std::to_string(counts.Lengths[length]) + " words";
+    text += "\r\n* " + std::to_string(length) +
+            " letters = " + std::to_string(counts.Lengths[length]) + " words";
   }
   return text + "\r\n* Other lengths = " + std::to_string(counts.Lengths[0] + counts.Lengths[1]);
 }

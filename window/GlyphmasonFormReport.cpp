@@ -15,15 +15,16 @@ void TGlyphmasonForm::AboutButtonClick() {
 
 // Only reads the game: the report goes to the clipboard.
 void TGlyphmasonForm::AnalyzeWordsListMenuClick() {
-  ShowingFunction("TGlyphmasonForm::AnalyzeWordsListMenuClick", "Failed to analyze words list.",
-                  [&](TFunScope&) {
-    const std::string report = WordsListAnalysisReport(Game.WordsListLines, Game.Letters);
-    if (report.empty()) {
-      ShowWarningDialog("There is nothing to analyze.");
-      return;
-    }
-    if (CopyTextToClipboard(report, "Failed to copy report to clipboard.", false, false)) {
-      ShowMessageDialog("Analysis report was successfully copied to clipboard.");
-    }
-  });
+  ShowingFunction(
+      "TGlyphmasonForm::AnalyzeWordsListMenuClick", "Failed to analyze words list.",
+      [&](TFunScope&) {
+        const std::string report = WordsListAnalysisReport(Game.WordsListLines, Game.Letters);
+        if (report.empty()) {
+          ShowWarningDialog("There is nothing to analyze.");
+          return;
+        }
+        if (CopyTextToClipboard(report, "Failed to copy report to clipboard.", false, false)) {
+          ShowMessageDialog("Analysis report was successfully copied to clipboard.");
+        }
+      });
 }

@@ -61,8 +61,9 @@ TEST(AnalysisReport, WeightsScaleToTheMostFrequentLetterAndSkipAbsentOnes) {
   // and has no lines, so the slot numbers jump from 1 to 3.
   const std::string report =
       Report(std::string(4995, 'A') + "\r\nAAAAAB\r\nDDDDDDDDDDDDDDDDDDDDDDDDD\r\n", "ABCD");
-  EXPECT_TRUE(Has(report, "\r\nChar0=A\r\nProb0=1000\r\nChar1=B\r\nProb1=1\r\n"
-                          "Char3=D\r\nProb3=5\r\n"));
+  EXPECT_TRUE(Has(report,
+                  "\r\nChar0=A\r\nProb0=1000\r\nChar1=B\r\nProb1=1\r\n"
+                  "Char3=D\r\nProb3=5\r\n"));
   EXPECT_FALSE(Has(report, "Char2"));
   EXPECT_TRUE(report.ends_with("Prob3=5\r\n"));
 }

@@ -40,8 +40,9 @@ TEST_F(ReportTest, AnalysisOfTheGamesWordsListGoesToTheClipboard) {
   ASSERT_EQ(Boxes.Shown.size(), 1u);
   EXPECT_EQ(Boxes.Shown[0].Caption, "Message");
   EXPECT_EQ(Boxes.Shown[0].Text, "Analysis report was successfully copied to clipboard.");
-  EXPECT_TRUE(Clipboard().starts_with("ANALYSIS REPORT\r\n\r\nLetters (within the alphabet) = 17"
-                                      "\r\n\r\nCharacters outside the alphabet = 0\r\n"));
+  EXPECT_TRUE(
+      Clipboard().starts_with("ANALYSIS REPORT\r\n\r\nLetters (within the alphabet) = 17"
+                              "\r\n\r\nCharacters outside the alphabet = 0\r\n"));
   EXPECT_TRUE(ClipboardHas("\r\n* 3 letters = 3 words\r\n* 4 letters = 2 words\r\n"));
   // A occurs four times, T three times.
   EXPECT_TRUE(ClipboardHas("\r\nChar0=A\r\nProb0=1000\r\n"));

@@ -70,7 +70,8 @@ TAboutForm::TAboutForm(QWidget* parent)
   ProgramsLabel->setWordWrap(true);
   ProgramsLabel->setText(kProgramsText);
 
-  VisitMySiteButton = MakeButton(AboutPanel, "VisitMySiteButton", "Visit my site", {8, 184, 128, 28});
+  VisitMySiteButton =
+      MakeButton(AboutPanel, "VisitMySiteButton", "Visit my site", {8, 184, 128, 28});
   LicenseTermsButton =
       MakeButton(AboutPanel, "LicenseTermsButton", "License terms", {148, 184, 128, 28});
   ContactMeButton = MakeButton(AboutPanel, "ContactMeButton", "Contact me", {288, 184, 128, 28});
@@ -102,11 +103,17 @@ void TAboutForm::Dialog() {
                   [&](TFunScope&) { RunModal(*this); });
 }
 
-void TAboutForm::VisitMySiteButtonClick() { OpenSite(kHomePageAddress, kOpenSiteFailed); }
+void TAboutForm::VisitMySiteButtonClick() {
+  OpenSite(kHomePageAddress, kOpenSiteFailed);
+}
 
-void TAboutForm::LicenseTermsButtonClick() { OpenSite(kLicencePageAddress, kOpenSiteFailed); }
+void TAboutForm::LicenseTermsButtonClick() {
+  OpenSite(kLicencePageAddress, kOpenSiteFailed);
+}
 
-void TAboutForm::ContactMeButtonClick() { OpenSite(kContactPageAddress, kOpenSiteFailed); }
+void TAboutForm::ContactMeButtonClick() {
+  OpenSite(kContactPageAddress, kOpenSiteFailed);
+}
 
 void TAboutForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
