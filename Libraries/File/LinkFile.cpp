@@ -1,0 +1,180 @@
+#include "Libraries/File/LinkFile.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "Libraries/Error/FunctionScope.h"
+#include "Libraries/File/FileOperations.h"
+#include "Libraries/File/FullPath.h"
+#include "Libraries/File/PathText.h"
+#include "Libraries/File/RunFile.h"
+#include "Libraries/File/WholeFile.h"
+#include "Libraries/OperatingSystem/OperatingSystem.h"
+#include "Libraries/Text/Cp1252.h"
+
+namespace {
+// The characters that make an Exec argument need quotes.
+constexpr const char* kReservedCharacters = " \t\n\"'\\><~|&;$*?#`()";
+
+// A program target is started directly; a document through the handler.
+bool IsProgramTarget(const std::string& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) {
+    return true;  // a target that is not there yet is taken for a program
+  }
+  return S_ISREG(status.st_mode) && ::access(path.c_str(), X_OK) == 0;
+}
+
+std::string EntryName(const std::string& linkPath) {
+  std::string name = NameOfPath(linkPath);
+  const std::string extension = kLinkExtension;
+  if (IsLinkFile(name)) {
+    name.resize(name.size() - extension.size());
+  }
+  return name;
+}
+
+std::string DesktopEntryText(const TLinkFile& link, const std::string& linkPath) {
+  std::vector<std::string> command;
+  if (!IsProgramTarget(link.ReferencePath)) {
+    command.push_back(Os::DefaultHandlerProgram());
+  }
+  command.push_back(link.ReferencePath);
+  for (const std::string& argument : SplitParameterText(link.Arguments)) {
+    command.push_back(argument);
+  }
+  std::string text = "[Desktop Entry]\nType=Application\nVersion=1.5\n";
+  text += "Name=" + DesktopEntryValue(EntryName(linkPath)) + "\n";
+  if (!link.Description.empty()) {
+    text += "Comment=" + DesktopEntryValue(Cp1252ToUtf8(link.Description)) + "\n";
+  }
+  text += "Exec=" + DesktopEntryValue(DesktopEntryExec(command)) + "\n";
+  if (!link.WorkingPath.empty()) {
+    text += "Path=" + DesktopEntryValue(link.WorkingPath) + "\n";
+  }
+  if (!link.IconPath.empty()) {
+    text += "Icon=" + DesktopEntryValue(link.IconPath) + "\n";
+  }
+  text += "Terminal=false\n";
+  return text;
+}
+}  // namespace
+
+std::string LinkExtension(const std::string&) { return kLinkExtension; }
+
+bool IsLinkFile(const std::string& path) {
+  const std::string extension = kLinkExtension;
+  return path.size() >= extension.size() &&
+         UpperCaseCp1252(path.substr(path.size() - extension.size())) ==
+             UpperCaseCp1252(extension);
+}
+
+std::string QuoteArgument(const std::string& argument) {
+  if (!argument.empty() && argument.find_first_of(kReservedCharacters) == std::string::npos) {
+    return argument;
+  }
+  std::string quoted = "\"";
+  for (const char c : argument) {
+    if (c == '"' || c == '`' || c == '$' || c == '\\') {
+      quoted += '\\';
+    }
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
+std::string DesktopEntryExec(const std::vector<std::string>& command) {
+  std::string joined;
+  for (const std::string& argument : command) {
+    if (!joined.empty()) {
+      joined += ' ';
+    }
+    joined += QuoteArgument(argument);
+  }
+  std::string exec;
+  for (const char c : joined) {
+    exec += c;
+    if (c == '%') {
+      exec += '%';
+    }
+  }
+  return exec;
+}
+
+std::string DesktopEntryValue(const std::string& text) {
+  std::string value;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    switch (c) {
+      case '\\':
+        value += "\\\\";
+        break;
+      case '\n':
+        value += "\\n";
+        break;
+      case '\r':
+        value += "\\r";
+        break;
+      case '\t':
+        value += "\\t";
+        break;
+      case ' ':
+        value += i == 0 ? "\\s" : " ";  // a leading blank would be trimmed
+        break;
+      default:
+        value += c;
+    }
+  }
+  return value;
+}
+
+void TLinkFile::Clear() { *this = TLinkFile{}; }
+
+void TLinkFile::Save(const std::string& linkPath, bool overwrite) {
+  PassingFunction("TLinkFile::Save", [&](TFunScope& Fun) {
+    ReferencePath = FullLongPath(ReferencePath);
+    if (IsLinkFile(ReferencePath)) {
+      Fun.Fail("This operating system does not support chained links.", linkPath);
+      return;
+    }
+    if (FileExists(linkPath) && !overwrite) {
+      return;
+    }
+    if (ReferencePath.empty()) {
+      Fun.Fail("Failed to set reference path.", linkPath);
+    } else {
+      Os::ClearLastError();
+      if (!ReplaceFileAtomically(linkPath, DesktopEntryText(*this, linkPath))) {
+        Fun.Fail("Failed to save link file.", linkPath, "", Os::LastError());
+      } else {
+        // Desktops start only entries that their owner marked executable.
+        ::chmod(linkPath.c_str(), 0755);
+      }
+    }
+    if (Fun.Failed()) {
+      Clear();
+    }
+  });
+}
+
+void CopyFileAsLink(const std::string& target, const std::string& linkPath, bool overwrite,
+                    const std::string& arguments, bool setWorkingDirectory, bool minimised) {
+  PassingFunction("CopyFileAsLink", [&](TFunScope& Fun) {
+    TLinkFile link;
+    link.ReferencePath = target;
+    if (setWorkingDirectory) {
+      link.WorkingPath = DirectoryOfPath(target);
+    }
+    link.Arguments = arguments;
+    if (minimised) {
+      link.ShowCommand = TLinkFile::kShowMinimisedNoActivate;
+    }
+    link.Save(linkPath, overwrite);
+    Fun.CalleeFailed();
+  });
+}
+
+void CopyFileAsLinkWithParam(const std::string& target, const std::string& linkPath,
+                             const std::string& arguments, bool overwrite) {
+  CopyFileAsLink(target, linkPath, overwrite, arguments, true, false);
+}

@@ -1,0 +1,42 @@
+#include "Libraries/File/UninstallEntry.h"
+
+#include "Libraries/Error/FunctionScope.h"
+#include "Libraries/File/FileMoves.h"
+#include "Libraries/File/LinkFile.h"
+#include "Libraries/File/PathText.h"
+#include "Libraries/File/WholeFile.h"
+#include "Libraries/OperatingSystem/OperatingSystem.h"
+
+namespace {
+constexpr const char* kRecordExtension = ".uninstall";
+}  // namespace
+
+std::string UninstallEntryPath(const std::string& keyName) {
+  // The key names a file: it must not climb out of the folder or hide itself.
+  if (!IsPlainFileName(keyName) || keyName[0] == '.') {
+    return {};
+  }
+  return IncludeSlashIfNotEmpty(Os::UninstallEntriesFolder()) + keyName + kRecordExtension;
+}
+
+void SetUninstallRegistry(const std::string& keyName, const std::string& displayName,
+                          const std::string& uninstallString) {
+  PassingFunction("SetUninstallRegistry", [&](TFunScope&) {
+    const std::string path = UninstallEntryPath(keyName);
+    if (path.empty() || !ForceDirectories(Os::UninstallEntriesFolder())) {
+      return;
+    }
+    ReplaceFileAtomically(path, "[Uninstall Entry]\nDisplayName=" + DesktopEntryValue(displayName) +
+                                    "\nUninstallString=" + DesktopEntryValue(uninstallString) +
+                                    "\n");
+  });
+}
+
+void DeleteUninstallerRegistry(const std::string& keyName) {
+  PassingFunction("DeleteUninstallerRegistry", [&](TFunScope&) {
+    const std::string path = UninstallEntryPath(keyName);
+    if (!path.empty()) {
+      Os::DeleteFile(path);
+    }
+  });
+}

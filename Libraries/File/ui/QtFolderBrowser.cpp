@@ -1,0 +1,19 @@
+#include "Libraries/File/ui/QtFolderBrowser.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+
+#include "Libraries/Text/ui/QtText.h"
+
+bool TQtFolderBrowser::BrowseForFolder(const std::string& title, const std::string& root,
+                                       std::string& directory) {
+  // Paths are the file system's own bytes; titles are program text.
+  const QString chosen = QFileDialog::getExistingDirectory(
+      QApplication::activeWindow(), ToQString(title), QFile::decodeName(root.c_str()));
+  if (chosen.isEmpty()) {
+    return false;
+  }
+  directory = QFile::encodeName(chosen).toStdString();
+  return true;
+}
