@@ -1,0 +1,33 @@
+#include "Libraries/Program/ProgramInstance.h"
+
+#include "Libraries/OperatingSystem/OperatingSystem.h"
+
+namespace {
+// The held lock; -1 while none is held.
+int InstanceMutex = -1;
+}  // namespace
+
+bool IsAnotherInstanceRunning(const std::string& programName) {
+  Os::ClearLastError();
+  int handle = -1;
+  switch (Os::LockInstance(kInstanceNamePrefix + programName, handle)) {
+    case Os::TInstanceLock::HeldElsewhere:
+      return true;
+    case Os::TInstanceLock::Acquired:
+      if (InstanceMutex >= 0) {
+        Os::UnlockInstance(InstanceMutex);
+      }
+      InstanceMutex = handle;
+      return false;
+    case Os::TInstanceLock::Unavailable:
+      break;
+  }
+  return false;
+}
+
+void ReleaseProgramInstance() {
+  if (InstanceMutex >= 0) {
+    Os::UnlockInstance(InstanceMutex);
+    InstanceMutex = -1;
+  }
+}

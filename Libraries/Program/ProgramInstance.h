@@ -1,0 +1,17 @@
+#pragma once
+// One running game at a time: the first game process holds a named lock
+// of the user's session; a later one finds it taken and leaves. The system
+// frees the lock when its holder ends, even by a crash.
+
+#include <string>
+
+// The lock's name is this prefix followed by the program name.
+inline constexpr const char* kInstanceNamePrefix = "Mutex_ProgramInstance_";
+
+// Takes the lock "Mutex_ProgramInstance_" + programName and keeps it until
+// ReleaseProgramInstance. True when another process holds it already; false
+// when this process has it now, and also when the lock cannot be made at all
+// (the program then runs without the guard).
+bool IsAnotherInstanceRunning(const std::string& programName);
+// Frees the lock, when this process holds it.
+void ReleaseProgramInstance();
