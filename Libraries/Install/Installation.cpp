@@ -1,0 +1,136 @@
+#include "Libraries/Install/Installation.h"
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "Libraries/Error/FunctionScope.h"
+#include "Libraries/File/DirectoryTree.h"
+#include "Libraries/File/FileMoves.h"
+#include "Libraries/File/FullPath.h"
+#include "Libraries/File/LinkFile.h"
+#include "Libraries/File/PathText.h"
+#include "Libraries/File/RunFile.h"
+#include "Libraries/File/SystemFolders.h"
+#include "Libraries/File/UninstallEntry.h"
+#include "Libraries/Install/InstallerMode.h"
+#include "Libraries/MyDialogs/MyDialogs.h"
+#include "Libraries/OperatingSystem/OperatingSystem.h"
+#include "Libraries/Program/ProgramPaths.h"
+
+namespace {
+constexpr const char* kInstallFailed =
+    "Failed to install program. Check to see if you have rights to write in the installation "
+    "directory.";
+constexpr const char* kUninstallFailed = "Failed to uninstall program.";
+constexpr const char* kOptionsExtension = ".ini";
+
+std::string WithoutTrailingSlashes(std::string path) {
+  while (path.size() > 1 && path.back() == kPathDelimiter) {
+    path.pop_back();
+  }
+  return path;
+}
+
+// The last component of a folder path: "/a/Glyphmason/" gives "Glyphmason".
+std::string FolderName(const std::string& folder) {
+  return NameOfPath(WithoutTrailingSlashes(folder));
+}
+
+// The path with links resolved where it exists; its plain full form else.
+std::string CanonicalPath(const std::string& path) {
+  std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr),
+                                                       &std::free);
+  return resolved ? std::string(resolved.get()) : WithoutTrailingSlashes(FullLongPath(path));
+}
+
+void CreateShortcuts(const std::string& programName, const std::string& folderName,
+                     const std::string& executable, const std::string& readme,
+                     const std::string& uninstallCommand) {
+  const std::string linkName = programName + kLinkExtension;
+  CopyFileAsLinkWithParam(executable, GetSystemDirectoryPath(kFolderDesktop) + linkName, "", true);
+  const std::string menuFolder =
+      IncludeSlashIfNotEmpty(GetSystemDirectoryPath(kFolderPrograms) + folderName);
+  ::mkdir(menuFolder.c_str(), 0755);
+  CopyFileAsLinkWithParam(executable, menuFolder + linkName, "", true);
+  CopyFileAsLinkWithParam(executable,
+                          menuFolder + kUninstallLinkName + LinkExtension(executable),
+                          kUninstallArgument, true);
+  CopyFileAsLinkWithParam(readme,
+                          menuFolder + PathWithoutExtension(kReadmeFileName) + LinkExtension(readme),
+                          "", true);
+  SetUninstallRegistry(programName, programName, uninstallCommand);
+}
+}  // namespace
+
+bool IsProtectedFolder(const std::string& directory) {
+  const std::string folder = CanonicalPath(directory);
+  const std::string home = CanonicalPath(Os::HomeFolder());
+  if (folder.empty() || folder == "/" || folder == home) {
+    return true;
+  }
+  return home.compare(0, folder.size() + 1, folder + kPathDelimiter) == 0;
+}
+
+void InstallProgram(const std::string& programName, const std::string& installTo) {
+  ShowingFunction("TInstallForm::Install", kInstallFailed, [&](TFunScope& Fun) {
+    if (installTo.empty()) {
+      Fun.Fail("Installation directory is empty.");
+      return;
+    }
+    const std::string source = IncludeSlashIfNotEmpty(GetProgramDirectory());
+    const std::string folderName = FolderName(source);
+    const std::string destination = IncludeSlashIfNotEmpty(installTo) + folderName;
+    if (!ShowQueryDialog("Install the program in directory \"" + destination + "\"?")) {
+      return;
+    }
+    CopyDeleteDirectory(source, destination, programName + kOptionsExtension);
+
+    const std::string installed = IncludeSlashIfNotEmpty(destination);
+    const std::string executable = installed + programName;
+    const std::string uninstallCommand =
+        QuoteArgument(executable) + " " + std::string(kUninstallArgument);
+    const std::string readme = installed + kReadmeFileName;
+    // The copy of the running installer becomes the program.
+    MyRenameFile(installed + GetProgramFileName(), executable, true);
+    if (Fun.CalleeFailed()) {
+      return;
+    }
+    try {
+      CreateShortcuts(programName, folderName, executable, readme, uninstallCommand);
+    } catch (...) {
+      // Shortcuts and the uninstall entry are a convenience: the program runs without them.
+    }
+    RunFile(executable, "", "", false, false);
+    Fun.CalleeFailed();
+  });
+}
+
+void UninstallProgram(const std::string& programName, const std::string& installedDirectory) {
+  ShowingFunction("TInstallForm::Uninstall", kUninstallFailed, [&](TFunScope& Fun) {
+    if (installedDirectory.empty()) {
+      Fun.Fail("Uninstallation directory is empty.");
+      return;
+    }
+    if (IsProtectedFolder(installedDirectory)) {
+      Fun.Fail("A root or home folder is never deleted.", installedDirectory);
+      return;
+    }
+    if (!ShowQueryDialog("Delete directory \"" + installedDirectory +
+                         "\" (and all contained files)?")) {
+      return;
+    }
+    DeleteDirectoryNoErrors(installedDirectory);
+    Os::DeleteFile(GetSystemDirectoryPath(kFolderDesktop) + programName + kLinkExtension);
+    // Without a folder name this would be the whole applications menu.
+    const std::string menuFolderName = FolderName(GetProgramDirectory());
+    if (IsPlainFileName(menuFolderName)) {
+      DeleteDirectoryNoErrors(GetSystemDirectoryPath(kFolderPrograms) + menuFolderName);
+    }
+    Os::DeleteFile(GetSystemDirectoryPath(kFolderStartup) +
+                   PathWithoutExtension(GetProgramFileName()) + kLinkExtension);
+    DeleteUninstallerRegistry(programName);
+    ShowMessageDialog("Uninstallation successful. Some files that were in use were not deleted.");
+  });
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Installing the program folder into a folder of the user's choice, with
+// desktop and menu entries and an uninstall entry, and removing it again.
+// Both are the top of a user action: a failure is shown in the error dialog.
+
+#include <string>
+
+inline constexpr const char* kReadmeFileName = "Readme.txt";
+// The base name of the menu entry that uninstalls.
+inline constexpr const char* kUninstallLinkName = "Uninstall";
+
+// Copies the folder that holds the running installer into
+// installTo/<that folder's name> after asking, renames the copied installer
+// to programName (replacing the old program file), writes the desktop entry,
+// the menu folder with the program, uninstall and read-me entries and the
+// uninstall entry, and starts the installed program. An options file
+// (programName + ".ini") already in place is kept. Failures end in the error
+// dialog with "Failed to install program. Check to see if you have rights to
+// write in the installation directory."
+void InstallProgram(const std::string& programName, const std::string& installTo);
+
+// After asking, deletes installedDirectory with everything in it, the
+// desktop entry, the menu folder, the start-up entry and the uninstall entry,
+// then says it is done. A file-system root, the home folder and any folder
+// holding the home folder are refused. Failures end in the error dialog with
+// "Failed to uninstall program."
+void UninstallProgram(const std::string& programName, const std::string& installedDirectory);
+
+// True for a folder the uninstaller must never delete: the file-system root,
+// the user's home folder, or a folder that contains the home folder.
+bool IsProtectedFolder(const std::string& directory);

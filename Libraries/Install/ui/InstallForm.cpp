@@ -1,0 +1,172 @@
+#include "Libraries/Install/ui/InstallForm.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "Libraries/File/FolderBrowser.h"
+#include "Libraries/File/PathText.h"
+#include "Libraries/File/SystemFolders.h"
+#include "Libraries/File/WholeFile.h"
+#include "Libraries/Install/InstallerMode.h"
+#include "Libraries/Install/Installation.h"
+#include "Libraries/Program/ProgramPaths.h"
+#include "Libraries/Text/ui/QtText.h"
+
+namespace {
+constexpr const char* kInstructions =
+    "The program can be reinstalled without the need to uninstall its previous version. The "
+    "existing options file will be preserved. If you want to repair the installed package, "
+    "simply reinstall the program. Before continuing, close any running instances of the "
+    "program.";
+constexpr int kMainPanelFontPixels = 30;
+
+std::string WithoutCarriageReturns(const std::string& text) {
+  std::string result;
+  result.reserve(text.size());
+  for (const char c : text) {
+    if (c != '\r') {
+      result += c;
+    }
+  }
+  return result;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, int x, int y, int width, int height) {
+  auto* label = new QLabel(name, parent);
+  label->setObjectName(name);
+  label->setGeometry(x, y, width, height);
+  return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int x, int y,
+                        int width) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  button->setGeometry(x, y, width, 28);
+  return button;
+}
+}  // namespace
+
+TInstallForm::TInstallForm(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint) {
+  setObjectName("InstallForm");
+  setWindowTitle("Install");
+  setFixedSize(kClientWidth, kClientHeight);
+
+  MainPanel = MakeLabel(this, "MainPanel", 8, 8, 384, 56);
+  MainPanel->setAlignment(Qt::AlignCenter);
+  MainPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  QFont panelFont = MainPanel->font();
+  panelFont.setPixelSize(kMainPanelFontPixels);
+  panelFont.setBold(true);
+  panelFont.setItalic(true);
+  MainPanel->setFont(panelFont);
+
+  DescriptionLabel = MakeLabel(this, "DescriptionLabel", 8, 72, 384, 18);
+  DescriptionLabel->setAlignment(Qt::AlignCenter);
+  VersionLabel = MakeLabel(this, "VersionLabel", 8, 92, 384, 18);
+  VersionLabel->setAlignment(Qt::AlignCenter);
+  InstructionsLabel = MakeLabel(this, "InstructionsLabel", 8, 116, 384, 64);
+  InstructionsLabel->setWordWrap(true);
+  InstructionsLabel->setText(kInstructions);
+
+  ReadmeMemo = new QPlainTextEdit(this);
+  ReadmeMemo->setObjectName("ReadmeMemo");
+  ReadmeMemo->setGeometry(8, 184, 384, 160);
+  ReadmeMemo->setReadOnly(true);
+  ReadmeMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  ReadmeMemo->setTabChangesFocus(true);
+  ReadmeMemo->setPlainText(
+      ToQString(WithoutCarriageReturns(ReadWholeFile(GetProgramDirFile(kReadmeFileName)))));
+
+  InstallToLabel = MakeLabel(this, "InstallToLabel", 8, 350, 384, 18);
+  InstallToEdit = new QLineEdit(this);
+  InstallToEdit->setObjectName("InstallToEdit");
+  InstallToEdit->setGeometry(8, 370, 298, 26);
+  InstallToEdit->setReadOnly(true);
+  InstallToEdit->setText(ToQString(GetSystemDirectoryPath(kFolderProgramFiles)));
+
+  BrowseButton = MakeButton(this, "BrowseButton", "&Browse", 312, 369, 80);
+  InstallButton = MakeButton(this, "InstallButton", "&Install", 212, 412, 86);
+  CancelButton = MakeButton(this, "CancelButton", "&Cancel", 306, 412, 86);
+  connect(BrowseButton, &QPushButton::clicked, this, [this] { BrowseButtonClick(); });
+  connect(InstallButton, &QPushButton::clicked, this, [this] { InstallButtonClick(); });
+  connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButtonClick(); });
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+  ReadmeMemo->setFocus();
+}
+
+void TInstallForm::PrepareInstallForm(const std::string& programName,
+                                      const std::string& description,
+                                      const std::string& version) {
+  ProgramName = programName;
+  DescriptionLabel->setText(ToQString(description));
+  VersionLabel->setText(ToQString(version));
+  if (IsInstallerFileName(GetProgramFileName())) {
+    setWindowTitle(ToQString("Install " + ProgramName));
+    MainPanel->setText(ToQString("Welcome to " + ProgramName));
+    InstallToLabel->setText("The program's installation directory will be put in directory:");
+    InstallButton->setText("&Install");
+  }
+  if (IsUninstallArgument(GetCommandLineParameter(1))) {
+    setWindowTitle(ToQString("Uninstall " + ProgramName));
+    MainPanel->setText(ToQString("Bye from " + ProgramName));
+    InstallToLabel->setText("The following directory will be deleted:");
+    InstallButton->setText("Un&install");
+    InstallToEdit->setText(ToQString(IncludeSlashIfNotEmpty(GetProgramDirectory())));
+    InstallToEdit->setReadOnly(true);
+    BrowseButton->setEnabled(false);
+  }
+}
+
+void TInstallForm::BrowseButtonClick() {
+  std::string directory;
+  if (BrowseForDirectory("", "", directory)) {
+    InstallToEdit->setText(ToQString(IncludeSlashIfNotEmpty(directory)));
+  }
+}
+
+void TInstallForm::InstallButtonClick() {
+  InstallButton->setEnabled(false);
+  StartInstallOrUninstall();
+  close();
+}
+
+void TInstallForm::CancelButtonClick() { close(); }
+
+void TInstallForm::keyPressEvent(QKeyEvent* event) {
+  // Escape works as the Cancel button, wherever the focus is.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    CancelButtonClick();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void TInstallForm::StartInstallOrUninstall() {
+  if (InstallToText().empty()) {
+    return;
+  }
+  if (IsUninstallArgument(GetCommandLineParameter(1))) {
+    Uninstall();
+  } else {
+    Install();
+  }
+}
+
+void TInstallForm::Install() { InstallProgram(ProgramName, InstallToText()); }
+
+void TInstallForm::Uninstall() { UninstallProgram(ProgramName, InstallToText()); }
+
+std::string TInstallForm::InstallToText() const { return FromQString(InstallToEdit->text()); }
