@@ -8,11 +8,22 @@
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 
 std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) {
     Raise("Failed to read file.");
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // One block read of the size the file has now; a file that grows or
+  // shrinks meanwhile is read to its end all the same.
+  const std::streamoff size = in.tellg();
+  std::string bytes;
+  if (size > 0) {
+    bytes.resize(static_cast<size_t>(size));
+    in.seekg(0);
+    in.read(bytes.data(), size);
+    bytes.resize(static_cast<size_t>(in.gcount()));
+  }
+  in.clear();
+  bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   if (in.bad()) {
     Raise("Failed to read file.");
   }
@@ -42,7 +53,10 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   if (!CreateTemporaryBeside(path, file, temporary)) {
     return false;
   }
-  bool written = file.Append(bytes) && file.Sync();
+  // No flush to the disk before the rename: the rename itself keeps the old
+  // file whole until the new one is complete, and waiting for the disk would
+  // make every save of a game take several milliseconds.
+  bool written = file.Append(bytes);
   const int32_t writeError = Os::LastError();
   written = file.Close() && written;
   if (written && Os::RenameFile(temporary, path)) {

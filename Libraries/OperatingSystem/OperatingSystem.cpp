@@ -218,7 +218,7 @@ bool TWriteFile::Append(const std::string& data) {
   return true;
 }
 
-bool TWriteFile::Sync() { return ::fsync(Descriptor) == 0; }
+
 
 bool TWriteFile::Close() {
   if (!IsOpen()) {

@@ -91,8 +91,6 @@ class TWriteFile {
   int64_t Size() const;
   bool Truncate();
   bool Append(const std::string& data);
-  // Waits until the data is on the disk.
-  bool Sync();
   bool Close();
 
  private:

@@ -111,7 +111,7 @@ void TStoredTextList::ReadFromText(const std::string& bytes) {
     }
     start = stop + 1;
     if (IsSectionLine(line)) {
-      Content->push_back({line.substr(1, line.size() - 2), {}});
+      Content->emplace_back().Name = line.substr(1, line.size() - 2);
       current = &Content->back();
     } else if (!line.empty() && line.front() != ';' && current != nullptr) {
       current->Lines.push_back(std::move(line));
@@ -193,22 +193,33 @@ std::optional<size_t> TStoredTextList::FindSection(const std::string& name) cons
   return std::nullopt;
 }
 
-namespace {
-// The line holds the key when the text before its first "=" is the key.
-bool IsLineOfKey(const std::string& line, const std::string& key) {
-  const size_t n = key.size();
-  return line.size() > n && line[n] == '=' && std::memchr(line.data(), '=', n) == nullptr &&
-         SameName(line.data(), n, key);
+// A line holds the key that stands before its first "=".
+std::optional<size_t> TStoredTextList::FindLine(const TSection& section, const std::string& key) {
+  if (!section.Indexed) {
+    section.KeyLines.clear();
+    for (size_t i = 0; i < section.Lines.size(); ++i) {
+      const std::string& line = section.Lines[i];
+      const size_t equals = line.find('=');
+      if (equals != std::string::npos) {
+        section.KeyLines.try_emplace(UpperCaseCp1252(line.substr(0, equals)), i);
+      }
+    }
+    section.Indexed = true;
+  }
+  // A key holding "=" can never be found: its line would split earlier.
+  if (key.find('=') != std::string::npos) {
+    return std::nullopt;
+  }
+  const auto found = section.KeyLines.find(UpperCaseCp1252(key));
+  return found == section.KeyLines.end() ? std::nullopt : std::optional<size_t>(found->second);
 }
-}  // namespace
 
 std::optional<std::string> TStoredTextList::FindValue(const std::string& section,
                                                       const std::string& key) const {
   if (const std::optional<size_t> found = FindSection(section)) {
-    for (const std::string& line : (*Content)[*found].Lines) {
-      if (IsLineOfKey(line, key)) {
-        return line.substr(key.size() + 1);
-      }
+    const TSection& lines = (*Content)[*found];
+    if (const std::optional<size_t> line = FindLine(lines, key)) {
+      return lines.Lines[*line].substr(key.size() + 1);
     }
   }
   return std::nullopt;
@@ -253,17 +264,21 @@ void TStoredTextList::WriteString(const std::string& section, const std::string&
   }
   const std::optional<size_t> index = FindSection(section);
   if (!index) {
-    Content->push_back({OneLine(section), {}});
+    Content->emplace_back().Name = OneLine(section);
   }
-  std::vector<std::string>& lines = index ? (*Content)[*index].Lines : Content->back().Lines;
+  TSection& target = index ? (*Content)[*index] : Content->back();
   std::string line = OneLine(key + "=" + value);
-  for (std::string& existing : lines) {
-    if (IsLineOfKey(existing, key)) {
-      existing = std::move(line);
-      return;
-    }
+  if (const std::optional<size_t> existing = FindLine(target, key)) {
+    target.Lines[*existing] = std::move(line);
+    return;
   }
-  lines.push_back(std::move(line));
+  target.Lines.push_back(std::move(line));
+  const size_t equals = target.Lines.back().find('=');
+  if (equals == std::string::npos) {
+    return;
+  }
+  target.KeyLines.try_emplace(UpperCaseCp1252(target.Lines.back().substr(0, equals)),
+                              target.Lines.size() - 1);
 }
 
 void TStoredTextList::WriteChar(const std::string& section, const std::string& key, char value) {

@@ -17,6 +17,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class TStoredTextList {
@@ -90,7 +91,14 @@ class TStoredTextList {
   struct TSection {
     std::string Name;
     std::vector<std::string> Lines;
+    // The first line of each key, by the key in capitals; built on the first
+    // lookup and kept in step by the writes, so that a file of thousands of
+    // keys is read and written in linear time.
+    mutable std::unordered_map<std::string, size_t> KeyLines;
+    mutable bool Indexed = false;
   };
+  // The line of the key in the section; nullopt when there is none.
+  static std::optional<size_t> FindLine(const TSection& section, const std::string& key);
 
   // Index of the first section of that name.
   std::optional<size_t> FindSection(const std::string& name) const;
