@@ -2,6 +2,7 @@
 // under the installer's name or with "/Uninstall", its own installer. Only
 // one game runs at a time; a second start leaves at once without a word.
 
+#include <QCursor>
 #include <QWidget>
 #include <memory>
 
@@ -12,29 +13,23 @@
 #include "Libraries/File/ui/QtFolderBrowser.h"
 #include "Libraries/Install/InstallerMode.h"
 #include "Libraries/Install/ui/InstallForm.h"
+#include "Libraries/MyDialogs/ui/QtFileDialogs.h"
 #include "Libraries/MyDialogs/ui/QtMessageBoxes.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
+#include "Libraries/Program/ProgramIdentity.h"
 #include "Libraries/Program/ProgramInstance.h"
 #include "Libraries/Program/Termination.h"
+#include "game/ui/ChooseLetterForm.h"
+#include "window/GlyphmasonForm.h"
 
 namespace {
-constexpr const char* kProgramName = "Glyphmason";
-constexpr const char* kProgramTitle = "Glyphmason";
-constexpr const char* kProgramVersion = "Version 2.5.2, released on 06.01.2006";
-
-// ---- The game's main window -------------------------------------------------
-// A placeholder until TGlyphmasonForm lands; then CreateGameWindow makes a
-// TGlyphmasonForm and PrepareGameWindow calls its BeforeRun.
-std::unique_ptr<QWidget> CreateGameWindow() {
-  auto window = std::make_unique<QWidget>();
-  window->setObjectName("GlyphmasonForm");
-  window->setWindowTitle(kProgramTitle);
-  window->resize(972, 701);
-  return window;
+// The mouse position the random source stirs its entropy with.
+bool ToolkitCursorPosition(int32_t& x, int32_t& y) {
+  const QPoint position = QCursor::pos();
+  x = position.x();
+  y = position.y();
+  return true;
 }
-
-void PrepareGameWindow(QWidget& window) { (void)window; }
-// -----------------------------------------------------------------------------
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -52,30 +47,38 @@ int main(int argc, char** argv) {
   MessageBoxesSeam::Install(&messageBoxes);
   TQtFolderBrowser folderBrowser;
   FolderBrowserSeam::Install(&folderBrowser);
+  TQtFileDialogs fileDialogs;
+  FileDialogsSeam::Install(&fileDialogs);
+  Os::SetCursorPositionProvider(ToolkitCursorPosition);
 
   ShowingFunction("WinMain", "", [&](TFunScope&) {
     QApplication::setApplicationName(kProgramTitle);
     TInstallForm* installForm = nullptr;
+    TGlyphmasonForm* gameForm = nullptr;
     std::unique_ptr<QWidget> mainWindow;
     if (installerMode) {
       auto form = std::make_unique<TInstallForm>();
       installForm = form.get();
       mainWindow = std::move(form);
     } else {
-      mainWindow = CreateGameWindow();
+      auto form = std::make_unique<TGlyphmasonForm>();
+      gameForm = form.get();
+      mainWindow = std::move(form);
     }
     TErrorForm errorForm(mainWindow.get());
     TAboutForm aboutForm(mainWindow.get());
-    // The letter-choice dialog is created here.
+    TChooseLetterForm chooseLetterForm(mainWindow.get());
     if (installForm != nullptr) {
       installForm->PrepareInstallForm(kProgramName, kProgramTitle, kProgramVersion);
     } else {
-      PrepareGameWindow(*mainWindow);
+      gameForm->BeforeRun();
     }
     mainWindow->show();
     QApplication::exec();
   });
   ReleaseProgramInstance();
+  Os::SetCursorPositionProvider({});
+  FileDialogsSeam::Install(nullptr);
   FolderBrowserSeam::Install(nullptr);
   MessageBoxesSeam::Install(nullptr);
   return 0;

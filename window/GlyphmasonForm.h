@@ -190,9 +190,6 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   void WriteOptions(TStoredTextList& list);
 
   QRect WorkAreaOverride;
-  // The key press last handled, so that one press passed on from a control
-  // to its parents is handled once.
-  const QEvent* LastKeyPress = nullptr;
   // The window frame's size is known only once the window is shown.
   bool FrameKnown = false;
 };

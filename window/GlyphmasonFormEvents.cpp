@@ -131,18 +131,18 @@ QPoint GlobalPosition(const QMouseEvent* event) { return event->globalPosition()
 
 bool TGlyphmasonForm::eventFilter(QObject* watched, QEvent* event) {
   // Key preview: every key pressed in this window reaches the key commands
-  // once, before the focused control gets it.
+  // once, before the focused control gets it. A key goes first to the
+  // focused control (or the window when none has the focus) and from there
+  // to its parents; only that first delivery counts.
   if (event->type() == QEvent::KeyPress) {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget != nullptr && widget->window() == this && event != LastKeyPress) {
-      LastKeyPress = event;
+    QWidget* first = QApplication::focusWidget();
+    if (first == nullptr || first->window() != this) {
+      first = this;
+    }
+    if (watched == first) {
       const auto* key = static_cast<QKeyEvent*>(event);
       FormKeyDown(key->key(), key->modifiers(), QApplication::mouseButtons());
     }
-    return false;
-  }
-  if (event->type() == QEvent::KeyRelease) {
-    LastKeyPress = nullptr;
     return false;
   }
   auto* control = qobject_cast<QWidget*>(watched);

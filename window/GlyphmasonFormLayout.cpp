@@ -13,6 +13,7 @@
 
 #include "Libraries/Error/ui/GuardedApplication.h"
 #include "Libraries/Program/HelpSystem.h"
+#include "Libraries/Program/ProgramIdentity.h"
 #include "Libraries/Program/ProgramPaths.h"
 #include "window/BoardView.h"
 #include "window/GlyphmasonForm.h"
@@ -104,7 +105,7 @@ TGlyphmasonForm::TGlyphmasonForm(QWidget* parent)
       LoadDictionaryOpenDialog(TFileDialogKind::Open, kDictionaryFilter),
       Drag(this) {
   setObjectName("GlyphmasonForm");
-  setWindowTitle("Glyphmason");
+  setWindowTitle(kProgramTitle);
   QFont font("Arial");
   font.setPixelSize(12);
   setFont(font);
@@ -266,13 +267,11 @@ void TGlyphmasonForm::CreateWorkMenu() {
   WorkMenu->setObjectName("WorkMenu");
   const auto item = [this](const char* name, const char* caption, const char* key,
                            void (TGlyphmasonForm::*handler)()) {
-    QAction* action = WorkMenu->addAction(caption);
+    // The key is shown beside the item only, not bound to it: the window's
+    // key handler runs the commands.
+    QAction* action = WorkMenu->addAction(key == nullptr ? QString(caption)
+                                                         : QString("%1\t%2").arg(caption, key));
     action->setObjectName(name);
-    if (key != nullptr) {
-      // Shown beside the item only: the window's key handler does the work.
-      action->setShortcut(QKeySequence(key));
-      action->setShortcutContext(Qt::WidgetShortcut);
-    }
     connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     return action;
   };

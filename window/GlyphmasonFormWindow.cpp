@@ -15,6 +15,7 @@
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/Program/HelpSystem.h"
+#include "Libraries/Program/ProgramIdentity.h"
 #include "Libraries/Program/ProgramPaths.h"
 #include "game/ui/ChooseLetterForm.h"
 #include "window/BoardView.h"
@@ -24,8 +25,6 @@
 
 namespace {
 constexpr int kBoardMargin = 5;
-constexpr const char* kProgramName = "Glyphmason";
-constexpr const char* kProgramVersion = "Version 2.5.2, released on 06.01.2006";
 
 void CreateFolder(const std::string& path) {
   Os::ClearLastError();

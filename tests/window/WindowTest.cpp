@@ -45,11 +45,12 @@ TEST_F(MainWindowTest, DesignedControls) {
   EXPECT_FALSE(Form->PutWordButton->isEnabled());
   QStringList items;
   for (QAction* action : Form->WorkMenu->actions()) {
-    items << (action->isSeparator() ? "-" : action->text() + " " + action->shortcut().toString());
+    items << (action->isSeparator() ? "-" : action->text());
+    EXPECT_TRUE(action->shortcut().isEmpty());  // the window's key handler does the work
   }
-  EXPECT_EQ(items, (QStringList{"New game Ctrl+N", "Load dictionary D", "-",
-                                "Load last game Ctrl+Z", "Load game L", "Save game S", "-",
-                                "Analyze words list "}));
+  EXPECT_EQ(items, (QStringList{"New game\tCtrl+N", "Load dictionary\tD", "-",
+                                "Load last game\tCtrl+Z", "Load game\tL", "Save game\tS", "-",
+                                "Analyze words list"}));
   EXPECT_TRUE(std::filesystem::is_directory(Program.File("GlyphmasonGames")));
 }
 
