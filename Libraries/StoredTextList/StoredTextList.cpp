@@ -268,6 +268,11 @@ void TStoredTextList::WriteString(const std::string& section, const std::string&
   }
   TSection& target = index ? (*Content)[*index] : Content->back();
   std::string line = OneLine(key + "=" + value);
+  // A key cut to nothing, or one that would read back as a comment or a
+  // section, would not come back from the file as written: it is not written.
+  if (line.empty() || line.front() == ';' || IsSectionLine(line)) {
+    return;
+  }
   if (const std::optional<size_t> existing = FindLine(target, key)) {
     target.Lines[*existing] = std::move(line);
     return;

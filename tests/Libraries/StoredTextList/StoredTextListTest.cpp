@@ -109,6 +109,17 @@ TEST(TypedWrites, ReplaceKeysWhereTheyStandAndAppendNewOnes) {
   EXPECT_EQ(ListOf(list.WrittenText()).WrittenText(), list.WrittenText());
 }
 
+TEST(TypedWrites, KeysThatWouldNotReadBackAreNotWritten) {
+  // Found by fuzzing: a key cut to nothing at its line break left an empty
+  // line that the file then lost.
+  TStoredTextList list = ListOf("[Gunt=10\rullS00\nChar0=B\n\r\n");
+  list.WriteString("[Gunt=10", "\rullS00\n", "Char0=B\n\r\n");
+  list.WriteString("S", ";comment", "x");
+  list.WriteString("S", "[Main", "]");
+  EXPECT_EQ(list.WrittenText(), "[[Gunt=10]\r\n\r\n[S]\r\n\r\n");
+  EXPECT_EQ(ListOf(list.WrittenText()).WrittenText(), list.WrittenText());
+}
+
 class StoredTextFile : public ::testing::Test {
  protected:
   ~StoredTextFile() override { GlobalFunStat.Reset(fsPerfect); }

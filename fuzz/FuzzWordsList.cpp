@@ -1,0 +1,34 @@
+// Feeds arbitrary bytes to the words-list reader. Every entry must be found
+// by the fast lookup exactly where the plain scan finds it, also after a word
+// is added, and the written form must read back as the same entries.
+
+#include "dictionary/WordsList.h"
+#include "fuzz/FuzzSupport.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  PointProgramNowhere();
+  const std::string text = InputText(data, size);
+  TWordsList words;
+  words.ReadWordsListText(text);
+  const int32_t count = words.Count();
+  for (int32_t i = 0; i < count && i < 64; ++i) {
+    const std::string entry(words.Entry(i));
+    Require(entry.find_first_of(std::string("\r\n\0", 3)) == std::string::npos);
+    Require(words.FindWord(entry) == words.FindWordByScan(entry));
+  }
+  const std::string probe = text.substr(0, 12);
+  Require(words.FindWord(probe) == words.FindWordByScan(probe));
+  words.AddWord(probe.substr(0, probe.find_first_of(std::string("\r\n\0", 3))));
+  Require(words.Count() == count + 1);
+  const std::string added(words.Entry(count));
+  Require(words.FindWord(added) == words.FindWordByScan(added));
+
+  std::string written;
+  for (int32_t i = 0; i < words.Count(); ++i) {
+    written += std::string(words.Entry(i)) + "\r\n";
+  }
+  TWordsList again;
+  again.ReadWordsListText(written);
+  Require(again.Count() == words.Count());
+  return 0;
+}
