@@ -1,0 +1,357 @@
+#!/usr/bin/env bash
+# The built game and its installer played through real X input events on a
+# private virtual screen: one scenario per run.
+#
+#   Scenarios.sh SCENARIO PROGRAM_FOLDER ARTIFACTS_FOLDER
+#
+# Scenarios: play, moves, close, second-instance, install. Exit code 0 when
+# the scenario passed, 1 when it failed (a screenshot is kept in
+# ARTIFACTS_FOLDER), 77 when Xvfb or xdotool is missing.
+set -euo pipefail
+
+SCENARIO=$1
+PROGRAM_SOURCE=$2
+ARTIFACTS=$3
+source "$(dirname "${BASH_SOURCE[0]}")/XSession.sh"
+
+readonly BOARD_SIZE=15
+
+# --- The game window ----------------------------------------------------------
+# Positions in the client area come from the window's fixed layout; the board's
+# paint area grows with the window and is split evenly into squares.
+
+start_game() {
+  start_program "$1" "$WORK/Glyphmason/Glyphmason"
+  GAME_PID=$STARTED_PID
+  wait_for_window '^Glyphmason'
+  use_game_window "$WINDOW"
+  rest_pointer
+}
+
+use_game_window() {
+  use_window "$1"
+  BX=$((WX + 345)) BY=$((WY + 20))
+  SW=$(((WW - 355) / BOARD_SIZE)) SH=$(((WH - 30) / BOARD_SIZE))
+}
+
+# An empty spot of the window below the panels, where the keys reach the game.
+rest_pointer() { xdotool mousemove $((WX + 100)) $((WY + WH - 40)); }
+
+stock_x() { echo $((WX + 43 + 42 * $1)); }
+stock_y() { echo $((WY + 210)); }
+square_x() { echo $((BX + $1 * SW + SW / 2)); }
+square_y() { echo $((BY + $1 * SH + SH / 2)); }
+
+stock_has_letter() {
+  [ "$(darkest_in $(($(stock_x "$1") - 12)) $(($(stock_y) - 12)) 24 24)" -lt 100 ]
+}
+
+stock_is_full() {
+  local slot
+  for slot in 0 1 2 3 4 5 6; do
+    stock_has_letter $slot || return 1
+  done
+}
+
+# The grid line between the first two squares shows once a board is set up.
+board_is_shown() { [ "$(darkest_in $((BX + SW - 3)) $((BY + SH / 2)) 6 2)" -lt 100 ]; }
+
+# empty, loose or fixed, from the colour of a corner of the square, away from
+# the letter: fixed letters lie on the highlight colour, loose ones on grey.
+square_state() {
+  local r g b
+  read -r r g b < <(mean_colour_in $((BX + $1 * SW + 3)) $((BY + $2 * SH + 3)) 6 6)
+  if [ $((b - r)) -gt 60 ]; then
+    echo fixed
+  elif [ "$r" -ge 200 ] && [ "$g" -ge 200 ] && [ "$b" -ge 200 ]; then
+    echo empty
+  else
+    echo loose
+  fi
+}
+
+square_is() { [ "$(square_state "$1" "$2")" = "$3" ]; }
+
+wait_for_square() { wait_until "square ($1, $2) to be $3" square_is "$1" "$2" "$3"; }
+
+drag_stock_to_square() { drag "$(stock_x "$1")" "$(stock_y)" "$(square_x "$2")" "$(square_y "$3")"; }
+
+drag_square_to_square() {
+  drag "$(square_x "$1")" "$(square_y "$2")" "$(square_x "$3")" "$(square_y "$4")"
+}
+
+new_game() {
+  rest_pointer
+  key ctrl+n
+  wait_until "a new board with a full stock" eval 'board_is_shown && stock_is_full'
+}
+
+press_put_word() { click_at $((WX + 82)) $((WY + 362)); }
+press_new_stock_letters() { click_at $((WX + 78)) $((WY + 280)); }
+press_close() { click_at $((WX + 215)) $((WY + 22)); }
+
+# save_game PATH: S opens the save dialog; the full path is typed into its
+# name field. Once the window has been active, a control has the focus, and
+# then S opens the dialog a second time when the first closes; so only the
+# first save of a run uses S, later ones go through the Work menu
+# (save_game_from_menu).
+save_game() {
+  rest_pointer
+  key s
+  fill_save_dialog "$1"
+}
+
+# The Work menu's items are walked with the arrow keys: "Save game" is the
+# fifth, the separators are skipped.
+save_game_from_menu() {
+  click_at $((WX + 35)) $((WY + 22))
+  wait_until "the Work menu" eval '[ "$(game_window_count)" -eq 2 ]'
+  key Down Down Down Down Down Return
+  fill_save_dialog "$1"
+}
+
+# The program's windows on the screen: the main window, and the menu or the
+# dialogs that are open (the menu has no title, only the program's class).
+game_window_count() { xdotool search --onlyvisible --class '^Glyphmason$' 2>/dev/null | wc -l; }
+
+fill_save_dialog() {
+  wait_for_window '^Save As$'
+  sleep 0.5
+  xdotool type --delay 40 "$1"
+  sleep 0.3
+  key Return
+  wait_until "the game file $1" test -s "$1"
+  wait_until "the save dialog to close" lacks_window '^Save As$'
+}
+
+# The answer to the save question: y, n or Escape (cancel).
+answer_save_question() {
+  wait_for_window '^Query$'
+  sleep 0.3
+  key "$1"
+  wait_until "the save question to close" lacks_window '^Query$'
+}
+
+# --- Game files ---------------------------------------------------------------
+
+# file_value FILE SECTION KEY
+file_value() {
+  awk -v section="[$2]" -v key="$3" '
+    { sub(/\r$/, "") }
+    /^\[/ { current = $0; next }
+    current == section && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }
+  ' "$1"
+}
+
+# The letters on the board, one "square:letter:loose" per line, where square
+# is row * columns + column and loose is TRUE or FALSE.
+board_letters() {
+  awk '
+    { sub(/\r$/, "") }
+    /^\[/ { inMap = ($0 == "[Map]"); next }
+    inMap && /^L[0-9]+=./ { split(substr($0, 2), part, "="); letter[part[1]] = part[2] }
+    inMap && /^S[0-9]+=/ { split(substr($0, 2), part, "="); loose[part[1]] = part[2] }
+    END { for (k in letter) print k ":" letter[k] ":" loose[k] }
+  ' "$1" | sort -n
+}
+
+stock_letters() {
+  local slot
+  for slot in 1 2 3 4 5 6 7; do
+    printf '%s' "$(file_value "$1" StockLetters $slot)"
+    [ $slot -eq 7 ] || printf ' '
+  done
+}
+
+expect_equal() {
+  [ "$2" = "$3" ] || fail "$1: expected '$3', found '$2'"
+}
+
+# close_game_and_expect_exit: the window closes at once (nothing unsaved) and
+# the program ends with code 0, having printed no sanitizer report.
+close_game_and_expect_exit() {
+  press_close
+  wait_for_exit "$GAME_PID" "the game"
+  expect_equal "exit code of the game" "$EXIT_CODE" 0
+  check_output "$1"
+}
+
+# --- Scenarios ----------------------------------------------------------------
+
+# A first word: two stock letters dragged side by side, put on the board with
+# the button, saved through the dialog and read back from the file.
+scenario_play() {
+  start_game game
+  new_game
+  drag_stock_to_square 0 7 7
+  wait_for_square 7 7 loose
+  drag_stock_to_square 1 8 7
+  wait_for_square 8 7 loose
+  press_put_word
+  wait_for_square 7 7 fixed
+  wait_for_square 8 7 fixed
+
+  local saved="$WORK/saves/played.gmg"
+  save_game_from_menu "$saved"
+  local letters
+  letters=$(board_letters "$saved" | tr '\n' ' ')
+  [[ $letters =~ ^112:[^:]:FALSE\ 113:[^:]:FALSE\ $ ]] ||
+    fail "the board should hold two fixed letters at (7, 7) and (8, 7), found: $letters"
+  local score
+  score=$(file_value "$saved" GlyphmasonGame Score)
+  [ "${score:-0}" -gt 0 ] || fail "the word scored '$score'"
+  [[ $(stock_letters "$saved") =~ ^([^\ ]\ ){6}[^\ ]$ ]] ||
+    fail "the stock was not refilled: '$(stock_letters "$saved")'"
+  close_game_and_expect_exit game
+}
+
+# Loose letters moved on the board, one taken back with the right button,
+# then the whole stock replaced.
+scenario_moves() {
+  start_game game
+  new_game
+  local start="$WORK/saves/a-start.gmg"
+  save_game "$start"
+  local -a stock
+  read -r -a stock <<<"$(stock_letters "$start")"
+  local changes
+  changes=$(file_value "$start" GlyphmasonGame LetterChangesCount)
+
+  drag_stock_to_square 0 7 7
+  wait_for_square 7 7 loose
+  drag_stock_to_square 1 8 7
+  wait_for_square 8 7 loose
+  drag_square_to_square 8 7 8 9
+  wait_for_square 8 9 loose
+  wait_for_square 8 7 empty
+  xdotool mousemove "$(square_x 7)" "$(square_y 7)" sleep 0.2 click 3
+  wait_for_square 7 7 empty
+  wait_until "the letter back in the first stock slot" stock_has_letter 0
+
+  local moved="$WORK/saves/b-moved.gmg"
+  save_game_from_menu "$moved"
+  expect_equal "letters on the board after the moves" \
+    "$(board_letters "$moved" | tr '\n' ' ')" "143:${stock[1]}:TRUE "
+  expect_equal "stock after taking a letter back" "$(stock_letters "$moved")" \
+    "${stock[0]}  ${stock[2]} ${stock[3]} ${stock[4]} ${stock[5]} ${stock[6]}"
+
+  press_new_stock_letters
+  wait_for_square 8 9 empty
+  wait_until "a full new stock" stock_is_full
+  local renewed="$WORK/saves/c-renewed.gmg"
+  save_game_from_menu "$renewed"
+  expect_equal "letters on the board after new stock letters" "$(board_letters "$renewed")" ""
+  [[ $(stock_letters "$renewed") =~ ^([^\ ]\ ){6}[^\ ]$ ]] ||
+    fail "new stock letters left the stock '$(stock_letters "$renewed")'"
+  expect_equal "letter changes after new stock letters" \
+    "$(file_value "$renewed" GlyphmasonGame LetterChangesCount)" "$((changes - 1))"
+  close_game_and_expect_exit game
+}
+
+# Closing a modified game: Cancel keeps it open and writes nothing; No ends
+# the program with code 0 and the options file written.
+scenario_close() {
+  start_game game
+  new_game
+  drag_stock_to_square 0 7 7
+  wait_for_square 7 7 loose
+  local options="$WORK/Glyphmason/Glyphmason.ini"
+
+  press_close
+  answer_save_question Escape
+  sleep 1
+  is_running "$GAME_PID" || fail "the game ended although the save question was cancelled"
+  [ ! -e "$options" ] || fail "the options were written although the close was cancelled"
+
+  press_close
+  answer_save_question n
+  wait_for_exit "$GAME_PID" "the game"
+  expect_equal "exit code of the game" "$EXIT_CODE" 0
+  [ -s "$options" ] || fail "closing did not write $options"
+  expect_equal "board size in the options" "$(file_value "$options" GlyphmasonGame ColumnsCount)" 15
+  expect_equal "games saved on No" "$(ls "$WORK/Glyphmason/GlyphmasonGames")" ""
+  check_output game
+}
+
+# A second start while the game runs leaves at once with code 0 and shows
+# nothing; once the first has closed, the game starts again.
+scenario_second_instance() {
+  start_game first
+  local began=$SECONDS
+  local code=0
+  (cd "$WORK" && timeout 60 "$WORK/Glyphmason/Glyphmason" >"$WORK/second.out" 2>"$WORK/second.err") ||
+    code=$?
+  local took=$((SECONDS - began))
+  expect_equal "exit code of the second start" "$code" 0
+  [ $took -le 20 ] || fail "the second start took $took s to leave"
+  expect_equal "game windows" "$(game_window_count)" 1
+  is_running "$GAME_PID" || fail "the first game ended when the second started"
+  check_output second
+
+  new_game
+  rest_pointer
+  close_game_and_expect_exit first
+
+  start_game third
+  close_game_and_expect_exit third
+}
+
+# The installer run from the program folder installs into the per-user
+# programs folder of the home, makes the desktop entries and starts the game.
+scenario_install() {
+  start_program installer "$WORK/Glyphmason/Install"
+  local installer=$STARTED_PID
+  wait_for_window '^Install Glyphmason$'
+  use_window "$WINDOW"
+  click_at $((WX + 255)) $((WY + 426))
+  wait_for_window '^Query$'
+  sleep 0.3
+  key y
+  wait_for_exit "$installer" "the installer"
+  expect_equal "exit code of the installer" "$EXIT_CODE" 0
+
+  local installed="$HOME/.local/opt/Glyphmason"
+  local file
+  for file in Glyphmason Readme.txt Help.hlp GlyphmasonDictionaries/English.gmd \
+    GlyphmasonDictionaries/English.txt; do
+    [ -f "$installed/$file" ] || fail "$installed/$file was not installed"
+  done
+  [ -x "$installed/Glyphmason" ] || fail "the installed program is not executable"
+  [ ! -e "$installed/Install" ] || fail "the installer's name stayed in $installed"
+
+  local menu="$XDG_DATA_HOME/applications/Glyphmason"
+  for file in "$HOME/Desktop/Glyphmason.desktop" "$menu/Glyphmason.desktop" \
+    "$menu/Uninstall.desktop" "$menu/Readme.desktop"; do
+    [ -f "$file" ] || fail "$file was not made"
+    grep -q '^\[Desktop Entry\]' "$file" || fail "$file is no desktop entry"
+  done
+  expect_equal "the desktop entry's command" \
+    "$(file_value "$HOME/Desktop/Glyphmason.desktop" 'Desktop Entry' Exec)" "$installed/Glyphmason"
+  expect_equal "the uninstall entry's command" \
+    "$(file_value "$menu/Uninstall.desktop" 'Desktop Entry' Exec)" "$installed/Glyphmason /Uninstall"
+
+  # The installer started the installed game; it is not our child.
+  wait_for_window '^Glyphmason'
+  local game
+  game=$(xdotool getwindowpid "$WINDOW")
+  expect_equal "the started program" "$(readlink "/proc/$game/exe")" "$installed/Glyphmason"
+  STARTED_PIDS+=("$game")
+  use_game_window "$WINDOW"
+  press_close
+  wait_until "the installed game to end" is_gone "$game"
+  check_output installer
+}
+
+trap cleanup EXIT
+require_tools
+prepare_work_folder
+start_x_server
+case $SCENARIO in
+  play) scenario_play ;;
+  moves) scenario_moves ;;
+  close) scenario_close ;;
+  second-instance) scenario_second_instance ;;
+  install) scenario_install ;;
+  *) echo "unknown scenario: $SCENARIO" >&2; exit 2 ;;
+esac
+log "passed"

@@ -1,0 +1,190 @@
+# Helpers of the real-input scenarios, sourced by Scenarios.sh: a private
+# virtual X server, a private copy of the program folder and home, waits that
+# poll for a condition, mouse and keyboard input through xdotool, and reading
+# the screen back through ImageMagick.
+#
+# Expects PROGRAM_SOURCE (the built program folder), ARTIFACTS (where failure
+# screenshots go) and SCENARIO (the scenario's name).
+
+readonly SKIP=77
+readonly WAIT_SECONDS=${GLYPHMASON_E2E_WAIT:-60}
+
+WORK=
+XVFB_PID=
+DISPLAY_NUMBER=
+STARTED_PIDS=()
+
+log() { printf '[%s] %s\n' "$SCENARIO" "$*"; }
+
+screenshot() {
+  [ -n "$DISPLAY_NUMBER" ] || return 0
+  mkdir -p "$ARTIFACTS"
+  local picture="$ARTIFACTS/$SCENARIO.png"
+  if import -display ":$DISPLAY_NUMBER" -window root "$picture" 2>/dev/null; then
+    log "screenshot: $picture"
+  fi
+}
+
+# Keeps what the failure left behind: the screen and the programs' output.
+fail() {
+  log "FAILED: $*"
+  screenshot
+  local output
+  for output in "$WORK"/*.err; do
+    [ -s "$output" ] || continue
+    log "--- $(basename "$output") ---"
+    tail -n 60 "$output"
+    cp "$output" "$ARTIFACTS/$SCENARIO-$(basename "$output")" 2>/dev/null || true
+  done
+  exit 1
+}
+
+cleanup() {
+  local pid
+  for pid in "${STARTED_PIDS[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
+  if [ -n "$XVFB_PID" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+  fi
+  [ -n "$WORK" ] && rm -rf "$WORK"
+}
+
+require_tools() {
+  local tool
+  for tool in Xvfb xdotool; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "$tool is missing: the real-input scenarios are skipped."
+      exit $SKIP
+    fi
+  done
+  command -v import >/dev/null || fail "ImageMagick's import is missing (cmake/Setup.sh installs it)"
+}
+
+# A fresh folder holding the program folder, a home with its XDG folders and
+# a session runtime folder, so that nothing touches the build or the real home.
+prepare_work_folder() {
+  WORK=$(mktemp -d "${TMPDIR:-/tmp}/glyphmason-e2e.XXXXXX")
+  cp -a "$PROGRAM_SOURCE" "$WORK/Glyphmason"
+  mkdir -p "$WORK/home" "$WORK/runtime" "$WORK/saves"
+  chmod 700 "$WORK/runtime"
+  export HOME="$WORK/home"
+  export XDG_RUNTIME_DIR="$WORK/runtime"
+  export XDG_CONFIG_HOME="$HOME/.config"
+  export XDG_DATA_HOME="$HOME/.local/share"
+  export XDG_CACHE_HOME="$HOME/.cache"
+  export XDG_STATE_HOME="$HOME/.local/state"
+  export QT_QPA_PLATFORM=xcb
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/no-session-bus"
+  export NO_AT_BRIDGE=1
+  unset QT_QPA_PLATFORMTHEME SESSION_MANAGER XDG_CURRENT_DESKTOP
+}
+
+# Xvfb picks a free display itself and writes its number to the given
+# descriptor. Keys do not repeat: on a loaded machine a press and its release
+# may lie far enough apart for the server to repeat the key.
+start_x_server() {
+  local numberFile="$WORK/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset -r \
+    3>"$numberFile" >"$WORK/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  local waited=0
+  until [ -s "$numberFile" ] && grep -q '^[0-9]' "$numberFile"; do
+    kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+    sleep 0.1
+    waited=$((waited + 1))
+    [ $waited -lt $((WAIT_SECONDS * 10)) ] || fail "Xvfb gave no display number"
+  done
+  DISPLAY_NUMBER=$(head -n 1 "$numberFile")
+  export DISPLAY=":$DISPLAY_NUMBER"
+  log "virtual screen $DISPLAY"
+}
+
+# wait_until DESCRIPTION COMMAND...: polls the command until it succeeds.
+wait_until() {
+  local what=$1
+  shift
+  local deadline=$((SECONDS + WAIT_SECONDS))
+  until "$@"; do
+    [ $SECONDS -lt $deadline ] || fail "timed out waiting for $what"
+    sleep 0.2
+  done
+}
+
+# start_program NAME FILE [ARGUMENTS...]: starts FILE in the background with its
+# output in $WORK/NAME.out and NAME.err; sets STARTED_PID.
+start_program() {
+  local name=$1
+  shift
+  (cd "$WORK" && exec "$@" >"$WORK/$name.out" 2>"$WORK/$name.err") &
+  STARTED_PID=$!
+  STARTED_PIDS+=("$STARTED_PID")
+}
+
+is_running() { [ -d "/proc/$1" ] && ! grep -q '^[0-9]* ([^)]*) Z' "/proc/$1/stat" 2>/dev/null; }
+
+is_gone() { ! is_running "$1"; }
+
+# wait_for_exit PID DESCRIPTION: waits until the child ends; sets EXIT_CODE.
+wait_for_exit() {
+  wait_until "$2 to end" is_gone "$1"
+  EXIT_CODE=0
+  wait "$1" || EXIT_CODE=$?
+}
+
+# The visible top-level window whose title matches the pattern, if any.
+find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+
+has_window() { [ -n "$(find_window "$1")" ]; }
+
+lacks_window() { ! has_window "$1"; }
+
+# wait_for_window PATTERN: sets WINDOW.
+wait_for_window() {
+  wait_until "a window titled '$1'" has_window "$1"
+  WINDOW=$(find_window "$1")
+}
+
+# use_window WINDOW: positions from now on are within its client area, which
+# is WX, WY, WW x WH on the screen (without a window manager there is no frame).
+use_window() {
+  local X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  WX=$X WY=$Y WW=$WIDTH WH=$HEIGHT
+}
+
+# Input. Without a window manager the keyboard follows the pointer until a
+# program sets the focus, so keys for the game are sent with the pointer on it.
+click_at() { xdotool mousemove "$1" "$2" sleep 0.2 click "${3:-1}"; }
+
+key() { xdotool key --delay 80 "$@"; }
+
+# A drag as a hand makes it: press, move through a middle point, release.
+drag() {
+  local x1=$1 y1=$2 x2=$3 y2=$4
+  xdotool mousemove "$x1" "$y1" sleep 0.2 mousedown 1 sleep 0.3 \
+    mousemove $(((x1 + x2) / 2)) $(((y1 + y2) / 2)) sleep 0.3 \
+    mousemove "$x2" "$y2" sleep 0.3 mouseup 1
+}
+
+# The screen read back: the darkest value (0..255) of a rectangle, and the
+# mean colour of one as "r g b".
+darkest_in() {
+  import -window root -crop "${3}x${4}+${1}+${2}" -depth 8 \
+    -format '%[fx:int(255*minima)]' info: 2>/dev/null
+}
+
+mean_colour_in() {
+  import -window root -crop "${3}x${4}+${1}+${2}" -depth 8 \
+    -format '%[fx:int(255*mean.r)] %[fx:int(255*mean.g)] %[fx:int(255*mean.b)]' info: 2>/dev/null
+}
+
+# check_output NAME: the program's error output holds no sanitizer report.
+check_output() {
+  local output="$WORK/$1.err"
+  [ -f "$output" ] || return 0
+  if grep -q -e 'ERROR: AddressSanitizer' -e 'runtime error:' -e 'LeakSanitizer' "$output"; then
+    fail "$1 printed a sanitizer report"
+  fi
+}
