@@ -4,7 +4,6 @@
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -21,27 +20,22 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr const char* kInstanceLock = "Mutex_ProgramInstance_Glyphmason";
-
-// A copy of the built game in a folder of its own, started with a home and
-// session runtime folder of the test's, in the offscreen platform.
+// Copies of the built game in a folder of their own, started offscreen with
+// the test's home and session runtime folder, where the test finds their lock.
 class TGameProcesses {
  public:
   TGameProcesses() {
-    Program = Folder.File("Glyphmason");
     std::filesystem::copy_file(GLYPHMASON_PROGRAM_FILE, Program);
     ::chmod(Program.c_str(), 0755);
     ::mkdir(Home.File(".runtime").c_str(), 0700);
     for (char** variable = environ; *variable != nullptr; ++variable) {
       const std::string text = *variable;
-      if (text.rfind("HOME=", 0) != 0 && text.rfind("XDG_RUNTIME_DIR=", 0) != 0 &&
-          text.rfind("QT_QPA_PLATFORM=", 0) != 0) {
+      if (text.rfind("HOME=", 0) != 0 && text.rfind("XDG_RUNTIME_DIR=", 0) != 0) {
         Environment.push_back(text);
       }
     }
     Environment.push_back("HOME=" + Home.Path());
     Environment.push_back("XDG_RUNTIME_DIR=" + Home.File(".runtime"));
-    Environment.push_back("QT_QPA_PLATFORM=offscreen");
   }
 
   pid_t Start() {
@@ -56,24 +50,33 @@ class TGameProcesses {
     return pid;
   }
 
-  // True once some process holds the game's lock; the lock is looked up
-  // below the test's home, as the started games see it.
-  bool LockIsHeld() {
+  static bool LockIsHeld() {
     int handle = -1;
-    const Os::TInstanceLock result = Os::LockInstance(kInstanceLock, handle);
+    const Os::TInstanceLock result = Os::LockInstance("Mutex_ProgramInstance_Glyphmason", handle);
     Os::UnlockInstance(handle);
     return result == Os::TInstanceLock::HeldElsewhere;
   }
 
-  bool WaitUntilLockIsHeld(pid_t holder) {
-    const auto end = Clock::now() + std::chrono::seconds(60);
-    while (Clock::now() < end) {
+  // The exit status, or -1 when the process still runs when the time is up.
+  static int WaitForExit(pid_t pid, std::chrono::seconds timeout) {
+    for (const auto end = Clock::now() + timeout;; std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
+      int status = 0;
+      if (::waitpid(pid, &status, WNOHANG) == pid) {
+        return status;
+      }
+      if (Clock::now() >= end) {
+        return -1;
+      }
+    }
+  }
+
+  // Waits until the game holds the lock; false when it ended or took too long.
+  static bool HoldsTheLockSoon(pid_t game) {
+    for (const auto end = Clock::now() + std::chrono::seconds(60); Clock::now() < end;) {
       if (LockIsHeld()) {
         return true;
       }
-      int status = 0;
-      if (::waitpid(holder, &status, WNOHANG) == holder) {
-        ADD_FAILURE() << "the game ended at once, status " << status;
+      if (WaitForExit(game, std::chrono::seconds(0)) != -1) {
         return false;
       }
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -81,52 +84,34 @@ class TGameProcesses {
     return false;
   }
 
-  // The exit status, or -1 when the process still runs after the timeout.
-  static int WaitForExit(pid_t pid, std::chrono::seconds timeout) {
-    const auto end = Clock::now() + timeout;
-    while (Clock::now() < end) {
-      int status = 0;
-      if (::waitpid(pid, &status, WNOHANG) == pid) {
-        return status;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return -1;
-  }
-
   static void Kill(pid_t pid) {
     ::kill(pid, SIGKILL);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
+    WaitForExit(pid, std::chrono::seconds(30));
   }
 
   TTestHome Home;
   TTempFolder Folder;
-  std::string Program;
+  std::string Program = Folder.File("Glyphmason");
   std::vector<std::string> Environment;
 };
 
 TEST(Glyphmason, ASecondGameExitsAtOnceWhileTheFirstRuns) {
   TGameProcesses games;
   const pid_t first = games.Start();
-  ASSERT_GT(first, 0);
-  ASSERT_TRUE(games.WaitUntilLockIsHeld(first));
+  ASSERT_TRUE(TGameProcesses::HoldsTheLockSoon(first));
 
   const auto started = Clock::now();
-  const pid_t second = games.Start();
-  const int status = TGameProcesses::WaitForExit(second, std::chrono::seconds(30));
+  const int status = TGameProcesses::WaitForExit(games.Start(), std::chrono::seconds(30));
   ASSERT_NE(status, -1) << "the second game keeps running";
-  EXPECT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
   EXPECT_LT(Clock::now() - started, std::chrono::seconds(15));
-  EXPECT_EQ(TGameProcesses::WaitForExit(first, std::chrono::seconds(0)), -1)
-      << "the first game ended";
+  EXPECT_EQ(TGameProcesses::WaitForExit(first, std::chrono::seconds(0)), -1) << "the first ended";
 
   // A crash frees the lock: the next game runs normally.
   TGameProcesses::Kill(first);
-  EXPECT_FALSE(games.LockIsHeld());
+  EXPECT_FALSE(TGameProcesses::LockIsHeld());
   const pid_t third = games.Start();
-  EXPECT_TRUE(games.WaitUntilLockIsHeld(third));
+  EXPECT_TRUE(TGameProcesses::HoldsTheLockSoon(third));
   TGameProcesses::Kill(third);
 }
 

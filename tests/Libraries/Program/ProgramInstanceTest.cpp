@@ -19,7 +19,6 @@ TEST(ProgramInstance, TheFirstHoldsTheLockUntilItIsReleased) {
   ReleaseProgramInstance();
   EXPECT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
   ReleaseProgramInstance();
-  ReleaseProgramInstance();  // nothing left to release
 }
 
 TEST(ProgramInstance, WithoutALockTheProgramRunsUnguarded) {
