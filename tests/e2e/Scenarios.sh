@@ -60,7 +60,8 @@ board_is_shown() { [ "$(darkest_in $((BX + SW - 3)) $((BY + SH / 2)) 6 2)" -lt 1
 # the letter: fixed letters lie on the highlight colour, loose ones on grey.
 square_state() {
   local r g b
-  read -r r g b < <(mean_colour_in $((BX + $1 * SW + 3)) $((BY + $2 * SH + 3)) 6 6)
+  read -r r g b < <(mean_colour_in $((BX + $1 * SW + 3)) $((BY + $2 * SH + 3)) 6 6) ||
+    { echo unknown; return; }
   if [ $((b - r)) -gt 60 ]; then
     echo fixed
   elif [ "$r" -ge 200 ] && [ "$g" -ge 200 ] && [ "$b" -ge 200 ]; then

@@ -28,6 +28,7 @@ screenshot() {
 # Keeps what the failure left behind: the screen and the programs' output.
 fail() {
   log "FAILED: $*"
+  mkdir -p "$ARTIFACTS"
   screenshot
   local output
   for output in "$WORK"/*.err; do
@@ -65,6 +66,7 @@ require_tools() {
 # A fresh folder holding the program folder, a home with its XDG folders and
 # a session runtime folder, so that nothing touches the build or the real home.
 prepare_work_folder() {
+  rm -f "$ARTIFACTS/$SCENARIO".png "$ARTIFACTS/$SCENARIO"-*
   WORK=$(mktemp -d "${TMPDIR:-/tmp}/glyphmason-e2e.XXXXXX")
   cp -a "$PROGRAM_SOURCE" "$WORK/Glyphmason"
   mkdir -p "$WORK/home" "$WORK/runtime" "$WORK/saves"
@@ -146,9 +148,18 @@ wait_for_window() {
   WINDOW=$(find_window "$1")
 }
 
+# The window has its final place when two looks a moment apart agree.
+window_is_settled() {
+  local before
+  before=$(xdotool getwindowgeometry "$1" 2>/dev/null) || return 1
+  sleep 0.3
+  [ "$before" = "$(xdotool getwindowgeometry "$1" 2>/dev/null)" ]
+}
+
 # use_window WINDOW: positions from now on are within its client area, which
 # is WX, WY, WW x WH on the screen (without a window manager there is no frame).
 use_window() {
+  wait_until "the window to settle" window_is_settled "$1"
   local X Y WIDTH HEIGHT SCREEN
   eval "$(xdotool getwindowgeometry --shell "$1")"
   WX=$X WY=$Y WW=$WIDTH WH=$HEIGHT
@@ -168,16 +179,16 @@ drag() {
     mousemove "$x2" "$y2" sleep 0.3 mouseup 1
 }
 
-# The screen read back: the darkest value (0..255) of a rectangle, and the
-# mean colour of one as "r g b".
+# The screen read back: the darkest value (0..255) of a rectangle, 255 when
+# the screen cannot be read, and the mean colour of one as "r g b".
 darkest_in() {
   import -window root -crop "${3}x${4}+${1}+${2}" -depth 8 \
-    -format '%[fx:int(255*minima)]' info: 2>/dev/null
+    -format '%[fx:int(255*minima)]' info: 2>/dev/null || echo 255
 }
 
 mean_colour_in() {
   import -window root -crop "${3}x${4}+${1}+${2}" -depth 8 \
-    -format '%[fx:int(255*mean.r)] %[fx:int(255*mean.g)] %[fx:int(255*mean.b)]' info: 2>/dev/null
+    -format '%[fx:int(255*mean.r)] %[fx:int(255*mean.g)] %[fx:int(255*mean.b)]\n' info: 2>/dev/null
 }
 
 # check_output NAME: the program's error output holds no sanitizer report.
