@@ -2,8 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <cerrno>
-#include <ctime>
 
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
@@ -14,22 +12,6 @@ constexpr int64_t kFileTimeUnitsPerMillisecond = 10000;
 // Seconds from 1601-01-01 to 1970-01-01.
 constexpr int64_t kFileTimeEpochToUnixEpoch = 11644473600;
 
-bool UtcTimeAt(int64_t unixSeconds, Os::TLocalTime& result) {
-  const time_t moment = static_cast<time_t>(unixSeconds);
-  std::tm parts{};
-  if (::gmtime_r(&moment, &parts) == nullptr) {
-    errno = EOVERFLOW;
-    return false;
-  }
-  result = Os::TLocalTime{};
-  result.Year = parts.tm_year + 1900;
-  result.Month = parts.tm_mon + 1;
-  result.Day = parts.tm_mday;
-  result.Hour = parts.tm_hour;
-  result.Minute = parts.tm_min;
-  result.Second = parts.tm_sec > 59 ? 59 : parts.tm_sec;
-  return true;
-}
 }  // namespace
 
 int64_t GetFileSize(int descriptor) {
@@ -49,7 +31,7 @@ TDateTime ConvertFileTime(TFileTime fileTime, bool toLocalTime) {
     Os::TLocalTime fields;
     const int64_t seconds = fileTime / kFileTimeUnitsPerSecond - kFileTimeEpochToUnixEpoch;
     const bool converted =
-        fileTime >= 0 && (toLocalTime ? Os::LocalTimeAt(seconds, fields) : UtcTimeAt(seconds, fields));
+        fileTime >= 0 && (toLocalTime ? Os::LocalTimeAt(seconds, fields) : Os::UniversalTimeAt(seconds, fields));
     if (!converted) {
       Fun.Fail("Failed to convert time.", "", "", fileTime < 0 ? EINVAL : Os::LastError());
       return 0;

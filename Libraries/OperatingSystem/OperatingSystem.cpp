@@ -56,38 +56,50 @@ uint32_t TickCount() {
   return static_cast<uint32_t>(ms);
 }
 
-TLocalTime LocalTimeNow() {
-  timespec now{};
-  clock_gettime(CLOCK_REALTIME, &now);
-  std::tm parts{};
-  localtime_r(&now.tv_sec, &parts);
+namespace {
+// The calendar parts of a moment; a leap second reads as the last second of
+// its minute.
+TLocalTime CalendarPartsOf(const std::tm& parts, int millisecond) {
   TLocalTime result;
   result.Year = parts.tm_year + 1900;
   result.Month = parts.tm_mon + 1;
   result.Day = parts.tm_mday;
   result.Hour = parts.tm_hour;
   result.Minute = parts.tm_min;
-  // A leap second reads as the last second of its minute.
   result.Second = parts.tm_sec > 59 ? 59 : parts.tm_sec;
-  result.Millisecond = static_cast<int>(now.tv_nsec / 1000000);
+  result.Millisecond = millisecond;
   return result;
 }
 
-bool LocalTimeAt(int64_t unixSeconds, TLocalTime& result) {
+// The moment split by the converter (localtime_r or gmtime_r); false, and
+// "value too large", for a moment the system cannot represent.
+bool CalendarTimeAt(int64_t unixSeconds, TLocalTime& result,
+                    std::tm* (*convert)(const time_t*, std::tm*)) {
   const time_t moment = static_cast<time_t>(unixSeconds);
   std::tm parts{};
-  if (static_cast<int64_t>(moment) != unixSeconds || localtime_r(&moment, &parts) == nullptr) {
+  if (static_cast<int64_t>(moment) != unixSeconds || convert(&moment, &parts) == nullptr) {
     errno = EOVERFLOW;
     return false;
   }
-  result = TLocalTime{};
-  result.Year = parts.tm_year + 1900;
-  result.Month = parts.tm_mon + 1;
-  result.Day = parts.tm_mday;
-  result.Hour = parts.tm_hour;
-  result.Minute = parts.tm_min;
-  result.Second = parts.tm_sec > 59 ? 59 : parts.tm_sec;
+  result = CalendarPartsOf(parts, 0);
   return true;
+}
+}  // namespace
+
+TLocalTime LocalTimeNow() {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  std::tm parts{};
+  localtime_r(&now.tv_sec, &parts);
+  return CalendarPartsOf(parts, static_cast<int>(now.tv_nsec / 1000000));
+}
+
+bool LocalTimeAt(int64_t unixSeconds, TLocalTime& result) {
+  return CalendarTimeAt(unixSeconds, result, localtime_r);
+}
+
+bool UniversalTimeAt(int64_t unixSeconds, TLocalTime& result) {
+  return CalendarTimeAt(unixSeconds, result, gmtime_r);
 }
 
 namespace {

@@ -46,6 +46,8 @@ TLocalTime LocalTimeNow();
 // The local date and time of a moment given in seconds since 1970-01-01 UTC
 // (milliseconds 0); false when the system cannot represent it.
 bool LocalTimeAt(int64_t unixSeconds, TLocalTime& result);
+// The same moment in universal time (UTC).
+bool UniversalTimeAt(int64_t unixSeconds, TLocalTime& result);
 
 // --- Command line and program file -------------------------------------------
 // Remembers the process's command line; main calls it first. Parameter 0 is
