@@ -2,7 +2,6 @@
 
 #include <sys/stat.h>
 
-
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 
