@@ -2,17 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/game/RecordingDisplay.h"
+
 namespace {
 
-class LetterMovesTest : public ::testing::Test {
- protected:
-  LetterMovesTest() : Game(Display) {
-    Game.Letters.Alphabet[0] = 'A';
-    Game.Letters.Alphabet[1] = 'T';
-    Game.Letters.LetterScores = {3, 5};
-    Game.ColumnsCount = 12;
-    Game.RowsCount = 12;
-    Game.SetUpNewBoard();
+// A 12 x 12 board with A in stock slot 0, T in slot 1 and the other slots empty.
+struct LetterMovesTest : ::testing::Test, TGameScene {
+  LetterMovesTest() : TGameScene(12) {
+    Game.ClearStock();
     Game.SetStockLetter(0, 'A');
     Game.SetStockLetter(1, 'T');
     Game.GameModified = false;
@@ -21,8 +18,6 @@ class LetterMovesTest : public ::testing::Test {
     ASSERT_TRUE(StartStockDrag(Game, slot));
     DropOnBoard(Game, Display, {false, slot}, square);
   }
-  TSilentGameDisplay Display;
-  TGame Game;
 };
 
 TEST_F(LetterMovesTest, MovingALooseLetterKeepsCountAndScore) {

@@ -77,7 +77,7 @@ TEST(WeightedPick, RunningSumsDecideAndWeightZeroIsNeverPicked) {
   EXPECT_EQ(PickWeightedIndexFor(3, std::vector<int32_t>{5, -5}), -1);
 }
 
-TEST(FillStock, DrawsByWeightIntoTheEmptySlotsOnly) {
+TEST(FillStock, DrawsByWeightIntoTheEmptySlotsOnlyAndNothingWithoutWeights) {
   TGameScene scene;
   scene.Game.Letters.LetterProbabilities.fill(0);
   scene.Game.Letters.LetterProbabilities[16] = 1;  // only Q has weight
@@ -89,10 +89,7 @@ TEST(FillStock, DrawsByWeightIntoTheEmptySlotsOnly) {
   for (int32_t slot = 0; slot < kStockSlots; ++slot) {
     EXPECT_EQ(scene.Display.StockPanels[slot], slot == 1 || slot == 4 ? 'Q' : 'A') << slot;
   }
-}
-
-TEST(FillStock, WithoutAnyWeightTheSlotsStayEmpty) {
-  TGameScene scene;
+  // Without any weight the slots stay empty.
   scene.Game.Letters.Clear();
   scene.Game.ClearStock();
   scene.Game.FillStock();

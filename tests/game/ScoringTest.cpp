@@ -15,8 +15,6 @@ int32_t ScoreOfWeight(int32_t weight) {
 
 TEST(LetterScore, WeightsFallInBandsFromTenDownToOne) {
   EXPECT_EQ(ScoreOfWeight(0), 0);
-  EXPECT_EQ(ScoreOfWeight(300), 5);  // 5.41
-  EXPECT_EQ(ScoreOfWeight(500), 3);  // 3.25
   // The first weight of each band, from score 10 down to score 1.
   const int32_t bandStarts[] = {1, 29, 88, 151, 219, 293, 377, 473, 592, 765, 1001};
   for (int32_t band = 0; band < 10; ++band) {
