@@ -66,7 +66,7 @@ TEST(CopyDeleteDirectory, FailuresShowThePlainBoxAndRecordTheCause) {
   GlobalFunStat.Reset(fsPerfect);
 }
 
-TEST(DeleteDirectoryNoErrors, DeletesTheTreeAndLinksButNeverLinkTargets) {
+TEST(DeleteDirectoryNoErrors, DeletesTheTreeAndLinksButNeverLinkTargetsAndReportsAMissingTree) {
   TTempFolder outside;
   outside.Write("keep.txt", "precious");
   TSourceTree tree;
@@ -81,14 +81,10 @@ TEST(DeleteDirectoryNoErrors, DeletesTheTreeAndLinksButNeverLinkTargets) {
   DeleteDirectoryNoErrors(outside.File("installed/"));
   EXPECT_FALSE(IsLink(outside.File("installed")));
   EXPECT_EQ(outside.Read("keep.txt"), "precious");
-}
-
-TEST(DeleteDirectoryNoErrors, AMissingDirectoryIsReported) {
-  TTempFolder folder;
-  DeleteDirectoryNoErrors(folder.File("missing/"));
+  DeleteDirectoryNoErrors(outside.File("missing/"));
   ASSERT_TRUE(GlobalFunStat.Failed());
   EXPECT_EQ(GlobalFunStat.Description, "Can not find directory.");
-  EXPECT_EQ(GlobalFunStat.Parameter1, folder.File("missing/"));
+  EXPECT_EQ(GlobalFunStat.Parameter1, outside.File("missing/"));
   GlobalFunStat.Reset(fsPerfect);
 }
 

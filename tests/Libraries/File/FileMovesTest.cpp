@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(MyRenameFile, OverwriteReplacesAReadOnlyFileButNeverTheFileItself) {
+TEST(MyRenameFile, AnExistingTargetIsReplacedOnlyWithOverwriteAndNeverByItself) {
   TTempFolder folder;
   const std::string target = folder.Write("Glyphmason", "old");
   ::chmod(target.c_str(), 0444);
@@ -20,16 +20,13 @@ TEST(MyRenameFile, OverwriteReplacesAReadOnlyFileButNeverTheFileItself) {
   MyRenameFile(target, folder.Path() + "./Glyphmason", true);
   EXPECT_FALSE(GlobalFunStat.Failed());
   EXPECT_EQ(folder.Read("Glyphmason"), "new");
-}
-
-TEST(MyRenameFile, WithoutOverwriteAnExistingFileStays) {
-  TTempFolder folder;
+  // Without overwrite an existing file stays.
   const std::string source = folder.Write("a.txt", "a");
-  const std::string target = folder.Write("b.txt", "b");
-  MyRenameFile(source, target, false);
+  MyRenameFile(source, folder.Write("b.txt", "b"), false);
   ASSERT_TRUE(GlobalFunStat.Failed());
   EXPECT_EQ(GlobalFunStat.Description, "Failed to rename.");
-  EXPECT_EQ(GlobalFunStat.Parameter1 + "|" + GlobalFunStat.Parameter2, source + "|" + target);
+  EXPECT_EQ(GlobalFunStat.Parameter1 + "|" + GlobalFunStat.Parameter2,
+            source + "|" + folder.File("b.txt"));
   EXPECT_EQ(folder.Read("a.txt") + folder.Read("b.txt"), "ab");
   GlobalFunStat.Reset(fsPerfect);
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <array>
+
 #include "Libraries/File/PathText.h"
 #include "support/TestFolders.h"
 
@@ -18,6 +20,18 @@ TEST(ClearReadOnly, MakesAReadOnlyFileWritableAndKeepsTheOtherPermissions) {
   ::stat(path.c_str(), &status);
   EXPECT_EQ(status.st_mode & 07777, 0644u);
   EXPECT_FALSE(FileExists(""));
+}
+
+TEST(PathText, SplitsAtTheLastSeparatorAndAddsOneOnlyToNonEmptyPaths) {
+  for (const auto& [path, directory, name] :
+       {std::array<const char*, 3>{"/opt/Glyphmason/Glyphmason", "/opt/Glyphmason/", "Glyphmason"},
+        {"Glyphmason", "", "Glyphmason"}, {"/opt/", "/opt/", ""}}) {
+    EXPECT_EQ(DirectoryOfPath(path), directory) << path;
+    EXPECT_EQ(NameOfPath(path), name) << path;
+  }
+  EXPECT_EQ(IncludeSlashIfNotEmpty(""), "");
+  EXPECT_EQ(IncludeSlashIfNotEmpty("/opt"), "/opt/");
+  EXPECT_EQ(IncludeSlashIfNotEmpty("/opt/"), "/opt/");
 }
 
 TEST(PathText, ExtensionsAndNamesThatStayInsideTheirFolder) {
