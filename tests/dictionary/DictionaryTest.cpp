@@ -179,23 +179,6 @@ TEST_F(DictionaryTest, AnAlphabetTextKeepsItsFirst40Letters) {
   EXPECT_EQ(Dictionary.ActiveLettersCount, 40);
 }
 
-TEST(CountLetters, ScalesTheMostFrequentLetterTo1000AndKeepsRareLettersAtOne) {
-  const auto weights = [](const std::string& words) {
-    TLetterData letters;
-    letters.Alphabet[0] = 'A';
-    letters.Alphabet[1] = 'B';
-    TWordsList list;
-    list.ReadWordsListText(words);
-    TLetterCounts counts;
-    CountLetters(list, letters, counts);
-    return std::make_pair(counts.Weights[0], counts.Weights[1]);
-  };
-  EXPECT_EQ(weights("AA\nB\n"), std::make_pair(1000, 500));
-  EXPECT_EQ(weights(std::string(3, 'A') + "\n" + std::string(1000, 'B')), std::make_pair(3, 1000));
-  EXPECT_EQ(weights("A\n" + std::string(3000, 'B')), std::make_pair(1, 1000));
-  EXPECT_EQ(weights("A\n"), std::make_pair(1000, 0));
-}
-
 TEST(CountLetters, RaisesOnlyAToZAndCountsLengths) {
   TLetterData letters;
   letters.Alphabet = {'A', 'B', '\xC4'};
