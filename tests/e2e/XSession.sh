@@ -6,6 +6,8 @@
 # Expects PROGRAM_SOURCE (the built program folder), ARTIFACTS (where failure
 # screenshots go) and SCENARIO (the scenario's name).
 
+E2E_FOLDER=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
 readonly SKIP=77
 readonly WAIT_SECONDS=${GLYPHMASON_E2E_WAIT:-60}
 
@@ -81,6 +83,9 @@ prepare_work_folder() {
   export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/no-session-bus"
   export NO_AT_BRIDGE=1
   unset QT_QPA_PLATFORMTHEME SESSION_MANAGER XDG_CURRENT_DESKTOP
+  # A sanitized program keeps the caller's options, with the reports of
+  # system libraries that only a real X server reaches suppressed.
+  export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}suppressions=$E2E_FOLDER/asan.supp"
 }
 
 # Xvfb picks a free display itself and writes its number to the given
