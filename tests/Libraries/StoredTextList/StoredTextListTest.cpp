@@ -128,26 +128,22 @@ class StoredTextFile : public ::testing::Test {
   TErrorRecorder Errors;
 };
 
-TEST_F(StoredTextFile, AMissingFileLoadsEmptyWithoutFailure) {
+TEST_F(StoredTextFile, AMissingFileLoadsEmptyButFailuresAreShownAndPassedOn) {
+  Folder.Write("a.ini", "[S]\nK=1\n");
+  ::mkdir(Folder.File("folder.ini").c_str(), 0755);
   TStoredTextList list(Folder.File("missing.ini"));
   int calls = 0;
-  list.OnLoad = [&](TStoredTextList&) { ++calls; };
+  list.OnLoad = [&](TStoredTextList& loaded) {
+    ++calls;
+    if (loaded.FileName.ends_with("a.ini")) {
+      Raise("Broken value.");
+    }
+  };
   EXPECT_TRUE(list.Load());
   EXPECT_EQ(calls, 1);
   EXPECT_TRUE(list.HasContent());
   EXPECT_TRUE(Errors.Shown.empty());
   EXPECT_FALSE(GlobalFunStat.Failed());
-}
-
-TEST_F(StoredTextFile, ALoadFailureIsShownAndPassedOn) {
-  Folder.Write("a.ini", "[S]\nK=1\n");
-  ::mkdir(Folder.File("folder.ini").c_str(), 0755);
-  TStoredTextList list;
-  list.OnLoad = [](TStoredTextList& loaded) {
-    if (loaded.FileName.ends_with("a.ini")) {
-      Raise("Broken value.");
-    }
-  };
   EXPECT_FALSE(list.LoadFrom(Folder.File("a.ini")));
   EXPECT_EQ(GlobalFunStat.Function, "TStoredTextList::Load");
   EXPECT_EQ(GlobalFunStat.Description, "Unhandled exception: Broken value.");
