@@ -343,7 +343,10 @@ scenario_install() {
   check_output installer
 }
 
+# A signal (a test timeout, a broken pipe) ends the run through the same
+# cleanup as a normal end, so no server or program is left behind.
 trap cleanup EXIT
+trap 'exit 1' HUP INT PIPE TERM
 require_tools
 prepare_work_folder
 start_x_server

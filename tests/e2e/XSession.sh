@@ -51,7 +51,9 @@ cleanup() {
     kill "$XVFB_PID" 2>/dev/null || true
     wait "$XVFB_PID" 2>/dev/null || true
   fi
-  [ -n "$WORK" ] && rm -rf "$WORK"
+  if [ -n "$WORK" ]; then
+    rm -rf "$WORK"
+  fi
 }
 
 require_tools() {
