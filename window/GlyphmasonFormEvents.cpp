@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QWindow>
 
 #include "Libraries/Text/ui/QtText.h"
 #include "game/LetterMoves.h"
@@ -131,15 +132,11 @@ QPoint GlobalPosition(const QMouseEvent* event) { return event->globalPosition()
 
 bool TGlyphmasonForm::eventFilter(QObject* watched, QEvent* event) {
   // Key preview: every key pressed in this window reaches the key commands
-  // once, before the focused control gets it. A key goes first to the
-  // focused control (or the window when none has the focus) and from there
-  // to its parents; only that first delivery counts.
+  // once, before the focused control gets it. The window system hands each
+  // press to the window once, and the window passes it on to the focused
+  // control and its parents: only that first delivery counts.
   if (event->type() == QEvent::KeyPress) {
-    QWidget* first = QApplication::focusWidget();
-    if (first == nullptr || first->window() != this) {
-      first = this;
-    }
-    if (watched == first) {
+    if (watched == windowHandle()) {
       const auto* key = static_cast<QKeyEvent*>(event);
       FormKeyDown(key->key(), key->modifiers(), QApplication::mouseButtons());
     }

@@ -1,5 +1,6 @@
 // The window itself: layout, keys, window modes.
 
+#include <QApplication>
 #include <QCheckBox>
 #include <filesystem>
 #include <QComboBox>
@@ -72,6 +73,31 @@ TEST_F(MainWindowTest, KeysRunTheirCommandsWithTheRightModifiers) {
   PressKey(Qt::Key_D);
   EXPECT_EQ(Files.Offered.back().Filter, "Glyphmason dictionary (*.gmd)|*.gmd");
   EXPECT_EQ(Files.Offered.back().FileName, Program.File("GlyphmasonDictionaries/English.gmd"));
+}
+
+// A file dialog that, as a real modal dialog does, takes the focus away
+// from the control that had it.
+class TFocusTakingDialogs : public IFileDialogs {
+ public:
+  bool Execute(TFileDialogKind, const std::string&, std::string&) override {
+    ++Shown;
+    if (QWidget* focused = QApplication::focusWidget()) {
+      focused->clearFocus();
+    }
+    return false;
+  }
+  int Shown = 0;
+};
+
+TEST_F(MainWindowTest, OneKeyPressRunsItsCommandOnceWhateverHasTheFocus) {
+  TFocusTakingDialogs dialogs;
+  FileDialogsSeam::TScoped scope(&dialogs);
+  QApplication::setActiveWindow(Form.get());
+  Form->AllowUnknownWordsCheckBox->setFocus();
+  PressKey(Qt::Key_S);
+  EXPECT_EQ(dialogs.Shown, 1);
+  PressKey(Qt::Key_D);
+  EXPECT_EQ(dialogs.Shown, 2);
 }
 
 TEST_F(MainWindowTest, WindowedModeFillsTheWorkAreaAndTheBoardFollows) {

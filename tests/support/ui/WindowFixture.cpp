@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QWindow>
 #include <filesystem>
 
 #include "window/BoardView.h"
@@ -113,10 +114,11 @@ void TWindowTest::RightClickStock(int slot) {
 }
 
 void TWindowTest::PressKey(int key, Qt::KeyboardModifiers modifiers) {
-  QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget()
-                                                           : Form.get();
+  // As the window system does it: the press goes to the window, which hands
+  // it on to the focused control.
+  QWindow* window = Form->windowHandle();
   QKeyEvent press(QEvent::KeyPress, key, modifiers);
-  QApplication::sendEvent(target, &press);
+  QApplication::sendEvent(window, &press);
   QKeyEvent release(QEvent::KeyRelease, key, modifiers);
-  QApplication::sendEvent(target, &release);
+  QApplication::sendEvent(window, &release);
 }
