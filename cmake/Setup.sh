@@ -4,7 +4,7 @@
 
 GLYPHMASON_PACKAGES=(
   build-essential cmake qt6-base-dev libgtest-dev googletest libbenchmark-dev
-  xvfb xauth xdotool imagemagick x11-apps clang libclang-rt-14-dev
+  xvfb xauth xdotool imagemagick x11-apps xdg-utils fonts-dejavu-core clang libclang-rt-14-dev
   wamerican wngerman wfrench wspanish witalian wdutch
 )
 
