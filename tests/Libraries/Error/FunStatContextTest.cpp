@@ -100,28 +100,6 @@ TEST(ErrorReport, ShowUsesStatusWordAsCaption) {
   EXPECT_NE(errors.Shown[0].Report.find("* Function: \"MyRenameFile\""), std::string::npos);
 }
 
-TEST(ContextFields, ResetAndBeginKeepShowContextAndUserInfo) {
-  TFunStatContext context = FailedContext();
-  context.UserCode = 5;
-  context.Parameter1 = "x";
-  context.SystemErrorCode = 3;
-  context.Begin("a.cpp", "F", 9);
-  EXPECT_EQ(context.Status, fsBeginFunctionError);
-  EXPECT_EQ(context.Function, "F");
-  EXPECT_EQ(context.Line, 9);
-  EXPECT_TRUE(context.Parameter1.empty());
-  EXPECT_EQ(context.SystemErrorCode, 0);
-  EXPECT_EQ(context.ShowLine, 7);
-  EXPECT_EQ(context.UserCode, 5);
-  context.Reset(fsWarning);
-  EXPECT_EQ(context.Status, fsWarning);
-  EXPECT_TRUE(context.File.empty());
-  EXPECT_EQ(context.Line, 0);
-  EXPECT_EQ(context.UserCode, 5);
-  context.ClearUserInfo();
-  EXPECT_EQ(context.UserCode, 0);
-}
-
 // --- The function forms ------------------------------------------------------
 
 bool FailingCallee() {

@@ -44,10 +44,4 @@ TEST(TimeStamp, ValuesBeforeDayZeroTakeTheSplitForm) {
   EXPECT_EQ(TimeAndTickText(-0.75), "6:00:00 AM (216)");
 }
 
-TEST(TimeStamp, NowIsAPlausibleDay) {
-  const TDateTime now = Now();
-  EXPECT_GT(now, EncodeDate(2020, 1, 1));
-  EXPECT_LT(now, EncodeDate(2200, 1, 1));
-}
-
 }  // namespace
