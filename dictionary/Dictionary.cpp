@@ -8,7 +8,6 @@
 #include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/MyMath/MyMath.h"
 #include "Libraries/Program/ProgramPaths.h"
-#include "Libraries/StoredTextList/ShowingPassingFunction.h"
 #include "dictionary/WordsList.h"
 #include "game/Scoring.h"
 

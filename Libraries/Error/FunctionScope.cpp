@@ -78,3 +78,11 @@ void TFunScope::ShowAndReset(const std::string& message) {
   Local.Reset(fsPerfect);
   HandBack();
 }
+
+void TFunScope::ShowAndPassOn(const std::string& message) {
+  if (Local.Failed()) {
+    Local.SetShowContext(File, "", Line);
+    Local.Show(message);
+  }
+  HandBack();
+}

@@ -68,6 +68,8 @@ class TFunScope {
   // The end of a showing function: shows a failure with the message, then
   // leaves Local and GlobalFunStat Perfect.
   void ShowAndReset(const std::string& message);
+  // Shows a failure with the message and hands it on unchanged.
+  void ShowAndPassOn(const std::string& message);
 
   const std::string& FunctionName() const { return Function; }
 
@@ -128,4 +130,16 @@ auto ShowingFunction(std::string function, const std::string& message, Body&& bo
     scope.ShowAndReset(message);
     return result;
   }
+}
+
+// Runs the body of a function that shows its failure once with its own
+// message, like a showing function, and then still hands the failed context
+// to its caller, so that the caller can tell that something went wrong.
+template <class Body>
+auto ShowingPassingFunction(std::string function, const std::string& message, Body&& body,
+                            std::source_location where = std::source_location::current()) {
+  TFunScope scope(std::move(function), where);
+  auto result = FunScopeDetail::RunBody(scope, body);
+  scope.ShowAndPassOn(message);
+  return result;
 }

@@ -9,7 +9,6 @@
 #include "Libraries/File/WholeFile.h"
 #include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
-#include "Libraries/StoredTextList/ShowingPassingFunction.h"
 #include "Libraries/Text/Cp1252.h"
 #include "Libraries/Utilities/BoolText.h"
 
