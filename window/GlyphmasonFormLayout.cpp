@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include "Libraries/Error/ui/GuardedApplication.h"
+#include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/Program/HelpSystem.h"
 #include "Libraries/Program/ProgramIdentity.h"
 #include "Libraries/Program/ProgramPaths.h"
@@ -38,10 +39,7 @@ QFrame* LoweredPanel(QWidget* parent, const char* name, QRect bounds) {
 
 QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRect bounds,
                     const char* hint = nullptr) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setGeometry(bounds);
-  button->setAutoDefault(false);
+  QPushButton* button = MakeButton(parent, name, caption, bounds);
   if (hint != nullptr) {
     button->setToolTip(hint);
     button->setToolTipDuration(kHintHidePause);
@@ -50,9 +48,7 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRec
 }
 
 QLabel* Label(QWidget* parent, const char* name, const QString& caption, QPoint at) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(name);
-  label->move(at);
+  QLabel* label = MakeLabel(parent, name, caption, QRect(at, QSize()));
   label->adjustSize();
   return label;
 }
@@ -106,9 +102,7 @@ TGlyphmasonForm::TGlyphmasonForm(QWidget* parent)
       Drag(this) {
   setObjectName("GlyphmasonForm");
   setWindowTitle(kProgramTitle);
-  QFont font("Arial");
-  font.setPixelSize(12);
-  setFont(font);
+  SetProgramFont(*this);
   resize(kDesignWidth, kDesignHeight);
   CreateControls();
 

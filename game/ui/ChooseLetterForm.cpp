@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/Text/ui/QtText.h"
 
 TChooseLetterForm* ChooseLetterForm = nullptr;
@@ -29,15 +30,9 @@ class TLetterPanel : public QLabel {
 
 }  // namespace
 
-TChooseLetterForm::TChooseLetterForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-  setObjectName("ChooseLetterForm");
-  setWindowTitle("Choose letter");
-  setFixedSize(500, 400);
-  QFont font("Arial");
-  font.setPixelSize(12);
-  setFont(font);
+TChooseLetterForm::TChooseLetterForm(QWidget* parent) : QDialog(parent, kFixedDialogFlags) {
+  SetUpFixedForm(*this, "ChooseLetterForm", "Choose letter", {500, 400});
+  SetProgramFont(*this);
 
   MainPanel = new QWidget(this);
   MainPanel->setObjectName("MainPanel");
@@ -49,9 +44,7 @@ TChooseLetterForm::TChooseLetterForm(QWidget* parent)
   HintLabel->setObjectName("HintLabel");
   HintLabel->move(10, 325);
   HintLabel->adjustSize();
-  CancelButton = new QPushButton("&Cancel", this);
-  CancelButton->setObjectName("CancelButton");
-  CancelButton->setGeometry(215, 365, 75, 25);
+  CancelButton = MakeButton(this, "CancelButton", "&Cancel", {215, 365, 75, 25});
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
   RunModal = [](TChooseLetterForm& form) { return form.exec(); };

@@ -8,6 +8,7 @@
 #include "Libraries/AboutDialog/ProjectPages.h"
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/File/RunFile.h"
+#include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/Text/ui/QtText.h"
 
 TAboutForm* AboutForm = nullptr;
@@ -22,53 +23,31 @@ constexpr const char* kProgramsText =
     "You are welcome on the Glyphmason site: there you find new dictionaries for the game, "
     "news of coming versions and the other word games of the Glyphmason project.";
 
-QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(name);
-  label->setGeometry(geometry);
-  return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect geometry) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  button->setGeometry(geometry);
-  return button;
-}
 }  // namespace
 
-TAboutForm::TAboutForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-  setObjectName("AboutForm");
-  setWindowTitle("About");
-  setFixedSize(kClientWidth, kClientHeight);
-  QFont font("Arial");
-  font.setPixelSize(12);
-  setFont(font);
+TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent, kFixedDialogFlags) {
+  SetUpFixedForm(*this, "AboutForm", "About", {kClientWidth, kClientHeight});
+  SetProgramFont(*this);
 
   AboutPanel = new QFrame(this);
   AboutPanel->setObjectName("AboutPanel");
   AboutPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   AboutPanel->setGeometry(8, 8, 424, 224);
 
-  ProgramNameLabel = MakeLabel(AboutPanel, "ProgramNameLabel", {8, 6, 408, 64});
+  ProgramNameLabel = MakeLabel(AboutPanel, "ProgramNameLabel", "", {8, 6, 408, 64});
   ProgramNameLabel->setAlignment(Qt::AlignCenter);
   ProgramNameLabel->setWordWrap(true);
-  QFont nameFont = font;
+  QFont nameFont = this->font();
   nameFont.setPixelSize(kNamePixelSize);
   nameFont.setBold(true);
   nameFont.setItalic(true);
   ProgramNameLabel->setFont(nameFont);
-  ProgramVersionLabel = MakeLabel(AboutPanel, "ProgramVersionLabel", {8, 74, 408, 18});
+  ProgramVersionLabel = MakeLabel(AboutPanel, "ProgramVersionLabel", "", {8, 74, 408, 18});
   ProgramVersionLabel->setAlignment(Qt::AlignCenter);
-  AuthorLabel = MakeLabel(AboutPanel, "AuthorLabel", {8, 94, 408, 18});
+  AuthorLabel = MakeLabel(AboutPanel, "AuthorLabel", kAuthorText, {8, 94, 408, 18});
   AuthorLabel->setAlignment(Qt::AlignCenter);
-  AuthorLabel->setText(kAuthorText);
-  ProgramsLabel = MakeLabel(AboutPanel, "ProgramsLabel", {8, 120, 408, 54});
+  ProgramsLabel = MakeLabel(AboutPanel, "ProgramsLabel", kProgramsText, {8, 120, 408, 54});
   ProgramsLabel->setWordWrap(true);
-  ProgramsLabel->setText(kProgramsText);
 
   VisitMySiteButton =
       MakeButton(AboutPanel, "VisitMySiteButton", "Visit my site", {8, 184, 128, 28});

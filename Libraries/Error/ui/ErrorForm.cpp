@@ -6,9 +6,11 @@
 
 #include "Libraries/Error/SystemErrors.h"
 #include "Libraries/MyDialogs/MyDialogs.h"
+#include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/Program/HelpSystem.h"
 #include "Libraries/Program/ProgramPaths.h"
+#include "Libraries/Text/Text.h"
 #include "Libraries/Text/ui/QtText.h"
 
 TErrorForm* ErrorForm = nullptr;
@@ -25,15 +27,9 @@ struct TRecursionReset {
 };
 }  // namespace
 
-TErrorForm::TErrorForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-  setObjectName("ErrorForm");
-  setWindowTitle("Error");
-  setFixedSize(kClientWidth, kClientHeight);
-  QFont font("Arial");
-  font.setPixelSize(12);
-  setFont(font);
+TErrorForm::TErrorForm(QWidget* parent) : QDialog(parent, kFixedDialogFlags) {
+  SetUpFixedForm(*this, "ErrorForm", "Error", {kClientWidth, kClientHeight});
+  SetProgramFont(*this);
 
   MainMemo = new QPlainTextEdit(this);
   MainMemo->setObjectName("MainMemo");
@@ -41,24 +37,15 @@ TErrorForm::TErrorForm(QWidget* parent)
   MainMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   MainMemo->setGeometry(8, 8, 324, 160);
 
-  RecursionLabel = new QLabel("Recursion", this);
-  RecursionLabel->setObjectName("RecursionLabel");
-  RecursionLabel->setGeometry(8, 172, 324, 16);
-
-  auto makeButton = [this](const char* name, const char* caption, int x, int y, int width) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setGeometry(x, y, width, 28);
-    return button;
-  };
-  OkayButton = makeButton("OkayButton", "&Okay", 8, 194, 104);
-  OkayNoErrorsButton = makeButton("OkayNoErrorsButton", "O&kay (no errors)", 118, 194, 110);
-  CancelButton = makeButton("CancelButton", "&Cancel", 234, 194, 98);
+  RecursionLabel = MakeLabel(this, "RecursionLabel", "Recursion", {8, 172, 324, 16});
+  OkayButton = MakeButton(this, "OkayButton", "&Okay", {8, 194, 104, 28});
+  OkayNoErrorsButton =
+      MakeButton(this, "OkayNoErrorsButton", "O&kay (no errors)", {118, 194, 110, 28});
+  CancelButton = MakeButton(this, "CancelButton", "&Cancel", {234, 194, 98, 28});
   TerminateButton =
-      makeButton("TerminateButton", "&Terminate application immediately", 8, 230, 220);
-  LogButton = makeButton("LogButton", "&Log", 234, 230, 46);
-  HelpButton = makeButton("HelpButton", "&Help", 286, 230, 46);
+      MakeButton(this, "TerminateButton", "&Terminate application immediately", {8, 230, 220, 28});
+  LogButton = MakeButton(this, "LogButton", "&Log", {234, 230, 46, 28});
+  HelpButton = MakeButton(this, "HelpButton", "&Help", {286, 230, 46, 28});
   OkayButton->setDefault(true);
 
   connect(OkayButton, &QPushButton::clicked, this, [this] { done(kResultOk); });
@@ -84,14 +71,7 @@ TErrorForm::~TErrorForm() {
 
 void TErrorForm::SetMemoText(const std::string& text) {
   MemoText = text;
-  std::string shown;
-  shown.reserve(text.size());
-  for (const char c : text) {
-    if (c != '\r') {
-      shown += c;
-    }
-  }
-  MainMemo->setPlainText(ToQString(shown));
+  MainMemo->setPlainText(ToQString(WithoutCarriageReturns(text)));
 }
 
 bool TErrorForm::ShowError(const std::string& caption, const std::string& message,
@@ -151,6 +131,10 @@ void TErrorForm::LogButtonClick() {
   }
 }
 
-void TErrorForm::TerminateButtonClick() { Os::TerminateProcessNow(1); }
+void TErrorForm::TerminateButtonClick() {
+  Os::TerminateProcessNow(1);
+}
 
-void TErrorForm::HelpButtonClick() { ShowApplicationHelp(kHelpContext); }
+void TErrorForm::HelpButtonClick() {
+  ShowApplicationHelp(kHelpContext);
+}

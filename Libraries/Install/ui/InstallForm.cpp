@@ -12,9 +12,11 @@
 #include "Libraries/File/PathText.h"
 #include "Libraries/File/SystemFolders.h"
 #include "Libraries/File/WholeFile.h"
-#include "Libraries/Install/InstallerMode.h"
 #include "Libraries/Install/Installation.h"
+#include "Libraries/Install/InstallerMode.h"
+#include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/Program/ProgramPaths.h"
+#include "Libraries/Text/Text.h"
 #include "Libraries/Text/ui/QtText.h"
 
 namespace {
@@ -25,43 +27,15 @@ constexpr const char* kInstructions =
     "program.";
 constexpr int kMainPanelFontPixels = 30;
 
-std::string WithoutCarriageReturns(const std::string& text) {
-  std::string result;
-  result.reserve(text.size());
-  for (const char c : text) {
-    if (c != '\r') {
-      result += c;
-    }
-  }
-  return result;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, int x, int y, int width, int height) {
-  auto* label = new QLabel(name, parent);
-  label->setObjectName(name);
-  label->setGeometry(x, y, width, height);
-  return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int x, int y,
-                        int width) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  button->setGeometry(x, y, width, 28);
-  return button;
-}
 }  // namespace
 
 TInstallForm::TInstallForm(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
-  setObjectName("InstallForm");
-  setWindowTitle("Install");
-  setFixedSize(kClientWidth, kClientHeight);
+  SetUpFixedForm(*this, "InstallForm", "Install", {kClientWidth, kClientHeight});
 
-  MainPanel = MakeLabel(this, "MainPanel", 8, 8, 384, 56);
+  MainPanel = MakeLabel(this, "MainPanel", "MainPanel", {8, 8, 384, 56});
   MainPanel->setAlignment(Qt::AlignCenter);
   MainPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
   QFont panelFont = MainPanel->font();
@@ -70,11 +44,11 @@ TInstallForm::TInstallForm(QWidget* parent)
   panelFont.setItalic(true);
   MainPanel->setFont(panelFont);
 
-  DescriptionLabel = MakeLabel(this, "DescriptionLabel", 8, 72, 384, 18);
+  DescriptionLabel = MakeLabel(this, "DescriptionLabel", "DescriptionLabel", {8, 72, 384, 18});
   DescriptionLabel->setAlignment(Qt::AlignCenter);
-  VersionLabel = MakeLabel(this, "VersionLabel", 8, 92, 384, 18);
+  VersionLabel = MakeLabel(this, "VersionLabel", "VersionLabel", {8, 92, 384, 18});
   VersionLabel->setAlignment(Qt::AlignCenter);
-  InstructionsLabel = MakeLabel(this, "InstructionsLabel", 8, 116, 384, 64);
+  InstructionsLabel = MakeLabel(this, "InstructionsLabel", "InstructionsLabel", {8, 116, 384, 64});
   InstructionsLabel->setWordWrap(true);
   InstructionsLabel->setText(kInstructions);
 
@@ -87,16 +61,16 @@ TInstallForm::TInstallForm(QWidget* parent)
   ReadmeMemo->setPlainText(
       ToQString(WithoutCarriageReturns(ReadWholeFile(GetProgramDirFile(kReadmeFileName)))));
 
-  InstallToLabel = MakeLabel(this, "InstallToLabel", 8, 350, 384, 18);
+  InstallToLabel = MakeLabel(this, "InstallToLabel", "InstallToLabel", {8, 350, 384, 18});
   InstallToEdit = new QLineEdit(this);
   InstallToEdit->setObjectName("InstallToEdit");
   InstallToEdit->setGeometry(8, 370, 298, 26);
   InstallToEdit->setReadOnly(true);
   InstallToEdit->setText(ToQString(GetSystemDirectoryPath(kFolderProgramFiles)));
 
-  BrowseButton = MakeButton(this, "BrowseButton", "&Browse", 312, 369, 80);
-  InstallButton = MakeButton(this, "InstallButton", "&Install", 212, 412, 86);
-  CancelButton = MakeButton(this, "CancelButton", "&Cancel", 306, 412, 86);
+  BrowseButton = MakeButton(this, "BrowseButton", "&Browse", {312, 369, 80, 28});
+  InstallButton = MakeButton(this, "InstallButton", "&Install", {212, 412, 86, 28});
+  CancelButton = MakeButton(this, "CancelButton", "&Cancel", {306, 412, 86, 28});
   connect(BrowseButton, &QPushButton::clicked, this, [this] { BrowseButtonClick(); });
   connect(InstallButton, &QPushButton::clicked, this, [this] { InstallButtonClick(); });
   connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButtonClick(); });
@@ -108,8 +82,7 @@ TInstallForm::TInstallForm(QWidget* parent)
 }
 
 void TInstallForm::PrepareInstallForm(const std::string& programName,
-                                      const std::string& description,
-                                      const std::string& version) {
+                                      const std::string& description, const std::string& version) {
   ProgramName = programName;
   DescriptionLabel->setText(ToQString(description));
   VersionLabel->setText(ToQString(version));
@@ -143,7 +116,9 @@ void TInstallForm::InstallButtonClick() {
   close();
 }
 
-void TInstallForm::CancelButtonClick() { close(); }
+void TInstallForm::CancelButtonClick() {
+  close();
+}
 
 void TInstallForm::keyPressEvent(QKeyEvent* event) {
   // Escape works as the Cancel button, wherever the focus is.
@@ -165,8 +140,14 @@ void TInstallForm::StartInstallOrUninstall() {
   }
 }
 
-void TInstallForm::Install() { InstallProgram(ProgramName, InstallToText()); }
+void TInstallForm::Install() {
+  InstallProgram(ProgramName, InstallToText());
+}
 
-void TInstallForm::Uninstall() { UninstallProgram(ProgramName, InstallToText()); }
+void TInstallForm::Uninstall() {
+  UninstallProgram(ProgramName, InstallToText());
+}
 
-std::string TInstallForm::InstallToText() const { return FromQString(InstallToEdit->text()); }
+std::string TInstallForm::InstallToText() const {
+  return FromQString(InstallToEdit->text());
+}
