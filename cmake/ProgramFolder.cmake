@@ -9,9 +9,3 @@ add_custom_command(TARGET Glyphmason POST_BUILD
   COMMENT "Program folder: Install and Readme.txt"
   VERBATIM)
 
-# The window tests start the built program as a second process.
-if(TARGET glyphmason_ui_tests)
-  add_dependencies(glyphmason_ui_tests Glyphmason)
-  target_compile_definitions(glyphmason_ui_tests PRIVATE
-    GLYPHMASON_PROGRAM_FILE="$<TARGET_FILE:Glyphmason>")
-endif()

@@ -14,10 +14,7 @@ using GameCommandsTest = TWindowTest;
 
 TEST_F(GameCommandsTest, SavedGameComesBackWithLooseAndFixedLetters) {
   StartGame("CATSENO");
-  DragStockToCell(0, 5, 7);
-  DragStockToCell(1, 6, 7);
-  DragStockToCell(2, 7, 7);
-  Form->PutWordButton->click();
+  CommitRow(3, 5, 7);
   Form->Game.SetStockLetter(0, 'S');
   DragStockToCell(0, 8, 7);  // CATS, still loose
   const int score = Form->Game.Score;
@@ -168,9 +165,7 @@ TEST_F(GameCommandsTest, MissingDictionaryLeavesEmptyBoardAndStock) {
 
 TEST_F(GameCommandsTest, NewWordsAreWrittenWithTheGame) {
   StartGame("XXCATSE");
-  DragStockToCell(0, 3, 3);
-  DragStockToCell(1, 4, 3);
-  Form->PutWordButton->click();  // XX: unknown, allowed, added
+  CommitRow(2, 3, 3);  // XX: unknown, allowed, added
   EXPECT_TRUE(Form->Game.WordsListModified);
   Files.Choose(Program.File("GlyphmasonGames/w.gmg"));
   Form->SaveGameMenuClick();

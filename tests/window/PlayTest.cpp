@@ -46,9 +46,7 @@ TEST_F(PlayTest, WholeTurnScoresFixesAndRefills) {
 TEST_F(PlayTest, UnknownWordRefusedWhenNotAllowed) {
   StartGame("XXCATSE");
   Form->AllowUnknownWordsCheckBox->setChecked(false);
-  DragStockToCell(0, 3, 3);
-  DragStockToCell(1, 4, 3);
-  Form->PutWordButton->click();
+  CommitRow(2, 3, 3);
   EXPECT_EQ(Form->Game.Score, 0);
   EXPECT_TRUE(Loose(3, 3));
   EXPECT_FALSE(Form->ValidWordLabel->text().isEmpty());
@@ -100,10 +98,7 @@ TEST_F(PlayTest, RefusedDropsChangeNothing) {
 
 TEST_F(PlayTest, FixedLettersCannotBeDraggedOrTakenBack) {
   StartGame("CATSENO");
-  DragStockToCell(0, 5, 5);
-  DragStockToCell(1, 6, 5);
-  DragStockToCell(2, 7, 5);
-  Form->PutWordButton->click();
+  CommitRow(3, 5, 5);
   const std::string stock = Stock();
   DragCellToCell(5, 5, 5, 8);
   EXPECT_EQ(Letter(5, 5), 'C');
@@ -154,10 +149,7 @@ TEST_F(PlayTest, NewStockLettersAtTheLastChange) {
 
 TEST_F(PlayTest, PaintedColoursTellSquaresApart) {
   StartGame("CATSENO");
-  DragStockToCell(0, 0, 0);
-  DragStockToCell(1, 1, 0);
-  DragStockToCell(2, 2, 0);
-  Form->PutWordButton->click();
+  CommitRow(3, 0, 0);
   DragStockToCell(0, 0, 1);
   const QImage image = Form->BoardPaintBox->grab().toImage();
   const QPalette colours = Form->BoardPaintBox->palette();

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QWindow>
 #include <filesystem>
 
@@ -102,6 +103,13 @@ void TWindowTest::DragStockToStock(int from, int to) {
   QLabel* panel = Form->StockLetterPanels[from];
   Press(panel, panel->rect().center(), Qt::LeftButton);
   MoveAndRelease(panel, StockCentre(to));
+}
+
+void TWindowTest::CommitRow(int count, int column, int row) {
+  for (int slot = 0; slot < count; ++slot) {
+    DragStockToCell(slot, column + slot, row);
+  }
+  Form->PutWordButton->click();
 }
 
 void TWindowTest::RightClickCell(int column, int row) {
