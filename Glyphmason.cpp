@@ -13,6 +13,7 @@
 #include "Libraries/File/ui/QtFolderBrowser.h"
 #include "Libraries/Install/InstallerMode.h"
 #include "Libraries/Install/ui/InstallForm.h"
+#include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/MyDialogs/ui/QtFileDialogs.h"
 #include "Libraries/MyDialogs/ui/QtMessageBoxes.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
   }
 
   TGuardedApplication application(argc, argv);
+  SetUpApplicationLook();
   TQtMessageBoxes messageBoxes;
   MessageBoxesSeam::Install(&messageBoxes);
   TQtFolderBrowser folderBrowser;

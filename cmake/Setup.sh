@@ -2,9 +2,15 @@
 # needs (as root, only what is missing), then configures and builds.
 # Sourced by both scripts; expects $ROOT to be the project folder.
 
+# The windows are designed for Arial: fonts-liberation2 gives fontconfig a face
+# of Arial's metrics to put in its place (DejaVu Sans, the default otherwise,
+# is wider and clips captions); DejaVu Sans draws the letters. openbox is the
+# window manager of the real-input scenarios that need one, x11-utils their
+# window-property reader.
 GLYPHMASON_PACKAGES=(
   build-essential cmake qt6-base-dev libgtest-dev googletest libbenchmark-dev
-  xvfb xauth xdotool imagemagick x11-apps xdg-utils fonts-dejavu-core clang libclang-rt-14-dev
+  xvfb xauth xdotool imagemagick x11-apps x11-utils openbox xdg-utils
+  fonts-dejavu-core fonts-liberation2 clang libclang-rt-14-dev
   wamerican wngerman wfrench wspanish witalian wdutch
 )
 

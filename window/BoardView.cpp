@@ -3,14 +3,14 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/Text/ui/QtText.h"
+#include "dictionary/Dictionary.h"
 
 TBoardPaintBox::TBoardPaintBox(QWidget* parent) : QWidget(parent) {
   setObjectName("BoardPaintBox");
   setMouseTracking(true);
-  QFont letters("Tahoma");
-  letters.setBold(true);
-  setFont(letters);
+  setFont(LetterFont(kDefaultFontName, font()));
 }
 
 void TBoardPaintBox::SetBoard(const TBoard* board, int32_t columns, int32_t rows) {
@@ -30,9 +30,7 @@ void TBoardPaintBox::ComputeBoardGeometry() {
 }
 
 void TBoardPaintBox::SetLetterFontName(const QString& name) {
-  QFont letters = font();
-  letters.setFamily(name);
-  setFont(letters);
+  setFont(LetterFont(name, font()));
 }
 
 bool TBoardPaintBox::CellAtPoint(QPoint point, TCellPosition& cell) const {

@@ -28,3 +28,9 @@ std::string GamesDirectory() {
 std::string DictionariesDirectory() {
   return GetProgramDirFile(std::string(kDictionariesFolderName) + kPathDelimiter);
 }
+
+std::string ProgramIconName(int size) {
+  return "Icons/Glyphmason-" + std::to_string(size) + ".png";
+}
+
+std::string ProgramIconFile(int size) { return GetProgramDirFile(ProgramIconName(size)); }

@@ -21,3 +21,10 @@ inline constexpr const char* kDictionariesFolderName = "GlyphmasonDictionaries";
 // The games and dictionaries folders beside the program, ending with "/".
 std::string GamesDirectory();
 std::string DictionariesDirectory();
+
+// The program's icon in the given size of pixels (16, 22, 24, 32, 48, 64, 128
+// or 256): its name within a program folder ("Icons/Glyphmason-32.png"), and
+// that file beside this program.
+std::string ProgramIconName(int size);
+std::string ProgramIconFile(int size);
+inline constexpr int kProgramIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};

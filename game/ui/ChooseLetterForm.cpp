@@ -6,6 +6,7 @@
 
 #include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/Text/ui/QtText.h"
+#include "dictionary/Dictionary.h"
 
 TChooseLetterForm* ChooseLetterForm = nullptr;
 
@@ -71,9 +72,8 @@ void TChooseLetterForm::CreateLetterPanels() {
     panel->setLineWidth(1);
     panel->setAlignment(Qt::AlignCenter);
     panel->setGeometry(column * w + 5, row * h + 5, w - 2, h - 2);
-    QFont letters = panel->font();
+    QFont letters = LetterFont(kDefaultFontName, panel->font());
     letters.setPointSize(h / 2);
-    letters.setBold(true);
     panel->setFont(letters);
     panel->show();
     LetterPanels[slot] = panel;
@@ -84,9 +84,7 @@ void TChooseLetterForm::SetLetters(const QString& fontName,
                                    const std::array<char, kMaxAlphabetSlots>& alphabet) {
   for (int slot = 0; slot < kMaxAlphabetSlots; ++slot) {
     if (QLabel* panel = LetterPanels[slot]) {
-      QFont letters = panel->font();
-      letters.setFamily(fontName);
-      panel->setFont(letters);
+      panel->setFont(LetterFont(fontName, panel->font()));
       panel->setText(alphabet[slot] == 0 ? QString() : ToQString(std::string(1, alphabet[slot])));
     }
   }

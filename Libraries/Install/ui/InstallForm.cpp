@@ -34,6 +34,7 @@ TInstallForm::TInstallForm(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
   SetUpFixedForm(*this, "InstallForm", "Install", {kClientWidth, kClientHeight});
+  SetProgramFont(*this);
 
   MainPanel = MakeLabel(this, "MainPanel", "MainPanel", {8, 8, 384, 56});
   MainPanel->setAlignment(Qt::AlignCenter);
@@ -66,7 +67,7 @@ TInstallForm::TInstallForm(QWidget* parent)
   InstallToEdit->setObjectName("InstallToEdit");
   InstallToEdit->setGeometry(8, 370, 298, 26);
   InstallToEdit->setReadOnly(true);
-  InstallToEdit->setText(ToQString(GetSystemDirectoryPath(kFolderProgramFiles)));
+  InstallToEdit->setText(PathToQString(GetSystemDirectoryPath(kFolderProgramFiles)));
 
   BrowseButton = MakeButton(this, "BrowseButton", "&Browse", {312, 369, 80, 28});
   InstallButton = MakeButton(this, "InstallButton", "&Install", {212, 412, 86, 28});
@@ -97,7 +98,7 @@ void TInstallForm::PrepareInstallForm(const std::string& programName,
     MainPanel->setText(ToQString("Bye from " + ProgramName));
     InstallToLabel->setText("The following directory will be deleted:");
     InstallButton->setText("Un&install");
-    InstallToEdit->setText(ToQString(IncludeSlashIfNotEmpty(GetProgramDirectory())));
+    InstallToEdit->setText(PathToQString(IncludeSlashIfNotEmpty(GetProgramDirectory())));
     InstallToEdit->setReadOnly(true);
     BrowseButton->setEnabled(false);
   }
@@ -106,7 +107,7 @@ void TInstallForm::PrepareInstallForm(const std::string& programName,
 void TInstallForm::BrowseButtonClick() {
   std::string directory;
   if (BrowseForDirectory("", "", directory)) {
-    InstallToEdit->setText(ToQString(IncludeSlashIfNotEmpty(directory)));
+    InstallToEdit->setText(PathToQString(IncludeSlashIfNotEmpty(directory)));
   }
 }
 
@@ -149,5 +150,5 @@ void TInstallForm::Uninstall() {
 }
 
 std::string TInstallForm::InstallToText() const {
-  return FromQString(InstallToEdit->text());
+  return PathFromQString(InstallToEdit->text());
 }

@@ -1,7 +1,11 @@
 #include "Libraries/MyDialogs/ui/FormParts.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
+
+#include "Libraries/Program/ProgramPaths.h"
 
 void SetUpFixedForm(QWidget& form, const char* name, const QString& caption, QSize client) {
   form.setObjectName(name);
@@ -9,10 +13,20 @@ void SetUpFixedForm(QWidget& form, const char* name, const QString& caption, QSi
   form.setFixedSize(client);
 }
 
-void SetProgramFont(QWidget& form) {
-  QFont font("Arial");
+QFont ProgramFont() {
+  QFont font;
+  font.setFamilies({"Arial", "Liberation Sans", "Arimo"});
   font.setPixelSize(12);
-  form.setFont(font);
+  return font;
+}
+
+void SetProgramFont(QWidget& form) { form.setFont(ProgramFont()); }
+
+QFont LetterFont(const QString& family, const QFont& base) {
+  QFont letters = base;
+  letters.setFamilies({family, "DejaVu Sans"});
+  letters.setBold(true);
+  return letters;
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect bounds) {
@@ -28,4 +42,20 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRe
   label->setObjectName(name);
   label->setGeometry(bounds);
   return label;
+}
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int size : kProgramIconSizes) {
+    const QString file = QFile::decodeName(ProgramIconFile(size).c_str());
+    if (QFile::exists(file)) {
+      icon.addFile(file, QSize(size, size));
+    }
+  }
+  return icon;
+}
+
+void SetUpApplicationLook() {
+  QApplication::setFont(ProgramFont());
+  QApplication::setWindowIcon(ProgramIcon());
 }

@@ -3,6 +3,8 @@
 // dialog frame, the program's font, and named buttons and labels placed at
 // fixed positions.
 
+#include <QFont>
+#include <QIcon>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -19,10 +21,24 @@ inline constexpr Qt::WindowFlags kFixedDialogFlags =
 
 // Names the form, sets its caption and fixes its client area to the size.
 void SetUpFixedForm(QWidget& form, const char* name, const QString& caption, QSize client);
-// The program's font for a form and its controls: Arial, 12 pixels.
+// The program's font: Arial, 12 pixels. Where Arial itself is missing, a face
+// of the same metrics (Liberation Sans, Arimo) is asked for by name, so the
+// captions fit their controls as designed.
+QFont ProgramFont();
+// Sets ProgramFont on a form and its controls.
 void SetProgramFont(QWidget& form);
+// The letters' font in the named family, bold. Where that family is missing,
+// DejaVu Sans: it holds every letter of the code page and its capitals sit
+// well in the stock panels and the squares.
+QFont LetterFont(const QString& family, const QFont& base);
 
 // A named button at the bounds that does not take Return for itself.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect bounds);
 // A named label with the caption at the bounds.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect bounds);
+
+// The program's icon in every size found beside the program; empty when the
+// icon files are missing.
+QIcon ProgramIcon();
+// What every window of the program shares: its font and its icon.
+void SetUpApplicationLook();

@@ -17,6 +17,7 @@
 #include "support/ErrorRecorder.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/TestHome.h"
+#include "support/ui/CaptionFit.h"
 
 namespace {
 
@@ -95,15 +96,29 @@ TEST(TInstallForm, UninstallTextsWinAndTheQuestionNamesTheProgramFolder) {
   EXPECT_FALSE(form.isVisible());
 }
 
+TEST(TInstallForm, CaptionsFitInBothModes) {
+  for (const char* argument : {"", "/Uninstall"}) {
+    TInstallerFolder installer("Install", argument);
+    TInstallForm form;
+    form.PrepareInstallForm("Glyphmason", "Glyphmason", "Version 2.5.2, released on 06.01.2006");
+    EXPECT_EQ(CaptionsThatDoNotFit(form), std::vector<std::string>{}) << argument;
+  }
+}
+
 TEST(TInstallForm, BrowseTakesTheChosenFolderAndCancelKeepsIt) {
   TInstallerFolder installer("Install");
   TInstallForm form;
   TFakeFolderBrowser browser;
-  browser.Answer = "/srv/games";
+  browser.Answer = "/srv/\xC3\x9C" "ber";  // file names are UTF-8: shown and used as such
   form.BrowseButton->click();
   browser.Answer = "";
   form.BrowseButton->click();
-  EXPECT_EQ(Text(form.InstallToEdit), "/srv/games/");
+  EXPECT_EQ(form.InstallToEdit->text(), QString::fromUtf8("/srv/\xC3\x9C" "ber/"));
+  TFakeMessageBoxes boxes;
+  boxes.Answer(kIdNo);
+  form.InstallButton->click();
+  ASSERT_EQ(boxes.Shown.size(), 1u);
+  EXPECT_NE(boxes.Shown[0].Text.find("\"/srv/\xC3\x9C" "ber/"), std::string::npos);
 }
 
 TEST(TInstallForm, InstallWithoutATargetCancelAndEscapeOnlyCloseTheWindow) {
