@@ -44,7 +44,8 @@ std::string DesktopEntryText(const TLinkFile& link, const std::string& linkPath)
     command.push_back(argument);
   }
   std::string text = "[Desktop Entry]\nType=Application\nVersion=1.5\n";
-  text += "Name=" + DesktopEntryValue(EntryName(linkPath)) + "\n";
+  const std::string name = link.ShownName.empty() ? EntryName(linkPath) : link.ShownName;
+  text += "Name=" + DesktopEntryValue(name) + "\n";
   if (!link.Description.empty()) {
     text += "Comment=" + DesktopEntryValue(Cp1252ToUtf8(link.Description)) + "\n";
   }
@@ -54,6 +55,9 @@ std::string DesktopEntryText(const TLinkFile& link, const std::string& linkPath)
   }
   if (!link.IconPath.empty()) {
     text += "Icon=" + DesktopEntryValue(link.IconPath) + "\n";
+  }
+  if (!link.Categories.empty()) {
+    text += "Categories=" + DesktopEntryValue(link.Categories) + "\n";
   }
   text += "Terminal=false\n";
   return text;

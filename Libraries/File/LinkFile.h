@@ -34,6 +34,8 @@ class TLinkFile {
   std::string Arguments;      // parameter text, split as RunFile splits it
   std::string Description;    // the entry's comment
   std::string IconPath;       // icon file or icon name; none when empty
+  std::string ShownName;      // the name menus show; the file's name when empty
+  std::string Categories;     // menu categories, ";"-separated; none when empty
   int32_t IconIndex = 0;      // kept for callers; desktop entries have one icon per file
   uint16_t HotKey = 0;        // kept for callers; desktop entries have no hot keys
   int32_t ShowCommand = 0;    // kept for callers; the desktop decides the window state

@@ -25,6 +25,8 @@ constexpr const char* kInstallFailed =
     "directory.";
 constexpr const char* kUninstallFailed = "Failed to uninstall program.";
 constexpr const char* kOptionsExtension = ".ini";
+constexpr const char* kGameCategories = "Game;BoardGame;";
+constexpr int kEntryIconSize = 256;
 
 std::string WithoutTrailingSlashes(std::string path) {
   while (path.size() > 1 && path.back() == kPathDelimiter) {
@@ -45,21 +47,44 @@ std::string CanonicalPath(const std::string& path) {
   return resolved ? std::string(resolved.get()) : WithoutTrailingSlashes(FullLongPath(path));
 }
 
+// How a desktop entry of the installed program shows in a menu: menus are
+// flat, so the names say what each entry is.
+struct TEntryLook {
+  std::string ShownName;
+  std::string Categories;
+};
+
+void CreateEntry(const std::string& target, const std::string& linkPath,
+                 const std::string& arguments, const std::string& icon, const TEntryLook& look) {
+  PassingFunction("CreateEntry", [&](TFunScope& Fun) {
+    TLinkFile link;
+    link.ReferencePath = target;
+    link.WorkingPath = DirectoryOfPath(target);
+    link.Arguments = arguments;
+    link.IconPath = icon;
+    link.ShownName = look.ShownName;
+    link.Categories = look.Categories;
+    link.Save(linkPath, true);
+    Fun.CalleeFailed();
+  });
+}
+
 void CreateShortcuts(const std::string& programName, const std::string& folderName,
-                     const std::string& executable, const std::string& readme,
-                     const std::string& uninstallCommand) {
+                     const std::string& installed, const std::string& uninstallCommand) {
+  const std::string executable = installed + programName;
+  const std::string readme = installed + kReadmeFileName;
+  const std::string icon = installed + ProgramIconName(kEntryIconSize);
+  const TEntryLook game{programName, kGameCategories};
   const std::string linkName = programName + kLinkExtension;
-  CopyFileAsLinkWithParam(executable, GetSystemDirectoryPath(kFolderDesktop) + linkName, "", true);
+  CreateEntry(executable, GetSystemDirectoryPath(kFolderDesktop) + linkName, "", icon, game);
   const std::string menuFolder =
       IncludeSlashIfNotEmpty(GetSystemDirectoryPath(kFolderPrograms) + folderName);
   ::mkdir(menuFolder.c_str(), 0755);
-  CopyFileAsLinkWithParam(executable, menuFolder + linkName, "", true);
-  CopyFileAsLinkWithParam(executable,
-                          menuFolder + kUninstallLinkName + LinkExtension(executable),
-                          kUninstallArgument, true);
-  CopyFileAsLinkWithParam(readme,
-                          menuFolder + PathWithoutExtension(kReadmeFileName) + LinkExtension(readme),
-                          "", true);
+  CreateEntry(executable, menuFolder + linkName, "", icon, game);
+  CreateEntry(executable, menuFolder + kUninstallLinkName + LinkExtension(executable),
+              kUninstallArgument, icon, {"Uninstall " + programName, ""});
+  CreateEntry(readme, menuFolder + PathWithoutExtension(kReadmeFileName) + LinkExtension(readme),
+              "", icon, {programName + " read-me", ""});
   SetUninstallRegistry(programName, programName, uninstallCommand);
 }
 }  // namespace
@@ -91,14 +116,13 @@ void InstallProgram(const std::string& programName, const std::string& installTo
     const std::string executable = installed + programName;
     const std::string uninstallCommand =
         QuoteArgument(executable) + " " + std::string(kUninstallArgument);
-    const std::string readme = installed + kReadmeFileName;
     // The copy of the running installer becomes the program.
     MyRenameFile(installed + GetProgramFileName(), executable, true);
     if (Fun.CalleeFailed()) {
       return;
     }
     try {
-      CreateShortcuts(programName, folderName, executable, readme, uninstallCommand);
+      CreateShortcuts(programName, folderName, installed, uninstallCommand);
     } catch (...) {
       // Shortcuts and the uninstall entry are a convenience: the program runs without them.
     }

@@ -74,13 +74,28 @@ TEST(Install, CopiesTheFolderAndMakesTheEntriesAndTheRecord) {
   EXPECT_FALSE(FileExists(scene.Installed + ".hidden"));
   EXPECT_TRUE(FileExists(scene.Installed + "GlyphmasonDictionaries"));
 
-  const std::string desktop = scene.Home.Read("Desktop/Glyphmason.desktop");
-  EXPECT_TRUE(Holds(desktop, "\nExec=" + scene.Program + "\nPath=" + scene.Installed + "\n"));
+  // Every entry has the installed icon and a name that says what it is in a
+  // flat menu; the game's entries are filed under games.
+  const std::string icon = "\nIcon=" + scene.Installed + "Icons/Glyphmason-256.png\n";
+  const std::string game = "\nExec=" + scene.Program + "\nPath=" + scene.Installed + "\n";
   const std::string menu = ".local/share/applications/Glyphmason/";
-  EXPECT_TRUE(Holds(scene.Home.Read(menu + "Glyphmason.desktop"), "\nExec=" + scene.Program + "\n"));
-  EXPECT_TRUE(Holds(scene.Home.Read(menu + "Uninstall.desktop"),
-                    "\nExec=" + scene.Program + " /Uninstall\n"));
-  EXPECT_TRUE(Holds(scene.Home.Read(menu + "Readme.desktop"), " " + scene.Installed + "Readme.txt\n"));
+  const struct {
+    std::string File, Name, Holds, Categories;
+  } entries[] = {
+      {"Desktop/Glyphmason.desktop", "Glyphmason", game, "Game;BoardGame;"},
+      {menu + "Glyphmason.desktop", "Glyphmason", game, "Game;BoardGame;"},
+      {menu + "Uninstall.desktop", "Uninstall Glyphmason",
+       "\nExec=" + scene.Program + " /Uninstall\n", ""},
+      {menu + "Readme.desktop", "Glyphmason read-me", " " + scene.Installed + "Readme.txt\n", ""},
+  };
+  for (const auto& entry : entries) {
+    const std::string text = scene.Home.Read(entry.File);
+    EXPECT_TRUE(Holds(text, "\nName=" + entry.Name + "\n")) << text;
+    EXPECT_TRUE(Holds(text, entry.Holds)) << text;
+    EXPECT_TRUE(Holds(text, icon)) << text;
+    EXPECT_EQ(Holds(text, "\nCategories=" + entry.Categories + "\n"), !entry.Categories.empty())
+        << text;
+  }
   EXPECT_TRUE(Holds(scene.Home.Read(".local/share/uninstall/Glyphmason.uninstall"),
                     "\nUninstallString=" + scene.Program + " /Uninstall\n"));
 }
