@@ -55,4 +55,6 @@ void TGlyphmasonForm::SetWordsCountLabel(const std::string& text) {
   WordsInDictionaryLabel->setText(ToQString(text));
 }
 
-void TGlyphmasonForm::SetCaption(const std::string& text) { setWindowTitle(ToQString(text)); }
+void TGlyphmasonForm::SetCaption(const std::string& text) {
+  setWindowTitle(PathToQString(text));  // the game file's path
+}

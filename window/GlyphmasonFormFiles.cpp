@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include "Libraries/Program/ProgramPaths.h"
+#include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/Text/ui/QtText.h"
 #include "Libraries/Utilities/ui/Utilities.h"
 #include "game/ui/ChooseLetterForm.h"
@@ -81,15 +82,14 @@ void TGlyphmasonForm::WriteOptions(TStoredTextList& list) {
 
 void TGlyphmasonForm::SetDictionaryNames(const std::string& dictionary,
                                          const std::string& wordsList) {
-  DictionaryEdit->setText(ToQString(dictionary));
-  WordsListEdit->setText(ToQString(wordsList));
+  // File names, shown in the system's encoding.
+  DictionaryEdit->setText(PathToQString(dictionary));
+  WordsListEdit->setText(PathToQString(wordsList));
 }
 
 void TGlyphmasonForm::SetLetterFont(const std::string& fontName) {
   for (QLabel* panel : StockLetterPanels) {
-    QFont letters = panel->font();
-    letters.setFamily(ToQString(fontName));
-    panel->setFont(letters);
+    panel->setFont(LetterFont(ToQString(fontName), panel->font()));
   }
   BoardPaintBox->SetLetterFontName(ToQString(fontName));
 }

@@ -58,6 +58,14 @@ bool DecodeUtf8(const std::string& text, size_t& i, char32_t& cp) {
   return true;
 }
 
+// A decoded sequence of that many bytes is the shortest form of a Unicode
+// scalar value.
+bool IsWellFormedUtf8(char32_t cp, size_t length) {
+  static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  return length >= 2 && length <= 4 && cp >= kSmallest[length] && cp <= 0x10FFFF &&
+         (cp < 0xD800 || cp > 0xDFFF);
+}
+
 }  // namespace
 
 char32_t Cp1252ToCodePoint(unsigned char byte) {
@@ -86,6 +94,25 @@ std::string Cp1252ToUtf8(const std::string& text) {
   out.reserve(text.size());
   for (const char c : text) {
     AppendUtf8(out, Cp1252ToCodePoint(static_cast<unsigned char>(c)));
+  }
+  return out;
+}
+
+std::string TextWithPathsToUtf8(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  size_t i = 0;
+  while (i < text.size()) {
+    const size_t start = i;
+    char32_t cp = 0;
+    if (static_cast<unsigned char>(text[start]) < 0x80) {
+      out += text[i++];
+    } else if (DecodeUtf8(text, i, cp) && IsWellFormedUtf8(cp, i - start)) {
+      out.append(text, start, i - start);
+    } else {
+      i = start + 1;
+      AppendUtf8(out, Cp1252ToCodePoint(static_cast<unsigned char>(text[start])));
+    }
   }
   return out;
 }

@@ -13,6 +13,10 @@ char32_t Cp1252ToCodePoint(unsigned char byte);
 bool CodePointToCp1252(char32_t codePoint, unsigned char& byte);
 
 std::string Cp1252ToUtf8(const std::string& text);
+// A text that holds paths, in UTF-8 for showing: the system's file names are
+// UTF-8, so every well-formed UTF-8 sequence stays as it is; every other byte
+// is read as Windows-1252, like the program's own texts, words and letters.
+std::string TextWithPathsToUtf8(const std::string& text);
 // Characters the code page cannot hold, and broken UTF-8, become replacement.
 std::string Utf8ToCp1252(const std::string& utf8, char replacement = '?');
 

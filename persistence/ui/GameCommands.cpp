@@ -154,5 +154,6 @@ void TGlyphmasonForm::SaveGameTo(const std::string& path) {
     }
     LastGameFileName = path;
     Game.GameModified = false;
+    Game.ShowCaption(path);
   });
 }

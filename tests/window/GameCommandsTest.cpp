@@ -19,11 +19,16 @@ TEST_F(GameCommandsTest, SavedGameComesBackWithLooseAndFixedLetters) {
   DragStockToCell(0, 8, 7);  // CATS, still loose
   const int score = Form->Game.Score;
   const std::string stock = Stock();
-  const std::string path = Program.File("GlyphmasonGames/mine.gmg");
+  // A file name in the system's encoding (UTF-8) is used unchanged and
+  // shown readably in the caption once saved.
+  const std::string path = Program.File("GlyphmasonGames/\xC3\x9C" "ber mine.gmg");
+  const QString caption = QString::fromUtf8("Glyphmason - " + path);
   Files.Choose(path);
   PressKey(Qt::Key_S);
   EXPECT_FALSE(Form->Game.GameModified);
   EXPECT_EQ(Form->LastGameFileName, path);
+  EXPECT_EQ(Form->windowTitle(), caption);
+  EXPECT_TRUE(std::filesystem::exists(path));
 
   Boxes.Answer(kIdNo);  // the new game does not save the game again
   Form->Game.GameModified = true;
@@ -40,7 +45,7 @@ TEST_F(GameCommandsTest, SavedGameComesBackWithLooseAndFixedLetters) {
   EXPECT_EQ(Form->Game.Score, score);
   EXPECT_EQ(Stock(), stock);
   EXPECT_TRUE(Form->PutWordButton->isEnabled());
-  EXPECT_EQ(Form->windowTitle().toStdString(), "Glyphmason - " + path);
+  EXPECT_EQ(Form->windowTitle(), caption);
   DragCellToCell(8, 7, 8, 9);  // a loaded loose letter still moves
   EXPECT_EQ(Letter(8, 9), 'S');
 }

@@ -71,12 +71,12 @@ TErrorForm::~TErrorForm() {
 
 void TErrorForm::SetMemoText(const std::string& text) {
   MemoText = text;
-  MainMemo->setPlainText(ToQString(WithoutCarriageReturns(text)));
+  MainMemo->setPlainText(PathToQString(WithoutCarriageReturns(text)));
 }
 
 bool TErrorForm::ShowError(const std::string& caption, const std::string& message,
                            bool* okayNoErrors, const std::string& report) {
-  setWindowTitle(ToQString(caption));
+  setWindowTitle(PathToQString(caption));
   if (Recursion > 0) {
     ++Recursion;
     RecursionLabel->setText("Recursive attempts = " + QString::number(Recursion - 1));

@@ -10,10 +10,10 @@ bool TQtFolderBrowser::BrowseForFolder(const std::string& title, const std::stri
                                        std::string& directory) {
   // Paths are the file system's own bytes; titles are program text.
   const QString chosen = QFileDialog::getExistingDirectory(
-      QApplication::activeWindow(), ToQString(title), QFile::decodeName(root.c_str()));
+      QApplication::activeWindow(), ToQString(title), PathToQString(root));
   if (chosen.isEmpty()) {
     return false;
   }
-  directory = QFile::encodeName(chosen).toStdString();
+  directory = PathFromQString(chosen);
   return true;
 }

@@ -29,7 +29,7 @@ bool TQtFileDialogs::Execute(TFileDialogKind kind, const std::string& filter,
                                                      : QFileDialog::AcceptOpen);
   dialog.setFileMode(kind == TFileDialogKind::Save ? QFileDialog::AnyFile
                                                    : QFileDialog::ExistingFile);
-  const QFileInfo offered(ToQString(fileName));
+  const QFileInfo offered(PathToQString(fileName));
   dialog.setDirectory(offered.absolutePath());
   if (!offered.fileName().contains('*')) {
     dialog.selectFile(offered.fileName());
@@ -37,6 +37,6 @@ bool TQtFileDialogs::Execute(TFileDialogKind kind, const std::string& filter,
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     return false;
   }
-  fileName = FromQString(dialog.selectedFiles().first());
+  fileName = PathFromQString(dialog.selectedFiles().first());
   return true;
 }

@@ -56,7 +56,7 @@ int TQtMessageBoxes::MessageBox(const std::string& caption, const std::string& t
   if (QApplication::instance() == nullptr) {
     return 0;
   }
-  QMessageBox box(IconOf(style), ToQString(caption), ToQString(text), ButtonsOf(style),
+  QMessageBox box(IconOf(style), PathToQString(caption), PathToQString(text), ButtonsOf(style),
                   QApplication::activeWindow());
   // Task-modal: the program's other windows take no input while it is up.
   box.setWindowModality(Qt::ApplicationModal);

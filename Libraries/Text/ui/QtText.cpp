@@ -20,3 +20,9 @@ std::string FromQString(const QString& text) {
   }
   return out;
 }
+
+QString PathToQString(const std::string& text) {
+  return QString::fromStdString(TextWithPathsToUtf8(text));
+}
+
+std::string PathFromQString(const QString& path) { return path.toStdString(); }

@@ -8,3 +8,9 @@
 QString ToQString(const std::string& text);
 // Characters the code page cannot hold become "?".
 std::string FromQString(const QString& text);
+
+// A path, or a message that holds paths, as shown: well-formed UTF-8 (the
+// system's file names) as such, any other byte as Windows-1252.
+QString PathToQString(const std::string& text);
+// A path typed or chosen in a window, in the system's file-name encoding.
+std::string PathFromQString(const QString& path);

@@ -24,6 +24,23 @@ TEST(Cp1252, EveryByteSurvivesTheRoundTripThroughUtf8) {
   EXPECT_EQ(Utf8ToCp1252("\xC3"), "?");  // cut-off sequence
 }
 
+TEST(Cp1252, TextsWithPathsShowUtf8FileNamesAndWindowsLetters) {
+  const struct {
+    const char* Text;
+    const char* Shown;
+  } cases[] = {
+      {"/home/\xC3\x9C" "ber/x.gmg", "/home/\xC3\x9C" "ber/x.gmg"},      // a UTF-8 path
+      {"\xDC" "BER", "\xC3\x9C" "BER"},                                // a Windows-1252 word
+      {"Save \"/h/\xE2\x82\xAC.gmg\"? \xC4", "Save \"/h/\xE2\x82\xAC.gmg\"? \xC3\x84"},  // both
+      {"\xC0\xAF", "\xC3\x80\xC2\xAF"},                          // overlong: two letters
+      {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},           // a surrogate: three
+      {"\xE2\x82", "\xC3\xA2\xE2\x80\x9A"},                        // cut short
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TextWithPathsToUtf8(c.Text), c.Shown) << c.Text;
+  }
+}
+
 TEST(Cp1252, CapitalsOfAccentedLetters) {
   EXPECT_EQ(UpperCaseCp1252("abz\xE4\xF1\xE9\xFE"), "ABZ\xC4\xD1\xC9\xDE");
   EXPECT_EQ(UpperCaseCp1252("\x9A\x9C\x9E\xFF"), "\x8A\x8C\x8E\x9F");
