@@ -3,6 +3,7 @@
 // the settings files, lays out the controls and turns the player's clicks,
 // keys and mouse moves into the game's commands.
 
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -27,6 +28,7 @@ class QPushButton;
 class QFrame;
 class TBoardPaintBox;
 class THelpWindow;
+class THints;
 struct TGameSettings;
 
 class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryDisplay {
@@ -159,15 +161,30 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   QAction* SaveGameMenu = nullptr;
   QAction* AnalyzeWordsListMenu = nullptr;
   std::unique_ptr<THelpWindow> HelpWindow;
+  // The hints of the controls, on the program's own schedule.
+  std::unique_ptr<THints> Hints;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   void CreateControls();
+  // The board group box and paint area fill the window's client area as it
+  // is now; the squares follow.
+  void LayOutBoard();
+  // The frame's size around the client area: none until a window manager
+  // has framed the window.
+  QSize Decoration() const;
+  // Applies the windowed mode again when the frame has changed since.
+  void FollowWindowChange();
+  // Looks at the frame a few times in the next two seconds.
+  void WatchFrame();
+  void CheckFrame();
   void CreateMenuPanel();
   void CreateMainPanel();
   void CreateLettersPanel();
@@ -192,4 +209,9 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   QRect WorkAreaOverride;
   // The window frame's size is known only once the window is shown.
   bool FrameKnown = false;
+  QSize AppliedDecoration;
+  bool ApplyingWindowMode = false;
+  static constexpr int kFrameChecks = 20;
+  QTimer FrameCheckTimer;
+  int FrameChecksLeft = 0;
 };

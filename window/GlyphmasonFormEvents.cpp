@@ -136,11 +136,14 @@ bool TGlyphmasonForm::eventFilter(QObject* watched, QEvent* event) {
   // press to the window once, and the window passes it on to the focused
   // control and its parents: only that first delivery counts.
   if (event->type() == QEvent::KeyPress) {
-    if (watched == windowHandle()) {
-      const auto* key = static_cast<QKeyEvent*>(event);
-      FormKeyDown(key->key(), key->modifiers(), QApplication::mouseButtons());
+    if (watched != windowHandle()) {
+      return false;
     }
-    return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    FormKeyDown(key->key(), key->modifiers(), QApplication::mouseButtons());
+    // Space hides the program and does nothing else: passed on, it would
+    // also press the focused button or tick the focused check box.
+    return key->key() == Qt::Key_Space;
   }
   auto* control = qobject_cast<QWidget*>(watched);
   const int slot = StockSlotOf(control);

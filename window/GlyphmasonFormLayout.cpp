@@ -19,7 +19,7 @@
 #include "window/BoardView.h"
 #include "window/GlyphmasonForm.h"
 #include "window/HelpWindow.h"
-#include "window/HintStyle.h"
+#include "window/Hints.h"
 
 namespace {
 
@@ -106,7 +106,7 @@ TGlyphmasonForm::TGlyphmasonForm(QWidget* parent)
   resize(kDesignWidth, kDesignHeight);
   CreateControls();
 
-  InstallHintTiming();
+  Hints = std::make_unique<THints>();
   SetApplicationHelpFile(GetProgramDirFile("Help.hlp"));
   HelpWindow = std::make_unique<THelpWindow>(this);
 
@@ -122,6 +122,7 @@ TGlyphmasonForm::TGlyphmasonForm(QWidget* parent)
   GameList.OnLoad = [this](TStoredTextList& list) { ReadGame(list); };
   GameList.OnSave = [this](TStoredTextList& list) { WriteGame(list); };
   ConnectDragTargets();
+  connect(&FrameCheckTimer, &QTimer::timeout, this, [this] { CheckFrame(); });
   qApp->installEventFilter(this);
 }
 
@@ -192,9 +193,8 @@ void TGlyphmasonForm::CreateLettersPanel() {
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setAlignment(Qt::AlignCenter);
     panel->setMouseTracking(true);
-    QFont letters("Tahoma");
+    QFont letters = LetterFont(kDefaultFontName, panel->font());
     letters.setPixelSize(27);
-    letters.setBold(true);
     panel->setFont(letters);
     panel->installEventFilter(this);
     StockLetterPanels[slot] = panel;

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <filesystem>
 
@@ -25,6 +26,8 @@
 
 namespace {
 constexpr int kBoardMargin = 5;
+// How often and how long the frame is looked at after a change of mode.
+constexpr int kFrameCheckInterval = 100;
 
 void CreateFolder(const std::string& path) {
   Os::ClearLastError();
@@ -63,29 +66,76 @@ QRect TGlyphmasonForm::WorkArea() const {
 }
 
 void TGlyphmasonForm::ApplyWindowMode() {
+  const QScopedValueRollback<bool> applying(ApplyingWindowMode, true);
   const QRect area = WorkArea();
-  QSize client;
   if (FullScreenCheckBox->isChecked()) {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    client = screen == nullptr ? area.size() : screen->geometry().size();
+    // A window manager makes a full-screen window cover the screen; without
+    // one, nothing would, so the window takes the screen's bounds itself.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      setGeometry(screen->geometry());
+    }
     setWindowState(Qt::WindowFullScreen);
   } else {
     const TWindowBounds bounds = WindowedBounds(area.width(), area.height());
     setWindowState(Qt::WindowNoState);
-    // The bounds are the outer frame's; the client area is what is left of it.
-    const QSize decoration = frameGeometry().size() - geometry().size();
-    client = QSize(bounds.Width, bounds.Height) - decoration;
-    setFixedSize(client);
+    // The bounds are the outer frame's; the client area is what is left of
+    // it. The frame's size is known only once a window manager has framed
+    // the window: moveEvent and resizeEvent apply the mode again then.
+    AppliedDecoration = Decoration();
+    setFixedSize(QSize(bounds.Width, bounds.Height) - AppliedDecoration);
     move(area.left() + bounds.Left, area.top() + bounds.Top);
+    // A window manager that takes the window out of full screen frames it
+    // again a moment later, without moving or resizing it: no event tells.
+    if (isVisible()) {
+      WatchFrame();
+    }
   }
-  BoardGroupBox->resize(client.width() - BoardGroupBox->x() - kBoardMargin,
-                        client.height() - BoardGroupBox->y() - kBoardMargin);
+  LayOutBoard();
+}
+
+QSize TGlyphmasonForm::Decoration() const { return frameGeometry().size() - geometry().size(); }
+
+void TGlyphmasonForm::LayOutBoard() {
+  BoardGroupBox->resize(width() - BoardGroupBox->x() - kBoardMargin,
+                        height() - BoardGroupBox->y() - kBoardMargin);
   BoardPaintBox->resize(BoardGroupBox->width() - 2 * kBoardMargin,
                         BoardGroupBox->height() - BoardPaintBox->y() - kBoardMargin);
   BoardPaintBox->ComputeBoardGeometry();
   BoardPaintBox->update();
+}
+
+void TGlyphmasonForm::FollowWindowChange() {
+  const bool windowed = !FullScreenCheckBox->isChecked() && !isMinimized();
+  if (FrameKnown && !ApplyingWindowMode && windowed && Decoration() != AppliedDecoration) {
+    ApplyWindowMode();
+  }
+}
+
+void TGlyphmasonForm::WatchFrame() {
+  FrameChecksLeft = kFrameChecks;
+  FrameCheckTimer.start(kFrameCheckInterval);
+}
+
+void TGlyphmasonForm::CheckFrame() {
+  if (--FrameChecksLeft <= 0) {
+    FrameCheckTimer.stop();
+  }
+  FollowWindowChange();
+}
+
+void TGlyphmasonForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // Whoever changed the size (this program, a window manager granting or
+  // refusing full screen, a new screen), the board fills the window.
+  LayOutBoard();
+  FollowWindowChange();
+}
+
+void TGlyphmasonForm::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  FollowWindowChange();
 }
 
 void TGlyphmasonForm::FullScreenCheckBoxClick() { ApplyWindowMode(); }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 
 #include "support/ui/WindowFixture.h"
 #include "window/BoardView.h"
@@ -109,6 +110,58 @@ TEST_F(MainWindowTest, WindowedModeFillsTheWorkAreaAndTheBoardFollows) {
   Form->FullScreenCheckBox->setChecked(true);
   Form->FullScreenCheckBox->setChecked(false);
   EXPECT_EQ(Form->frameGeometry(), QRect(26, 18, 972, 701));
+}
+
+// All 30 columns and rows lie inside the window, whoever sized it.
+void ExpectWholeBoardInside(const TGlyphmasonForm& form) {
+  const QRect last = form.BoardPaintBox->CellRect(29, 29);
+  const QPoint corner = form.BoardPaintBox->mapTo(&form, last.bottomRight());
+  EXPECT_TRUE(form.rect().contains(corner)) << corner.x() << ", " << corner.y();
+  EXPECT_EQ(form.BoardGroupBox->width(), form.width() - 340 - 5);
+  EXPECT_EQ(form.BoardGroupBox->height(), form.height() - 5);
+  EXPECT_GE(form.BoardPaintBox->CellWidth() * 30, form.BoardPaintBox->width() - 30);
+}
+
+TEST_F(MainWindowTest, FullScreenCoversTheScreenAndTheBoardFollowsEverySizeChange) {
+  Form->ColumnsCountComboBox->setCurrentText("30");
+  Form->RowsCountComboBox->setCurrentText("30");
+  PressKey(Qt::Key_N, Qt::ControlModifier);
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  Form->FullScreenCheckBox->setChecked(true);
+  EXPECT_EQ(Form->geometry(), screen);
+  ExpectWholeBoardInside(*Form);
+  // A window manager that refuses full screen, or a new screen size.
+  Form->resize(700, 560);
+  ExpectWholeBoardInside(*Form);
+
+  // A start in full screen mode.
+  Form->OptionsList.Save(false);
+  Form.reset();
+  Form = std::make_unique<TGlyphmasonForm>();
+  Form->BeforeRun();
+  Form->show();
+  EXPECT_TRUE(Form->FullScreenCheckBox->isChecked());
+  EXPECT_EQ(Form->geometry(), screen);
+  PressKey(Qt::Key_N, Qt::ControlModifier);
+  ExpectWholeBoardInside(*Form);
+}
+
+TEST_F(MainWindowTest, SpaceHidesTheProgramAndPressesNothingElse) {
+  StartGame();
+  QApplication::setActiveWindow(Form.get());
+  const int32_t changes = Form->Game.LetterChangesCount;
+  Form->NewStockLettersButton->setFocus();
+  PressKey(Qt::Key_Space);
+  EXPECT_TRUE(Form->isMinimized());
+  EXPECT_EQ(Form->Game.LetterChangesCount, changes);
+  EXPECT_EQ(Stock(), "CATSENO");
+  Form->showNormal();
+  Form->FullScreenCheckBox->setFocus();
+  PressKey(Qt::Key_Space);
+  EXPECT_FALSE(Form->FullScreenCheckBox->isChecked());
+  Files.Cancel();
+  PressKey(Qt::Key_S);
+  EXPECT_EQ(Files.Offered.size(), 1u);
 }
 
 TEST_F(MainWindowTest, BoardGeometryAtDesignSize) {

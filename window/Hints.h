@@ -1,0 +1,42 @@
+#pragma once
+// The hints of the controls, shown by the program itself on the schedule of
+// THintSchedule: the toolkit's own tooltips would come too late when the
+// pointer moves on to the next control and linger over the old one.
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QTimer>
+
+#include "window/HintSchedule.h"
+
+class QLabel;
+class QWidget;
+
+class THints : public QObject {
+ public:
+  // Takes over the hints of every window of the application while it lives.
+  explicit THints(QObject* parent = nullptr);
+  ~THints() override;
+
+  // The hint window; hidden while no hint is up.
+  QLabel* HintWindow() const { return Window; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void PointerMoved(QWidget* receiver, QPoint global);
+  void Cancel();
+  void ShowHint();
+  void HideHint();
+
+  THintSchedule Schedule;
+  QElapsedTimer Clock;
+  QTimer ShowTimer;
+  QTimer HideTimer;
+  QPointer<QWidget> Control;  // the hinted control under the pointer
+  QPoint Pointer;
+  QLabel* Window = nullptr;
+};
