@@ -1,14 +1,25 @@
 # The real-input scenarios: the ready program folder of this build, played on
 # a private virtual X server through X input events. Each scenario is one
-# test; they take turns, one virtual screen at a time, so that a loaded
+# test, run twice: on a bare X server (e2e.NAME), where the program itself
+# must size and place its window, and under the openbox window manager
+# (e2e.wm.NAME), with frames, focus, minimising and full screen as players
+# have them. They take turns, one virtual screen at a time, so that a loaded
 # machine gives each the time it needs.
-set(GLYPHMASON_E2E_SCENARIOS play moves close second-instance install)
+set(GLYPHMASON_E2E_SCENARIOS play moves close second-instance install window captions)
 foreach(scenario IN LISTS GLYPHMASON_E2E_SCENARIOS)
-  add_test(NAME e2e.${scenario}
-           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/Scenarios.sh ${scenario}
-                   ${GLYPHMASON_PROGRAM_DIR} ${CMAKE_BINARY_DIR}/e2e-artifacts)
-  set_tests_properties(e2e.${scenario} PROPERTIES
-                       SKIP_RETURN_CODE 77
-                       TIMEOUT 300
-                       RESOURCE_LOCK glyphmason_e2e_screen)
+  foreach(manager IN ITEMS "" openbox)
+    if(manager STREQUAL "")
+      set(name e2e.${scenario})
+    else()
+      set(name e2e.wm.${scenario})
+    endif()
+    add_test(NAME ${name}
+             COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/Scenarios.sh ${scenario}
+                     ${GLYPHMASON_PROGRAM_DIR} ${CMAKE_BINARY_DIR}/e2e-artifacts)
+    set_tests_properties(${name} PROPERTIES
+                         ENVIRONMENT "GLYPHMASON_E2E_WM=${manager};GLYPHMASON_UI_TESTS=$<TARGET_FILE:glyphmason_ui_tests>"
+                         SKIP_RETURN_CODE 77
+                         TIMEOUT 300
+                         RESOURCE_LOCK glyphmason_e2e_screen)
+  endforeach()
 endforeach()

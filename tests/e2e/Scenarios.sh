@@ -4,7 +4,8 @@
 #
 #   Scenarios.sh SCENARIO PROGRAM_FOLDER ARTIFACTS_FOLDER
 #
-# Scenarios: play, moves, close, second-instance, install. Exit code 0 when
+# Scenarios: play, moves, close, second-instance, install, window. With
+# GLYPHMASON_E2E_WM=openbox they run under that window manager. Exit code 0 when
 # the scenario passed, 1 when it failed (a screenshot is kept in
 # ARTIFACTS_FOLDER), 77 when Xvfb or xdotool is missing.
 set -euo pipefail
@@ -14,7 +15,8 @@ PROGRAM_SOURCE=$2
 ARTIFACTS=$3
 source "$(dirname "${BASH_SOURCE[0]}")/XSession.sh"
 
-readonly BOARD_SIZE=15
+# The board's columns and rows; a scenario that plays another size sets it.
+BOARD_SIZE=15
 
 # --- The game window ----------------------------------------------------------
 # Positions in the client area come from the window's fixed layout: the board's
@@ -189,6 +191,8 @@ close_game_and_expect_exit() {
 # the button, saved through the dialog and read back from the file.
 scenario_play() {
   start_game game
+  # The frame is known only after the window is first shown.
+  wait_until "the windowed mode's bounds" bounds_are outer_bounds "$WINDOWED_BOUNDS"
   new_game
   drag_stock_to_square 0 7 7
   wait_for_square 7 7 loose
@@ -348,6 +352,93 @@ scenario_install() {
   check_output installer
 }
 
+# The client area and frame of the game window: "X Y WIDTH HEIGHT" of the
+# outer bounds, frame included.
+outer_bounds() {
+  local x y width height left right top bottom
+  read -r x y width height <<<"$(client_geometry "$WINDOW")"
+  read -r left right top bottom <<<"$(frame_extents "$WINDOW")"
+  echo "$((x - left)) $((y - top)) $((width + left + right)) $((height + top + bottom))"
+}
+
+client_bounds() { client_geometry "$WINDOW"; }
+
+bounds_are() { [ "$("$1")" = "$2" ]; }
+
+# The windowed mode on this 1280 x 1024 screen (no panel takes any of it):
+# 95 % of it, centred, frame included.
+readonly WINDOWED_BOUNDS="32 26 1215 972"
+readonly SCREEN_BOUNDS="0 0 1280 1024"
+
+press_full_screen() { click_at $((WX + 5 + 240 + 8)) $((WY + 5 + 10 + 8)); }
+
+# The window is minimised: a window manager unmaps it (with none, the
+# program asks in vain and the window stays).
+is_minimised() { [[ $(xprop -id "$WINDOW" WM_STATE 2>/dev/null) == *Iconic* ]]; }
+
+# Full screen and the windowed mode, started either way, with a 30 x 30 board
+# whose every square can be reached; Space hides the program and presses
+# nothing else; every window has the program's icon.
+scenario_window() {
+  BOARD_SIZE=30
+  printf '[GlyphmasonGame]\r\nColumnsCount=30\r\nRowsCount=30\r\nFullScreen=TRUE\r\n' \
+    >"$WORK/Glyphmason/Glyphmason.ini"
+  start_game game
+  local GAME_WINDOW=$WINDOW
+  wait_until "a full-screen window" bounds_are client_bounds "$SCREEN_BOUNDS"
+  use_game_window "$WINDOW"
+  [[ $(xprop -id "$WINDOW" _NET_WM_ICON 2>/dev/null) == *"Icon (48 x 48)"* ]] ||
+    fail "the window has not the program's icon"
+  new_game
+  drag_stock_to_square 0 29 29
+  wait_for_square 29 29 loose
+
+  press_full_screen
+  wait_until "the windowed mode" bounds_are outer_bounds "$WINDOWED_BOUNDS"
+  use_game_window "$WINDOW"
+  wait_for_square 29 29 loose
+
+  # Space with "New stock letters" focused: a press there, released outside,
+  # gives it the focus without a click.
+  xdotool mousemove $((WX + 5 + 10 + 8 + 55)) $((WY + 165 + 5 + 98 + 12)) sleep 0.2 mousedown 1 \
+    sleep 0.2 mousemove $((WX + 100)) $((WY + WH - 40)) sleep 0.2 mouseup 1
+  key space
+  if [ -n "$WINDOW_MANAGER" ]; then
+    wait_until "the window to be minimised" is_minimised
+    xdotool windowactivate --sync "$WINDOW" 2>/dev/null || xdotool windowmap "$WINDOW"
+    wait_until "the window to come back" has_window '^Glyphmason'
+  fi
+  sleep 1
+  use_game_window "$WINDOW"
+  local saved="$WORK/saves/window.gmg"
+  save_game_from_menu "$saved"
+  WINDOW=$GAME_WINDOW  # the save dialog took the name
+  expect_equal "letter changes after Space" \
+    "$(file_value "$saved" GlyphmasonGame LetterChangesCount)" 45
+  expect_equal "letters on the board after Space" "$(board_letters "$saved" | cut -d: -f1,3)" \
+    "899:TRUE"
+
+  press_full_screen
+  wait_until "full screen again" bounds_are client_bounds "$SCREEN_BOUNDS"
+  use_game_window "$WINDOW"
+  wait_for_square 29 29 loose
+  press_full_screen
+  wait_until "the same windowed mode again" bounds_are outer_bounds "$WINDOWED_BOUNDS"
+  use_game_window "$WINDOW"
+  close_game_and_expect_exit game
+}
+
+# The caption-fit tests once more on the real X server: its font engine
+# measures text as the player sees it (the offscreen one of the unit tests
+# rounds differently).
+scenario_captions() {
+  [ -x "${GLYPHMASON_UI_TESTS:-}" ] || fail "GLYPHMASON_UI_TESTS names no test program"
+  (cd "$WORK" && GLYPHMASON_TEST_PLATFORM=xcb "$GLYPHMASON_UI_TESTS" --gtest_filter='*CaptionsFit*' \
+    >"$WORK/captions.out" 2>"$WORK/captions.err") ||
+    fail "captions do not fit on the X server: $(grep -A3 'Which is' "$WORK/captions.out")"
+  grep -q '\[  PASSED  \] [1-9]' "$WORK/captions.out" || fail "no caption-fit test ran"
+}
+
 # A signal (a test timeout, a broken pipe) ends the run through the same
 # cleanup as a normal end, so no server or program is left behind.
 trap cleanup EXIT
@@ -355,12 +446,15 @@ trap 'exit 1' HUP INT PIPE TERM
 require_tools
 prepare_work_folder
 start_x_server
+start_window_manager
 case $SCENARIO in
   play) scenario_play ;;
   moves) scenario_moves ;;
   close) scenario_close ;;
   second-instance) scenario_second_instance ;;
   install) scenario_install ;;
+  window) scenario_window ;;
+  captions) scenario_captions ;;
   *) echo "unknown scenario: $SCENARIO" >&2; exit 2 ;;
 esac
 log "passed"

@@ -16,12 +16,12 @@ XVFB_PID=
 DISPLAY_NUMBER=
 STARTED_PIDS=()
 
-log() { printf '[%s] %s\n' "$SCENARIO" "$*"; }
+log() { printf '[%s] %s\n' "$RUN_NAME" "$*"; }
 
 screenshot() {
   [ -n "$DISPLAY_NUMBER" ] || return 0
   mkdir -p "$ARTIFACTS"
-  local picture="$ARTIFACTS/$SCENARIO.png"
+  local picture="$ARTIFACTS/$RUN_NAME.png"
   if import -display ":$DISPLAY_NUMBER" -window root "$picture" 2>/dev/null; then
     log "screenshot: $picture"
   fi
@@ -37,7 +37,7 @@ fail() {
     [ -s "$output" ] || continue
     log "--- $(basename "$output") ---"
     tail -n 60 "$output"
-    cp "$output" "$ARTIFACTS/$SCENARIO-$(basename "$output")" 2>/dev/null || true
+    cp "$output" "$ARTIFACTS/$RUN_NAME-$(basename "$output")" 2>/dev/null || true
   done
   exit 1
 }
@@ -65,12 +65,13 @@ require_tools() {
     fi
   done
   command -v import >/dev/null || fail "ImageMagick's import is missing (cmake/Setup.sh installs it)"
+  command -v xwininfo >/dev/null || fail "xwininfo is missing (cmake/Setup.sh installs x11-utils)"
 }
 
 # A fresh folder holding the program folder, a home with its XDG folders and
 # a session runtime folder, so that nothing touches the build or the real home.
 prepare_work_folder() {
-  rm -f "$ARTIFACTS/$SCENARIO".png "$ARTIFACTS/$SCENARIO"-*
+  rm -f "$ARTIFACTS/$RUN_NAME".png "$ARTIFACTS/$RUN_NAME"-*
   WORK=$(mktemp -d "${TMPDIR:-/tmp}/glyphmason-e2e.XXXXXX")
   cp -a "$PROGRAM_SOURCE" "$WORK/Glyphmason"
   mkdir -p "$WORK/home" "$WORK/runtime" "$WORK/saves"
@@ -108,6 +109,36 @@ start_x_server() {
   DISPLAY_NUMBER=$(head -n 1 "$numberFile")
   export DISPLAY=":$DISPLAY_NUMBER"
   log "virtual screen $DISPLAY"
+}
+
+# The window manager named by GLYPHMASON_E2E_WM (only openbox is known), or
+# none. It runs with the home of the run, so no user settings reach it.
+WINDOW_MANAGER=${GLYPHMASON_E2E_WM:-}
+# The run's name in its log lines and failure files.
+RUN_NAME=$SCENARIO${WINDOW_MANAGER:+ under $WINDOW_MANAGER}
+RUN_NAME=${RUN_NAME// /-}
+
+window_manager_runs() {
+  [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]
+}
+
+start_window_manager() {
+  [ -n "$WINDOW_MANAGER" ] || return 0
+  [ "$WINDOW_MANAGER" = openbox ] || fail "unknown window manager '$WINDOW_MANAGER'"
+  command -v openbox >/dev/null || fail "openbox is missing (cmake/Setup.sh installs it)"
+  command -v xprop >/dev/null || fail "xprop is missing (cmake/Setup.sh installs x11-utils)"
+  openbox --sm-disable >"$WORK/openbox.out" 2>"$WORK/openbox.err" &
+  STARTED_PIDS+=("$!")
+  wait_until "openbox to manage the screen" window_manager_runs
+  log "window manager openbox"
+}
+
+# The frame a window manager put around the client window: "LEFT RIGHT TOP
+# BOTTOM", all 0 without one.
+frame_extents() {
+  local extents
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ',')
+  echo "${extents:-0 0 0 0}"
 }
 
 # wait_until DESCRIPTION COMMAND...: polls the command until it succeeds.
@@ -155,21 +186,28 @@ wait_for_window() {
   WINDOW=$(find_window "$1")
 }
 
+# The client area of a window on the screen: "X Y WIDTH HEIGHT". (xdotool's
+# own position counts a window manager's frame twice.)
+client_geometry() {
+  xwininfo -id "$1" 2>/dev/null | awk '
+    /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+    /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF }
+    END { if (w != "") print x, y, w, h; else exit 1 }'
+}
+
 # The window has its final place when two looks a moment apart agree.
 window_is_settled() {
   local before
-  before=$(xdotool getwindowgeometry "$1" 2>/dev/null) || return 1
+  before=$(client_geometry "$1") || return 1
   sleep 0.3
-  [ "$before" = "$(xdotool getwindowgeometry "$1" 2>/dev/null)" ]
+  [ "$before" = "$(client_geometry "$1")" ]
 }
 
 # use_window WINDOW: positions from now on are within its client area, which
-# is WX, WY, WW x WH on the screen (without a window manager there is no frame).
+# is WX, WY, WW x WH on the screen.
 use_window() {
   wait_until "the window to settle" window_is_settled "$1"
-  local X Y WIDTH HEIGHT SCREEN
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  WX=$X WY=$Y WW=$WIDTH WH=$HEIGHT
+  read -r WX WY WW WH <<<"$(client_geometry "$1")"
 }
 
 # Input. Without a window manager the keyboard follows the pointer until a
