@@ -91,9 +91,7 @@ QLineEdit* ReadOnlyEdit(QWidget* parent, const char* name, QRect bounds) {
 }  // namespace
 
 TGlyphmasonForm::TGlyphmasonForm(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kFixedMainWindowFlags),
       Game(*this),
       Dictionary(Game, *this),
       OpenDialog(TFileDialogKind::Open, kGameFilter),

@@ -30,9 +30,7 @@ constexpr int kMainPanelFontPixels = 30;
 }  // namespace
 
 TInstallForm::TInstallForm(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint) {
+    : QWidget(parent, kFixedMainWindowFlags) {
   SetUpFixedForm(*this, "InstallForm", "Install", {kClientWidth, kClientHeight});
   SetProgramFont(*this);
 

@@ -14,10 +14,16 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
-// A modal dialog of fixed size with only the system menu and the close box.
+// A modal dialog of fixed size with only the system menu and the close box
+// (the customize hint keeps a window manager from adding others).
 inline constexpr Qt::WindowFlags kFixedDialogFlags =
-    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-    Qt::WindowCloseButtonHint;
+    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+// A main window of fixed size with the system menu, the minimise box and the
+// close box: no maximise box.
+inline constexpr Qt::WindowFlags kFixedMainWindowFlags =
+    Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 // Names the form, sets its caption and fixes its client area to the size.
 void SetUpFixedForm(QWidget& form, const char* name, const QString& caption, QSize client);
