@@ -2,6 +2,7 @@
 
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/File/FileMoves.h"
+#include "Libraries/File/FileOperations.h"
 #include "Libraries/File/LinkFile.h"
 #include "Libraries/File/PathText.h"
 #include "Libraries/File/WholeFile.h"
@@ -30,6 +31,27 @@ void SetUninstallRegistry(const std::string& keyName, const std::string& display
                                     "\nUninstallString=" + DesktopEntryValue(uninstallString) +
                                     "\n");
   });
+}
+
+std::string RecordedUninstallProgram(const std::string& keyName) {
+  const std::string path = UninstallEntryPath(keyName);
+  std::string record;
+  if (!FileExists(path)) {
+    return {};
+  }
+  try {
+    record = ReadWholeFile(path);
+  } catch (...) {
+    return {};
+  }
+  const std::string key = "\nUninstallString=";
+  const size_t start = ("\n" + record).find(key);
+  if (start == std::string::npos) {
+    return {};
+  }
+  const size_t valueStart = start + key.size() - 1;
+  const std::string value = record.substr(valueStart, record.find('\n', valueStart) - valueStart);
+  return FirstQuotedArgument(DesktopEntryValueText(value));
 }
 
 void DeleteUninstallerRegistry(const std::string& keyName) {

@@ -147,11 +147,22 @@ TEST_F(StoredTextFile, AMissingFileLoadsEmptyButFailuresAreShownAndPassedOn) {
   EXPECT_FALSE(list.LoadFrom(Folder.File("a.ini")));
   EXPECT_EQ(GlobalFunStat.Function, "TStoredTextList::Load");
   EXPECT_EQ(GlobalFunStat.Description, "Unhandled exception: Broken value.");
-  EXPECT_FALSE(list.LoadFrom(Folder.File("folder.ini")));  // unreadable
-  EXPECT_TRUE(GlobalFunStat.Failed());
-  ASSERT_EQ(Errors.Shown.size(), 2u);
-  EXPECT_EQ(Errors.Shown[0].Message, "Failed to load file.");
-  EXPECT_EQ(Errors.Shown[1].Message, "Failed to load file.");
+  // Paths that name no file say what they name; a pipe is not waited on.
+  ::mkfifo(Folder.File("pipe.ini").c_str(), 0644);
+  for (const auto& [path, description] : {
+           std::pair<std::string, std::string>{Folder.File("folder.ini"),
+                                               "The path names a folder, not a file."},
+           {Folder.File("pipe.ini"), "The path names a pipe, not a file."},
+           {"/dev/null", "The path names a device, not a file."}}) {
+    calls = 0;
+    EXPECT_FALSE(list.LoadFrom(path));
+    EXPECT_EQ(calls, 0);
+    EXPECT_EQ(GlobalFunStat.Description + "|" + GlobalFunStat.Parameter1, description + "|" + path);
+  }
+  ASSERT_EQ(Errors.Shown.size(), 4u);
+  for (const TShownError& shown : Errors.Shown) {
+    EXPECT_EQ(shown.Message, "Failed to load file.");
+  }
 }
 
 TEST_F(StoredTextFile, SaveReplacesAReadOnlyFileWithTheHandlersValues) {
@@ -168,6 +179,12 @@ TEST_F(StoredTextFile, SaveReplacesAReadOnlyFileWithTheHandlersValues) {
   EXPECT_EQ(Folder.Read("game.gmg"),
             "[GlyphmasonGame]\r\nName=first\r\n\r\n[Board]\r\nColumns=15\r\n\r\n");
   EXPECT_FALSE(IsReadOnly(path));
+  // A private game stays private.
+  ::chmod(path.c_str(), 0600);
+  EXPECT_TRUE(list.Save(false));
+  struct stat status {};
+  ::stat(path.c_str(), &status);
+  EXPECT_EQ(status.st_mode & 07777, 0600u);
 }
 
 TEST_F(StoredTextFile, DecliningTheOverwriteLeavesTheFile) {
