@@ -118,6 +118,12 @@ int32_t ModeForReplacement(const std::string& path, int32_t mode) {
 }  // namespace
 
 bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, int32_t mode) {
+  // A pipe, a device or a socket is never replaced by a file.
+  struct stat status {};
+  if (::lstat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode)) {
+    Os::SetLastError(S_ISDIR(status.st_mode) ? EISDIR : EINVAL);
+    return false;
+  }
   Os::TWriteFile file;
   std::string temporary;
   if (!CreateTemporaryBeside(path, file, temporary)) {

@@ -24,7 +24,8 @@ inline constexpr int32_t kKeepFileMode = -1;
 // there, never a part, even after a power cut. The new file gets mode when
 // given; else the mode of the regular file it replaces (a new file, or one
 // that replaces a link, gets 0644 less the umask). A symbolic link at path
-// is replaced itself: its target is never touched. False on failure, with the
+// is replaced itself: its target is never touched; a folder, a pipe, a
+// device or a socket is not replaced. False on failure, with the
 // last system error telling why; the temporary file is removed.
 bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
                            int32_t mode = kKeepFileMode);

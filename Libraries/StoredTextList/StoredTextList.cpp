@@ -154,6 +154,11 @@ bool TStoredTextList::LoadFrom(const std::string& fileName) {
 
 bool TStoredTextList::Save(bool askOverwrite) {
   return ShowingFunction("TStoredTextList::Save", "Failed to save file.", [&](TFunScope& Fun) {
+    // A folder, a pipe or a device in the file's place is never replaced.
+    if (const std::string problem = FileKindProblem(FileName); !problem.empty()) {
+      Fun.Fail(problem, FileName);
+      return false;
+    }
     if (!Content) {
       std::string bytes;
       if (FileExists(FileName) && !ReadFileBytes(FileName, bytes)) {

@@ -45,7 +45,8 @@ class TStoredTextList {
   // Asks before replacing an existing file when askOverwrite is set (false
   // on No, nothing written), calls OnSave, makes a read-only file writable
   // and replaces the file atomically with the written form, keeping its mode
-  // (a link is replaced itself, its target stays). On failure shows
+  // (a link is replaced itself, its target stays). A folder, a pipe or a
+  // device in the file's place fails with a description of what it is. On failure shows
   // "Failed to save file." and returns false; GlobalFunStat is left Perfect.
   bool Save(bool askOverwrite);
   // FileName := fileName, then Save. When there is no content yet it is

@@ -213,9 +213,18 @@ TEST_F(StoredTextFile, AFailedSaveLeavesTheOldFileAndIsNotPassedOn) {
   list.OnSave = [](TStoredTextList&) { Raise("No board."); };
   EXPECT_FALSE(list.Save(false));
   EXPECT_EQ(Folder.Read("options.ini"), "[Old]\r\nA=1\r\n\r\n");
-  ASSERT_EQ(Errors.Shown.size(), 2u);
-  EXPECT_EQ(Errors.Shown[0].Message, "Failed to save file.");
-  EXPECT_EQ(Errors.Shown[1].Message, "Failed to save file.");
+  // A pipe in the file's place is not replaced by a file.
+  ::mkfifo(Folder.File("pipe.ini").c_str(), 0644);
+  list.OnSave = nullptr;
+  EXPECT_FALSE(list.SaveAs(Folder.File("pipe.ini"), false));
+  struct stat status {};
+  ::lstat(Folder.File("pipe.ini").c_str(), &status);
+  EXPECT_TRUE(S_ISFIFO(status.st_mode));
+  ASSERT_EQ(Errors.Shown.size(), 3u);
+  for (const TShownError& shown : Errors.Shown) {
+    EXPECT_EQ(shown.Message, "Failed to save file.");
+  }
+  EXPECT_NE(Errors.Shown[2].Report.find("The path names a pipe, not a file."), std::string::npos);
   EXPECT_FALSE(GlobalFunStat.Failed());
 }
 
