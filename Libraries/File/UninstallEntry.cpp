@@ -2,7 +2,6 @@
 
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/File/FileMoves.h"
-#include "Libraries/File/FileOperations.h"
 #include "Libraries/File/LinkFile.h"
 #include "Libraries/File/PathText.h"
 #include "Libraries/File/WholeFile.h"
@@ -34,23 +33,19 @@ void SetUninstallRegistry(const std::string& keyName, const std::string& display
 }
 
 std::string RecordedUninstallProgram(const std::string& keyName) {
-  const std::string path = UninstallEntryPath(keyName);
   std::string record;
-  if (!FileExists(path)) {
-    return {};
-  }
   try {
-    record = ReadWholeFile(path);
+    record = "\n" + ReadWholeFile(UninstallEntryPath(keyName));
   } catch (...) {
-    return {};
+    return {};  // no record, or none that can be read
   }
   const std::string key = "\nUninstallString=";
-  const size_t start = ("\n" + record).find(key);
-  if (start == std::string::npos) {
+  const size_t found = record.find(key);
+  if (found == std::string::npos) {
     return {};
   }
-  const size_t valueStart = start + key.size() - 1;
-  const std::string value = record.substr(valueStart, record.find('\n', valueStart) - valueStart);
+  const size_t start = found + key.size();
+  const std::string value = record.substr(start, record.find('\n', start) - start);
   return FirstQuotedArgument(DesktopEntryValueText(value));
 }
 
