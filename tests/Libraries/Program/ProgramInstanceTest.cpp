@@ -39,6 +39,8 @@ TEST(ProgramInstance, WithoutALockTheProgramRunsUnguarded) {
 // meets, so the name is made unique to this test run.
 TEST(InstanceLock, HoldsWhateverTheEnvironmentAndEndsWithItsHolder) {
   const std::string name = "GlyphmasonTest" + std::to_string(::getpid());
+  const char* saved = std::getenv("XDG_RUNTIME_DIR");
+  const std::string savedRuntime = saved != nullptr ? saved : "";
   TTempFolder runtime;
   ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
   int first = -1;
@@ -69,6 +71,9 @@ TEST(InstanceLock, HoldsWhateverTheEnvironmentAndEndsWithItsHolder) {
   Os::UnlockInstance(second);
   ::close(ready[0]);
   ::close(ready[1]);
+  if (saved != nullptr) {
+    ::setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
+  }
 }
 
 // Writes what the error dialog would show to the error stream, where the
