@@ -2,7 +2,8 @@
 // What every fuzz target shares: the program believes it lies in a folder
 // that does not exist, so no input ever finds or writes a file beside it.
 // The targets are built as libFuzzer programs by fuzz/Fuzz.cmake, and into
-// the tests, which replay every input kept in fuzz/corpus/ through them.
+// the tests, which replay every input kept in fuzz/corpus/ and fuzz/crashes/
+// through them.
 
 #include <cstddef>
 #include <cstdint>
