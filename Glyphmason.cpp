@@ -2,17 +2,12 @@
 // under the installer's name or with "/Uninstall", its own installer. Only
 // one game runs at a time; a second start leaves at once without a word.
 
+#include <QApplication>
 #include <QCursor>
-#include <QWidget>
-#include <memory>
 
-#include "Libraries/AboutDialog/ui/AboutForm.h"
-#include "Libraries/Error/FunctionScope.h"
-#include "Libraries/Error/ui/ErrorForm.h"
 #include "Libraries/Error/ui/GuardedApplication.h"
 #include "Libraries/File/ui/QtFolderBrowser.h"
 #include "Libraries/Install/InstallerMode.h"
-#include "Libraries/Install/ui/InstallForm.h"
 #include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/MyDialogs/ui/QtFileDialogs.h"
 #include "Libraries/MyDialogs/ui/QtMessageBoxes.h"
@@ -20,8 +15,7 @@
 #include "Libraries/Program/ProgramIdentity.h"
 #include "Libraries/Program/ProgramInstance.h"
 #include "Libraries/Program/Termination.h"
-#include "game/ui/ChooseLetterForm.h"
-#include "window/GlyphmasonForm.h"
+#include "window/ProgramWindows.h"
 
 namespace {
 // The mouse position the random source stirs its entropy with.
@@ -53,31 +47,12 @@ int main(int argc, char** argv) {
   FileDialogsSeam::Install(&fileDialogs);
   Os::SetCursorPositionProvider(ToolkitCursorPosition);
 
-  ShowingFunction("WinMain", "", [&](TFunScope&) {
-    QApplication::setApplicationName(kProgramTitle);
-    TInstallForm* installForm = nullptr;
-    TGlyphmasonForm* gameForm = nullptr;
-    std::unique_ptr<QWidget> mainWindow;
-    if (installerMode) {
-      auto form = std::make_unique<TInstallForm>();
-      installForm = form.get();
-      mainWindow = std::move(form);
-    } else {
-      auto form = std::make_unique<TGlyphmasonForm>();
-      gameForm = form.get();
-      mainWindow = std::move(form);
-    }
-    TErrorForm errorForm(mainWindow.get());
-    TAboutForm aboutForm(mainWindow.get());
-    TChooseLetterForm chooseLetterForm(mainWindow.get());
-    if (installForm != nullptr) {
-      installForm->PrepareInstallForm(kProgramName, kProgramTitle, kProgramVersion);
-    } else {
-      gameForm->BeforeRun();
-    }
-    mainWindow->show();
-    QApplication::exec();
-  });
+  {
+    // The windows outlive the status context that makes them, so that a
+    // failure is shown in the error dialog before the windows go.
+    TProgramWindows windows;
+    RunProgramWindows(installerMode, windows, [] { QApplication::exec(); });
+  }
   ReleaseProgramInstance();
   Os::SetCursorPositionProvider({});
   FileDialogsSeam::Install(nullptr);

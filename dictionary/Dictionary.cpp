@@ -4,7 +4,9 @@
 
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/File/FileOperations.h"
+#include "Libraries/File/FullPath.h"
 #include "Libraries/File/PathText.h"
+#include "Libraries/File/WholeFile.h"
 #include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/MyMath/MyMath.h"
 #include "Libraries/Program/ProgramPaths.h"
@@ -111,7 +113,8 @@ std::string TDictionary::WordsListPath() {
   if (WordsListName.empty()) {
     WordsListName = PathWithoutExtension(DictionaryName);
   }
-  return DictionariesDirectory() + WordsListName + kWordsListExtension;
+  // Lists made on Windows name their sub-folders with backslashes.
+  return DictionariesDirectory() + WithSystemSeparators(WordsListName) + kWordsListExtension;
 }
 
 bool TDictionary::LoadDictionary(const std::string& name) {
@@ -177,7 +180,11 @@ void TDictionary::ReadDictionary(TStoredTextList& list) {
   if (FileExists(wordsListPath)) {
     Game.WordsListLines.Clear();
     Game.WordsListModified = false;
-    Game.WordsListLines.LoadWordsListFile(wordsListPath);
+    std::string bytes;
+    if (!ReadFileBytes(wordsListPath, bytes)) {
+      return;  // the failure stays in GlobalFunStat for the load to report
+    }
+    Game.WordsListLines.ReadWordsListText(std::move(bytes));
   }
   if (AutoProbabilities && Game.WordsListLines.Count() < kMinWordsForAutoProbabilities) {
     AutoProbabilities = false;
@@ -231,9 +238,21 @@ void TDictionary::ComputeWeights() {
 
 void TDictionary::SaveDictionary() {
   ShowingFunction("TGlyphmasonForm::SaveDictionary", "Failed to save dictionary.",
-                  [&](TFunScope&) {
-    if (Game.WordsListModified && !DictionaryName.empty()) {
-      Game.WordsListLines.SaveWordsListFile(WordsListPath());
+                  [&](TFunScope& Fun) {
+    if (!Game.WordsListModified || DictionaryName.empty()) {
+      return;
+    }
+    // A list shared through a link gets the new words itself, as long as
+    // the link stays within the program's folders.
+    const std::string listPath = WordsListPath();
+    const std::string path =
+        ResolveLinkWithin(listPath, {GetProgramDirectory(), DictionariesDirectory()});
+    if (path.empty()) {
+      Fun.Fail("The words list is a link that leads out of the program's folders.", listPath);
+    } else if (IsReadOnly(path)) {
+      Fun.Fail("The words list file is read-only.", path);
+    } else {
+      Game.WordsListLines.SaveWordsListFile(path);
     }
   });
 }

@@ -98,10 +98,13 @@ class TDictionary {
   // WordsListName.
   void ShowDictionaryNames();
   // The words list's file; names the list after the dictionary first when
-  // WordsListName is empty.
+  // WordsListName is empty. Backslashes in the name separate folders.
   std::string WordsListPath();
   // Writes the words list when words were added and a dictionary is loaded.
-  // A failure shows "Failed to save dictionary." and is not passed on.
+  // A list that is a link is written at its target when that lies within
+  // the program's folders; a link leading elsewhere, and a list marked
+  // read-only, are not written. A failure shows "Failed to save dictionary."
+  // and is not passed on.
   void SaveDictionary();
 
  private:

@@ -20,6 +20,7 @@ if(GLYPHMASON_FUZZ)
     add_executable(${target} ${CMAKE_SOURCE_DIR}/fuzz/${target}.cpp)
     target_link_libraries(${target} PRIVATE glyphmason_fuzz_core)
     target_link_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_compile_definitions(${target} PRIVATE GLYPHMASON_LIBFUZZER)
     set_target_properties(${target} PROPERTIES AUTOMOC OFF
                           RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
   endforeach()

@@ -6,7 +6,7 @@
 #include "fuzz/FuzzSupport.h"
 #include "game/Game.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+int FuzzDictionary(const uint8_t* data, size_t size) {
   PointProgramNowhere();
   const std::string text = InputText(data, size);
   TStoredTextList list;
@@ -30,3 +30,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   return 0;
 }
+
+GLYPHMASON_FUZZ_ENTRY(FuzzDictionary)

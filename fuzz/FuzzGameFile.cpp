@@ -32,7 +32,7 @@ void RequireSoundBoard(const TGame& game) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+int FuzzGameFile(const uint8_t* data, size_t size) {
   PointProgramNowhere();
   TStoredTextList list;
   list.ReadFromText(InputText(data, size));
@@ -64,3 +64,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Require(!options.LastGameFileName.empty() && options.LastGameFileName.size() <= 259);
   return 0;
 }
+
+GLYPHMASON_FUZZ_ENTRY(FuzzGameFile)

@@ -28,7 +28,7 @@ void ReadTypedValues(const TStoredTextList& list, const std::string& text) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+int FuzzStoredText(const uint8_t* data, size_t size) {
   PointProgramNowhere();
   const std::string text = InputText(data, size);
   TStoredTextList list;
@@ -47,3 +47,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Require(again.WrittenText() == list.WrittenText());
   return 0;
 }
+
+GLYPHMASON_FUZZ_ENTRY(FuzzStoredText)

@@ -5,7 +5,7 @@
 #include "dictionary/WordsList.h"
 #include "fuzz/FuzzSupport.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+int FuzzWordsList(const uint8_t* data, size_t size) {
   PointProgramNowhere();
   const std::string text = InputText(data, size);
   TWordsList words;
@@ -32,3 +32,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Require(again.Count() == words.Count());
   return 0;
 }
+
+GLYPHMASON_FUZZ_ENTRY(FuzzWordsList)

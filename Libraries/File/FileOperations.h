@@ -11,5 +11,11 @@ bool FileExists(const std::string& path);
 bool IsReadOnly(const std::string& path);
 
 // When the path can be examined and is read-only, makes it writable for its
-// owner again (its other permissions stay). Failures are ignored.
+// owner again (its other permissions stay). A symbolic link is left alone:
+// its target is never changed. Failures are ignored.
 void ClearReadOnly(const std::string& path);
+
+// What keeps the path from being read as a file: empty for a regular file,
+// or for a path that does not exist; else what the path names instead, as
+// "The path names a folder, not a file." (or a pipe, a device, a socket).
+std::string FileKindProblem(const std::string& path);

@@ -2,6 +2,7 @@
 // Absolute forms of paths, and whether two paths name the same file.
 
 #include <string>
+#include <vector>
 
 // This system has no short alias names, so the long name is the path itself.
 std::string LongPathName(const std::string& path);
@@ -15,3 +16,13 @@ std::string FullNetworkPath(const std::string& path);
 // whatever links or spellings lead there), or, when either does not exist,
 // when their full forms are equal. Names differ by letter case here.
 bool IsSameFile(const std::string& a, const std::string& b);
+
+// The path with every link and "." or ".." part resolved; empty when it does
+// not exist.
+std::string CanonicalPath(const std::string& path);
+
+// The file that replacing the file at path should write: path itself, unless
+// it is a symbolic link; then the file the link leads to, but only when that
+// lies inside one of the folders (their own links resolved). Empty for a
+// link that leads elsewhere or to nothing.
+std::string ResolveLinkWithin(const std::string& path, const std::vector<std::string>& folders);

@@ -15,6 +15,7 @@
 namespace {
 // The characters that make an Exec argument need quotes.
 constexpr const char* kReservedCharacters = " \t\n\"'\\><~|&;$*?#`()";
+constexpr int32_t kEntryMode = 0755;
 
 // A program target is started directly; a document through the handler.
 bool IsProgramTarget(const std::string& path) {
@@ -132,6 +133,47 @@ std::string DesktopEntryValue(const std::string& text) {
   return value;
 }
 
+std::string DesktopEntryValueText(const std::string& value) {
+  std::string text;
+  for (size_t i = 0; i < value.size(); ++i) {
+    if (value[i] != '\\' || i + 1 == value.size()) {
+      text += value[i];
+      continue;
+    }
+    switch (value[++i]) {
+      case 'n':
+        text += '\n';
+        break;
+      case 'r':
+        text += '\r';
+        break;
+      case 't':
+        text += '\t';
+        break;
+      case 's':
+        text += ' ';
+        break;
+      default:
+        text += value[i];
+    }
+  }
+  return text;
+}
+
+std::string FirstQuotedArgument(const std::string& command) {
+  if (command.empty() || command[0] != '"') {
+    return command.substr(0, command.find(' '));
+  }
+  std::string argument;
+  for (size_t i = 1; i < command.size() && command[i] != '"'; ++i) {
+    if (command[i] == '\\' && i + 1 < command.size()) {
+      ++i;
+    }
+    argument += command[i];
+  }
+  return argument;
+}
+
 void TLinkFile::Clear() { *this = TLinkFile{}; }
 
 void TLinkFile::Save(const std::string& linkPath, bool overwrite) {
@@ -148,11 +190,9 @@ void TLinkFile::Save(const std::string& linkPath, bool overwrite) {
       Fun.Fail("Failed to set reference path.", linkPath);
     } else {
       Os::ClearLastError();
-      if (!ReplaceFileAtomically(linkPath, DesktopEntryText(*this, linkPath))) {
+      // Desktops start only entries that their owner marked executable.
+      if (!ReplaceFileAtomically(linkPath, DesktopEntryText(*this, linkPath), kEntryMode)) {
         Fun.Fail("Failed to save link file.", linkPath, "", Os::LastError());
-      } else {
-        // Desktops start only entries that their owner marked executable.
-        ::chmod(linkPath.c_str(), 0755);
       }
     }
     if (Fun.Failed()) {

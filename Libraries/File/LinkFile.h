@@ -24,6 +24,11 @@ std::string DesktopEntryExec(const std::vector<std::string>& command);
 // A text as a string value of a desktop entry: backslash, line breaks and
 // tabs escaped, so that no value can start another line.
 std::string DesktopEntryValue(const std::string& text);
+// The text of a string value as DesktopEntryValue wrote it.
+std::string DesktopEntryValueText(const std::string& value);
+// The first argument of arguments quoted by QuoteArgument and joined by
+// blanks, as it was before quoting.
+std::string FirstQuotedArgument(const std::string& command);
 
 class TLinkFile {
  public:

@@ -59,3 +59,13 @@ bool IsPlainFileName(const std::string& name) {
   }
   return true;
 }
+
+std::string WithSystemSeparators(const std::string& relativePath) {
+  std::string path = relativePath;
+  for (char& c : path) {
+    if (c == '\\') {
+      c = kPathDelimiter;
+    }
+  }
+  return path;
+}

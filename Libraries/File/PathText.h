@@ -25,3 +25,7 @@ bool IsContainedRelativePath(const std::string& path);
 // True for a plain file name: not empty, no separator of either kind, no
 // drive, and neither "." nor "..".
 bool IsPlainFileName(const std::string& name);
+
+// A relative path written on Windows in this system's form: every backslash
+// becomes the separator ("Sub\\Words" gives "Sub/Words").
+std::string WithSystemSeparators(const std::string& relativePath);

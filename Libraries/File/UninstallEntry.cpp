@@ -32,6 +32,23 @@ void SetUninstallRegistry(const std::string& keyName, const std::string& display
   });
 }
 
+std::string RecordedUninstallProgram(const std::string& keyName) {
+  std::string record;
+  try {
+    record = "\n" + ReadWholeFile(UninstallEntryPath(keyName));
+  } catch (...) {
+    return {};  // no record, or none that can be read
+  }
+  const std::string key = "\nUninstallString=";
+  const size_t found = record.find(key);
+  if (found == std::string::npos) {
+    return {};
+  }
+  const size_t start = found + key.size();
+  const std::string value = record.substr(start, record.find('\n', start) - start);
+  return FirstQuotedArgument(DesktopEntryValueText(value));
+}
+
 void DeleteUninstallerRegistry(const std::string& keyName) {
   PassingFunction("DeleteUninstallerRegistry", [&](TFunScope&) {
     const std::string path = UninstallEntryPath(keyName);

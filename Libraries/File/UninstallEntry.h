@@ -15,5 +15,8 @@ std::string UninstallEntryPath(const std::string& keyName);
 // or a key that is no plain file name, is passed over silently.
 void SetUninstallRegistry(const std::string& keyName, const std::string& displayName,
                           const std::string& uninstallString);
+// The program file that the uninstall command of the key's record names
+// first; empty when there is no record or it names none.
+std::string RecordedUninstallProgram(const std::string& keyName);
 // Removes the record of the key, when there is one.
 void DeleteUninstallerRegistry(const std::string& keyName);

@@ -1,31 +1,89 @@
 #include "Libraries/File/WholeFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <fstream>
-#include <iterator>
 
 #include "Libraries/Error/FunctionScope.h"
+#include "Libraries/File/FileOperations.h"
+#include "Libraries/File/PathText.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 
+namespace {
+constexpr const char* kReadFailed = "Failed to read file.";
+
+bool ReadAll(int descriptor, std::string& bytes) {
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t got = ::read(descriptor, buffer, sizeof buffer);
+    if (got == 0) {
+      return true;
+    }
+    if (got < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      return false;
+    }
+    bytes.append(buffer, static_cast<size_t>(got));
+  }
+}
+
+// Reads a regular file whole. False with the description of the failure in
+// problem, and the system error in errno (0 for a path of another kind).
+bool ReadRegularFile(const std::string& path, std::string& bytes, std::string& problem) {
+  problem = FileKindProblem(path);
+  if (!problem.empty()) {
+    errno = 0;
+    return false;
+  }
+  problem = kReadFailed;
+  // Not blocking, in case the path became a pipe since it was looked at.
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (descriptor < 0) {
+    return false;
+  }
+  struct stat status {};
+  bool read = ::fstat(descriptor, &status) == 0;
+  if (read && !S_ISREG(status.st_mode)) {
+    read = false;
+    errno = EINVAL;
+  }
+  std::string content;
+  if (read) {
+    content.reserve(static_cast<size_t>(status.st_size));
+    read = ReadAll(descriptor, content);
+  }
+  const int error = errno;
+  ::close(descriptor);
+  errno = error;
+  if (read) {
+    bytes = std::move(content);
+    problem.clear();
+  }
+  return read;
+}
+}  // namespace
+
+bool ReadFileBytes(const std::string& path, std::string& bytes) {
+  return PassingFunction("ReadWholeFile", [&](TFunScope& Fun) {
+    std::string problem;
+    Os::ClearLastError();
+    if (!ReadRegularFile(path, bytes, problem)) {
+      Fun.Fail(problem, path, "", Os::LastError());
+      return false;
+    }
+    return true;
+  });
+}
+
 std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) {
-    Raise("Failed to read file.");
-  }
-  // One block read of the size the file has now; a file that grows or
-  // shrinks meanwhile is read to its end all the same.
-  const std::streamoff size = in.tellg();
   std::string bytes;
-  if (size > 0) {
-    bytes.resize(static_cast<size_t>(size));
-    in.seekg(0);
-    in.read(bytes.data(), size);
-    bytes.resize(static_cast<size_t>(in.gcount()));
-  }
-  in.clear();
-  bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    Raise("Failed to read file.");
+  std::string problem;
+  if (!ReadRegularFile(path, bytes, problem)) {
+    Raise(problem);
   }
   return bytes;
 }
@@ -45,22 +103,44 @@ bool CreateTemporaryBeside(const std::string& path, Os::TWriteFile& file, std::s
   }
   return false;
 }
+
+// The mode the new file gets; -1 to leave the one it was created with.
+int32_t ModeForReplacement(const std::string& path, int32_t mode) {
+  if (mode != kKeepFileMode) {
+    return mode;
+  }
+  struct stat status {};
+  if (::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
+    return static_cast<int32_t>(status.st_mode & 07777);
+  }
+  return kKeepFileMode;
+}
 }  // namespace
 
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, int32_t mode) {
+  // A pipe, a device or a socket is never replaced by a file.
+  struct stat status {};
+  if (::lstat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode)) {
+    Os::SetLastError(S_ISDIR(status.st_mode) ? EISDIR : EINVAL);
+    return false;
+  }
   Os::TWriteFile file;
   std::string temporary;
   if (!CreateTemporaryBeside(path, file, temporary)) {
     return false;
   }
-  // No flush to the disk before the rename: the rename itself keeps the old
-  // file whole until the new one is complete, and waiting for the disk would
-  // make every save of a game take several milliseconds.
-  bool written = file.Append(bytes);
-  const int32_t writeError = Os::LastError();
+  const int32_t newMode = ModeForReplacement(path, mode);
+  bool written = file.Append(bytes) &&
+                 (newMode == kKeepFileMode || file.SetMode(static_cast<uint32_t>(newMode))) &&
+                 file.Flush();
+  const int32_t writeError = written ? 0 : Os::LastError();
   written = file.Close() && written;
   if (written && Os::RenameFile(temporary, path)) {
-    return true;
+    // The rename is on the disk once the folder is: only then is the save
+    // done. A file system that cannot flush folders has nothing to wait for.
+    Os::ClearLastError();
+    return Os::FlushFolder(DirectoryOfPath(path)) || Os::LastError() == EINVAL ||
+           Os::LastError() == ENOTSUP;
   }
   const int32_t error = writeError != 0 ? writeError : Os::LastError();
   Os::DeleteFile(temporary);

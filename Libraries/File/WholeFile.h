@@ -1,15 +1,31 @@
 #pragma once
 // Reading and writing a file as one block of bytes.
 
+#include <cstdint>
 #include <string>
 
-// The file's bytes as they are. Throws TRaisedError ("Failed to read file.")
-// when the file cannot be opened or read, so that the caller's status context
-// reports it.
+// Reads the whole file into bytes, as a passing function (see
+// FunctionScope.h). A path that is no regular file fails with a description
+// of what it names (FileKindProblem) and is never waited on: a pipe without a
+// writer does not block. A file that cannot be opened or read fails with
+// "Failed to read file." (path, system error). False on failure.
+bool ReadFileBytes(const std::string& path, std::string& bytes);
+
+// The file's bytes as they are, by the same rules. Throws TRaisedError with
+// the failure's description, so that the caller's status context reports it.
 std::string ReadWholeFile(const std::string& path);
 
+// The mode argument of ReplaceFileAtomically that keeps the old file's mode.
+inline constexpr int32_t kKeepFileMode = -1;
+
 // Replaces the file with the bytes in one step: writes a temporary file in
-// the same folder, then renames it over the old one, so that a failed or
-// interrupted write leaves the previous file as it was. False on failure,
-// with the last system error telling why; the temporary file is removed.
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes);
+// the same folder, waits until it is on the disk, then renames it over the
+// old one and waits for the folder, so that the old file or the new one is
+// there, never a part, even after a power cut. The new file gets mode when
+// given; else the mode of the regular file it replaces (a new file, or one
+// that replaces a link, gets 0644 less the umask). A symbolic link at path
+// is replaced itself: its target is never touched; a folder, a pipe, a
+// device or a socket is not replaced. False on failure, with the
+// last system error telling why; the temporary file is removed.
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
+                           int32_t mode = kKeepFileMode);

@@ -2,12 +2,10 @@
 
 #include <sys/stat.h>
 
-#include <cstdlib>
-#include <memory>
-
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/File/DirectoryTree.h"
 #include "Libraries/File/FileMoves.h"
+#include "Libraries/File/FileOperations.h"
 #include "Libraries/File/FullPath.h"
 #include "Libraries/File/LinkFile.h"
 #include "Libraries/File/PathText.h"
@@ -24,6 +22,8 @@ constexpr const char* kInstallFailed =
     "Failed to install program. Check to see if you have rights to write in the installation "
     "directory.";
 constexpr const char* kUninstallFailed = "Failed to uninstall program.";
+constexpr const char* kNotInstalled =
+    "This copy of the program was not installed by its installer.\nNothing was deleted.";
 constexpr const char* kOptionsExtension = ".ini";
 constexpr const char* kGameCategories = "Game;BoardGame;";
 constexpr int kEntryIconSize = 256;
@@ -41,10 +41,19 @@ std::string FolderName(const std::string& folder) {
 }
 
 // The path with links resolved where it exists; its plain full form else.
-std::string CanonicalPath(const std::string& path) {
-  std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr),
-                                                       &std::free);
-  return resolved ? std::string(resolved.get()) : WithoutTrailingSlashes(FullLongPath(path));
+std::string ResolvedPath(const std::string& path) {
+  const std::string resolved = CanonicalPath(path);
+  return !resolved.empty() ? resolved : WithoutTrailingSlashes(FullLongPath(path));
+}
+
+// True when the installer's uninstall record names a program in directory
+// and the running program lies there too: only then is it an installation
+// that may be deleted.
+bool IsRecordedInstallation(const std::string& programName, const std::string& directory) {
+  const std::string recorded = RecordedUninstallProgram(programName);
+  return !recorded.empty() && FileExists(directory) &&
+         IsSameFile(DirectoryOfPath(recorded), directory) &&
+         IsSameFile(GetProgramDirectory(), directory);
 }
 
 // How a desktop entry of the installed program shows in a menu: menus are
@@ -90,8 +99,8 @@ void CreateShortcuts(const std::string& programName, const std::string& folderNa
 }  // namespace
 
 bool IsProtectedFolder(const std::string& directory) {
-  const std::string folder = CanonicalPath(directory);
-  const std::string home = CanonicalPath(Os::HomeFolder());
+  const std::string folder = ResolvedPath(directory);
+  const std::string home = ResolvedPath(Os::HomeFolder());
   if (folder.empty() || folder == "/" || folder == home) {
     return true;
   }
@@ -139,6 +148,10 @@ void UninstallProgram(const std::string& programName, const std::string& install
     }
     if (IsProtectedFolder(installedDirectory)) {
       Fun.Fail("A root or home folder is never deleted.", installedDirectory);
+      return;
+    }
+    if (!IsRecordedInstallation(programName, installedDirectory)) {
+      ShowWarningDialog(kNotInstalled);
       return;
     }
     if (!ShowQueryDialog("Delete directory \"" + installedDirectory +

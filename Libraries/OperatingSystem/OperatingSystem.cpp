@@ -187,8 +187,18 @@ bool TWriteFile::CreateNew(const std::string& path) {
 }
 
 bool TWriteFile::OpenOrCreate(const std::string& path) {
-  Descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-  return IsOpen();
+  // Not blocking: opening a pipe for writing would wait for a reader.
+  Descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+  if (!IsOpen()) {
+    return false;
+  }
+  struct stat status {};
+  if (::fstat(Descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+    Close();
+    errno = EINVAL;
+    return false;
+  }
+  return true;
 }
 
 int64_t TWriteFile::Size() const {
@@ -230,7 +240,9 @@ bool TWriteFile::Append(const std::string& data) {
   return true;
 }
 
+bool TWriteFile::SetMode(uint32_t mode) { return ::fchmod(Descriptor, mode & 07777) == 0; }
 
+bool TWriteFile::Flush() { return ::fsync(Descriptor) == 0; }
 
 bool TWriteFile::Close() {
   if (!IsOpen()) {
@@ -246,5 +258,18 @@ bool RenameFile(const std::string& from, const std::string& to) {
 }
 
 bool DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+bool FlushFolder(const std::string& folder) {
+  const int descriptor =
+      ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor < 0) {
+    return false;
+  }
+  const bool flushed = ::fsync(descriptor) == 0;
+  const int error = errno;
+  ::close(descriptor);
+  errno = error;
+  return flushed;
+}
 
 }  // namespace Os

@@ -85,6 +85,8 @@ class TWriteFile {
   ~TWriteFile();
 
   // Opens an existing file or creates a missing one, without truncating it.
+  // A path that is a symbolic link is not followed, and a path that is no
+  // regular file (a folder, a pipe, a device) is refused: both fail.
   bool OpenOrCreate(const std::string& path);
   // Creates a new file that must not exist yet (for temporary files).
   bool CreateNew(const std::string& path);
@@ -93,6 +95,10 @@ class TWriteFile {
   int64_t Size() const;
   bool Truncate();
   bool Append(const std::string& data);
+  // Gives the file these permission bits (as chmod).
+  bool SetMode(uint32_t mode);
+  // Waits until what was written has reached the disk.
+  bool Flush();
   bool Close();
 
  private:
@@ -102,6 +108,9 @@ class TWriteFile {
 // Renames a file, replacing an existing destination in one step.
 bool RenameFile(const std::string& from, const std::string& to);
 bool DeleteFile(const std::string& path);
+// Waits until the folder's entries (a file renamed into it) have reached the
+// disk.
+bool FlushFolder(const std::string& folder);
 
 // For tests: after this many more bytes, every TWriteFile::Append fails with
 // "no space left" until the injection is lifted with a negative count.
@@ -122,16 +131,18 @@ std::string AutostartFolder();
 std::string UserProgramsFolder();
 // Where the uninstall entries of installed programs are recorded.
 std::string UninstallEntriesFolder();
-// Private to the user's session ($XDG_RUNTIME_DIR); empty when not set.
-std::string SessionRuntimeFolder();
 // For tests: a non-empty folder stands in for home, and every folder above is
-// derived from it with the XDG defaults, ignoring the environment (the
-// runtime folder becomes "<folder>/.runtime"). Empty text ends the override.
+// derived from it with the XDG defaults, ignoring the environment; the
+// instance lock is then private to that folder too. Empty text ends the
+// override.
 void SetHomeForTesting(const std::string& folder);
+// The folder set by SetHomeForTesting; empty when none is.
+const std::string& HomeForTesting();
 
 // --- Instance lock (OperatingSystemInstance.cpp) ------------------------------
-// A lock by name, shared by the processes of the user's session and released
-// by the system when its holder ends, however it ends.
+// A lock by name, one for each user of the machine: every process of the
+// user meets the same lock whatever its environment, and the system releases
+// it when its holder ends, however it ends.
 enum class TInstanceLock {
   Acquired,       // this process holds it now; handle set
   HeldElsewhere,  // another holder has it

@@ -98,13 +98,8 @@ std::string UserProgramsFolder() { return HomeFolder() + "/.local/opt"; }
 
 std::string UninstallEntriesFolder() { return DataHome() + "/uninstall"; }
 
-std::string SessionRuntimeFolder() {
-  if (!TestHome().empty()) {
-    return TestHome() + "/.runtime";
-  }
-  return AbsoluteEnvironmentFolder("XDG_RUNTIME_DIR");
-}
-
 void SetHomeForTesting(const std::string& folder) { TestHome() = WithoutTrailingSlashes(folder); }
+
+const std::string& HomeForTesting() { return TestHome(); }
 
 }  // namespace Os

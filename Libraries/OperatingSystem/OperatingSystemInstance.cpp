@@ -1,13 +1,15 @@
-// The instance lock: an exclusive flock on a file private to the user's
-// session. The system drops the lock when the last descriptor of its holder
-// closes, so a crashed holder never leaves it behind.
+// The instance lock: a Unix socket bound to a name in the abstract namespace,
+// made of the lock's name and the user's id. Only one socket can hold a name;
+// no file is involved, so no environment variable, folder or leftover file
+// can give two processes of one user different locks, and the system frees
+// the name when the last descriptor of its holder closes, even after a crash.
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <string>
 
 #include "Libraries/OperatingSystem/OperatingSystem.h"
@@ -15,51 +17,43 @@
 namespace Os {
 
 namespace {
-// In the session's runtime folder when there is one, else in /tmp with the
-// user's id in the name, so that each user has a lock of their own.
-std::string InstanceLockPath(const std::string& name) {
-  const std::string runtime = SessionRuntimeFolder();
-  if (!runtime.empty()) {
-    ::mkdir(runtime.c_str(), 0700);  // exists already, except for tests
-    return runtime + "/" + name + ".lock";
+// The socket's name, without the leading byte 0 that marks the abstract
+// namespace. Tests that stand in a home folder get a lock of their own.
+std::string InstanceSocketName(const std::string& name) {
+  std::string socketName = "glyphmason-instance/" + std::to_string(::getuid()) + "/" + name;
+  if (!HomeForTesting().empty()) {
+    socketName += "/" + HomeForTesting();
   }
-  return "/tmp/" + name + "-" + std::to_string(::getuid()) + ".lock";
+  return socketName;
 }
 }  // namespace
 
 TInstanceLock LockInstance(const std::string& name, int& handle) {
   handle = -1;
-  if (name.empty() || name.find('/') != std::string::npos) {
+  const std::string socketName = InstanceSocketName(name);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  if (name.empty() || socketName.size() + 1 > sizeof address.sun_path) {
     errno = EINVAL;
     return TInstanceLock::Unavailable;
   }
+  std::memcpy(address.sun_path + 1, socketName.data(), socketName.size());
   // The descriptor must not reach the programs this process starts: they
   // would hold the lock after it ends.
-  const int descriptor = ::open(InstanceLockPath(name).c_str(),
-                                O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+  const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
   if (descriptor < 0) {
     return TInstanceLock::Unavailable;
   }
-  // In /tmp another user may have made the file first; theirs is not ours.
-  struct stat status {};
-  if (::fstat(descriptor, &status) != 0 || status.st_uid != ::getuid() ||
-      !S_ISREG(status.st_mode)) {
-    ::close(descriptor);
-    errno = EACCES;
-    return TInstanceLock::Unavailable;
-  }
-  int result;
-  do {
-    result = ::flock(descriptor, LOCK_EX | LOCK_NB);
-  } while (result != 0 && errno == EINTR);
-  if (result == 0) {
+  const socklen_t length =
+      static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + socketName.size());
+  if (::bind(descriptor, reinterpret_cast<const sockaddr*>(&address), length) == 0) {
     handle = descriptor;
     return TInstanceLock::Acquired;
   }
   const int error = errno;
   ::close(descriptor);
   errno = error;
-  return error == EWOULDBLOCK ? TInstanceLock::HeldElsewhere : TInstanceLock::Unavailable;
+  return error == EADDRINUSE ? TInstanceLock::HeldElsewhere : TInstanceLock::Unavailable;
 }
 
 void UnlockInstance(int handle) {

@@ -1,6 +1,6 @@
 #pragma once
 // One running game at a time: the first game process holds a named lock
-// of the user's session; a later one finds it taken and leaves. The system
+// of its user; a later one of the same user finds it taken and leaves. The system
 // frees the lock when its holder ends, even by a crash.
 
 #include <string>

@@ -138,7 +138,11 @@ bool TStoredTextList::Load() {
   return ShowingPassingFunction("TStoredTextList::Load", "Failed to load file.",
                                 [&](TFunScope& Fun) {
     Content.reset();
-    ReadFromText(FileExists(FileName) ? ReadWholeFile(FileName) : std::string());
+    std::string bytes;
+    if (FileExists(FileName) && !ReadFileBytes(FileName, bytes)) {
+      return !Fun.CalleeFailed();
+    }
+    ReadFromText(bytes);
     return RunHandler(OnLoad, *this, Fun);
   });
 }
@@ -150,8 +154,17 @@ bool TStoredTextList::LoadFrom(const std::string& fileName) {
 
 bool TStoredTextList::Save(bool askOverwrite) {
   return ShowingFunction("TStoredTextList::Save", "Failed to save file.", [&](TFunScope& Fun) {
+    // A folder, a pipe or a device in the file's place is never replaced.
+    if (const std::string problem = FileKindProblem(FileName); !problem.empty()) {
+      Fun.Fail(problem, FileName);
+      return false;
+    }
     if (!Content) {
-      ReadFromText(FileExists(FileName) ? ReadWholeFile(FileName) : std::string());
+      std::string bytes;
+      if (FileExists(FileName) && !ReadFileBytes(FileName, bytes)) {
+        return !Fun.CalleeFailed();
+      }
+      ReadFromText(bytes);
     }
     if (askOverwrite && FileExists(FileName) && !ShowQueryDialog(OverwriteQuestion(FileName))) {
       return false;

@@ -35,14 +35,18 @@ class TStoredTextList {
   THandler OnSave;
 
   // Replaces the content by the file (a missing file gives empty content,
-  // which is no failure) and calls OnLoad. On failure shows "Failed to load
-  // file.", returns false and passes the failure on in GlobalFunStat.
+  // which is no failure) and calls OnLoad. A path that names no regular file
+  // (a folder, a pipe, a device) fails with a description of what it names,
+  // without waiting on it. On failure shows "Failed to load file.", returns
+  // false and passes the failure on in GlobalFunStat.
   bool Load();
   bool LoadFrom(const std::string& fileName);
 
   // Asks before replacing an existing file when askOverwrite is set (false
   // on No, nothing written), calls OnSave, makes a read-only file writable
-  // and replaces the file atomically with the written form. On failure shows
+  // and replaces the file atomically with the written form, keeping its mode
+  // (a link is replaced itself, its target stays). A folder, a pipe or a
+  // device in the file's place fails with a description of what it is. On failure shows
   // "Failed to save file." and returns false; GlobalFunStat is left Perfect.
   bool Save(bool askOverwrite);
   // FileName := fileName, then Save. When there is no content yet it is

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "Libraries/Error/FunStatContext.h"
 #include "Libraries/File/FileOperations.h"
@@ -210,10 +211,18 @@ TEST_F(DictionaryTest, WithoutWordsListNameTheListIsNamedAfterTheDictionary) {
 TEST_F(DictionaryTest, AWordsListNameMayHoldASubPathButNeverLeaveTheFolder) {
   ::mkdir((DictionariesDirectory() + "Lists").c_str(), 0755);
   Put("Lists/Shared.txt", "one\n");
-  Put("Sub.gmd", "[Main]\nWordsListName=Lists/Shared\n");
-  Dictionary.LoadDictionary("Sub.gmd");
-  EXPECT_EQ(Dictionary.WordsListPath(), DictionariesDirectory() + "Lists/Shared.txt");
-  EXPECT_EQ(Game.WordsListLines.Count(), 1);
+  // A name written on Windows separates its folders with backslashes.
+  for (const std::string name : {"Lists/Shared", "Lists\\Shared"}) {
+    Put("Sub.gmd", "[Main]\nWordsListName=" + name + "\n" + SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+    Dictionary.LoadDictionary("Sub.gmd");
+    EXPECT_EQ(Dictionary.WordsListPath(), DictionariesDirectory() + "Lists/Shared.txt") << name;
+    EXPECT_EQ(Game.WordsListLines.Count(), 1) << name;
+  }
+  Game.WordsListLines.AddWord("TWO");
+  Game.WordsListModified = true;
+  Dictionary.SaveDictionary();
+  EXPECT_EQ(Read("Lists/Shared.txt"), "one\r\nTWO\r\n");
+  EXPECT_FALSE(FileExists(DictionariesDirectory() + "Lists\\Shared.txt"));
 
   for (const std::string name : {"../Glyphmason", "Lists/../../x", "/tmp/x", "..\\x", "C:x"}) {
     Put("Climb.gmd", "[Main]\nWordsListName=" + name + "\n");
@@ -238,13 +247,30 @@ TEST_F(DictionaryTest, AMissingDictionaryGivesTwoWarningsAndNoName) {
   }
 }
 
-TEST_F(DictionaryTest, AnUnreadableDictionaryIsShownAndStillChecked) {
+TEST_F(DictionaryTest, ADictionaryOrWordsListThatIsNoFileIsShownAndStillChecked) {
+  // A folder or a pipe in place of the dictionary or its words list: the
+  // report says what the path is, and nothing waits for a pipe's writer.
   ::mkdir((DictionariesDirectory() + "Folder.gmd").c_str(), 0755);
-  EXPECT_FALSE(Dictionary.LoadDictionary("Folder.gmd"));
-  ASSERT_EQ(Errors.Shown.size(), 1u);
-  EXPECT_EQ(Errors.Shown[0].Message, "Failed to load file.");
-  EXPECT_EQ(BoxTexts(), std::vector<std::string>{kTooFewActiveLetters});
-  EXPECT_FALSE(GlobalFunStat.Failed());
+  ::mkfifo((DictionariesDirectory() + "Pipe.gmd").c_str(), 0644);
+  Put("FolderList.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  ::mkdir((DictionariesDirectory() + "FolderList.txt").c_str(), 0755);
+  Put("PipeList.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  ::mkfifo((DictionariesDirectory() + "PipeList.txt").c_str(), 0644);
+  for (const auto& [name, kind] :
+       {std::pair<std::string, std::string>{"Folder.gmd", "a folder"}, {"Pipe.gmd", "a pipe"},
+        {"FolderList.gmd", "a folder"}, {"PipeList.gmd", "a pipe"}}) {
+    Errors.Shown.clear();
+    Boxes.Shown.clear();
+    EXPECT_FALSE(Dictionary.LoadDictionary(name)) << name;
+    ASSERT_EQ(Errors.Shown.size(), 1u) << name;
+    EXPECT_EQ(Errors.Shown[0].Message, "Failed to load file.");
+    EXPECT_NE(Errors.Shown[0].Report.find("* Description: \"The path names " + kind +
+                                          ", not a file.\""),
+              std::string::npos)
+        << Errors.Shown[0].Report;
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{kTooFewActiveLetters});
+    EXPECT_FALSE(GlobalFunStat.Failed());
+  }
 }
 
 // --- Writing the words list back ---------------------------------------------------
@@ -269,17 +295,50 @@ TEST_F(DictionaryTest, WithoutADictionaryNothingIsSaved) {
   EXPECT_FALSE(FileExists(DictionariesDirectory() + "Gone.txt"));
 }
 
-TEST_F(DictionaryTest, AFailedSaveIsShownKeepsTheListAndIsNotPassedOn) {
-  Put("Lost.gmd", "[Main]\nWordsListName=NoFolder/Words\n" +
-                      SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
-  Dictionary.LoadDictionary("Lost.gmd");
+TEST_F(DictionaryTest, AListSharedThroughALinkGetsTheNewWordsAndKeepsTheLink) {
+  ::mkdir((DictionariesDirectory() + "Lists").c_str(), 0755);
+  Put("Lists/Shared.txt", "cat\r\n");
+  ::chmod((DictionariesDirectory() + "Lists/Shared.txt").c_str(), 0640);
+  ASSERT_EQ(::symlink("Lists/Shared.txt", (DictionariesDirectory() + "Mine.txt").c_str()), 0);
+  Put("Mine.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  Dictionary.LoadDictionary("Mine.gmd");
   Game.WordsListLines.AddWord("DOG");
   Game.WordsListModified = true;
   Dictionary.SaveDictionary();
-  ASSERT_EQ(Errors.Shown.size(), 1u);
-  EXPECT_EQ(Errors.Shown[0].Message, "Failed to save dictionary.");
-  EXPECT_FALSE(GlobalFunStat.Failed());
-  EXPECT_EQ(Game.WordsListLines.Count(), 1);
+  EXPECT_TRUE(Errors.Shown.empty());
+  struct stat status {};
+  ASSERT_EQ(::lstat((DictionariesDirectory() + "Mine.txt").c_str(), &status), 0);
+  EXPECT_TRUE(S_ISLNK(status.st_mode));
+  EXPECT_EQ(Read("Lists/Shared.txt"), "cat\r\nDOG\r\n");
+  ::stat((DictionariesDirectory() + "Lists/Shared.txt").c_str(), &status);
+  EXPECT_EQ(status.st_mode & 0777, 0640u);
+}
+
+TEST_F(DictionaryTest, AFailedSaveIsShownKeepsTheListAndIsNotPassedOn) {
+  // No folder for the list; a list marked read-only (it is not unmarked);
+  // a link that leads out of the program's folders (its target is not touched).
+  TTempFolder elsewhere;
+  const std::string outside = elsewhere.Write("Words.txt", "cat\r\n");
+  ASSERT_EQ(::symlink(outside.c_str(), (DictionariesDirectory() + "Out.txt").c_str()), 0);
+  const std::string readOnly = Put("Locked.txt", "cat\r\n");
+  ::chmod(readOnly.c_str(), 0444);
+  for (const std::string list : {"NoFolder/Words", "Locked", "Out"}) {
+    Put("Lost.gmd", "[Main]\nWordsListName=" + list + "\n" +
+                        SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+    Dictionary.LoadDictionary("Lost.gmd");
+    const int32_t count = Game.WordsListLines.Count();
+    Game.WordsListLines.AddWord("DOG");
+    Game.WordsListModified = true;
+    Errors.Shown.clear();
+    Dictionary.SaveDictionary();
+    ASSERT_EQ(Errors.Shown.size(), 1u) << list;
+    EXPECT_EQ(Errors.Shown[0].Message, "Failed to save dictionary.");
+    EXPECT_FALSE(GlobalFunStat.Failed());
+    EXPECT_EQ(Game.WordsListLines.Count(), count + 1);
+  }
+  EXPECT_EQ(Read("Locked.txt"), "cat\r\n");
+  EXPECT_TRUE(IsReadOnly(readOnly));
+  EXPECT_EQ(elsewhere.Read("Words.txt"), "cat\r\n");
 }
 
 }  // namespace

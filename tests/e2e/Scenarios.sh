@@ -4,15 +4,28 @@
 #
 #   Scenarios.sh SCENARIO PROGRAM_FOLDER ARTIFACTS_FOLDER
 #
-# Scenarios: play, moves, close, second-instance, install, window. With
-# GLYPHMASON_E2E_WM=openbox they run under that window manager. Exit code 0 when
-# the scenario passed, 1 when it failed (a screenshot is kept in
-# ARTIFACTS_FOLDER), 77 when Xvfb or xdotool is missing.
+# Scenarios: play, moves, close, second-instance, install, uninstall-copy,
+# folder-game, window, captions. With GLYPHMASON_E2E_WM=openbox they run under
+# that window manager. Exit code 0 when the scenario passed, 1 when it failed
+# (a screenshot is kept in ARTIFACTS_FOLDER), 77 when Xvfb or xdotool is
+# missing.
 set -euo pipefail
 
 SCENARIO=$1
 PROGRAM_SOURCE=$2
 ARTIFACTS=$3
+
+# The game's instance lock is one per user of the machine. Each run gets a
+# network namespace of its own where the system allows it, so that runs side
+# by side, or a game played meanwhile, never meet its lock.
+if [ -z "${GLYPHMASON_E2E_ISOLATED:-}" ]; then
+  export GLYPHMASON_E2E_ISOLATED=1
+  for isolate in "unshare --net" "unshare --net --map-root-user"; do
+    if $isolate true 2>/dev/null; then
+      exec $isolate bash "${BASH_SOURCE[0]}" "$@"
+    fi
+  done
+fi
 source "$(dirname "${BASH_SOURCE[0]}")/XSession.sh"
 
 # The board's columns and rows; a scenario that plays another size sets it.
@@ -439,6 +452,51 @@ scenario_captions() {
   grep -q '\[  PASSED  \] [1-9]' "$WORK/captions.out" || fail "no caption-fit test ran"
 }
 
+# A copy of the program on the desktop, started to uninstall, was not
+# installed by the installer: it warns, deletes nothing and ends.
+scenario_uninstall_copy() {
+  local desktop="$HOME/Desktop"
+  mkdir -p "$desktop"
+  cp "$WORK/Glyphmason/Glyphmason" "$WORK/Glyphmason/Readme.txt" "$desktop/"
+  printf 'the user\047s work' >"$desktop/Thesis.odt"
+  start_program uninstaller "$desktop/Glyphmason" /Uninstall
+  local uninstaller=$STARTED_PID
+  wait_for_window '^Uninstall Glyphmason$'
+  use_window "$WINDOW"
+  click_at $((WX + 255)) $((WY + 426))
+  wait_for_window '^Warning$'
+  sleep 0.3
+  key Return
+  wait_for_exit "$uninstaller" "the uninstaller"
+  expect_equal "exit code of the uninstaller" "$EXIT_CODE" 0
+  expect_equal "the user's file" "$(cat "$desktop/Thesis.odt" 2>/dev/null)" "the user's work"
+  [ -f "$desktop/Glyphmason" ] || fail "the copy of the program was deleted"
+  check_output uninstaller
+}
+
+# The last game names a folder: Ctrl+Z gives the normal load failure, which
+# the Log button writes down, and the game goes on.
+scenario_folder_game() {
+  local folder="$WORK/saves/x.gmg"
+  mkdir -p "$folder"
+  printf '[GlyphmasonGame]\r\nLastGameTitle=%s\r\n' "$folder" >"$WORK/Glyphmason/Glyphmason.ini"
+  start_game game
+  key ctrl+z
+  wait_for_window '^Error$'
+  sleep 0.3
+  key alt+l
+  wait_until "the error log" test -s "$WORK/Glyphmason/Errors.log"
+  key Return
+  wait_until "the error dialog to close" lacks_window '^Error$'
+  local log="$WORK/Glyphmason/Errors.log"
+  grep -q 'Failed to load file\.' "$log" || fail "the log holds no load failure: $(cat "$log")"
+  grep -q 'The path names a folder, not a file\.' "$log" || fail "the log does not say why: $(cat "$log")"
+  is_running "$GAME_PID" || fail "the game ended after the failed load"
+  [ -d "$folder" ] || fail "the folder was removed"
+  new_game
+  close_game_and_expect_exit game
+}
+
 # A signal (a test timeout, a broken pipe) ends the run through the same
 # cleanup as a normal end, so no server or program is left behind.
 trap cleanup EXIT
@@ -455,6 +513,8 @@ case $SCENARIO in
   install) scenario_install ;;
   window) scenario_window ;;
   captions) scenario_captions ;;
+  uninstall-copy) scenario_uninstall_copy ;;
+  folder-game) scenario_folder_game ;;
   *) echo "unknown scenario: $SCENARIO" >&2; exit 2 ;;
 esac
 log "passed"

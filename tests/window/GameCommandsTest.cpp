@@ -97,6 +97,15 @@ TEST_F(GameCommandsTest, LoadingMissingOrForeignFiles) {
   Files.Choose(Program.Write("notes.txt", "x"));
   PressKey(Qt::Key_L);
   EXPECT_EQ(Errors.Shown.size(), 1u);  // another extension: nothing happens
+  // A folder named like a game: the normal load failure, saying what it is.
+  std::filesystem::create_directory(Program.File("GlyphmasonGames/x.gmg"));
+  Form->LastGameFileName = Program.File("GlyphmasonGames/x.gmg");
+  PressKey(Qt::Key_Z, Qt::ControlModifier);
+  ASSERT_EQ(Errors.Shown.size(), 2u);
+  EXPECT_EQ(Errors.Shown[1].Message, "Failed to load file.");
+  EXPECT_NE(Errors.Shown[1].Report.find("* Description: \"The path names a folder, not a file.\""),
+            std::string::npos)
+      << Errors.Shown[1].Report;
 }
 
 TEST_F(GameCommandsTest, CapitalExtensionLoads) {

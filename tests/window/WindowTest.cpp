@@ -11,8 +11,11 @@
 #include <QScreen>
 
 #include "support/ui/WindowFixture.h"
+#include "Libraries/Error/FunStatContext.h"
+#include "Libraries/Error/ui/ErrorForm.h"
 #include "window/BoardView.h"
 #include "window/Input.h"
+#include "window/ProgramWindows.h"
 #include "window/WindowMode.h"
 
 namespace {
@@ -185,6 +188,27 @@ TEST_F(MainWindowTest, LetterChangesFollowTheBoardSize) {
   Form->RowsCountComboBox->setCurrentText("30");
   PressKey(Qt::Key_N, Qt::ControlModifier);
   EXPECT_EQ(Form->Game.LetterChangesCount, 15);
+}
+
+TEST(ProgramWindows, AFailureAfterTheErrorDialogExistsIsShownInIt) {
+  TTestProgramFolder program;
+  TFakeMessageBoxes boxes;  // the plain box for a missing error dialog would land here
+  std::string shown;
+  TProgramWindows windows;
+  RunProgramWindows(false, windows, [&] {
+    ErrorForm->RunModal = [&](TErrorForm& form) {
+      shown = form.MainMemoText();
+      return TErrorForm::kResultOk;
+    };
+    throw std::runtime_error("The message loop broke.");
+  });
+  EXPECT_TRUE(boxes.Shown.empty());
+  EXPECT_EQ(shown.rfind("DESCRIPTION\r\nFailed to perform.\r\n", 0), 0u) << shown;
+  EXPECT_NE(shown.find("* Description: \"Unhandled exception: The message loop broke.\""),
+            std::string::npos)
+      << shown;
+  EXPECT_NE(shown.find("* Function: \"WinMain\""), std::string::npos);
+  EXPECT_FALSE(GlobalFunStat.Failed());
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include "Libraries/File/FileMoves.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "Libraries/Error/FunStatContext.h"
+#include "Libraries/File/FileOperations.h"
 #include "Libraries/File/FullPath.h"
 #include "support/TestFolders.h"
 
@@ -29,6 +31,22 @@ TEST(MyRenameFile, AnExistingTargetIsReplacedOnlyWithOverwriteAndNeverByItself) 
             source + "|" + folder.File("b.txt"));
   EXPECT_EQ(folder.Read("a.txt") + folder.Read("b.txt"), "ab");
   GlobalFunStat.Reset(fsPerfect);
+}
+
+TEST(MyRenameFile, ATargetThatIsALinkIsReplacedAndItsTargetLeftAlone) {
+  TTempFolder folder;
+  TTempFolder elsewhere;
+  const std::string outside = elsewhere.Write("Glyphmason", "someone else's");
+  ::chmod(outside.c_str(), 0444);
+  ASSERT_EQ(::symlink(outside.c_str(), folder.File("Glyphmason").c_str()), 0);
+  ClearReadOnly(folder.File("Glyphmason"));
+  MyRenameFile(folder.Write("Install", "new"), folder.File("Glyphmason"), true);
+  EXPECT_FALSE(GlobalFunStat.Failed());
+  EXPECT_EQ(folder.Read("Glyphmason"), "new");
+  struct stat status {};
+  ::stat(outside.c_str(), &status);
+  EXPECT_EQ(status.st_mode & 07777, 0444u);
+  EXPECT_EQ(elsewhere.Read("Glyphmason"), "someone else's");
 }
 
 TEST(CopyFileReplacing, CopiesBytesAndPermissionsOverAReadOnlyFile) {

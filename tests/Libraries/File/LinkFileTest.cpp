@@ -27,6 +27,12 @@ TEST(DesktopEntryQuoting, ArgumentsAreQuotedAndEscapedByTheFormatsRules) {
   // The value escapes come on top: a backslash of the quoting is doubled.
   EXPECT_EQ(DesktopEntryValue(R"("a\\b")" "\nExec=evil\t"), R"("a\\\\b"\nExec=evil\t)");
   EXPECT_EQ(DesktopEntryValue(" lead"), "\\slead");
+  // Read back, a quoted command gives its first argument as it was.
+  for (const std::string program : {"/opt/Glyphmason/Glyphmason", " /home/me/My Games/G",
+                                    "/a \"b\" $c `d` \\e\n\tf"}) {
+    const std::string value = DesktopEntryValue(QuoteArgument(program) + " /Uninstall");
+    EXPECT_EQ(FirstQuotedArgument(DesktopEntryValueText(value)), program);
+  }
 }
 
 TEST(TLinkFile, SavesAnEntryThatStartsTheProgramOrOpensTheDocument) {

@@ -147,11 +147,22 @@ TEST_F(StoredTextFile, AMissingFileLoadsEmptyButFailuresAreShownAndPassedOn) {
   EXPECT_FALSE(list.LoadFrom(Folder.File("a.ini")));
   EXPECT_EQ(GlobalFunStat.Function, "TStoredTextList::Load");
   EXPECT_EQ(GlobalFunStat.Description, "Unhandled exception: Broken value.");
-  EXPECT_FALSE(list.LoadFrom(Folder.File("folder.ini")));  // unreadable
-  EXPECT_TRUE(GlobalFunStat.Failed());
-  ASSERT_EQ(Errors.Shown.size(), 2u);
-  EXPECT_EQ(Errors.Shown[0].Message, "Failed to load file.");
-  EXPECT_EQ(Errors.Shown[1].Message, "Failed to load file.");
+  // Paths that name no file say what they name; a pipe is not waited on.
+  ::mkfifo(Folder.File("pipe.ini").c_str(), 0644);
+  for (const auto& [path, description] : {
+           std::pair<std::string, std::string>{Folder.File("folder.ini"),
+                                               "The path names a folder, not a file."},
+           {Folder.File("pipe.ini"), "The path names a pipe, not a file."},
+           {"/dev/null", "The path names a device, not a file."}}) {
+    calls = 0;
+    EXPECT_FALSE(list.LoadFrom(path));
+    EXPECT_EQ(calls, 0);
+    EXPECT_EQ(GlobalFunStat.Description + "|" + GlobalFunStat.Parameter1, description + "|" + path);
+  }
+  ASSERT_EQ(Errors.Shown.size(), 4u);
+  for (const TShownError& shown : Errors.Shown) {
+    EXPECT_EQ(shown.Message, "Failed to load file.");
+  }
 }
 
 TEST_F(StoredTextFile, SaveReplacesAReadOnlyFileWithTheHandlersValues) {
@@ -168,6 +179,12 @@ TEST_F(StoredTextFile, SaveReplacesAReadOnlyFileWithTheHandlersValues) {
   EXPECT_EQ(Folder.Read("game.gmg"),
             "[GlyphmasonGame]\r\nName=first\r\n\r\n[Board]\r\nColumns=15\r\n\r\n");
   EXPECT_FALSE(IsReadOnly(path));
+  // A private game stays private.
+  ::chmod(path.c_str(), 0600);
+  EXPECT_TRUE(list.Save(false));
+  struct stat status {};
+  ::stat(path.c_str(), &status);
+  EXPECT_EQ(status.st_mode & 07777, 0600u);
 }
 
 TEST_F(StoredTextFile, DecliningTheOverwriteLeavesTheFile) {
@@ -196,9 +213,18 @@ TEST_F(StoredTextFile, AFailedSaveLeavesTheOldFileAndIsNotPassedOn) {
   list.OnSave = [](TStoredTextList&) { Raise("No board."); };
   EXPECT_FALSE(list.Save(false));
   EXPECT_EQ(Folder.Read("options.ini"), "[Old]\r\nA=1\r\n\r\n");
-  ASSERT_EQ(Errors.Shown.size(), 2u);
-  EXPECT_EQ(Errors.Shown[0].Message, "Failed to save file.");
-  EXPECT_EQ(Errors.Shown[1].Message, "Failed to save file.");
+  // A pipe in the file's place is not replaced by a file.
+  ::mkfifo(Folder.File("pipe.ini").c_str(), 0644);
+  list.OnSave = nullptr;
+  EXPECT_FALSE(list.SaveAs(Folder.File("pipe.ini"), false));
+  struct stat status {};
+  ::lstat(Folder.File("pipe.ini").c_str(), &status);
+  EXPECT_TRUE(S_ISFIFO(status.st_mode));
+  ASSERT_EQ(Errors.Shown.size(), 3u);
+  for (const TShownError& shown : Errors.Shown) {
+    EXPECT_EQ(shown.Message, "Failed to save file.");
+  }
+  EXPECT_NE(Errors.Shown[2].Report.find("The path names a pipe, not a file."), std::string::npos);
   EXPECT_FALSE(GlobalFunStat.Failed());
 }
 

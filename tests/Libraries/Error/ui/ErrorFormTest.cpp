@@ -1,6 +1,8 @@
 #include "Libraries/Error/ui/ErrorForm.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -114,15 +116,29 @@ TEST(ErrorLog, AppendsEntriesAndEmptiesLogOverTenThousandBytes) {
   EXPECT_EQ(program.Read("Errors.log"), entry);
 }
 
-TEST(ErrorLog, UnwritableLogFailsSilently) {
-  TTestProgramFolder program;
-  std::filesystem::create_directory(program.File("Errors.log"));  // a folder cannot be opened
-  TErrorForm form;
-  TFakeMessageBoxes boxes;
-  EXPECT_FALSE(form.AppendToLog());
-  form.LogButton->click();
-  EXPECT_TRUE(boxes.Shown.empty());
-  EXPECT_TRUE(boxes.Beeps.empty());
+TEST(ErrorLog, ALogThatIsNoPlainFileIsNeverWrittenAndFailsSilently) {
+  // A folder, a pipe without a reader (never waited on), and a link to a
+  // file elsewhere, which is neither emptied nor written.
+  TTempFolder elsewhere;
+  const std::string outside = elsewhere.Write("notes.txt", std::string(12000, 'n'));
+  for (const std::string kind : {"folder", "pipe", "link"}) {
+    TTestProgramFolder program;
+    const std::string log = program.File("Errors.log");
+    if (kind == "folder") {
+      std::filesystem::create_directory(log);
+    } else if (kind == "pipe") {
+      ::mkfifo(log.c_str(), 0644);
+    } else {
+      ::symlink(outside.c_str(), log.c_str());
+    }
+    TErrorForm form;
+    TFakeMessageBoxes boxes;
+    EXPECT_FALSE(form.AppendToLog()) << kind;
+    form.LogButton->click();
+    EXPECT_TRUE(boxes.Shown.empty());
+    EXPECT_TRUE(boxes.Beeps.empty());
+  }
+  EXPECT_EQ(elsewhere.Read("notes.txt"), std::string(12000, 'n'));
 }
 
 TEST(ErrorDialog, LayoutAndCaptions) {

@@ -12,6 +12,7 @@
 
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/File/FolderBrowser.h"
+#include "Libraries/File/UninstallEntry.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/Text/ui/QtText.h"
 #include "support/ErrorRecorder.h"
@@ -87,6 +88,8 @@ TEST(TInstallForm, UninstallTextsWinAndTheQuestionNamesTheProgramFolder) {
   EXPECT_EQ(Text(form.InstallButton), "Un&install");
   EXPECT_FALSE(form.BrowseButton->isEnabled());
   form.show();
+  // The installer's record names the folder: it is an installation.
+  SetUninstallRegistry("Glyphmason", "Glyphmason", installer.Folder.File("Install") + " /Uninstall");
   TFakeMessageBoxes boxes;
   boxes.Answer(kIdNo);
   form.InstallButton->click();
