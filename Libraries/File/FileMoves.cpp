@@ -11,6 +11,7 @@
 #include "Libraries/File/FileOperations.h"
 #include "Libraries/File/FullPath.h"
 #include "Libraries/File/PathText.h"
+#include "Libraries/File/WholeFile.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 
 namespace {
@@ -32,30 +33,20 @@ bool RenameNoReplace(const std::string& oldName, const std::string& newName) {
 }
 
 bool CopyBytes(int from, int to) {
-  char buffer[1 << 16];
-  for (;;) {
-    const ssize_t got = ::read(from, buffer, sizeof buffer);
-    if (got == 0) {
-      return true;
-    }
-    if (got < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return false;
-    }
-    ssize_t done = 0;
-    while (done < got) {
-      const ssize_t put = ::write(to, buffer + done, static_cast<size_t>(got - done));
+  return ReadBlocks(from, [to](const char* block, size_t size) {
+    size_t done = 0;
+    while (done < size) {
+      const ssize_t put = ::write(to, block + done, size - done);
       if (put < 0) {
         if (errno == EINTR) {
           continue;
         }
         return false;
       }
-      done += put;
+      done += static_cast<size_t>(put);
     }
-  }
+    return true;
+  });
 }
 }  // namespace
 

@@ -15,20 +15,10 @@ namespace {
 constexpr const char* kReadFailed = "Failed to read file.";
 
 bool ReadAll(int descriptor, std::string& bytes) {
-  char buffer[1 << 16];
-  for (;;) {
-    const ssize_t got = ::read(descriptor, buffer, sizeof buffer);
-    if (got == 0) {
-      return true;
-    }
-    if (got < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return false;
-    }
-    bytes.append(buffer, static_cast<size_t>(got));
-  }
+  return ReadBlocks(descriptor, [&bytes](const char* block, size_t size) {
+    bytes.append(block, size);
+    return true;
+  });
 }
 
 // Reads a regular file whole. False with the description of the failure in
@@ -66,6 +56,25 @@ bool ReadRegularFile(const std::string& path, std::string& bytes, std::string& p
   return read;
 }
 }  // namespace
+
+bool ReadBlocks(int descriptor, const std::function<bool(const char*, size_t)>& take) {
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t got = ::read(descriptor, buffer, sizeof buffer);
+    if (got == 0) {
+      return true;
+    }
+    if (got < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      return false;
+    }
+    if (!take(buffer, static_cast<size_t>(got))) {
+      return false;
+    }
+  }
+}
 
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
   return PassingFunction("ReadWholeFile", [&](TFunScope& Fun) {

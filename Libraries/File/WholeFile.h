@@ -1,8 +1,14 @@
 #pragma once
 // Reading and writing a file as one block of bytes.
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
+
+// Reads an open file to its end in blocks, handing each to take (retrying
+// reads a signal broke off). False on a read error or when take refuses a block.
+bool ReadBlocks(int descriptor, const std::function<bool(const char*, size_t)>& take);
 
 // Reads the whole file into bytes, as a passing function (see
 // FunctionScope.h). A path that is no regular file fails with a description
