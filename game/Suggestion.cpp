@@ -52,6 +52,6 @@ void PlaceSuggestion(TGame& game, IGameDisplay& display, const TWordMove& move) 
 }
 
 std::string SuggestionText(const TWordMove& move) {
-  return "Suggested word: \"" + move.Word + "\"; commit it with \"" +
+  return "Suggested \"" + move.Word + "\": click \"" +
          (move.Flipped ? "Put flipped word" : "Put word on board") + "\"";
 }
