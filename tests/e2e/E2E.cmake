@@ -2,7 +2,7 @@
 # a private virtual X server through X input events. Each scenario is one
 # test; they take turns, one virtual screen at a time, so that a loaded
 # machine gives each the time it needs.
-set(GLYPHMASON_E2E_SCENARIOS play moves close second-instance install)
+set(GLYPHMASON_E2E_SCENARIOS play moves close second-instance install suggest)
 foreach(scenario IN LISTS GLYPHMASON_E2E_SCENARIOS)
   add_test(NAME e2e.${scenario}
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/Scenarios.sh ${scenario}
