@@ -92,13 +92,17 @@ struct TRandomPosition {
 };
 
 TEST(WordFinder, FindsWhatTryingEveryEntryEverywhereFinds) {
+  constexpr size_t kAll = 100000;
   std::mt19937 random(13);
   int positionsWithMoves = 0;
   for (int i = 0; i < 210; ++i) {
     TRandomPosition scene(random);
     TWordFinder finder;
-    const std::vector<TWordMove> moves = finder.BestMoves(scene.Words, scene.Position(), 12);
-    ASSERT_EQ(moves, BestMovesByScan(scene.Words, scene.Position(), 12)) << "position " << i;
+    const std::vector<TWordMove> moves = finder.BestMoves(scene.Words, scene.Position(), kAll);
+    ASSERT_EQ(moves, BestMovesByScan(scene.Words, scene.Position(), kAll)) << "position " << i;
+    const std::vector<TWordMove> best = finder.BestMoves(scene.Words, scene.Position(), 3);
+    ASSERT_EQ(best, std::vector<TWordMove>(moves.begin(),
+                                           moves.begin() + std::min<size_t>(3, moves.size())));
     positionsWithMoves += !moves.empty();
   }
   EXPECT_GT(positionsWithMoves, 130);
