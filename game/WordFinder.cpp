@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 #include "Libraries/Text/Cp1252.h"
 #include "Libraries/Text/Text.h"
@@ -21,32 +22,48 @@ unsigned char CapitalOf(char letter) {
   return kCapitals[static_cast<unsigned char>(letter)];
 }
 
-// The best moves found so far, best first, each once, at most Limit.
+// The best moves found so far, at most Limit of them once taken, best first
+// and each once. Offers are gathered and sorted in batches; each batch sets
+// the score that later offers must reach.
 class TMoveList {
  public:
   explicit TMoveList(size_t limit) : Limit(limit) {}
 
-  // Whether a move of this score could still enter the list.
-  bool Admits(int32_t score) const {
-    return Limit > 0 && (Moves.size() < Limit || score >= Moves.back().Score);
-  }
+  // Whether a move of this score could still be among the best.
+  bool Admits(int32_t score) const { return Limit > 0 && score >= Threshold; }
   void Offer(TWordMove move) {
     if (!Admits(move.Score)) {
       return;
     }
-    const auto at = std::lower_bound(Moves.begin(), Moves.end(), move, IsBetterMove);
-    if (at != Moves.end() && !IsBetterMove(move, *at)) {
-      return;  // the same move, found again
-    }
-    Moves.insert(at, std::move(move));
-    if (Moves.size() > Limit) {
-      Moves.pop_back();
+    Moves.push_back(std::move(move));
+    if (Moves.size() >= 2 * Limit + kBatch) {
+      Settle();
     }
   }
-  std::vector<TWordMove> Take() { return std::move(Moves); }
+  std::vector<TWordMove> Take() {
+    Settle();
+    return std::move(Moves);
+  }
 
  private:
+  static constexpr size_t kBatch = 16;
+
+  void Settle() {
+    std::sort(Moves.begin(), Moves.end(), IsBetterMove);
+    // The same move can be found twice (an entry repeated in another case).
+    Moves.erase(std::unique(Moves.begin(), Moves.end(),
+                            [](const TWordMove& a, const TWordMove& b) {
+                              return !IsBetterMove(a, b) && !IsBetterMove(b, a);
+                            }),
+                Moves.end());
+    if (Moves.size() >= Limit) {
+      Moves.resize(Limit);
+      Threshold = Moves.empty() ? Threshold : Moves.back().Score;
+    }
+  }
+
   size_t Limit;
+  int32_t Threshold = std::numeric_limits<int32_t>::min();
   std::vector<TWordMove> Moves;
 };
 
@@ -427,14 +444,13 @@ namespace {
 
 // Whether the entry can lie there at all: fixed letters that match it, and
 // hand letters for its empty squares.
-bool EntryFits(const TMovePosition& position, std::string_view reading, bool vertical,
-               TCellPosition first) {
-  // The capitals of the hand letters not used yet.
-  std::array<unsigned char, kMaxBoardSize> hand{};
-  const size_t handSize = std::min(position.Hand.size(), hand.size());
-  for (size_t i = 0; i < handSize; ++i) {
-    hand[i] = CapitalOf(position.Hand[i]);
-  }
+// The capitals of the hand letters (at most 30); 0 marks no letter.
+using THandCapitals = std::array<unsigned char, kMaxBoardSize>;
+
+bool EntryFits(const TMovePosition& position, const THandCapitals& handCapitals,
+               std::string_view reading, bool vertical, TCellPosition first) {
+  THandCapitals hand = handCapitals;  // the letters not used yet
+  const size_t handSize = hand.size();
   for (size_t i = 0; i < reading.size(); ++i) {
     const int32_t column = first.Column + (vertical ? 0 : static_cast<int32_t>(i));
     const int32_t row = first.Row + (vertical ? static_cast<int32_t>(i) : 0);
@@ -517,6 +533,10 @@ std::vector<TWordMove> BestMovesByScan(const TWordsList& words, const TMovePosit
   const bool anyFixed = !HasNoFixedLetters(board, columns, rows);
   const TCellPosition middle{columns / 2, rows / 2};
   const TMovePosition scanned{board, columns, rows, position.Hand, position.Letters};
+  THandCapitals handCapitals{};
+  for (size_t i = 0; i < std::min(position.Hand.size(), handCapitals.size()); ++i) {
+    handCapitals[i] = CapitalOf(position.Hand[i]);
+  }
   TMoveList moves(count);
   for (int32_t entry = 0; entry < words.Count(); ++entry) {
     const std::string word(words.Entry(entry));
@@ -533,7 +553,7 @@ std::vector<TWordMove> BestMovesByScan(const TWordsList& words, const TMovePosit
                          : row == middle.Row && column <= middle.Column &&
                                middle.Column < column + length;
             if ((anyFixed || throughMiddle) &&
-                EntryFits(scanned, reading, vertical, {column, row})) {
+                EntryFits(scanned, handCapitals, reading, vertical, {column, row})) {
               TryEntryAt(words, scanned, reading, vertical, flipped, {column, row}, moves);
             }
           }
