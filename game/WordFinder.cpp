@@ -331,25 +331,21 @@ std::vector<std::string_view> SortedCapitals(const TWordsList& words, int32_t fr
   for (int32_t i = from; i < to; ++i) {
     bytes += words.Entry(i).size();
   }
+  // Reserved whole, so that the texts never move while views point into them.
   storage.clear();
   storage.reserve(bytes);
-  std::vector<std::pair<size_t, size_t>> spans;
-  spans.reserve(static_cast<size_t>(to - from));
-  const auto& capitals = Cp1252Capitals();
+  std::vector<std::string_view> sorted;
+  sorted.reserve(static_cast<size_t>(to - from));
   for (int32_t i = from; i < to; ++i) {
     const std::string_view entry = words.Entry(i);
     if (entry.size() < kShortestWord || entry.size() > kLongestWord) {
       continue;
     }
-    spans.emplace_back(storage.size(), entry.size());
+    const size_t start = storage.size();
     for (const char letter : entry) {
-      storage.push_back(static_cast<char>(capitals[static_cast<unsigned char>(letter)]));
+      storage.push_back(static_cast<char>(CapitalOf(letter)));
     }
-  }
-  std::vector<std::string_view> sorted;
-  sorted.reserve(spans.size());
-  for (const auto& [start, length] : spans) {
-    sorted.emplace_back(storage.data() + start, length);
+    sorted.emplace_back(storage.data() + start, entry.size());
   }
   // Lists usually come sorted already; then only the repeats go.
   if (!std::is_sorted(sorted.begin(), sorted.end())) {
@@ -357,6 +353,44 @@ std::vector<std::string_view> SortedCapitals(const TWordsList& words, int32_t fr
   }
   sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
   return sorted;
+}
+
+// The capitals of the entry, when it can fit the board; false otherwise.
+bool FittingCapitals(std::string_view entry, std::string& capitals) {
+  if (entry.size() < kShortestWord || entry.size() > kLongestWord) {
+    return false;
+  }
+  capitals.resize(entry.size());
+  std::transform(entry.begin(), entry.end(), capitals.begin(),
+                 [](char letter) { return static_cast<char>(CapitalOf(letter)); });
+  return true;
+}
+
+// The graph of the entries from..to-1. A list already in the order of its
+// capitals (the shipped ones are) goes into the graph as it is read; any
+// other is sorted in a copy of its capitals first.
+void BuildGraph(TWordGraph& graph, const TWordsList& words, int32_t from, int32_t to) {
+  std::string previous;
+  std::string word;
+  for (int32_t i = from; i < to; ++i) {
+    if (FittingCapitals(words.Entry(i), word)) {
+      if (word < previous) {
+        std::string storage;
+        graph.Build(SortedCapitals(words, from, to, storage));
+        return;
+      }
+      previous.swap(word);
+    }
+  }
+  TWordGraph::TBuilder builder(graph);
+  previous.clear();
+  for (int32_t i = from; i < to; ++i) {
+    if (FittingCapitals(words.Entry(i), word) && word != previous) {
+      builder.Add(word);
+      previous.swap(word);
+    }
+  }
+  builder.Finish();
 }
 
 int32_t Clamped(int32_t size) {
@@ -418,8 +452,7 @@ void TWordFinder::Update(const TWordsList& words) {
     BuildLoaded(words);
   }
   if (words.Count() != LoadedCount + AddedCount) {
-    std::string storage;
-    Added.Build(SortedCapitals(words, LoadedCount, words.Count(), storage));
+    BuildGraph(Added, words, LoadedCount, words.Count());
     AddedCount = words.Count() - LoadedCount;
   }
 }
@@ -429,8 +462,7 @@ void TWordFinder::BuildLoaded(const TWordsList& words) {
   Source = nullptr;
   Added.Clear();
   AddedCount = 0;
-  std::string storage;
-  Loaded.Build(SortedCapitals(words, 0, words.Count(), storage));
+  BuildGraph(Loaded, words, 0, words.Count());
   LoadedCount = words.Count();
   Source = &words;
   SourceLoads = words.Loads();

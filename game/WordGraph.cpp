@@ -8,152 +8,127 @@
 // last word stay open; when the next word leaves that path, the nodes below
 // the shared beginning are final and each is either found among the nodes
 // already stored (an equal node: same bytes to the same targets) or stored.
-class TWordGraph::TBuilder {
- public:
-  explicit TBuilder(TWordGraph& graph) : Graph(graph) {
-    Graph.Labels.assign(1, 0);
-    Graph.Targets.assign(1, 0);
-    Table.assign(1024, kNoEdges);
-    Path.resize(1);
+TWordGraph::TBuilder::TBuilder(TWordGraph& graph) : Graph(graph) {
+  Graph.Clear();
+  Graph.Labels.assign(1, 0);
+  Graph.Targets.assign(1, 0);
+  Table.assign(1024, kNoEdges);
+  Path.resize(1);
+}
+
+void TWordGraph::TBuilder::Add(std::string_view word) {
+  size_t shared = 0;
+  while (shared < Depth && shared < word.size() &&
+         Path[shared + 1].Label == static_cast<unsigned char>(word[shared])) {
+    ++shared;
   }
-
-  void Add(std::string_view word) {
-    size_t shared = 0;
-    while (shared < Depth && shared < word.size() &&
-           Path[shared + 1].Label == static_cast<unsigned char>(word[shared])) {
-      ++shared;
-    }
-    CloseDownTo(shared);
-    if (Path.size() <= word.size()) {
-      Path.resize(word.size() + 1);
-    }
-    for (size_t depth = shared + 1; depth <= word.size(); ++depth) {
-      Path[depth].Label = static_cast<unsigned char>(word[depth - 1]);
-      Path[depth].IsWord = depth == word.size();
-      Path[depth].Edges.clear();
-    }
-    Depth = word.size();
+  CloseDownTo(shared);
+  if (Path.size() <= word.size()) {
+    Path.resize(word.size() + 1);
   }
-
-  uint32_t Finish() {
-    CloseDownTo(0);
-    return Store(Path[0].Edges);
+  for (size_t depth = shared + 1; depth <= word.size(); ++depth) {
+    Path[depth].Label = static_cast<unsigned char>(word[depth - 1]);
+    Path[depth].IsWord = depth == word.size();
+    Path[depth].Edges.clear();
   }
+  Depth = word.size();
+}
 
- private:
-  struct TEdge {
-    unsigned char Label;
-    bool IsWord;
-    uint32_t Target;
-  };
-  // A node on the path of the last word, with the byte and word flag of the
-  // edge that leads to it and its edges closed so far.
-  struct TOpenNode {
-    unsigned char Label = 0;
-    bool IsWord = false;
-    std::vector<TEdge> Edges;
-  };
+void TWordGraph::TBuilder::Finish() {
+  CloseDownTo(0);
+  Graph.Root = Store(Path[0].Edges);
+  Graph.Labels.shrink_to_fit();
+  Graph.Targets.shrink_to_fit();
+}
 
-  void CloseDownTo(size_t depth) {
-    for (; Depth > depth; --Depth) {
-      TOpenNode& node = Path[Depth];
-      Path[Depth - 1].Edges.push_back({node.Label, node.IsWord, Store(node.Edges)});
+void TWordGraph::TBuilder::CloseDownTo(size_t depth) {
+  for (; Depth > depth; --Depth) {
+    TOpenNode& node = Path[Depth];
+    Path[Depth - 1].Edges.push_back({node.Label, node.IsWord, Store(node.Edges)});
+  }
+}
+
+uint64_t TWordGraph::TBuilder::HashOf(const std::vector<TEdge>& edges) {
+  uint64_t hash = edges.size();
+  for (const TEdge& edge : edges) {
+    hash = (hash ^ (uint64_t{edge.Target} << 9 | uint64_t{edge.IsWord} << 8 | edge.Label)) *
+           0x9E3779B97F4A7C15ull;
+    hash ^= hash >> 31;
+  }
+  return hash;
+}
+
+bool TWordGraph::TBuilder::Equal(uint32_t node, const std::vector<TEdge>& edges) const {
+  for (size_t i = 0; i < edges.size(); ++i) {
+    const uint32_t e = node + static_cast<uint32_t>(i);
+    const TStep step = Graph.StepOf(e);
+    if (Graph.Label(e) != edges[i].Label || step.Node != edges[i].Target ||
+        step.IsWord != edges[i].IsWord || Graph.IsLastEdge(e) != (i + 1 == edges.size())) {
+      return false;
     }
   }
+  return true;
+}
 
-  static uint64_t HashOf(const TEdge* edges, size_t count) {
-    uint64_t hash = count;
-    for (size_t i = 0; i < count; ++i) {
-      hash = (hash ^
-              (uint64_t{edges[i].Target} << 9 | uint64_t{edges[i].IsWord} << 8 | edges[i].Label)) *
-             0x9E3779B97F4A7C15ull;
-      hash ^= hash >> 31;
-    }
-    return hash;
+// The node with these edges: an equal stored one, or a new one.
+uint32_t TWordGraph::TBuilder::Store(const std::vector<TEdge>& edges) {
+  if (edges.empty()) {
+    return kNoEdges;
   }
+  const size_t mask = Table.size() - 1;
+  size_t slot = HashOf(edges) & mask;
+  for (; Table[slot] != kNoEdges; slot = (slot + 1) & mask) {
+    if (Equal(Table[slot], edges)) {
+      return Table[slot];
+    }
+  }
+  const size_t node = Graph.Targets.size();
+  if (node + edges.size() > kTargetMask) {
+    Raise("The words list is too large for word suggestions.");
+  }
+  for (size_t i = 0; i < edges.size(); ++i) {
+    Graph.Labels.push_back(edges[i].Label);
+    Graph.Targets.push_back(edges[i].Target | (edges[i].IsWord ? kWordBit : 0) |
+                            (i + 1 == edges.size() ? kLastBit : 0));
+  }
+  Table[slot] = static_cast<uint32_t>(node);
+  if (++Stored * 4 > Table.size() * 3) {
+    Grow();
+  }
+  return static_cast<uint32_t>(node);
+}
 
-  bool Equal(uint32_t node, const std::vector<TEdge>& edges) const {
-    for (size_t i = 0; i < edges.size(); ++i) {
-      const uint32_t e = node + static_cast<uint32_t>(i);
+void TWordGraph::TBuilder::Grow() {
+  std::vector<uint32_t> old = std::move(Table);
+  Table.assign(old.size() * 2, kNoEdges);
+  const size_t mask = Table.size() - 1;
+  std::vector<TEdge> edges;
+  for (const uint32_t node : old) {
+    if (node == kNoEdges) {
+      continue;
+    }
+    edges.clear();
+    for (uint32_t e = node;; ++e) {
       const TStep step = Graph.StepOf(e);
-      if (Graph.Label(e) != edges[i].Label || step.Node != edges[i].Target ||
-          step.IsWord != edges[i].IsWord || Graph.IsLastEdge(e) != (i + 1 == edges.size())) {
-        return false;
+      edges.push_back({Graph.Label(e), step.IsWord, step.Node});
+      if (Graph.IsLastEdge(e)) {
+        break;
       }
     }
-    return true;
+    size_t slot = HashOf(edges) & mask;
+    while (Table[slot] != kNoEdges) {
+      slot = (slot + 1) & mask;
+    }
+    Table[slot] = node;
   }
-
-  // The node with these edges: an equal stored one, or a new one.
-  uint32_t Store(const std::vector<TEdge>& edges) {
-    if (edges.empty()) {
-      return kNoEdges;
-    }
-    const size_t mask = Table.size() - 1;
-    size_t slot = HashOf(edges.data(), edges.size()) & mask;
-    for (; Table[slot] != kNoEdges; slot = (slot + 1) & mask) {
-      if (Equal(Table[slot], edges)) {
-        return Table[slot];
-      }
-    }
-    const size_t node = Graph.Targets.size();
-    if (node + edges.size() > kTargetMask) {
-      Raise("The words list is too large for word suggestions.");
-    }
-    for (size_t i = 0; i < edges.size(); ++i) {
-      Graph.Labels.push_back(edges[i].Label);
-      Graph.Targets.push_back(edges[i].Target | (edges[i].IsWord ? kWordBit : 0) |
-                              (i + 1 == edges.size() ? kLastBit : 0));
-    }
-    Table[slot] = static_cast<uint32_t>(node);
-    if (++Stored * 4 > Table.size() * 3) {
-      Grow();
-    }
-    return static_cast<uint32_t>(node);
-  }
-
-  void Grow() {
-    std::vector<uint32_t> old = std::move(Table);
-    Table.assign(old.size() * 2, kNoEdges);
-    const size_t mask = Table.size() - 1;
-    std::vector<TEdge> edges;
-    for (const uint32_t node : old) {
-      if (node == kNoEdges) {
-        continue;
-      }
-      edges.clear();
-      for (uint32_t e = node;; ++e) {
-        const TStep step = Graph.StepOf(e);
-        edges.push_back({Graph.Label(e), step.IsWord, step.Node});
-        if (Graph.IsLastEdge(e)) {
-          break;
-        }
-      }
-      size_t slot = HashOf(edges.data(), edges.size()) & mask;
-      while (Table[slot] != kNoEdges) {
-        slot = (slot + 1) & mask;
-      }
-      Table[slot] = node;
-    }
-  }
-
-  TWordGraph& Graph;
-  // Open addressing over the stored nodes, at most three quarters full.
-  std::vector<uint32_t> Table;
-  size_t Stored = 0;
-  std::vector<TOpenNode> Path;  // Path[0] is the root
-  size_t Depth = 0;
-};
+}
 
 void TWordGraph::Build(const std::vector<std::string_view>& sortedWords) {
-  Clear();
   TBuilder builder(*this);
   for (const std::string_view word : sortedWords) {
     builder.Add(word);
   }
-  Root = builder.Finish();
-  Labels.shrink_to_fit();
-  Targets.shrink_to_fit();
+  builder.Finish();
 }
 
 void TWordGraph::Clear() {

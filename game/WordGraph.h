@@ -20,9 +20,44 @@ class TWordGraph {
     bool IsWord = false;
   };
 
-  // Builds the graph of the words, which must be sorted by their bytes,
-  // without repeats and without empty words. Raises (TRaisedError) when the
-  // graph would outgrow its 30-bit edge numbers.
+  // Builds a graph anew word by word: the words come sorted by their bytes,
+  // without repeats and none empty; Finish completes the graph. Add raises
+  // (TRaisedError) when the graph would outgrow its 30-bit edge numbers.
+  class TBuilder {
+   public:
+    explicit TBuilder(TWordGraph& graph);
+    void Add(std::string_view word);
+    void Finish();
+
+   private:
+    struct TEdge {
+      unsigned char Label;
+      bool IsWord;
+      uint32_t Target;
+    };
+    // A node on the path of the last word, with the byte and word flag of
+    // the edge that leads to it and its edges closed so far.
+    struct TOpenNode {
+      unsigned char Label = 0;
+      bool IsWord = false;
+      std::vector<TEdge> Edges;
+    };
+
+    void CloseDownTo(size_t depth);
+    static uint64_t HashOf(const std::vector<TEdge>& edges);
+    bool Equal(uint32_t node, const std::vector<TEdge>& edges) const;
+    uint32_t Store(const std::vector<TEdge>& edges);
+    void Grow();
+
+    TWordGraph& Graph;
+    // Open addressing over the stored nodes, at most three quarters full.
+    std::vector<uint32_t> Table;
+    size_t Stored = 0;
+    std::vector<TOpenNode> Path;  // Path[0] is the root
+    size_t Depth = 0;
+  };
+
+  // Builds the graph of the words, given as TBuilder takes them.
   void Build(const std::vector<std::string_view>& sortedWords);
   void Clear();
   bool Empty() const { return Root == kNoEdges; }
@@ -48,8 +83,6 @@ class TWordGraph {
   static constexpr uint32_t kWordBit = 0x80000000u;
   static constexpr uint32_t kLastBit = 0x40000000u;
   static constexpr uint32_t kTargetMask = 0x3FFFFFFFu;
-
-  class TBuilder;
 
   // Edge 0 is unused, so that node 0 can stand for no edges. Each edge is its
   // byte and its target node with the word and last-edge flags.

@@ -121,7 +121,14 @@ struct TSceneCase {
 
 TEST(WordFinder, BestMoveOfAScene) {
   const std::vector<TSceneCase> cases = {
-      {"a lone S right of CAT reads CATS", {"", " CAT"}, "cats", "S", "CATS", false, {1, 1}, 1},
+      {"a lone S right of CAT reads CATS",
+       {"", " CAT"},
+       "cat\r\nCAT\r\ncats",
+       "S",
+       "CATS",
+       false,
+       {1, 1},
+       1},
       {"T, A with C after them reads CAT flipped", {"", " TA"}, "cat", "C", "CAT", true, {1, 1}, 1},
       {"a placement that reads both ways is no flipped move",
        {"", " TA"},
