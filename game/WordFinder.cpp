@@ -16,10 +16,8 @@ constexpr size_t kShortestWord = 2;
 // A word longer than the board's largest side never fits.
 constexpr size_t kLongestWord = kMaxBoardSize;
 
-const std::array<unsigned char, 256>& kCapitals = Cp1252Capitals();
-
 unsigned char CapitalOf(char letter) {
-  return kCapitals[static_cast<unsigned char>(letter)];
+  return Cp1252Capitals()[static_cast<unsigned char>(letter)];
 }
 
 // The best moves found so far, at most Limit of them once taken, best first

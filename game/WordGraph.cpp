@@ -1,7 +1,5 @@
 #include "game/WordGraph.h"
 
-#include <algorithm>
-
 #include "Libraries/Error/FunctionScope.h"
 
 // The graph is built in one pass over the sorted words. The nodes along the
