@@ -19,24 +19,11 @@ namespace {
 // Texts and entry offsets are kept in 32 bits; a list beyond 2 GB is refused.
 constexpr size_t kMaxTextBytes = std::numeric_limits<int32_t>::max();
 
-// Each Windows-1252 byte and its capital, so that a lookup compares letters
-// without regard to case.
-const std::array<unsigned char, 256>& CapitalOf() {
-  static const std::array<unsigned char, 256> table = [] {
-    std::array<unsigned char, 256> capitals{};
-    for (int byte = 0; byte < 256; ++byte) {
-      capitals[byte] = static_cast<unsigned char>(UpperCaseCp1252(static_cast<char>(byte)));
-    }
-    return capitals;
-  }();
-  return table;
-}
-
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) {
     return false;
   }
-  const auto& capital = CapitalOf();
+  const auto& capital = Cp1252Capitals();
   for (size_t i = 0; i < a.size(); ++i) {
     if (capital[static_cast<unsigned char>(a[i])] != capital[static_cast<unsigned char>(b[i])]) {
       return false;
@@ -70,7 +57,7 @@ uint64_t CapitalsOf(uint64_t chunk) {
     const uint64_t small = (fromA ^ pastZ) & kHighBits;
     return chunk ^ (small >> 2);
   }
-  const auto& capital = CapitalOf();
+  const auto& capital = Cp1252Capitals();
   uint64_t result = 0;
   for (int shift = 0; shift < 64; shift += 8) {
     result |= uint64_t{capital[(chunk >> shift) & 0xFF]} << shift;
@@ -172,6 +159,7 @@ void TWordsList::Clear() {
   Entries.clear();
   Index.clear();
   IndexedWords = 0;
+  ++LoadsCount;
 }
 
 void TWordsList::LoadWordsListFile(const std::string& path) {
@@ -188,6 +176,7 @@ void TWordsList::ReadWordsListText(std::string bytes) {
     Raise("The words list is too large.");
   }
   Entries.clear();
+  ++LoadsCount;
   Text = std::move(bytes);
   const char* text = Text.data();
   const size_t end = Text.size();

@@ -22,6 +22,9 @@ class TWordsList {
   std::vector<std::string> Lines() const;
 
   void Clear();
+  // Counts every clearing and every reading of the list, so that a structure
+  // built over its words knows when to build itself anew; AddWord leaves it.
+  uint32_t Loads() const { return LoadsCount; }
 
   // Replaces the entries by the lines of the file. A line ends at CR, LF or
   // CR LF; a byte 0 ends the text; the line break after the last line makes
@@ -71,6 +74,7 @@ class TWordsList {
   // each word. Loading again reuses the memory of Entries and Index.
   std::vector<TIndexSlot> Index;
   size_t IndexedWords = 0;
+  uint32_t LoadsCount = 0;
 };
 
 // "There are 1200 words in the words list; new words." while words were

@@ -13,6 +13,7 @@
 #include "game/GameDisplay.h"
 #include "game/LetterData.h"
 #include "game/MyRandom.h"
+#include "game/WordFinder.h"
 
 inline constexpr int32_t kStockSlots = 7;
 
@@ -48,6 +49,9 @@ class TGame {
   TCellPosition DragOrigin{-1, -1};
   TLetterData Letters;
   TWordsList WordsListLines;
+  // The suggestion's word graphs over WordsListLines, built at the first
+  // suggestion after the list is read and kept in step with added words.
+  TWordFinder WordFinder;
 
   // --- Start-up and new boards -------------------------------------------------
   // The state of a program just started: no board shown, empty labels,

@@ -70,6 +70,9 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   void LoadGameMenuClick();
   void SaveGameMenuClick();
   void AnalyzeWordsListMenuClick();
+  // Lays the best word the stock can make as loose letters and names the
+  // button that commits it; a message when no word can be made.
+  void SuggestWordMenuClick();
   // Loads a game; a passing function (the caller shows its failure).
   void LoadGameFrom(const std::string& path);
   // Saves the new words and the game; a passing function.
@@ -160,6 +163,7 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   QAction* LoadGameMenu = nullptr;
   QAction* SaveGameMenu = nullptr;
   QAction* AnalyzeWordsListMenu = nullptr;
+  QAction* SuggestWordMenu = nullptr;
   std::unique_ptr<THelpWindow> HelpWindow;
   // The hints of the controls, on the program's own schedule.
   std::unique_ptr<THints> Hints;

@@ -278,4 +278,7 @@ void TGlyphmasonForm::CreateWorkMenu() {
   WorkMenu->addSeparator();
   AnalyzeWordsListMenu = item("AnalyzeWordsListMenu", "Analyze words list", nullptr,
                               &TGlyphmasonForm::AnalyzeWordsListMenuClick);
+  WorkMenu->addSeparator();
+  SuggestWordMenu =
+      item("SuggestWordMenu", "Suggest word", "H", &TGlyphmasonForm::SuggestWordMenuClick);
 }

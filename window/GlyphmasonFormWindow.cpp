@@ -197,6 +197,12 @@ void TGlyphmasonForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers,
     case Qt::Key_D:
       LoadDictionaryMenu->trigger();
       break;
+    case Qt::Key_H:
+      // Alt+H stays the Help button's access key.
+      if ((KeyboardShiftState(shift) & (ssCtrl | ssAlt)) == 0) {
+        SuggestWordMenu->trigger();
+      }
+      break;
     case Qt::Key_Space:
       HideButton->click();
       break;

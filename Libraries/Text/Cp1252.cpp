@@ -157,3 +157,14 @@ std::string UpperCaseCp1252(const std::string& text) {
   }
   return out;
 }
+
+const std::array<unsigned char, 256>& Cp1252Capitals() {
+  static const std::array<unsigned char, 256> table = [] {
+    std::array<unsigned char, 256> capitals{};
+    for (int byte = 0; byte < 256; ++byte) {
+      capitals[byte] = static_cast<unsigned char>(UpperCaseCp1252(static_cast<char>(byte)));
+    }
+    return capitals;
+  }();
+  return table;
+}

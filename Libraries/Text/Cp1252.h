@@ -3,6 +3,7 @@
 // page, so that files made on Windows read the same here. These functions
 // convert between that code page and Unicode, and change letter case.
 
+#include <array>
 #include <string>
 
 // The Unicode code point of one Windows-1252 byte. The five bytes that the
@@ -24,3 +25,6 @@ std::string Utf8ToCp1252(const std::string& utf8, char replacement = '?');
 // š, œ, ž, ÿ); any other byte unchanged. ß and µ have no capital and stay.
 char UpperCaseCp1252(char letter);
 std::string UpperCaseCp1252(const std::string& text);
+// UpperCaseCp1252 of every byte, as a table for loops that compare many
+// letters without regard to case.
+const std::array<unsigned char, 256>& Cp1252Capitals();

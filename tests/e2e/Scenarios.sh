@@ -5,10 +5,10 @@
 #   Scenarios.sh SCENARIO PROGRAM_FOLDER ARTIFACTS_FOLDER
 #
 # Scenarios: play, moves, close, second-instance, install, uninstall-copy,
-# folder-game, window, captions. With GLYPHMASON_E2E_WM=openbox they run under
-# that window manager. Exit code 0 when the scenario passed, 1 when it failed
-# (a screenshot is kept in ARTIFACTS_FOLDER), 77 when Xvfb or xdotool is
-# missing.
+# folder-game, window, captions, suggest. With GLYPHMASON_E2E_WM=openbox they
+# run under that window manager. Exit code 0 when the scenario passed, 1 when
+# it failed (a screenshot is kept in ARTIFACTS_FOLDER), 77 when Xvfb or
+# xdotool is missing.
 set -euo pipefail
 
 SCENARIO=$1
@@ -497,6 +497,115 @@ scenario_folder_game() {
   close_game_and_expect_exit game
 }
 
+# --- Suggest word ---------------------------------------------------------------
+
+press_put_flipped_word() { click_at $((WX + 5 + 10 + 130 + 55)) $((WY + 165 + 165 + 20 + 12)); }
+
+# loose_word FILE: the word the loose letters of a saved game read with the
+# letters they touch, left to right or top to bottom.
+loose_word() {
+  board_letters "$1" | awk -F: -v columns=$BOARD_SIZE '
+    { c = $1 % columns; r = int($1 / columns); letter[c "," r] = $2
+      if ($3 == "TRUE") { n++; lc[n] = c; lr[n] = r } }
+    END {
+      if (n == 0) exit
+      across = 1
+      for (i = 2; i <= n; i++) if (lr[i] != lr[1]) across = 0
+      if (n == 1) across = ((lc[1] - 1) "," lr[1] in letter) || ((lc[1] + 1) "," lr[1] in letter)
+      lo = hi = across ? lc[1] : lr[1]
+      for (i = 2; i <= n; i++) {
+        v = across ? lc[i] : lr[i]
+        if (v < lo) lo = v
+        if (v > hi) hi = v
+      }
+      while ((across ? (lo - 1) "," lr[1] : lc[1] "," (lo - 1)) in letter) lo--
+      while ((across ? (hi + 1) "," lr[1] : lc[1] "," (hi + 1)) in letter) hi++
+      for (v = lo; v <= hi; v++) word = word letter[across ? v "," lr[1] : lc[1] "," v]
+      print word
+    }'
+}
+
+# loose_score FILE DICTIONARY: what the loose letters of a saved game score
+# with the dictionary's weights and bonuses: 9 x (1 - weight / 1000)^2 + 1,
+# rounded half up, for each letter, plus the bonus for their number.
+loose_score() {
+  local letters
+  letters=$(board_letters "$1" | awk -F: '$3 == "TRUE" { printf "%s", $2 }')
+  awk -v letters="$letters" '
+    { sub(/\r$/, "") }
+    /^\[/ { section = $0; next }
+    section == "[Alphabet]" && /^Char[0-9]+=/ { split($0, kv, "="); slot[substr(kv[1], 5)] = kv[2] }
+    section == "[Alphabet]" && /^Prob[0-9]+=/ { split($0, kv, "="); weight[substr(kv[1], 5)] = kv[2] }
+    section == "[LengthScores]" && /^[1-7]=/ { split($0, kv, "="); bonus[kv[1]] = kv[2] }
+    END {
+      for (s in slot) if (weight[s] >= 1) {
+        x = 9 * (1 - weight[s] / 1000) ^ 2 + 1
+        score[slot[s]] = (x - int(x) >= 0.5) ? int(x) + 1 : int(x)
+      }
+      n = length(letters)
+      for (i = 1; i <= n; i++) total += score[substr(letters, i, 1)]
+      print total + bonus[n]
+    }' "$2"
+}
+
+# suggest_and_commit DICTIONARY NAME: H lays a word; a save shows its loose
+# letters; the button for their word (the flipped one only when the word is
+# in the words list read backwards alone) commits it; a second save shows
+# the letters fixed and the score grown by what they scored.
+suggest_and_commit() {
+  local tries
+  for tries in 1 2 3; do
+    rest_pointer
+    key h
+    wait_until "a suggestion or its message" eval '! stock_is_full || has_window "^Message$"'
+    stock_is_full || break
+    # These letters make no word here: the message goes, and new ones come.
+    log "no word for this stock; new stock letters"
+    key Return
+    wait_until "the message to close" lacks_window '^Message$'
+    press_new_stock_letters
+    sleep 1
+    [ $tries -lt 3 ] || fail "three stocks in a row made no word"
+  done
+  local laid="$WORK/saves/$2-suggested.gmg"
+  save_game_from_menu "$laid"
+  local word score loose
+  word=$(loose_word "$laid")
+  [ ${#word} -ge 2 ] || fail "the suggestion laid no word: $(board_letters "$laid" | tr '\n' ' ')"
+  score=$(loose_score "$laid" "$1.gmd")
+  loose=$(board_letters "$laid" | grep ':TRUE$' | sed 's/:TRUE$//')
+  log "suggested: $word, scoring $score"
+  local first
+  first=$(head -n 1 <<<"$loose" | cut -d: -f1)
+  if tr -d '\r' <"$1.txt" | grep -qixF -- "$word"; then
+    press_put_word
+  else
+    press_put_flipped_word
+  fi
+  wait_for_square $((first % BOARD_SIZE)) $((first / BOARD_SIZE)) fixed
+  local committed="$WORK/saves/$2-committed.gmg"
+  save_game_from_menu "$committed"
+  local square
+  while read -r square; do
+    grep -qxF "$square:FALSE" <(board_letters "$committed") ||
+      fail "the suggested letter $square is not fixed after the commit"
+  done <<<"$loose"
+  expect_equal "score after the suggested word" \
+    "$(file_value "$committed" GlyphmasonGame Score)" \
+    "$(($(file_value "$laid" GlyphmasonGame Score) + score))"
+}
+
+# Suggest word on a new game and once more on the board with its first word:
+# each time the named button commits the word and the score grows by its score.
+scenario_suggest() {
+  start_game game
+  new_game
+  local dictionary="$WORK/Glyphmason/GlyphmasonDictionaries/English"
+  suggest_and_commit "$dictionary" first
+  suggest_and_commit "$dictionary" second
+  close_game_and_expect_exit game
+}
+
 # A signal (a test timeout, a broken pipe) ends the run through the same
 # cleanup as a normal end, so no server or program is left behind.
 trap cleanup EXIT
@@ -515,6 +624,7 @@ case $SCENARIO in
   captions) scenario_captions ;;
   uninstall-copy) scenario_uninstall_copy ;;
   folder-game) scenario_folder_game ;;
+  suggest) scenario_suggest ;;
   *) echo "unknown scenario: $SCENARIO" >&2; exit 2 ;;
 esac
 log "passed"

@@ -78,6 +78,35 @@ TEST_F(PlayTest, LooseLettersMoveAndGoBack) {
   EXPECT_EQ(Form->Game.LooseLetterList.Count(), 0);
 }
 
+TEST_F(PlayTest, SuggestWordLaysTheBestWordAndNamesItsButton) {
+  PressKey(Qt::Key_H);  // no game yet
+  StartGame("XXXXXXX");
+  PressKey(Qt::Key_H);
+  ASSERT_EQ(Boxes.Shown.size(), 1u);  // no word can be made: a message, nothing changes
+  EXPECT_EQ(Stock(), "XXXXXXX");
+  EXPECT_FALSE(Form->Game.GameModified);
+
+  StartGame("NOSECAT");
+  DragStockToCell(0, 0, 0);  // a loose N that the suggestion takes back
+  PressKey(Qt::Key_H, Qt::AltModifier);
+  PressKey(Qt::Key_H, Qt::ControlModifier);
+  EXPECT_EQ(Form->Game.LooseLetterList.Count(), 1);
+  PressKey(Qt::Key_H, Qt::ShiftModifier);
+  // CATS (8 + 8 + 3 + 3 + 4) beats NOSE (5 + 4 + 3 + 7 + 4), from the middle square leftwards.
+  EXPECT_EQ(Form->Game.ReadLooseWord(), "CATS");
+  EXPECT_EQ(Letter(4, 7), 'C');
+  EXPECT_TRUE(Loose(7, 7));
+  EXPECT_EQ(Letter(0, 0), 0);
+  EXPECT_EQ(Stock(), "NO.E...");
+  EXPECT_EQ(Form->ValidWordLabel->text(), "Suggested \"CATS\": click \"Put word on board\"");
+  EXPECT_EQ(Form->ScoreLabel->text(), "Score 0; possible score now 26");
+  EXPECT_TRUE(Form->PutWordButton->isEnabled());
+  EXPECT_TRUE(Form->Game.GameModified);
+  Form->PutWordButton->click();
+  EXPECT_EQ(Form->Game.Score, 26);
+  EXPECT_EQ(Boxes.Shown.size(), 1u);
+}
+
 TEST_F(PlayTest, RefusedDropsChangeNothing) {
   StartGame("CATSENO");
   DragStockToCell(0, 2, 2);

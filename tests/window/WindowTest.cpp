@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, DesignedControls) {
   }
   EXPECT_EQ(items, (QStringList{"New game\tCtrl+N", "Load dictionary\tD", "-",
                                 "Load last game\tCtrl+Z", "Load game\tL", "Save game\tS", "-",
-                                "Analyze words list"}));
+                                "Analyze words list", "-", "Suggest word\tH"}));
   EXPECT_TRUE(std::filesystem::is_directory(Program.File("GlyphmasonGames")));
 }
 

@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <ostream>
+#include <random>
+
+#include "Libraries/Text/Cp1252.h"
+#include "game/Suggestion.h"
+#include "game/WordFinder.h"
+#include "tests/game/RecordingDisplay.h"
+
+void PrintTo(const TWordMove& move, std::ostream* out) {
+  *out << (move.Flipped ? "flipped " : "") << (move.Vertical ? "column " : "row ") << move.Word
+       << " at (" << move.First.Column << ", " << move.First.Row << ") scoring " << move.Score
+       << " with " << move.Placed.size() << " letters";
+}
+
+namespace {
+
+// Capitals with one German letter and one without a capital.
+const std::string kAlphabet = "ABDENRST\xC4\xDF";
+
+char SmallOf(char letter) {
+  const auto byte = static_cast<unsigned char>(letter);
+  return byte == 0xDF ? letter : static_cast<char>(byte + 0x20);
+}
+
+// A random position: a board of 10 or 11 squares a side built from words of the list
+// laid across each other (or empty), a few stray and loose letters, a stock.
+struct TRandomPosition {
+  explicit TRandomPosition(std::mt19937& random) : Random(random) {
+    for (size_t i = 0; i < kAlphabet.size(); ++i) {
+      Letters.Alphabet[i] = kAlphabet[i];
+      Letters.LetterScores[i] = Pick(1, 10);
+    }
+    for (int32_t& bonus : Letters.LengthScores) {
+      bonus = Pick(0, 15);
+    }
+    std::string text;
+    for (int i = 0; i < 160; ++i) {
+      for (int length = Pick(2, 5); length > 0; --length) {
+        const char letter = kAlphabet[static_cast<size_t>(Pick(0, 9))];
+        text.push_back(Pick(0, 1) == 0 ? letter : SmallOf(letter));
+      }
+      text += "\r\n";
+    }
+    Words.ReadWordsListText(text);
+    Columns = Pick(10, 11);
+    Rows = Pick(10, 11);
+    if (Pick(0, 4) != 0) {
+      LayWords();
+    }
+    for (int loose = Pick(0, 2); loose > 0; --loose) {
+      TBoardCell& cell = Board[Pick(0, Columns - 1)][Pick(0, Rows - 1)];
+      if (cell.IsEmpty()) {
+        cell = {'S', 1};  // loose letters count as empty squares
+      }
+    }
+    for (int length = Pick(3, 7); length > 0; --length) {
+      Hand.push_back(kAlphabet[static_cast<size_t>(Pick(0, 9))]);
+    }
+  }
+
+  void LayWords() {
+    for (int count = Pick(2, 8); count > 0; --count) {
+      const std::string_view word = Words.Entry(Pick(0, Words.Count() - 1));
+      const bool vertical = Pick(0, 1) == 0;
+      const int32_t length = static_cast<int32_t>(word.size());
+      int32_t column = Pick(0, Columns - (vertical ? 1 : length));
+      int32_t row = Pick(0, Rows - (vertical ? length : 1));
+      for (const char letter : word) {
+        Board[column][row] = {UpperCaseCp1252(letter), 0};
+        (vertical ? row : column) += 1;
+      }
+    }
+    Board[Pick(0, Columns - 1)][Pick(0, Rows - 1)] = {'T', 0};
+  }
+
+  int32_t Pick(int32_t low, int32_t high) {
+    return std::uniform_int_distribution<int32_t>(low, high)(Random);
+  }
+  TMovePosition Position() const { return {Board, Columns, Rows, Hand, Letters}; }
+
+  std::mt19937& Random;
+  TLetterData Letters;
+  TWordsList Words;
+  TBoard Board{};
+  int32_t Columns = 0;
+  int32_t Rows = 0;
+  std::string Hand;
+};
+
+TEST(WordFinder, FindsWhatTryingEveryEntryEverywhereFinds) {
+  constexpr size_t kAll = 100000;
+  std::mt19937 random(13);
+  int positionsWithMoves = 0;
+  for (int i = 0; i < 210; ++i) {
+    TRandomPosition scene(random);
+    TWordFinder finder;
+    const std::vector<TWordMove> moves = finder.BestMoves(scene.Words, scene.Position(), kAll);
+    ASSERT_EQ(moves, BestMovesByScan(scene.Words, scene.Position(), kAll)) << "position " << i;
+    const std::vector<TWordMove> best = finder.BestMoves(scene.Words, scene.Position(), 3);
+    ASSERT_EQ(best, std::vector<TWordMove>(moves.begin(),
+                                           moves.begin() + std::min<size_t>(3, moves.size())));
+    positionsWithMoves += !moves.empty();
+  }
+  EXPECT_GT(positionsWithMoves, 180);
+}
+
+struct TSceneCase {
+  const char* Scene;
+  std::vector<std::string> Rows;  // capitals are fixed letters
+  std::string Words;
+  std::string Hand;
+  std::string Word;  // the best move's word as committed; empty for none
+  bool Flipped;
+  TCellPosition First;
+  int32_t Placed;
+};
+
+TEST(WordFinder, BestMoveOfAScene) {
+  const std::vector<TSceneCase> cases = {
+      {"a lone S right of CAT reads CATS",
+       {"", " CAT"},
+       "cat\r\nCAT\r\ncats",
+       "S",
+       "CATS",
+       false,
+       {1, 1},
+       1},
+      {"T, A with C after them reads CAT flipped", {"", " TA"}, "cat", "C", "CAT", true, {1, 1}, 1},
+      {"a placement that reads both ways is no flipped move",
+       {"", " TA"},
+       "cat\r\ntac",
+       "C",
+       "TAC",
+       false,
+       {1, 1},
+       1},
+      {"the first word runs through the middle, in its row",
+       {},
+       "cat",
+       "TCA",
+       "CAT",
+       false,
+       {5, 7},
+       3},
+      {"German letters compare without case",
+       {"", "\xC4"},
+       "\xE4pfel",
+       "LEFP",
+       "\xC4PFEL",
+       false,
+       {0, 1},
+       4},
+      {"French accents compare without case",
+       {"", "", "   \xC9T\xC9"},
+       "\xE9t\xE9s",
+       "S",
+       "\xC9T\xC9S",
+       false,
+       {3, 2},
+       1},
+      {"a letter may not touch another across the word",
+       {"   X", " CA"},
+       "cat\r\ncats",
+       "TS",
+       "",
+       false,
+       {},
+       0},
+      {"a later word must run through a fixed letter", {"XX"}, "dog", "DOG", "", false, {}, 0},
+      {"more letters win a tie in score", {"", " A"}, "az\r\nats", "ZTS", "ATS", false, {1, 1}, 2},
+      {"then the word first by its bytes", {"", " A"}, "zat\r\nazt", "ZT", "AZT", false, {1, 1}, 2},
+  };
+  for (const TSceneCase& c : cases) {
+    TGameScene scene;
+    scene.Game.Letters.Alphabet[26] = '\xC4';
+    scene.Game.Letters.LetterScores[25] = 16;  // Z, worth two letters
+    for (size_t r = 0; r < c.Rows.size(); ++r) {
+      for (size_t col = 0; col < c.Rows[r].size(); ++col) {
+        if (c.Rows[r][col] != ' ') {
+          scene.Game.Board[col][r] = {c.Rows[r][col], 0};
+        }
+      }
+    }
+    scene.Game.WordsListLines.ReadWordsListText(c.Words);
+    const TMovePosition position{scene.Game.Board, 15, 15, c.Hand, scene.Game.Letters};
+    const std::vector<TWordMove> best =
+        scene.Game.WordFinder.BestMoves(scene.Game.WordsListLines, position, 1);
+    if (c.Word.empty()) {
+      EXPECT_TRUE(best.empty()) << c.Scene;
+      continue;
+    }
+    ASSERT_EQ(best.size(), 1u) << c.Scene;
+    EXPECT_EQ(best[0].Word, c.Word) << c.Scene;
+    EXPECT_EQ(best[0].Flipped, c.Flipped) << c.Scene;
+    EXPECT_EQ(best[0].First, c.First) << c.Scene;
+    EXPECT_EQ(static_cast<int32_t>(best[0].Placed.size()), c.Placed) << c.Scene;
+  }
+}
+
+TEST(WordFinder, KeepsInStepWithAddedWordsAndNewLists) {
+  TGameScene scene;
+  TWordsList& words = scene.Game.WordsListLines;
+  words.ReadWordsListText("cat\r\n");
+  const TMovePosition position{scene.Game.Board, 15, 15, "DOG", scene.Game.Letters};
+  TWordFinder& finder = scene.Game.WordFinder;
+  EXPECT_TRUE(finder.BestMoves(words, position, 5).empty());
+  words.AddWord("dog");
+  ASSERT_EQ(finder.BestMoves(words, position, 1).size(), 1u);
+  EXPECT_EQ(finder.BestMoves(words, position, 1)[0].Word, "DOG");
+  // A new list of as many words as before is still a new list.
+  words.ReadWordsListText("god\r\nemu\r\n");
+  const std::vector<TWordMove> moves = finder.BestMoves(words, position, 5);
+  ASSERT_FALSE(moves.empty());
+  EXPECT_TRUE(
+      std::all_of(moves.begin(), moves.end(), [](const TWordMove& m) { return m.Word == "GOD"; }));
+  words.Clear();
+  EXPECT_TRUE(finder.BestMoves(words, position, 5).empty());
+}
+
+TEST(Suggestion, TakesLooseLettersBackAndLaysTheWordAsDragged) {
+  TGameScene scene;
+  scene.Game.WordsListLines.ReadWordsListText("cat\r\ncats\r\n");
+  scene.Picture({"", "", "", "", "", "", "", "   CAT"});
+  const std::string stock = "XQ.ZSVW";
+  for (int32_t slot = 0; slot < kStockSlots; ++slot) {
+    scene.Game.SetStockLetter(slot, stock[slot] == '.' ? 0 : stock[slot]);
+  }
+  // An S laid where it forms no word; the suggestion takes it back first.
+  scene.Game.SetStockLetter(4, 0);
+  scene.Picture({"s"});
+  scene.Game.GameModified = false;
+
+  const std::optional<TWordMove> move = FindSuggestion(scene.Game);
+  ASSERT_TRUE(move.has_value());
+  EXPECT_EQ(move->Word, "CATS");
+  PlaceSuggestion(scene.Game, scene.Display, *move);
+  EXPECT_EQ(scene.Game.LooseLetterList.Count(), 1);
+  EXPECT_TRUE(scene.Game.Board[6][7].IsLooseLetter());
+  EXPECT_TRUE(scene.Game.Board[0][0].IsEmpty());
+  EXPECT_EQ(scene.Game.ReadLooseWord(), "CATS");
+  EXPECT_TRUE(scene.Game.GameModified);
+  EXPECT_TRUE(scene.Display.PutButtonsEnabled);
+  EXPECT_EQ(scene.Display.Score, "Score 0; possible score now " + std::to_string(move->Score));
+  EXPECT_EQ(scene.Display.ValidWord, SuggestionText(*move));
+  EXPECT_NE(scene.Display.ValidWord.find("Put word on board"), std::string::npos);
+
+  EXPECT_EQ(scene.Game.PutWord(false, {false, false}), TPutWordResult::Committed);
+  EXPECT_EQ(scene.Game.Score, move->Score);
+}
+
+}  // namespace
