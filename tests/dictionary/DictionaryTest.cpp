@@ -275,18 +275,6 @@ TEST_F(DictionaryTest, ADictionaryOrWordsListThatIsNoFileIsShownAndStillChecked)
 
 // --- Writing the words list back ---------------------------------------------------
 
-TEST_F(DictionaryTest, AddedWordsAreSavedAndTheListStaysModified) {
-  Put("Mine.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
-  Put("Mine.txt", "cat\n");
-  Dictionary.LoadDictionary("Mine.gmd");
-  Game.WordsListLines.AddWord("DOG");
-  Game.WordsListModified = true;
-  Dictionary.SaveDictionary();
-  EXPECT_EQ(Read("Mine.txt"), "cat\r\nDOG\r\n");
-  EXPECT_TRUE(Game.WordsListModified);
-  EXPECT_TRUE(Errors.Shown.empty());
-}
-
 TEST_F(DictionaryTest, WithoutADictionaryNothingIsSaved) {
   Dictionary.LoadDictionary("Gone.gmd");
   Game.WordsListLines.AddWord("DOG");

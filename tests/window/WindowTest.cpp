@@ -183,13 +183,6 @@ TEST_F(MainWindowTest, BoardGeometryAtDesignSize) {
   EXPECT_EQ(cell, (TCellPosition{29, 29}));
 }
 
-TEST_F(MainWindowTest, LetterChangesFollowTheBoardSize) {
-  Form->ColumnsCountComboBox->setCurrentText("10");
-  Form->RowsCountComboBox->setCurrentText("30");
-  PressKey(Qt::Key_N, Qt::ControlModifier);
-  EXPECT_EQ(Form->Game.LetterChangesCount, 15);
-}
-
 TEST(ProgramWindows, AFailureAfterTheErrorDialogExistsIsShownInIt) {
   TTestProgramFolder program;
   TFakeMessageBoxes boxes;  // the plain box for a missing error dialog would land here

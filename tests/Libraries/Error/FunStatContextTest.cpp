@@ -79,17 +79,7 @@ TEST(ErrorReport, InfoAndUserInfoClose) {
   EXPECT_TRUE(context.BuildReport().ends_with("* UserReal: 0"));
 }
 
-TEST(ErrorReport, ShowWithoutErrorDialogSaysSoInPlainBox) {
-  TFakeMessageBoxes boxes;
-  bool flag = true;
-  EXPECT_FALSE(FailedContext().Show("Failed to save game.", &flag));
-  EXPECT_FALSE(flag);
-  ASSERT_EQ(boxes.Shown.size(), 1u);
-  EXPECT_EQ(boxes.Shown[0].Caption, "Error");
-  EXPECT_EQ(boxes.Shown[0].Text, "The error-dialog form is not created. You must create it.");
-}
-
-TEST(ErrorReport, ShowUsesStatusWordAsCaption) {
+TEST(ErrorReport, ShowUsesTheStatusWordAsCaptionAndWithoutErrorDialogSaysSo) {
   TErrorRecorder errors;
   TFunStatContext context = FailedContext();
   context.Status = fsBeginFunctionError;
@@ -98,6 +88,16 @@ TEST(ErrorReport, ShowUsesStatusWordAsCaption) {
   EXPECT_EQ(errors.Shown[0].Caption, "Begin function error");
   EXPECT_EQ(errors.Shown[0].Message, "Failed to load game.");
   EXPECT_NE(errors.Shown[0].Report.find("* Function: \"MyRenameFile\""), std::string::npos);
+}
+
+TEST(ErrorReport, ShowWithoutErrorDialogSaysSoInPlainBox) {
+  TFakeMessageBoxes boxes;
+  bool flag = true;
+  EXPECT_FALSE(FailedContext().Show("Failed to save game.", &flag));
+  EXPECT_FALSE(flag);
+  ASSERT_EQ(boxes.Shown.size(), 1u);
+  EXPECT_EQ(boxes.Shown[0].Caption + ": " + boxes.Shown[0].Text,
+            "Error: The error-dialog form is not created. You must create it.");
 }
 
 // --- The function forms ------------------------------------------------------

@@ -81,19 +81,6 @@ TEST(ErrorDialog, RecursionCountResetsWhenModalLoopThrows) {
   EXPECT_EQ(form.RecursionCount(), 0);
 }
 
-TEST(ErrorDialog, ShowingFunctionEndsInExactlyOneDialog) {
-  TErrorForm form;
-  int dialogs = 0;
-  form.RunModal = [&](TErrorForm&) {
-    ++dialogs;
-    return TErrorForm::kResultOk;
-  };
-  ShowingFunction("TGlyphmasonForm::SaveGameMenuClick", "Failed to save game.",
-                  [](TFunScope& Fun) { Fun.Fail("Failed to save file."); });
-  EXPECT_EQ(dialogs, 1);
-  EXPECT_EQ(GlobalFunStat.Status, fsPerfect);
-}
-
 TEST(ErrorLog, AppendsEntriesAndEmptiesLogOverTenThousandBytes) {
   TTestProgramFolder program;
   TErrorForm form;
@@ -139,21 +126,6 @@ TEST(ErrorLog, ALogThatIsNoPlainFileIsNeverWrittenAndFailsSilently) {
     EXPECT_TRUE(boxes.Beeps.empty());
   }
   EXPECT_EQ(elsewhere.Read("notes.txt"), std::string(12000, 'n'));
-}
-
-TEST(ErrorDialog, LayoutAndCaptions) {
-  TErrorForm form;
-  EXPECT_EQ(form.size(), QSize(340, 265));
-  EXPECT_EQ(form.windowTitle(), "Error");
-  EXPECT_EQ(form.RecursionLabel->text(), "Recursion");
-  EXPECT_EQ(form.OkayButton->text(), "&Okay");
-  EXPECT_EQ(form.OkayNoErrorsButton->text(), "O&kay (no errors)");
-  EXPECT_EQ(form.CancelButton->text(), "&Cancel");
-  EXPECT_EQ(form.TerminateButton->text(), "&Terminate application immediately");
-  EXPECT_EQ(form.LogButton->text(), "&Log");
-  EXPECT_EQ(form.HelpButton->text(), "&Help");
-  EXPECT_TRUE(form.MainMemo->isReadOnly());
-  EXPECT_EQ(ErrorForm, &form);
 }
 
 TEST(ErrorDialog, RealModalLoopClosesWithButtons) {
