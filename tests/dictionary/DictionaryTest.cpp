@@ -136,48 +136,42 @@ TEST_F(DictionaryTest, ScoresFontAndChoiceLettersFollowTheFile) {
 
 // --- Weights computed from the words list -----------------------------------------
 
-TEST_F(DictionaryTest, AnAlphabetWithUnder1000WordsFallsBackToTheSlots) {
-  Put("Auto.gmd", "[Main]\nAlphabet=ABCDEFGHIJKL\n" + SlotSection({7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7}));
-  Put("Auto.txt", Lines(999, "ab"));
-  EXPECT_TRUE(Dictionary.LoadDictionary("Auto.gmd"));
-  EXPECT_FALSE(Dictionary.AutoProbabilities);
-  EXPECT_EQ(BoxTexts(), std::vector<std::string>{kTooFewWords});
-  EXPECT_EQ(Boxes.Shown[0].Caption, "Error");
-  EXPECT_EQ(Letters().LetterProbabilities[0], 7);
-  EXPECT_EQ(Letters().Alphabet[11], 0);
-}
-
-TEST_F(DictionaryTest, An1000LineWordsListGivesComputedWeightsEmptyLinesIncluded) {
-  Put("Auto.gmd", "[Main]\nAlphabet=ABCDEFGHIJKL\n" + SlotSection({7}));
-  Put("Auto.txt", Lines(998, "aab") + "\nkl\n");
-  EXPECT_TRUE(Dictionary.LoadDictionary("Auto.gmd"));
-  EXPECT_TRUE(Boxes.Shown.empty());
-  EXPECT_TRUE(Dictionary.AutoProbabilities);
-  EXPECT_EQ(First(Letters().LetterProbabilities, 12),
-            (std::vector<int32_t>{1000, 500, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1}));
-  EXPECT_EQ(Dictionary.ActiveLettersCount, 12);
-  EXPECT_EQ(GameDisplay.WordsCount, "There are 1000 words in the words list.");
-}
-
-TEST_F(DictionaryTest, AWordsListWithoutAnyLetterOfTheAlphabetIsRefused) {
-  Put("Digits.gmd", "[Main]\nAlphabet=ABCDEFGHIJKL\n");
-  Put("Digits.txt", Lines(1000, "123"));
-  EXPECT_FALSE(Dictionary.LoadDictionary("Digits.gmd"));
-  EXPECT_EQ(Letters().LetterProbabilities, (std::array<int32_t, kMaxAlphabetSlots>{}));
-  EXPECT_EQ(Dictionary.ActiveLettersCount, 0);
-  EXPECT_EQ(BoxTexts(), std::vector<std::string>{kTooFewActiveLetters});
-}
-
-TEST_F(DictionaryTest, AnAlphabetTextKeepsItsFirst40Letters) {
-  std::string alphabet;
+TEST_F(DictionaryTest, AnAlphabetTextWithAtLeast1000EntriesGivesComputedWeights) {
+  std::string fifty;
   for (int i = 0; i < 50; ++i) {
-    alphabet += static_cast<char>('0' + i);
+    fifty += static_cast<char>('0' + i);
   }
-  Put("Long.gmd", "[Main]\nAlphabet=" + alphabet + "\n");
-  Put("Long.txt", Lines(1000, alphabet));
-  EXPECT_TRUE(Dictionary.LoadDictionary("Long.gmd"));
-  EXPECT_EQ(Letters().Alphabet[39], alphabet[39]);
-  EXPECT_EQ(Dictionary.ActiveLettersCount, 40);
+  const struct {
+    std::string Alphabet, Words;
+    bool Usable, Auto;
+    int32_t Active;
+    std::vector<int32_t> Weights;  // of the first slots
+    std::vector<std::string> Boxes;
+    int Slot11;  // the letter of slot 11; -1: not looked at
+  } cases[] = {
+      // Under 1000 entries the slots' weights stay.
+      {"ABCDEFGHIJKL", Lines(999, "ab"), true, false, 11, {7, 7}, {kTooFewWords}, 0},
+      // Empty entries count; the most frequent letter weighs 1000, any other at least 1.
+      {"ABCDEFGHIJKL", Lines(998, "aab") + "\nkl\n", true, true, 12,
+       {1000, 500, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1}, {}, 'L'},
+      {"ABCDEFGHIJKL", Lines(1000, "123"), false, true, 0, {0, 0}, {kTooFewActiveLetters}, -1},
+      // Only the first 40 letters of the text are the alphabet; "a" is counted as "A".
+      {fifty, Lines(1000, fifty), true, true, 40, {500}, {}, fifty[11]},
+  };
+  for (const auto& c : cases) {
+    Boxes.Shown.clear();
+    Put("Auto.gmd", "[Main]\nAlphabet=" + c.Alphabet + "\n" + SlotSection(std::vector<int>(11, 7)));
+    Put("Auto.txt", c.Words);
+    EXPECT_EQ(Dictionary.LoadDictionary("Auto.gmd"), c.Usable) << c.Active;
+    EXPECT_EQ(Dictionary.AutoProbabilities, c.Auto) << c.Active;
+    EXPECT_EQ(Dictionary.ActiveLettersCount, c.Active);
+    EXPECT_EQ(First(Letters().LetterProbabilities, c.Weights.size()), c.Weights) << c.Active;
+    EXPECT_EQ(BoxTexts(), c.Boxes) << c.Active;
+    if (c.Slot11 >= 0) {
+      EXPECT_EQ(Letters().Alphabet[11], c.Slot11) << c.Active;
+    }
+  }
+  EXPECT_EQ(Letters().Alphabet[39], fifty[39]);
 }
 
 TEST(CountLetters, RaisesOnlyAToZAndCountsLengths) {

@@ -48,16 +48,8 @@ TEST(LetterChanges, AreTheSquareCountTimesOneTwentiethTruncated) {
   EXPECT_EQ(scene.Display.LetterChanges, "Available letter changes 0");
 }
 
-TEST(Stock, SlotsAreShownAndTheFirstEmptyOneIsFound) {
+TEST(Stock, ASlotOutsideTheSevenHoldsNothing) {
   TGameScene scene;
-  for (int32_t slot = 0; slot < kStockSlots; ++slot) {
-    scene.Game.SetStockLetter(slot, 'A');
-  }
-  EXPECT_EQ(scene.Game.FirstEmptyStockSlot(), -1);
-  scene.Game.SetStockLetter(4, 0);
-  scene.Game.SetStockLetter(2, 0);
-  EXPECT_EQ(scene.Game.FirstEmptyStockSlot(), 2);
-  EXPECT_EQ(scene.Display.StockPanels[2], 0);
-  scene.Game.SetStockLetter(7, 'B');  // no such slot
+  scene.Game.SetStockLetter(7, 'B');
   EXPECT_EQ(scene.Game.StockLetter(7), 0);
 }

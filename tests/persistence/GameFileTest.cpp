@@ -58,17 +58,10 @@ TEST_F(GameFileTest, SettingsOutsideTheirLimitsKeepTheControlsValues) {
   EXPECT_TRUE(settings.AllowUnknownWords);
 }
 
-TEST_F(GameFileTest, OptionsFileHoldsTheSettingsThenLastGameAndMode) {
-  TOptions options{Settings, "/games/last.gmg", true};
-  WriteOptions(List, options);
-  EXPECT_EQ(List.WrittenText(),
-            "[GlyphmasonGame]\r\nColumnsCount=10\r\nRowsCount=10\r\nLastDictionaryName=English.gmd"
-            "\r\nAddToWordsList=TRUE\r\nAllowUnknownWords=FALSE\r\nLastGameTitle=/games/last.gmg\r\n"
-            "FullScreen=TRUE\r\n\r\n");
+TEST_F(GameFileTest, AnEmptyLastGameInTheOptionsKeepsTheDefault) {
   TOptions read{Settings, "/default/*.gmg", true};
-  TStoredTextList empty;
-  empty.ReadFromText("[GlyphmasonGame]\r\nLastGameTitle=\r\n");
-  ReadOptions(empty, read);
+  List.ReadFromText("[GlyphmasonGame]\r\nLastGameTitle=\r\n");
+  ReadOptions(List, read);
   EXPECT_EQ(read.LastGameFileName, "/default/*.gmg");
   EXPECT_FALSE(read.FullScreen);
 }
