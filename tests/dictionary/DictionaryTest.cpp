@@ -174,20 +174,6 @@ TEST_F(DictionaryTest, AnAlphabetTextWithAtLeast1000EntriesGivesComputedWeights)
   EXPECT_EQ(Letters().Alphabet[39], fifty[39]);
 }
 
-TEST(CountLetters, RaisesOnlyAToZAndCountsLengths) {
-  TLetterData letters;
-  letters.Alphabet = {'A', 'B', '\xC4'};
-  TWordsList list;
-  // "\xE4" is a small a-umlaut: it is not raised, so it lies outside.
-  list.ReadWordsListText("ab\n\nA\xE4\xC4\n" + std::string(11, 'b') + "\n0123456789\n");
-  TLetterCounts counts;
-  EXPECT_EQ(CountLetters(list, letters, counts), 15);
-  EXPECT_EQ(First(counts.Counts, 3), (std::vector<int32_t>{2, 12, 1}));
-  EXPECT_EQ(counts.Outside, 11);
-  // Length 0 holds the empty entry and the 11-letter word.
-  EXPECT_EQ(First(counts.Lengths, 11), (std::vector<int32_t>{2, 0, 1, 1, 0, 0, 0, 0, 0, 0, 1}));
-}
-
 // --- Names and paths -------------------------------------------------------------
 
 TEST_F(DictionaryTest, WithoutWordsListNameTheListIsNamedAfterTheDictionary) {
