@@ -65,10 +65,6 @@ TEST_F(MainWindowTest, KeysRunTheirCommandsWithTheRightModifiers) {
   }
   ASSERT_EQ(Files.Offered.size(), 3u);
   EXPECT_EQ(Files.Offered[0].Kind, TFileDialogKind::Save);
-  Files.Cancel();
-  PressKey(Qt::Key_D);
-  EXPECT_EQ(Files.Offered.back().Filter, "Glyphmason dictionary (*.gmd)|*.gmd");
-  EXPECT_EQ(Files.Offered.back().FileName, Program.File("GlyphmasonDictionaries/English.gmd"));
 }
 
 // A file dialog that, as a real modal dialog does, takes the focus away
