@@ -231,6 +231,9 @@ TEST_P(GoldenGame, PlaysAsRecorded) {
       EXPECT_EQ(bytes, ReadFile(folder / name)) << (folder / name);
     }
   }
+  // No golden file is left that the game no longer writes.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}),
+            static_cast<std::ptrdiff_t>(outputs.size()));
 }
 
 INSTANTIATE_TEST_SUITE_P(, GoldenGame, ::testing::ValuesIn(kGames),
