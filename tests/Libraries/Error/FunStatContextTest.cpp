@@ -64,7 +64,7 @@ TEST(ErrorReport, StatusWordsIncludingCatastropheAndUnknown) {
             std::string::npos);
 }
 
-TEST(ErrorReport, ShowUsesTheStatusWordAsCaptionAndWithoutErrorDialogSaysSo) {
+TEST(ErrorReport, ShowUsesTheStatusWordAsCaption) {
   TErrorRecorder errors;
   TFunStatContext context = FailedContext();
   context.Status = fsBeginFunctionError;
