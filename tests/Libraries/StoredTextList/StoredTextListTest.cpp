@@ -187,22 +187,6 @@ TEST_F(StoredTextFile, SaveReplacesAReadOnlyFileWithTheHandlersValues) {
   EXPECT_EQ(status.st_mode & 07777, 0600u);
 }
 
-TEST_F(StoredTextFile, DecliningTheOverwriteLeavesTheFile) {
-  Folder.Write("game.gmg", "old");
-  TStoredTextList list;
-  int saves = 0;
-  list.OnSave = [&](TStoredTextList&) { ++saves; };
-  Boxes.Answer(kIdNo);
-  EXPECT_FALSE(list.SaveAs(Folder.File("game.gmg"), true));
-  ASSERT_EQ(Boxes.Shown.size(), 1u);
-  EXPECT_EQ(Boxes.Shown[0].Caption, "Query");
-  EXPECT_EQ(Boxes.Shown[0].Text,
-            "File \"" + Folder.File("game.gmg") + "\"already exists.\nOverwrite it?");
-  EXPECT_EQ(saves, 0);
-  EXPECT_EQ(Folder.Read("game.gmg"), "old");
-  EXPECT_FALSE(GlobalFunStat.Failed());
-}
-
 TEST_F(StoredTextFile, AFailedSaveLeavesTheOldFileAndIsNotPassedOn) {
   Folder.Write("options.ini", "[Old]\r\nA=1\r\n\r\n");
   TStoredTextList list(Folder.File("options.ini"));
