@@ -1,9 +1,6 @@
-// The Work menu's words-list analysis and the About button, used as the
-// player uses them.
+// The About button, used as the player uses it; the words-list analysis is
+// played by the golden games.
 
-#include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <memory>
@@ -14,31 +11,12 @@
 
 namespace {
 
-constexpr const char* kUntouched = "what the player copied before";
-
 // The About dialog exists before the window's BeforeRun, as at start-up.
 struct TAboutFormFirst {
   std::unique_ptr<TAboutForm> About = std::make_unique<TAboutForm>();
 };
 
-class ReportTest : public TAboutFormFirst, public TWindowTest {
- protected:
-  ReportTest() { QGuiApplication::clipboard()->setText(kUntouched); }
-
-  std::string Clipboard() const { return FromQString(QGuiApplication::clipboard()->text()); }
-  void Analyze() { Form->AnalyzeWordsListMenu->trigger(); }
-};
-
-TEST_F(ReportTest, NothingToAnalyzeWithoutLettersOfTheAlphabet) {
-  WriteDictionary("123\r\n--\r\n");
-  StartGame();
-  Boxes.Shown.clear();
-  Analyze();
-  ASSERT_EQ(Boxes.Shown.size(), 1u);
-  EXPECT_EQ(Boxes.Shown[0].Text, "There is nothing to analyze.");
-  EXPECT_EQ(Clipboard(), kUntouched);
-  EXPECT_TRUE(Errors.Shown.empty());
-}
+class ReportTest : public TAboutFormFirst, public TWindowTest {};
 
 TEST_F(ReportTest, AboutButtonShowsTheProgramsNameAndVersion) {
   std::string name;
