@@ -53,6 +53,13 @@ void TRandomSource::NoteMousePosition(int32_t x, int32_t y) {
 }
 
 int32_t TRandomSource::NextRandom32() {
+  if (Sequence) {
+    // splitmix64: the same values on every machine.
+    uint64_t z = (*Sequence += 0x9E3779B97F4A7C15u);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+    return std::bit_cast<int32_t>(static_cast<uint32_t>((z ^ (z >> 31)) >> 32));
+  }
   const uint32_t stirred = StirEntropy(0, 0);
   uint32_t random = 0;
   // The generator takes no seed here, so the stirred word is mixed into its
@@ -63,6 +70,10 @@ int32_t TRandomSource::NextRandom32() {
 
 int32_t TRandomSource::PickWeightedIndex(std::span<const int32_t> weights) {
   return PickWeightedIndexFor(NextRandom32(), weights);
+}
+
+void TRandomSource::SeedForTesting(std::optional<uint64_t> seed) {
+  Sequence = seed;
 }
 
 TRandomSource& RandomSource() {

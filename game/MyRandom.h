@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 
 // The value with its four bytes in reverse order.
@@ -39,11 +40,18 @@ class TRandomSource {
 
   uint32_t Entropy() const { return EntropyWord; }
 
+  // Tests only: the values come from a fixed sequence that starts at the
+  // seed, untouched by the clock, the mouse and the generator, so that a game
+  // plays the same every time; no seed goes back to the generator. The
+  // program never calls it.
+  void SeedForTesting(std::optional<uint64_t> seed);
+
  private:
   TRandomBytes RandomBytes;
   uint32_t EntropyWord = 0;
   int32_t LastX = 0;
   int32_t LastY = 0;
+  std::optional<uint64_t> Sequence;
 };
 
 // The process-wide random source, created on first use.

@@ -26,21 +26,6 @@ bool Has(const std::string& report, const std::string& part) {
   return report.find(part) != std::string::npos;
 }
 
-TEST(AnalysisReport, OneEntryABReadsWholeReportByteForByte) {
-  EXPECT_EQ(Report("AB\r\n", "ABC"),
-            "ANALYSIS REPORT\r\n"
-            "\r\nLetters (within the alphabet) = 2\r\n"
-            "\r\nCharacters outside the alphabet = 0\r\n"
-            "\r\nNumber of words, by word length (regardless of containing characters): "
-            "\r\n* 2 letters = 1 words"
-            "\r\n* 3 letters = 0 words\r\n* 4 letters = 0 words\r\n* 5 letters = 0 words"
-            "\r\n* 6 letters = 0 words\r\n* 7 letters = 0 words\r\n* 8 letters = 0 words"
-            "\r\n* 9 letters = 0 words\r\n* 10 letters = 0 words"
-            "\r\n* Other lengths = 0\r\n"
-            "\r\nAlphabet and letter probabilities (between 1 and 1000 for each): "
-            "\r\nChar0=A\r\nProb0=1000\r\nChar1=B\r\nProb1=1000\r\n");
-}
-
 TEST(AnalysisReport, OneLetterEmptyAndLongEntriesAreOtherLengths) {
   const std::string report = Report("A\r\n\r\nABCABCABCABC\r\nABCABCABCA\r\n", "ABC");
   EXPECT_TRUE(Has(report, "\r\n* 10 letters = 1 words\r\n* Other lengths = 3\r\n"));

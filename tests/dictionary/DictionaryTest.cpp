@@ -136,62 +136,42 @@ TEST_F(DictionaryTest, ScoresFontAndChoiceLettersFollowTheFile) {
 
 // --- Weights computed from the words list -----------------------------------------
 
-TEST_F(DictionaryTest, AnAlphabetWithUnder1000WordsFallsBackToTheSlots) {
-  Put("Auto.gmd", "[Main]\nAlphabet=ABCDEFGHIJKL\n" + SlotSection({7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7}));
-  Put("Auto.txt", Lines(999, "ab"));
-  EXPECT_TRUE(Dictionary.LoadDictionary("Auto.gmd"));
-  EXPECT_FALSE(Dictionary.AutoProbabilities);
-  EXPECT_EQ(BoxTexts(), std::vector<std::string>{kTooFewWords});
-  EXPECT_EQ(Boxes.Shown[0].Caption, "Error");
-  EXPECT_EQ(Letters().LetterProbabilities[0], 7);
-  EXPECT_EQ(Letters().Alphabet[11], 0);
-}
-
-TEST_F(DictionaryTest, An1000LineWordsListGivesComputedWeightsEmptyLinesIncluded) {
-  Put("Auto.gmd", "[Main]\nAlphabet=ABCDEFGHIJKL\n" + SlotSection({7}));
-  Put("Auto.txt", Lines(998, "aab") + "\nkl\n");
-  EXPECT_TRUE(Dictionary.LoadDictionary("Auto.gmd"));
-  EXPECT_TRUE(Boxes.Shown.empty());
-  EXPECT_TRUE(Dictionary.AutoProbabilities);
-  EXPECT_EQ(First(Letters().LetterProbabilities, 12),
-            (std::vector<int32_t>{1000, 500, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1}));
-  EXPECT_EQ(Dictionary.ActiveLettersCount, 12);
-  EXPECT_EQ(GameDisplay.WordsCount, "There are 1000 words in the words list.");
-}
-
-TEST_F(DictionaryTest, AWordsListWithoutAnyLetterOfTheAlphabetIsRefused) {
-  Put("Digits.gmd", "[Main]\nAlphabet=ABCDEFGHIJKL\n");
-  Put("Digits.txt", Lines(1000, "123"));
-  EXPECT_FALSE(Dictionary.LoadDictionary("Digits.gmd"));
-  EXPECT_EQ(Letters().LetterProbabilities, (std::array<int32_t, kMaxAlphabetSlots>{}));
-  EXPECT_EQ(Dictionary.ActiveLettersCount, 0);
-  EXPECT_EQ(BoxTexts(), std::vector<std::string>{kTooFewActiveLetters});
-}
-
-TEST_F(DictionaryTest, AnAlphabetTextKeepsItsFirst40Letters) {
-  std::string alphabet;
+TEST_F(DictionaryTest, AnAlphabetTextWithAtLeast1000EntriesGivesComputedWeights) {
+  std::string fifty;
   for (int i = 0; i < 50; ++i) {
-    alphabet += static_cast<char>('0' + i);
+    fifty += static_cast<char>('0' + i);
   }
-  Put("Long.gmd", "[Main]\nAlphabet=" + alphabet + "\n");
-  Put("Long.txt", Lines(1000, alphabet));
-  EXPECT_TRUE(Dictionary.LoadDictionary("Long.gmd"));
-  EXPECT_EQ(Letters().Alphabet[39], alphabet[39]);
-  EXPECT_EQ(Dictionary.ActiveLettersCount, 40);
-}
-
-TEST(CountLetters, RaisesOnlyAToZAndCountsLengths) {
-  TLetterData letters;
-  letters.Alphabet = {'A', 'B', '\xC4'};
-  TWordsList list;
-  // "\xE4" is a small a-umlaut: it is not raised, so it lies outside.
-  list.ReadWordsListText("ab\n\nA\xE4\xC4\n" + std::string(11, 'b') + "\n0123456789\n");
-  TLetterCounts counts;
-  EXPECT_EQ(CountLetters(list, letters, counts), 15);
-  EXPECT_EQ(First(counts.Counts, 3), (std::vector<int32_t>{2, 12, 1}));
-  EXPECT_EQ(counts.Outside, 11);
-  // Length 0 holds the empty entry and the 11-letter word.
-  EXPECT_EQ(First(counts.Lengths, 11), (std::vector<int32_t>{2, 0, 1, 1, 0, 0, 0, 0, 0, 0, 1}));
+  const struct {
+    std::string Alphabet, Words;
+    bool Usable, Auto;
+    int32_t Active;
+    std::vector<int32_t> Weights;  // of the first slots
+    std::vector<std::string> Boxes;
+    int Slot11;  // the letter of slot 11; -1: not looked at
+  } cases[] = {
+      // Under 1000 entries the slots' weights stay.
+      {"ABCDEFGHIJKL", Lines(999, "ab"), true, false, 11, {7, 7}, {kTooFewWords}, 0},
+      // Empty entries count; the most frequent letter weighs 1000, any other at least 1.
+      {"ABCDEFGHIJKL", Lines(998, "aab") + "\nkl\n", true, true, 12,
+       {1000, 500, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1}, {}, 'L'},
+      {"ABCDEFGHIJKL", Lines(1000, "123"), false, true, 0, {0, 0}, {kTooFewActiveLetters}, -1},
+      // Only the first 40 letters of the text are the alphabet; "a" is counted as "A".
+      {fifty, Lines(1000, fifty), true, true, 40, {500}, {}, fifty[11]},
+  };
+  for (const auto& c : cases) {
+    Boxes.Shown.clear();
+    Put("Auto.gmd", "[Main]\nAlphabet=" + c.Alphabet + "\n" + SlotSection(std::vector<int>(11, 7)));
+    Put("Auto.txt", c.Words);
+    EXPECT_EQ(Dictionary.LoadDictionary("Auto.gmd"), c.Usable) << c.Active;
+    EXPECT_EQ(Dictionary.AutoProbabilities, c.Auto) << c.Active;
+    EXPECT_EQ(Dictionary.ActiveLettersCount, c.Active);
+    EXPECT_EQ(First(Letters().LetterProbabilities, c.Weights.size()), c.Weights) << c.Active;
+    EXPECT_EQ(BoxTexts(), c.Boxes) << c.Active;
+    if (c.Slot11 >= 0) {
+      EXPECT_EQ(Letters().Alphabet[11], c.Slot11) << c.Active;
+    }
+  }
+  EXPECT_EQ(Letters().Alphabet[39], fifty[39]);
 }
 
 // --- Names and paths -------------------------------------------------------------
@@ -274,18 +254,6 @@ TEST_F(DictionaryTest, ADictionaryOrWordsListThatIsNoFileIsShownAndStillChecked)
 }
 
 // --- Writing the words list back ---------------------------------------------------
-
-TEST_F(DictionaryTest, AddedWordsAreSavedAndTheListStaysModified) {
-  Put("Mine.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
-  Put("Mine.txt", "cat\n");
-  Dictionary.LoadDictionary("Mine.gmd");
-  Game.WordsListLines.AddWord("DOG");
-  Game.WordsListModified = true;
-  Dictionary.SaveDictionary();
-  EXPECT_EQ(Read("Mine.txt"), "cat\r\nDOG\r\n");
-  EXPECT_TRUE(Game.WordsListModified);
-  EXPECT_TRUE(Errors.Shown.empty());
-}
 
 TEST_F(DictionaryTest, WithoutADictionaryNothingIsSaved) {
   Dictionary.LoadDictionary("Gone.gmd");

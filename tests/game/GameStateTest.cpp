@@ -35,22 +35,6 @@ TEST(NewBoard, EmptiesTheWholeArrayWhateverTheSizesBefore) {
   EXPECT_EQ(scene.Game.RowsCount, 30);
 }
 
-TEST(NewBoard, ResetsCountersAndLabelsAndShowsTheBoard) {
-  TGameScene scene;
-  scene.Game.Score = 50;
-  scene.Game.GameModified = true;
-  scene.Game.ShowCaption("Sunday.gmg");
-  EXPECT_EQ(scene.Display.Caption, "Glyphmason - Sunday.gmg");
-  scene.Game.SetUpNewBoard();
-  EXPECT_EQ(scene.Game.Score, 0);
-  EXPECT_FALSE(scene.Game.GameModified);
-  EXPECT_EQ(scene.Display.Score, "Score 0");
-  EXPECT_EQ(scene.Display.Caption, "Glyphmason");
-  EXPECT_EQ(scene.Display.LetterChanges, "Available letter changes 11");
-  EXPECT_TRUE(scene.Display.NewStockLettersEnabled);
-  EXPECT_TRUE(scene.Display.BoardShown);
-}
-
 TEST(LetterChanges, AreTheSquareCountTimesOneTwentiethTruncated) {
   // 10 x 19 = 190 squares: 9.5 is cut, not rounded.
   for (const auto& [columns, rows, changes] :
@@ -64,16 +48,8 @@ TEST(LetterChanges, AreTheSquareCountTimesOneTwentiethTruncated) {
   EXPECT_EQ(scene.Display.LetterChanges, "Available letter changes 0");
 }
 
-TEST(Stock, SlotsAreShownAndTheFirstEmptyOneIsFound) {
+TEST(Stock, ASlotOutsideTheSevenHoldsNothing) {
   TGameScene scene;
-  for (int32_t slot = 0; slot < kStockSlots; ++slot) {
-    scene.Game.SetStockLetter(slot, 'A');
-  }
-  EXPECT_EQ(scene.Game.FirstEmptyStockSlot(), -1);
-  scene.Game.SetStockLetter(4, 0);
-  scene.Game.SetStockLetter(2, 0);
-  EXPECT_EQ(scene.Game.FirstEmptyStockSlot(), 2);
-  EXPECT_EQ(scene.Display.StockPanels[2], 0);
-  scene.Game.SetStockLetter(7, 'B');  // no such slot
+  scene.Game.SetStockLetter(7, 'B');
   EXPECT_EQ(scene.Game.StockLetter(7), 0);
 }

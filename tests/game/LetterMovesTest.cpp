@@ -20,19 +20,6 @@ struct LetterMovesTest : ::testing::Test, TGameScene {
   }
 };
 
-TEST_F(LetterMovesTest, MovingALooseLetterKeepsCountAndScore) {
-  Drop(0, {2, 2});
-  Drop(1, {3, 2});
-  const int32_t score = Game.WordScore();
-  ASSERT_TRUE(StartBoardDrag(Game, {3, 2}));
-  EXPECT_FALSE(BoardAcceptsDrop(Game, {true, -1}, {3, 2}));  // its own square
-  DropOnBoard(Game, Display, {true, -1}, {2, 3});
-  EXPECT_EQ(Game.LooseLetterList.Count(), 2);
-  EXPECT_EQ(Game.WordScore(), score);
-  EXPECT_EQ(Game.Board[2][3], (TBoardCell{'T', 1}));
-  EXPECT_TRUE(Game.Board[3][2].IsEmpty());
-}
-
 TEST_F(LetterMovesTest, NoDropBeyondTheCurrentBoard) {
   ASSERT_TRUE(StartStockDrag(Game, 0));
   EXPECT_FALSE(BoardAcceptsDrop(Game, {false, 0}, {12, 0}));

@@ -48,12 +48,3 @@ TEST(WordScore, CountsTheLooseLettersAndTheirNumberOnly) {
   scene.Picture({"aDbDc"});
   EXPECT_EQ(scene.Game.WordScore(), 1 + 2 + 10 + 5);
 }
-
-TEST(ScoreTexts, PossibleScoreIsShownOnlyWhenPositive) {
-  EXPECT_EQ(ScoreText(42, 17), "Score 42; possible score now 17");
-  EXPECT_EQ(ScoreText(42, 0), "Score 42");
-  TGameScene scene;
-  scene.Game.Score = 7;
-  scene.Game.ShowScore(-3);
-  EXPECT_EQ(scene.Display.Score, "Score 7");
-}

@@ -49,12 +49,7 @@ TEST(OneWordRule, OnlyFixedLettersOfTheCurrentBoardBlockAFirstWord) {
   EXPECT_EQ(scene.Game.ReadLooseWord(), "AT");
 }
 
-TEST(PutButtons, OfferedOnlyWhileTheLooseLettersFormAWord) {
-  TGameScene scene;
-  scene.Picture({"a"}).Game.UpdatePutButtons();
-  EXPECT_FALSE(scene.Display.PutButtonsEnabled);
-  scene.Picture({" t"}).Game.UpdatePutButtons();
-  EXPECT_TRUE(scene.Display.PutButtonsEnabled);
+TEST(PutButtons, NoWordOfOneLetterOrOverSevenLoose) {
   EXPECT_FALSE(CanPutWord("ATTEMPTED", 8));
   EXPECT_FALSE(CanPutWord("A", 1));
 }

@@ -1,6 +1,6 @@
-// Whole turns played through the window, with the mouse and the buttons.
+// The board's colours and the suggested word; whole turns, refused moves
+// and letter changes are played by the golden games.
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -10,73 +10,6 @@
 namespace {
 
 using PlayTest = TWindowTest;
-
-TEST_F(PlayTest, NewGameShowsBoardAndSevenLetters) {
-  EXPECT_FALSE(Form->BoardPaintBox->isVisible());
-  PressKey(Qt::Key_N, Qt::ControlModifier);
-  EXPECT_TRUE(Errors.Shown.empty());
-  EXPECT_TRUE(Form->BoardPaintBox->isVisible());
-  EXPECT_EQ(Stock().find('.'), std::string::npos);
-  EXPECT_FALSE(Form->Game.GameModified);
-  EXPECT_EQ(Form->LetterChangesLabel->text(), "Available letter changes 11");
-  EXPECT_TRUE(Form->NewStockLettersButton->isEnabled());
-  EXPECT_EQ(Form->ScoreLabel->text(), "Score 0");
-}
-
-TEST_F(PlayTest, WholeTurnScoresFixesAndRefills) {
-  StartGame("CATSENO");
-  DragStockToCell(0, 5, 7);
-  DragStockToCell(1, 6, 7);
-  EXPECT_EQ(Stock(), "..TSENO");
-  DragStockToCell(2, 7, 7);
-  EXPECT_TRUE(Form->PutWordButton->isEnabled());
-  EXPECT_TRUE(Form->Game.GameModified);
-  const int possible = Form->Game.WordScore();
-  EXPECT_GT(possible, 0);
-  Form->PutWordButton->click();
-  EXPECT_EQ(Form->Game.Score, possible);
-  EXPECT_FALSE(Loose(5, 7));
-  EXPECT_EQ(Letter(7, 7), 'T');
-  EXPECT_EQ(Form->Game.LooseLetterList.Count(), 0);
-  EXPECT_EQ(Stock().find('.'), std::string::npos);
-  EXPECT_FALSE(Form->PutWordButton->isEnabled());
-  EXPECT_EQ(Form->ScoreLabel->text(), QString("Score %1").arg(possible));
-}
-
-TEST_F(PlayTest, UnknownWordRefusedWhenNotAllowed) {
-  StartGame("XXCATSE");
-  Form->AllowUnknownWordsCheckBox->setChecked(false);
-  CommitRow(2, 3, 3);
-  EXPECT_EQ(Form->Game.Score, 0);
-  EXPECT_TRUE(Loose(3, 3));
-  EXPECT_FALSE(Form->ValidWordLabel->text().isEmpty());
-}
-
-TEST_F(PlayTest, StockLettersSwapAndMove) {
-  StartGame("CATSEN");
-  DragStockToStock(0, 1);
-  EXPECT_EQ(Stock(), "ACTSEN.");
-  DragStockToStock(2, 6);
-  EXPECT_EQ(Stock(), "AC.SENT");
-  EXPECT_FALSE(Form->Game.GameModified);
-}
-
-TEST_F(PlayTest, LooseLettersMoveAndGoBack) {
-  StartGame("CATSENO");
-  DragStockToCell(0, 2, 2);
-  DragCellToCell(2, 2, 4, 4);
-  EXPECT_EQ(Letter(2, 2), 0);
-  EXPECT_EQ(Letter(4, 4), 'C');
-  EXPECT_TRUE(Loose(4, 4));
-  EXPECT_EQ(Form->Game.LooseLetterList.Count(), 1);
-  DragCellToStock(4, 4, 0);
-  EXPECT_EQ(Letter(4, 4), 0);
-  EXPECT_EQ(Stock(), "CATSENO");
-  DragStockToCell(1, 6, 6);
-  RightClickCell(6, 6);
-  EXPECT_EQ(Stock(), "CATSENO");
-  EXPECT_EQ(Form->Game.LooseLetterList.Count(), 0);
-}
 
 TEST_F(PlayTest, SuggestWordLaysTheBestWordAndNamesItsButton) {
   PressKey(Qt::Key_H);  // no game yet
@@ -105,75 +38,6 @@ TEST_F(PlayTest, SuggestWordLaysTheBestWordAndNamesItsButton) {
   Form->PutWordButton->click();
   EXPECT_EQ(Form->Game.Score, 26);
   EXPECT_EQ(Boxes.Shown.size(), 1u);
-}
-
-TEST_F(PlayTest, RefusedDropsChangeNothing) {
-  StartGame("CATSENO");
-  DragStockToCell(0, 2, 2);
-  DragStockToCell(1, 2, 2);  // occupied square
-  EXPECT_EQ(Letter(2, 2), 'C');
-  EXPECT_EQ(Stock(), ".ATSENO");
-  DragCellToStock(2, 2, 1);  // occupied slot
-  EXPECT_EQ(Letter(2, 2), 'C');
-  EXPECT_EQ(Stock(), ".ATSENO");
-  // The unpainted strip right of the last column is no square.
-  TBoardPaintBox* board = Form->BoardPaintBox;
-  const int stripX = board->CellWidth() * Form->Game.ColumnsCount + 1;
-  if (stripX < board->width()) {
-    TCellPosition none;
-    EXPECT_FALSE(board->CellAtPoint({stripX, 5}, none));
-  }
-}
-
-TEST_F(PlayTest, FixedLettersCannotBeDraggedOrTakenBack) {
-  StartGame("CATSENO");
-  CommitRow(3, 5, 5);
-  const std::string stock = Stock();
-  DragCellToCell(5, 5, 5, 8);
-  EXPECT_EQ(Letter(5, 5), 'C');
-  EXPECT_EQ(Letter(5, 8), 0);
-  RightClickCell(5, 5);
-  EXPECT_EQ(Letter(5, 5), 'C');
-  EXPECT_EQ(Stock(), stock);
-}
-
-TEST_F(PlayTest, RightClickReplacesStockLetterAtTheCostOfAChange) {
-  StartGame("CATSENO");
-  ChooseLetter->RunModal = [](TChooseLetterForm& dialog) {
-    dialog.LetterClicked(10);  // X
-    return dialog.result();
-  };
-  RightClickStock(0);
-  EXPECT_EQ(Stock(), "XATSENO");
-  EXPECT_EQ(Form->Game.LetterChangesCount, 10);
-  EXPECT_TRUE(Form->Game.GameModified);
-
-  ChooseLetter->RunModal = [](TChooseLetterForm& dialog) {
-    dialog.reject();
-    return dialog.result();
-  };
-  RightClickStock(1);
-  EXPECT_EQ(Stock(), "XATSENO");
-  EXPECT_EQ(Form->Game.LetterChangesCount, 10);
-}
-
-TEST_F(PlayTest, NewStockLettersAtTheLastChange) {
-  StartGame("CATSENO");
-  DragStockToCell(0, 1, 1);
-  Form->Game.LetterChangesCount = 1;
-  Form->NewStockLettersButton->click();
-  EXPECT_EQ(Letter(1, 1), 0);
-  EXPECT_EQ(Form->Game.LooseLetterList.Count(), 0);
-  EXPECT_EQ(Stock().find('.'), std::string::npos);
-  EXPECT_EQ(Form->LetterChangesLabel->text(), "Available letter changes 0");
-  EXPECT_FALSE(Form->NewStockLettersButton->isEnabled());
-  bool asked = false;
-  ChooseLetter->RunModal = [&](TChooseLetterForm&) {
-    asked = true;
-    return 0;
-  };
-  RightClickStock(0);
-  EXPECT_FALSE(asked);
 }
 
 TEST_F(PlayTest, PaintedColoursTellSquaresApart) {

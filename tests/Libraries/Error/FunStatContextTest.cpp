@@ -26,28 +26,29 @@ std::string Section(const std::string& report, const std::string& from, const st
   return report.substr(begin, end - begin);
 }
 
-TEST(ErrorReport, RaiseAndShowContextsReadInFixedOrder) {
+TEST(ErrorReport, ContextsParametersAndInfoReadInFixedOrder) {
   TTestProgramFolder program;
   TFunStatContext context = FailedContext();
   context.File = "/work/Libraries/File/FileOperations.cpp";
+  context.Parameter2 = "new.txt";  // parameter 1 is empty and left out
+  context.SystemErrorCode = static_cast<int32_t>(0x80004005);
+  context.UserReal = 0.1;
   const std::string report = context.BuildReport();
-  EXPECT_EQ(Section(report, "\r\nRAISE", "\r\nINFO"),
+  EXPECT_EQ(report.substr(0, 2), "\r\n");
+  EXPECT_EQ(Section(report, "\r\nRAISE", "\r\n* System error description: \""),
             "\r\nRAISE CONTEXT\r\n* Status: Error\r\n* File: \"FileOperations.cpp\"\r\n"
             "* Function: \"MyRenameFile\"\r\n* Line: 42\r\n* Description: \"Failed to rename.\""
+            "\r\n* Parameter 2: \"new.txt\"\r\n* System error code: -2147467259");
+  EXPECT_EQ(Section(report, "\r\n\r\nSHOW", "\r\nINFO"),
             "\r\n\r\nSHOW CONTEXT\r\n* File: \"GlyphmasonDialog.cpp\"\r\n* Function: \"\"\r\n"
             "* Line: 7\r\n");
-  EXPECT_EQ(report.substr(0, 2), "\r\n");
-}
-
-TEST(ErrorReport, ParametersAndSystemErrorAppearOnlyWhenSet) {
-  TFunStatContext context = FailedContext();
-  context.Parameter2 = "new.txt";
-  context.SystemErrorCode = static_cast<int32_t>(0x80004005);
-  const std::string report = context.BuildReport();
-  EXPECT_EQ(report.find("Parameter 1"), std::string::npos);
-  EXPECT_NE(report.find("\"\r\n* Parameter 2: \"new.txt\"\r\n* System error code: -2147467259"
-                        "\r\n* System error description: \""),
-            std::string::npos);
+  EXPECT_NE(report.find("\r\n\r\nINFO\r\n* Time: "), std::string::npos);
+  EXPECT_NE(report.find(") | "), std::string::npos);
+  EXPECT_TRUE(report.ends_with("\r\n* Program: " + program.File("Glyphmason") +
+                               "\r\n* Recursive attempts: 0\r\n\r\nUSER INFO\r\n* UserCode: 0\r\n"
+                               "* UserText: \r\n* UserInt: 0\r\n* UserReal: 0.1"));
+  context.UserReal = 0;
+  EXPECT_TRUE(context.BuildReport().ends_with("* UserReal: 0"));
 }
 
 TEST(ErrorReport, StatusWordsIncludingCatastropheAndUnknown) {
@@ -63,33 +64,7 @@ TEST(ErrorReport, StatusWordsIncludingCatastropheAndUnknown) {
             std::string::npos);
 }
 
-TEST(ErrorReport, InfoAndUserInfoClose) {
-  TTestProgramFolder program;
-  TFunStatContext context = FailedContext();
-  context.UserReal = 0.1;
-  const std::string report = context.BuildReport();
-  EXPECT_NE(report.find("\r\n\r\nINFO\r\n* Time: "), std::string::npos);
-  EXPECT_NE(report.find(") | "), std::string::npos);
-  EXPECT_NE(report.find("\r\n* Program: " + program.File("Glyphmason") +
-                        "\r\n* Recursive attempts: 0\r\n\r\nUSER INFO\r\n* UserCode: 0\r\n"
-                        "* UserText: \r\n* UserInt: 0\r\n* UserReal: 0.1"),
-            std::string::npos);
-  EXPECT_TRUE(report.ends_with("* UserReal: 0.1"));
-  context.UserReal = 0;
-  EXPECT_TRUE(context.BuildReport().ends_with("* UserReal: 0"));
-}
-
-TEST(ErrorReport, ShowWithoutErrorDialogSaysSoInPlainBox) {
-  TFakeMessageBoxes boxes;
-  bool flag = true;
-  EXPECT_FALSE(FailedContext().Show("Failed to save game.", &flag));
-  EXPECT_FALSE(flag);
-  ASSERT_EQ(boxes.Shown.size(), 1u);
-  EXPECT_EQ(boxes.Shown[0].Caption, "Error");
-  EXPECT_EQ(boxes.Shown[0].Text, "The error-dialog form is not created. You must create it.");
-}
-
-TEST(ErrorReport, ShowUsesStatusWordAsCaption) {
+TEST(ErrorReport, ShowUsesTheStatusWordAsCaption) {
   TErrorRecorder errors;
   TFunStatContext context = FailedContext();
   context.Status = fsBeginFunctionError;
@@ -98,6 +73,16 @@ TEST(ErrorReport, ShowUsesStatusWordAsCaption) {
   EXPECT_EQ(errors.Shown[0].Caption, "Begin function error");
   EXPECT_EQ(errors.Shown[0].Message, "Failed to load game.");
   EXPECT_NE(errors.Shown[0].Report.find("* Function: \"MyRenameFile\""), std::string::npos);
+}
+
+TEST(ErrorReport, ShowWithoutErrorDialogSaysSoInPlainBox) {
+  TFakeMessageBoxes boxes;
+  bool flag = true;
+  EXPECT_FALSE(FailedContext().Show("Failed to save game.", &flag));
+  EXPECT_FALSE(flag);
+  ASSERT_EQ(boxes.Shown.size(), 1u);
+  EXPECT_EQ(boxes.Shown[0].Caption + ": " + boxes.Shown[0].Text,
+            "Error: The error-dialog form is not created. You must create it.");
 }
 
 // --- The function forms ------------------------------------------------------

@@ -8,11 +8,6 @@
 
 namespace {
 
-TEST(Text, ReversalReadsBackwards) {
-  EXPECT_EQ(ReverseText("TAC"), "CAT");
-  EXPECT_EQ(ReverseText(""), "");
-}
-
 TEST(Cp1252, EveryByteSurvivesTheRoundTripThroughUtf8) {
   std::string all;
   for (int c = 1; c < 256; ++c) {

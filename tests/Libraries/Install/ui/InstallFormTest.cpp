@@ -61,8 +61,6 @@ TEST(TInstallForm, StartsWithTheReadmeAndTheDefaultTargetThenPreparesTheInstall)
   TInstallerFolder installer("install.exe");
   TInstallForm form;
   EXPECT_EQ(form.windowTitle(), "Install");
-  EXPECT_EQ(form.size(), QSize(400, 450));
-  EXPECT_EQ(form.MainPanel->font().pixelSize(), 30);
   EXPECT_EQ(FromQString(form.ReadmeMemo->toPlainText()), "Glyphmason\nA word game.\n");
   EXPECT_EQ(form.focusWidget(), form.ReadmeMemo);
   EXPECT_EQ(Text(form.InstallToEdit), installer.Home.File(".local/opt/"));
