@@ -215,7 +215,6 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   bool FrameKnown = false;
   QSize AppliedDecoration;
   bool ApplyingWindowMode = false;
-  static constexpr int kFrameChecks = 20;
   QTimer FrameCheckTimer;
   int FrameChecksLeft = 0;
 };

@@ -26,8 +26,9 @@
 
 namespace {
 constexpr int kBoardMargin = 5;
-// How often and how long the frame is looked at after a change of mode.
+// How often and how many times the frame is looked at after a change of mode.
 constexpr int kFrameCheckInterval = 100;
+constexpr int kFrameChecks = 20;
 
 void CreateFolder(const std::string& path) {
   Os::ClearLastError();

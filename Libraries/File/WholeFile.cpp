@@ -113,23 +113,22 @@ bool CreateTemporaryBeside(const std::string& path, Os::TWriteFile& file, std::s
   return false;
 }
 
-// The mode the new file gets; -1 to leave the one it was created with.
-int32_t ModeForReplacement(const std::string& path, int32_t mode) {
+// The mode the new file gets, given what stands at the path now (exists:
+// lstat found something there); -1 to leave the one it was created with.
+int32_t ModeForReplacement(bool exists, const struct stat& status, int32_t mode) {
   if (mode != kKeepFileMode) {
     return mode;
   }
-  struct stat status {};
-  if (::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
-    return static_cast<int32_t>(status.st_mode & 07777);
-  }
-  return kKeepFileMode;
+  return exists && S_ISREG(status.st_mode) ? static_cast<int32_t>(status.st_mode & 07777)
+                                           : kKeepFileMode;
 }
 }  // namespace
 
 bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, int32_t mode) {
   // A pipe, a device or a socket is never replaced by a file.
   struct stat status {};
-  if (::lstat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode)) {
+  const bool exists = ::lstat(path.c_str(), &status) == 0;
+  if (exists && !S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode)) {
     Os::SetLastError(S_ISDIR(status.st_mode) ? EISDIR : EINVAL);
     return false;
   }
@@ -138,7 +137,7 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, in
   if (!CreateTemporaryBeside(path, file, temporary)) {
     return false;
   }
-  const int32_t newMode = ModeForReplacement(path, mode);
+  const int32_t newMode = ModeForReplacement(exists, status, mode);
   bool written = file.Append(bytes) &&
                  (newMode == kKeepFileMode || file.SetMode(static_cast<uint32_t>(newMode))) &&
                  file.Flush();

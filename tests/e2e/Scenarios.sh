@@ -319,19 +319,28 @@ scenario_second_instance() {
   close_game_and_expect_exit third
 }
 
+# run_installer NAME TITLE BOX KEY FILE [ARGUMENTS...]: starts the installer
+# window (install or uninstall), presses its Install button, answers the box
+# that follows with the key, and expects the program to end with code 0.
+run_installer() {
+  local name=$1 title=$2 box=$3 answer=$4
+  shift 4
+  start_program "$name" "$@"
+  local installer=$STARTED_PID
+  wait_for_window "$title"
+  use_window "$WINDOW"
+  click_at $((WX + 255)) $((WY + 426))
+  wait_for_window "$box"
+  sleep 0.3
+  key "$answer"
+  wait_for_exit "$installer" "the $name"
+  expect_equal "exit code of the $name" "$EXIT_CODE" 0
+}
+
 # The installer run from the program folder installs into the per-user
 # programs folder of the home, makes the desktop entries and starts the game.
 scenario_install() {
-  start_program installer "$WORK/Glyphmason/Install"
-  local installer=$STARTED_PID
-  wait_for_window '^Install Glyphmason$'
-  use_window "$WINDOW"
-  click_at $((WX + 255)) $((WY + 426))
-  wait_for_window '^Query$'
-  sleep 0.3
-  key y
-  wait_for_exit "$installer" "the installer"
-  expect_equal "exit code of the installer" "$EXIT_CODE" 0
+  run_installer installer '^Install Glyphmason$' '^Query$' y "$WORK/Glyphmason/Install"
 
   local installed="$HOME/.local/opt/Glyphmason"
   local file
@@ -459,16 +468,8 @@ scenario_uninstall_copy() {
   mkdir -p "$desktop"
   cp "$WORK/Glyphmason/Glyphmason" "$WORK/Glyphmason/Readme.txt" "$desktop/"
   printf 'the user\047s work' >"$desktop/Thesis.odt"
-  start_program uninstaller "$desktop/Glyphmason" /Uninstall
-  local uninstaller=$STARTED_PID
-  wait_for_window '^Uninstall Glyphmason$'
-  use_window "$WINDOW"
-  click_at $((WX + 255)) $((WY + 426))
-  wait_for_window '^Warning$'
-  sleep 0.3
-  key Return
-  wait_for_exit "$uninstaller" "the uninstaller"
-  expect_equal "exit code of the uninstaller" "$EXIT_CODE" 0
+  run_installer uninstaller '^Uninstall Glyphmason$' '^Warning$' Return \
+    "$desktop/Glyphmason" /Uninstall
   expect_equal "the user's file" "$(cat "$desktop/Thesis.odt" 2>/dev/null)" "the user's work"
   [ -f "$desktop/Glyphmason" ] || fail "the copy of the program was deleted"
   check_output uninstaller
