@@ -1,6 +1,7 @@
 #include "dictionary/Dictionary.h"
 
 #include <gtest/gtest.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,6 +55,9 @@ std::string SlotSection(const std::vector<int>& weights) {
   return text;
 }
 
+// Eleven letters A..K of weight 1: just enough for an alphabet.
+const std::string kElevenLetters = SlotSection(std::vector<int>(11, 1));
+
 std::string Lines(int count, const std::string& line) {
   std::string text;
   for (int i = 0; i < count; ++i) {
@@ -99,7 +103,7 @@ class DictionaryTest : public ::testing::Test {
 // --- Letters read slot by slot ---------------------------------------------------
 
 TEST_F(DictionaryTest, ElevenActiveLettersAreEnoughAndTenAreNot) {
-  Put("Eleven.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  Put("Eleven.gmd", kElevenLetters);
   Put("Ten.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
   EXPECT_TRUE(Dictionary.LoadDictionary("Eleven.gmd"));
   EXPECT_EQ(Dictionary.ActiveLettersCount, 11);
@@ -177,7 +181,7 @@ TEST_F(DictionaryTest, AnAlphabetTextWithAtLeast1000EntriesGivesComputedWeights)
 // --- Names and paths -------------------------------------------------------------
 
 TEST_F(DictionaryTest, WithoutWordsListNameTheListIsNamedAfterTheDictionary) {
-  Put("Mine.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  Put("Mine.gmd", kElevenLetters);
   Put("Mine.txt", "cat\ndog\n");
   EXPECT_TRUE(Dictionary.LoadDictionary("Mine.gmd"));
   EXPECT_EQ(Dictionary.WordsListName, "Mine");
@@ -193,7 +197,7 @@ TEST_F(DictionaryTest, AWordsListNameMayHoldASubPathButNeverLeaveTheFolder) {
   Put("Lists/Shared.txt", "one\n");
   // A name written on Windows separates its folders with backslashes.
   for (const std::string name : {"Lists/Shared", "Lists\\Shared"}) {
-    Put("Sub.gmd", "[Main]\nWordsListName=" + name + "\n" + SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+    Put("Sub.gmd", "[Main]\nWordsListName=" + name + "\n" + kElevenLetters);
     Dictionary.LoadDictionary("Sub.gmd");
     EXPECT_EQ(Dictionary.WordsListPath(), DictionariesDirectory() + "Lists/Shared.txt") << name;
     EXPECT_EQ(Game.WordsListLines.Count(), 1) << name;
@@ -212,9 +216,9 @@ TEST_F(DictionaryTest, AWordsListNameMayHoldASubPathButNeverLeaveTheFolder) {
   }
 }
 
-TEST_F(DictionaryTest, AMissingDictionaryGivesTwoWarningsAndNoName) {
-  Put("Mine.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
-  Program.Write("Outside.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+TEST_F(DictionaryTest, AMissingDictionaryGivesTwoWarningsNoNameAndNoSave) {
+  Put("Mine.gmd", kElevenLetters);
+  Program.Write("Outside.gmd", kElevenLetters);
   for (const std::string name : {"Gone.gmd", "../Outside.gmd"}) {
     Dictionary.LoadDictionary("Mine.gmd");
     Boxes.Shown.clear();
@@ -225,6 +229,13 @@ TEST_F(DictionaryTest, AMissingDictionaryGivesTwoWarningsAndNoName) {
     EXPECT_EQ(Letters().Alphabet[0], 0);
     EXPECT_EQ(GameDisplay.WordsCount, "");
   }
+  // Without a dictionary there is no words list to write.
+  Game.WordsListLines.AddWord("DOG");
+  Game.WordsListModified = true;
+  Dictionary.SaveDictionary();
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(Program.Path())) {
+    EXPECT_NE(entry.path().extension(), ".txt") << entry.path();
+  }
 }
 
 TEST_F(DictionaryTest, ADictionaryOrWordsListThatIsNoFileIsShownAndStillChecked) {
@@ -232,9 +243,9 @@ TEST_F(DictionaryTest, ADictionaryOrWordsListThatIsNoFileIsShownAndStillChecked)
   // report says what the path is, and nothing waits for a pipe's writer.
   ::mkdir((DictionariesDirectory() + "Folder.gmd").c_str(), 0755);
   ::mkfifo((DictionariesDirectory() + "Pipe.gmd").c_str(), 0644);
-  Put("FolderList.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  Put("FolderList.gmd", kElevenLetters);
   ::mkdir((DictionariesDirectory() + "FolderList.txt").c_str(), 0755);
-  Put("PipeList.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  Put("PipeList.gmd", kElevenLetters);
   ::mkfifo((DictionariesDirectory() + "PipeList.txt").c_str(), 0644);
   for (const auto& [name, kind] :
        {std::pair<std::string, std::string>{"Folder.gmd", "a folder"}, {"Pipe.gmd", "a pipe"},
@@ -255,20 +266,12 @@ TEST_F(DictionaryTest, ADictionaryOrWordsListThatIsNoFileIsShownAndStillChecked)
 
 // --- Writing the words list back ---------------------------------------------------
 
-TEST_F(DictionaryTest, WithoutADictionaryNothingIsSaved) {
-  Dictionary.LoadDictionary("Gone.gmd");
-  Game.WordsListLines.AddWord("DOG");
-  Game.WordsListModified = true;
-  Dictionary.SaveDictionary();
-  EXPECT_FALSE(FileExists(DictionariesDirectory() + "Gone.txt"));
-}
-
 TEST_F(DictionaryTest, AListSharedThroughALinkGetsTheNewWordsAndKeepsTheLink) {
   ::mkdir((DictionariesDirectory() + "Lists").c_str(), 0755);
   Put("Lists/Shared.txt", "cat\r\n");
   ::chmod((DictionariesDirectory() + "Lists/Shared.txt").c_str(), 0640);
   ASSERT_EQ(::symlink("Lists/Shared.txt", (DictionariesDirectory() + "Mine.txt").c_str()), 0);
-  Put("Mine.gmd", SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  Put("Mine.gmd", kElevenLetters);
   Dictionary.LoadDictionary("Mine.gmd");
   Game.WordsListLines.AddWord("DOG");
   Game.WordsListModified = true;
@@ -292,7 +295,7 @@ TEST_F(DictionaryTest, AFailedSaveIsShownKeepsTheListAndIsNotPassedOn) {
   ::chmod(readOnly.c_str(), 0444);
   for (const std::string list : {"NoFolder/Words", "Locked", "Out"}) {
     Put("Lost.gmd", "[Main]\nWordsListName=" + list + "\n" +
-                        SlotSection({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+                        kElevenLetters);
     Dictionary.LoadDictionary("Lost.gmd");
     const int32_t count = Game.WordsListLines.Count();
     Game.WordsListLines.AddWord("DOG");
