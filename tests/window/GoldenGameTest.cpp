@@ -72,7 +72,7 @@ const TGoldenGame kGames[] = {
     // Questions, refusals and failures of the commands.
     {"Commands",
      3,
-     {"analyze", "last", "size 10 10", "new", "stock CATSENO", "drag 0 2 2", "drag 1 2 2",
+     {"analyze", "last", "suggest", "size 10 10", "new", "stock CATSENO", "drag 0 2 2", "drag 1 2 2",
       "home 2 2 1", "answer cancel", "new", "answer yes", "cancelfile", "new", "stock CATSENO",
       "drag 0 5 5", "drag 1 6 5", "drag 2 7 5", "put", "move 5 5 5 8", "back 5 5", "change 1 -",
       "save UPPER.GMG", "drag 0 1 1", "answer no", "save UPPER.GMG", "answer cancel", "close",
@@ -169,8 +169,11 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<TGol
       }
     } else if (command == "suggest") {
       // H lays the best word; the button its label names commits it.
+      // Without a game H does nothing and the label stays empty.
       PressKey(Qt::Key_H);
-      Transcript += "  " + FromQString(Form->ValidWordLabel->text()) + "\n";
+      if (!Form->ValidWordLabel->text().isEmpty()) {
+        Transcript += "  " + FromQString(Form->ValidWordLabel->text()) + "\n";
+      }
       const bool flipped = Form->ValidWordLabel->text().contains("Put flipped word");
       (flipped ? Form->PutFlippedWordButton : Form->PutWordButton)->click();
     } else {

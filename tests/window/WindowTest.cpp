@@ -1,4 +1,4 @@
-// The window itself: layout, keys, window modes.
+// The window itself: layout, keys, window modes, colours, the About button.
 
 #include <QApplication>
 #include <QCheckBox>
@@ -11,8 +11,10 @@
 #include <QScreen>
 
 #include "support/ui/WindowFixture.h"
+#include "Libraries/AboutDialog/ui/AboutForm.h"
 #include "Libraries/Error/FunStatContext.h"
 #include "Libraries/Error/ui/ErrorForm.h"
+#include "Libraries/Text/ui/QtText.h"
 #include "window/BoardView.h"
 #include "window/Input.h"
 #include "window/ProgramWindows.h"
@@ -65,6 +67,13 @@ TEST_F(MainWindowTest, KeysRunTheirCommandsWithTheRightModifiers) {
   }
   ASSERT_EQ(Files.Offered.size(), 3u);
   EXPECT_EQ(Files.Offered[0].Kind, TFileDialogKind::Save);
+  // H suggests a word, also with Shift, but not with Ctrl or Alt (Alt+H is Help's).
+  StartGame("NOSECAT");
+  PressKey(Qt::Key_H, Qt::AltModifier);
+  PressKey(Qt::Key_H, Qt::ControlModifier);
+  EXPECT_EQ(Form->Game.LooseLetterList.Count(), 0);
+  PressKey(Qt::Key_H, Qt::ShiftModifier);
+  EXPECT_EQ(Form->Game.ReadLooseWord(), "CATS");
 }
 
 // A file dialog that, as a real modal dialog does, takes the focus away
@@ -92,17 +101,6 @@ TEST_F(MainWindowTest, OneKeyPressRunsItsCommandOnceWhateverHasTheFocus) {
   EXPECT_EQ(dialogs.Shown, 2);
 }
 
-TEST_F(MainWindowTest, WindowedModeFillsTheWorkAreaAndTheBoardFollows) {
-  EXPECT_EQ(Form->frameGeometry(), QRect(26, 18, 972, 701));
-  EXPECT_EQ(Form->BoardGroupBox->width(), Form->width() - 340 - 5);
-  EXPECT_EQ(Form->BoardGroupBox->height(), Form->height() - 5);
-  EXPECT_EQ(Form->BoardPaintBox->width(), Form->BoardGroupBox->width() - 10);
-  EXPECT_EQ(Form->BoardPaintBox->CellWidth(), Form->BoardPaintBox->width() / 15);
-  Form->FullScreenCheckBox->setChecked(true);
-  Form->FullScreenCheckBox->setChecked(false);
-  EXPECT_EQ(Form->frameGeometry(), QRect(26, 18, 972, 701));
-}
-
 // All 30 columns and rows lie inside the window, whoever sized it.
 void ExpectWholeBoardInside(const TGlyphmasonForm& form) {
   const QRect last = form.BoardPaintBox->CellRect(29, 29);
@@ -113,10 +111,13 @@ void ExpectWholeBoardInside(const TGlyphmasonForm& form) {
   EXPECT_GE(form.BoardPaintBox->CellWidth() * 30, form.BoardPaintBox->width() - 30);
 }
 
-TEST_F(MainWindowTest, FullScreenCoversTheScreenAndTheBoardFollowsEverySizeChange) {
+TEST_F(MainWindowTest, WindowModesFillTheirAreaAndTheBoardFollowsEverySizeChange) {
+  const QRect windowed(26, 18, 972, 701);  // in a work area of 1024 x 738
+  EXPECT_EQ(Form->frameGeometry(), windowed);
   Form->ColumnsCountComboBox->setCurrentText("30");
   Form->RowsCountComboBox->setCurrentText("30");
   PressKey(Qt::Key_N, Qt::ControlModifier);
+  ExpectWholeBoardInside(*Form);
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   Form->FullScreenCheckBox->setChecked(true);
   EXPECT_EQ(Form->geometry(), screen);
@@ -124,6 +125,9 @@ TEST_F(MainWindowTest, FullScreenCoversTheScreenAndTheBoardFollowsEverySizeChang
   // A window manager that refuses full screen, or a new screen size.
   Form->resize(700, 560);
   ExpectWholeBoardInside(*Form);
+  Form->FullScreenCheckBox->setChecked(false);
+  EXPECT_EQ(Form->frameGeometry(), windowed);
+  Form->FullScreenCheckBox->setChecked(true);
 
   // A start in full screen mode.
   Form->OptionsList.Save(false);
@@ -169,6 +173,46 @@ TEST_F(MainWindowTest, BoardGeometryAtDesignSize) {
   EXPECT_FALSE(Form->BoardPaintBox->CellAtPoint({400, 10}, cell));  // the 25-pixel strip
   EXPECT_TRUE(Form->BoardPaintBox->CellAtPoint({389, 479}, cell));
   EXPECT_EQ(cell, (TCellPosition{29, 29}));
+}
+
+TEST_F(MainWindowTest, PaintedColoursTellSquaresApart) {
+  StartGame("CATSENO");
+  for (int slot = 0; slot < 3; ++slot) {
+    DragStockToCell(slot, slot, 0);
+  }
+  Form->PutWordButton->click();
+  DragStockToCell(0, 0, 1);
+  const QImage image = Form->BoardPaintBox->grab().toImage();
+  const QPalette colours = Form->BoardPaintBox->palette();
+  const int w = Form->BoardPaintBox->CellWidth();
+  const int h = Form->BoardPaintBox->CellHeight();
+  // Near the corner of a square, inside its outline, away from the letter.
+  const auto fillAt = [&](int column, int row) {
+    return image.pixel(column * w + 2, row * h + 2);
+  };
+  EXPECT_EQ(fillAt(0, 0), colours.color(QPalette::Highlight).rgb());
+  EXPECT_EQ(fillAt(0, 1), colours.color(QPalette::Dark).rgb());
+  EXPECT_EQ(fillAt(5, 5), colours.color(QPalette::Button).rgb());
+  // Two-pixel dividing line between neighbours, in the button text colour.
+  EXPECT_EQ(image.pixel(w - 1, 5 * h + 5), colours.color(QPalette::ButtonText).rgb());
+  EXPECT_EQ(image.pixel(w, 5 * h + 5), colours.color(QPalette::ButtonText).rgb());
+}
+
+// The About dialog exists before the window's BeforeRun, as at start-up.
+struct TAboutFormFirst {
+  std::unique_ptr<TAboutForm> About = std::make_unique<TAboutForm>();
+};
+
+class AboutTest : public TAboutFormFirst, public TWindowTest {};
+
+TEST_F(AboutTest, AboutButtonShowsTheProgramsNameAndVersion) {
+  std::string shown;
+  About->RunModal = [&](TAboutForm& form) {
+    shown += FromQString(form.ProgramNameLabel->text() + ", " + form.ProgramVersionLabel->text());
+    return TAboutForm::kResultOk;
+  };
+  Form->AboutButton->click();
+  EXPECT_EQ(shown, "Glyphmason, Version 2.5.2, released on 06.01.2006");
 }
 
 TEST(ProgramWindows, AFailureAfterTheErrorDialogExistsIsShownInIt) {

@@ -105,13 +105,6 @@ void TWindowTest::DragStockToStock(int from, int to) {
   MoveAndRelease(panel, StockCentre(to));
 }
 
-void TWindowTest::CommitRow(int count, int column, int row) {
-  for (int slot = 0; slot < count; ++slot) {
-    DragStockToCell(slot, column + slot, row);
-  }
-  Form->PutWordButton->click();
-}
-
 void TWindowTest::RightClickCell(int column, int row) {
   Press(Form->BoardPaintBox, Form->BoardPaintBox->CellRect(column, row).center(), Qt::RightButton);
 }

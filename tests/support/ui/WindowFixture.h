@@ -34,9 +34,6 @@ class TWindowTest : public ::testing::Test {
   void DragCellToCell(int fromColumn, int fromRow, int toColumn, int toRow);
   void DragCellToStock(int column, int row, int slot);
   void DragStockToStock(int from, int to);
-  // Stock slots 0..count-1 laid left to right from the square, then
-  // "Put word on board".
-  void CommitRow(int count, int column, int row);
   void RightClickCell(int column, int row);
   void RightClickStock(int slot);
   void PressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
