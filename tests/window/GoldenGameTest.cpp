@@ -63,12 +63,13 @@ const TGoldenGame kGames[] = {
      {"size 10 12", "new", "stock NOSEXAT", "drag 0 9 3", "drag 1 9 4", "drag 2 9 5", "drag 3 9 6", "flip",
       "add 0", "drag 4 8 5", "drag 5 0 0", "put", "home 0 0 5", "drag 5 10 5", "put", "add 1", "redraw", "redraw",
       "save small.gmg", "last", "save reloaded.gmg", "analyze"}},
-    // Suggested words: the first through the middle square, the next through
-    // a fixed letter, a stock that makes none, then the words saved.
+    // Suggested words: the first through the middle square, a stock that
+    // makes none, the next through a fixed letter after a stray loose letter
+    // is taken back, then the words saved.
     {"Suggestions",
      5,
-     {"new", "stock CATSENO", "suggest", "stock XXXXXXX", "suggest", "stock NOSEXAT", "suggest",
-      "save suggested.gmg"}},
+     {"new", "stock CATSENO", "suggest", "stock XXXXXXX", "suggest", "stock NOSEXAT", "drag 0 0 0",
+      "suggest", "save suggested.gmg"}},
     // Questions, refusals and failures of the commands.
     {"Commands",
      3,

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <filesystem>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -50,7 +49,6 @@ TEST_F(MainWindowTest, WorkMenuAndBoardSizes) {
   EXPECT_EQ(items, (QStringList{"New game\tCtrl+N", "Load dictionary\tD", "-",
                                 "Load last game\tCtrl+Z", "Load game\tL", "Save game\tS", "-",
                                 "Analyze words list", "-", "Suggest word\tH"}));
-  EXPECT_TRUE(std::filesystem::is_directory(Program.File("GlyphmasonGames")));
 }
 
 TEST_F(MainWindowTest, KeysRunTheirCommandsWithTheRightModifiers) {

@@ -17,26 +17,16 @@ struct TCaptionRoom {
   QSize Room;
 };
 
-QStyleOptionButton ButtonOption(const QAbstractButton& button) {
+// A push button's or a check box's caption against the contents area the style gives it.
+TCaptionRoom ButtonRoom(const QAbstractButton& button, QStyle::SubElement contents) {
   QStyleOptionButton option;
   option.initFrom(&button);
   option.text = button.text();
   option.icon = button.icon();
   option.iconSize = button.iconSize();
-  return option;
-}
-
-TCaptionRoom ButtonRoom(const QPushButton& button) {
-  const QStyleOptionButton option = ButtonOption(button);
-  const QRect room = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+  const QRect room = button.style()->subElementRect(contents, &option, &button);
   return {button.text(), button.fontMetrics().size(Qt::TextShowMnemonic, button.text()),
           room.size()};
-}
-
-TCaptionRoom CheckBoxRoom(const QCheckBox& box) {
-  const QStyleOptionButton option = ButtonOption(box);
-  const QRect room = box.style()->subElementRect(QStyle::SE_CheckBoxContents, &option, &box);
-  return {box.text(), box.fontMetrics().size(Qt::TextShowMnemonic, box.text()), room.size()};
 }
 
 TCaptionRoom LabelRoom(const QLabel& label) {
@@ -74,9 +64,9 @@ TCaptionRoom LineEditRoom(const QLineEdit& edit) {
 
 bool RoomOf(const QWidget& control, TCaptionRoom& caption) {
   if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
-    caption = ButtonRoom(*button);
+    caption = ButtonRoom(*button, QStyle::SE_PushButtonContents);
   } else if (const auto* box = qobject_cast<const QCheckBox*>(&control)) {
-    caption = CheckBoxRoom(*box);
+    caption = ButtonRoom(*box, QStyle::SE_CheckBoxContents);
   } else if (const auto* label = qobject_cast<const QLabel*>(&control)) {
     caption = LabelRoom(*label);
   } else if (const auto* group = qobject_cast<const QGroupBox*>(&control)) {
@@ -114,10 +104,8 @@ std::vector<std::string> CaptionsThatDoNotFit(const QWidget& window) {
 
 std::vector<std::string> ControlsThatOverlap(const QWidget& window) {
   std::vector<std::string> overlaps;
-  std::vector<const QWidget*> parents{&window};
-  for (const QWidget* child : window.findChildren<QWidget*>()) {
-    parents.push_back(child);
-  }
+  QList<const QWidget*> parents = window.findChildren<const QWidget*>();
+  parents.prepend(&window);
   for (const QWidget* parent : parents) {
     std::vector<const QWidget*> shown;
     for (const QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
