@@ -1,5 +1,5 @@
 #pragma once
-// A game display for tests that keeps the last state of every control, and a
+// A game display for tests that keeps what the game tests look at, and a
 // scene builder that lays out a board from a picture.
 
 #include <cctype>
@@ -8,33 +8,25 @@
 
 #include "game/Game.h"
 
-class TRecordingDisplay : public IGameDisplay {
+class TRecordingDisplay : public TSilentGameDisplay {
  public:
-  void SetPutButtonsEnabled(bool enabled) override { PutButtonsEnabled = enabled; }
   void RepaintCell(int32_t, int32_t) override { ++Repaints; }
-  void BoardSizeChanged(int32_t, int32_t) override {}
-  void ShowWholeBoard() override { BoardShown = true; }
-  void SetStockLetter(int32_t slot, char letter) override { StockPanels.at(slot) = letter; }
   void SetNewStockLettersEnabled(bool enabled) override { NewStockLettersEnabled = enabled; }
   void SetLetterChangesLabel(const std::string& text) override { LetterChanges = text; }
-  void SetScoreLabel(const std::string& text) override { Score = text; }
-  void SetLetterScoreLabel(const std::string& text) override { LetterScore = text; }
   void SetValidWordLabel(const std::string& text) override { ValidWord = text; }
-  void SetWordsCountLabel(const std::string& text) override { WordsCount = text; }
-  void SetCaption(const std::string& text) override { Caption = text; }
 
-  bool PutButtonsEnabled = false, BoardShown = false, NewStockLettersEnabled = false;
+  bool NewStockLettersEnabled = false;
   int Repaints = 0;
-  std::array<char, kStockSlots> StockPanels{};
-  std::string LetterChanges, Score, LetterScore, ValidWord, WordsCount, Caption;
+  std::string LetterChanges, ValidWord;
 };
 
-// A set-up game with the alphabet A..Z, each letter of weight 100 (score 8),
-// and a random source that needs neither the mouse nor the generator.
 // A picture row whose text ends in the board array's last column.
 inline std::string AtRightEdge(const std::string& row) {
   return std::string(kMaxBoardSize - row.size(), ' ') + row;
 }
+
+// A set-up game with the alphabet A..Z, each letter of weight 100 (score 8),
+// and a random source that needs neither the mouse nor the generator.
 
 struct TGameScene {
   explicit TGameScene(int32_t size = 15) {

@@ -62,7 +62,7 @@ const TGoldenGame kGames[] = {
      7,
      {"size 10 12", "new", "stock NOSEXAT", "drag 0 9 3", "drag 1 9 4", "drag 2 9 5", "drag 3 9 6", "flip",
       "add 0", "drag 4 8 5", "drag 5 0 0", "put", "home 0 0 5", "drag 5 10 5", "put", "add 1", "redraw", "redraw",
-      "save small.gmg", "last", "save reloaded.gmg", "analyze"}},
+      "save small.gmg", "size 20 20", "allow 0", "last", "save reloaded.gmg", "analyze"}},
     // Suggested words: the first through the middle square, a stock that
     // makes none, the next through a fixed letter after a stray loose letter
     // is taken back, then the words saved.
@@ -187,7 +187,7 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<TGol
                   FromQString(Form->LetterChangesLabel->text()) + " | " +
                   FromQString(Form->WordsInDictionaryLabel->text()) +
                   (Form->PutWordButton->isEnabled() ? " | word" : "") + " | " +
-                  WithoutFolder(FromQString(Form->windowTitle())) +
+                  WithoutFolder(FromQString(Form->windowTitle())) + " | " + Settings() +
                   (Form->isVisible() ? "" : " | closed") + "\n";
     Transcript += Notes;
     Notes.clear();
@@ -201,6 +201,14 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<TGol
     for (; ErrorsSeen < Errors.Shown.size(); ++ErrorsSeen) {
       Transcript += "  error: " + Errors.Shown[ErrorsSeen].Message + "\n";
     }
+  }
+
+  // The board size and unknown-words boxes, as a new game would take them.
+  std::string Settings() const {
+    return FromQString(Form->ColumnsCountComboBox->currentText() + "x" +
+                       Form->RowsCountComboBox->currentText()) +
+           (Form->AllowUnknownWordsCheckBox->isChecked() ? " allow" : "") +
+           (Form->AddToWordsListCheckBox->isChecked() ? " add" : "");
   }
 
   // The program's temporary folder differs on every run.
