@@ -128,14 +128,20 @@ TEST_F(DictionaryTest, UnacceptableSlotValuesLeaveTheSlotEmpty) {
   EXPECT_EQ(Dictionary.ActiveLettersCount, 5);
 }
 
-TEST_F(DictionaryTest, ScoresFontAndChoiceLettersFollowTheFile) {
-  Put("Scores.gmd", "[Main]\nFontName=Courier New\n" + SlotSection({1000, 1, 500}) +
+TEST_F(DictionaryTest, ScoresFontChoiceLettersAndTheListFollowTheFile) {
+  // Without a words-list name the list is named after the dictionary.
+  Put("Scores.gmd", "[Main]\nFontName=Courier New\n" +
+                        SlotSection({1000, 1, 500, 1, 1, 1, 1, 1, 1, 1, 1}) +
                         "[LengthScores]\n1=0\n2=3\n7=1000\n6=1001\n5=-1\n");
-  Dictionary.LoadDictionary("Scores.gmd");
+  Put("Scores.txt", "cat\ndog\n");
+  EXPECT_TRUE(Dictionary.LoadDictionary("Scores.gmd"));
   EXPECT_EQ(Display.LetterFont, "Courier New");
   EXPECT_EQ(Display.ChoiceLetters[2], 'C');
   EXPECT_EQ(First(Letters().LetterScores, 3), (std::vector<int32_t>{1, 10, 3}));
   EXPECT_EQ(Letters().LengthScores, (std::array<int32_t, 7>{0, 3, 0, 0, 0, 0, 1000}));
+  EXPECT_EQ(Dictionary.WordsListPath(), DictionariesDirectory() + "Scores.txt");
+  EXPECT_EQ(Display.DictionaryEdit + " " + Display.WordsListEdit, "Scores Scores");
+  EXPECT_EQ(GameDisplay.WordsCount, "There are 2 words in the words list.");
 }
 
 // --- Weights computed from the words list -----------------------------------------
@@ -179,18 +185,6 @@ TEST_F(DictionaryTest, AnAlphabetTextWithAtLeast1000EntriesGivesComputedWeights)
 }
 
 // --- Names and paths -------------------------------------------------------------
-
-TEST_F(DictionaryTest, WithoutWordsListNameTheListIsNamedAfterTheDictionary) {
-  Put("Mine.gmd", kElevenLetters);
-  Put("Mine.txt", "cat\ndog\n");
-  EXPECT_TRUE(Dictionary.LoadDictionary("Mine.gmd"));
-  EXPECT_EQ(Dictionary.WordsListName, "Mine");
-  EXPECT_EQ(Dictionary.WordsListPath(), DictionariesDirectory() + "Mine.txt");
-  EXPECT_EQ(Display.DictionaryEdit, "Mine");
-  EXPECT_EQ(Display.WordsListEdit, "Mine");
-  EXPECT_EQ(Game.WordsListLines.Count(), 2);
-  EXPECT_EQ(GameDisplay.WordsCount, "There are 2 words in the words list.");
-}
 
 TEST_F(DictionaryTest, AWordsListNameMayHoldASubPathButNeverLeaveTheFolder) {
   ::mkdir((DictionariesDirectory() + "Lists").c_str(), 0755);
