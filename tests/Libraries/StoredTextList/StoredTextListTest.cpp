@@ -212,21 +212,4 @@ TEST_F(StoredTextFile, AFailedSaveLeavesTheOldFileAndIsNotPassedOn) {
   EXPECT_FALSE(GlobalFunStat.Failed());
 }
 
-TEST(StoredTextBadInput, GarbageKeepsDefaultsAndTheRestOfTheFileIsRead) {
-  // 1 MB of bytes 1..255 (xorshift: quick to make, the same on every run).
-  uint64_t state = 88172645463325252u;
-  std::string garbage(1000 * 1000, '\0');
-  for (char& byte : garbage) {
-    state ^= state << 13;
-    state ^= state >> 7;
-    state ^= state << 17;
-    byte = static_cast<char>(state % 255 + 1);
-  }
-  garbage += "\n[Main]\rHuge=" + std::string(1000000, 'v') + "\r\rSize=12\r";
-  const TStoredTextList list = ListOf(garbage);
-  int32_t size = 15;
-  list.ReadInteger("Main", "Size", size, 30, 10);
-  EXPECT_EQ(size, 12);
-}
-
 }  // namespace
