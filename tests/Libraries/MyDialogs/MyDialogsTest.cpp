@@ -24,20 +24,6 @@ TEST(MessageBoxes, FiveKindsHaveTheirCaptionsAndStyles) {
   }
 }
 
-TEST(MessageBoxes, QueriesMapButtonsToResults) {
-  TFakeMessageBoxes boxes;
-  for (const int button : {kIdYes, kIdNo, kIdCancel, kIdYes, kIdNo, kIdCancel}) {
-    boxes.Answer(button);
-  }
-  EXPECT_TRUE(ShowQueryDialog("?"));
-  EXPECT_FALSE(ShowQueryDialog("?"));
-  EXPECT_FALSE(ShowQueryDialog("?"));  // closed with the close box
-  EXPECT_EQ(ShowQueryCancelDialog("?"), drOk);
-  EXPECT_EQ(ShowQueryCancelDialog("?"), drNo);
-  EXPECT_EQ(ShowQueryCancelDialog("?"), drCancel);
-  EXPECT_TRUE(boxes.Beeps.empty());
-}
-
 TEST(MessageBoxes, ABoxThatFailsToShowOrIsMissingCancels) {
   EXPECT_EQ(MessageBoxesSeam::Current(), nullptr);
   EXPECT_EQ(ShowQueryCancelDialog("?"), drCancel);
