@@ -36,7 +36,6 @@ class TInstallScene {
     // A real program that starts and ends at once stands in for the game.
     std::filesystem::copy_file("/usr/bin/true", Source + "Install");
     Downloads.Write("Glyphmason/Readme.txt", "read me");
-    Downloads.Write("Glyphmason/.hidden", "not shipped");
     RunFrom({Source + "Install"});
   }
   ~TInstallScene() { Os::SetCommandLineForTesting(Saved); }
@@ -77,8 +76,6 @@ TEST(Install, ReplacesTheProgramKeepsTheOptionsAndMakesTheEntriesAndTheRecord) {
   EXPECT_EQ(::access(scene.Program.c_str(), X_OK), 0);
   EXPECT_EQ(scene.Home.Read("Games/Glyphmason/Glyphmason.ini"), "the player's options");
   EXPECT_FALSE(FileExists(scene.Installed + "Install"));
-  EXPECT_FALSE(FileExists(scene.Installed + ".hidden"));
-  EXPECT_TRUE(FileExists(scene.Installed + "GlyphmasonDictionaries"));
 
   // Every entry has the installed icon and a name that says what it is in a
   // flat menu; the game's entries are filed under games.
