@@ -51,25 +51,19 @@ TEST(ErrorReport, ContextsParametersAndInfoReadInFixedOrder) {
   EXPECT_TRUE(context.BuildReport().ends_with("* UserReal: 0"));
 }
 
-TEST(ErrorReport, StatusWordsIncludingCatastropheAndUnknown) {
+TEST(ErrorReport, TheStatusWordIsTheCaptionAndACatastropheWarnsInTheReport) {
   EXPECT_EQ(StatusText(7), "Unknown function status");
+  TErrorRecorder errors;
   TFunStatContext context = FailedContext();
   context.Status = fsCatastrophe;
-  EXPECT_NE(context.BuildReport().find(
+  EXPECT_TRUE(context.Show("Failed to load game."));
+  ASSERT_EQ(errors.Shown.size(), 1u);
+  EXPECT_EQ(errors.Shown[0].Caption + ": " + errors.Shown[0].Message,
+            "Catastrophe: Failed to load game.");
+  EXPECT_NE(errors.Shown[0].Report.find(
                 "* Status: Catastrophe: CATASTROPHIC FAILURE!!! It is highly recommended to "
                 "terminate the program immediately!\r\n* File:"),
             std::string::npos);
-}
-
-TEST(ErrorReport, ShowUsesTheStatusWordAsCaption) {
-  TErrorRecorder errors;
-  TFunStatContext context = FailedContext();
-  context.Status = fsBeginFunctionError;
-  EXPECT_TRUE(context.Show("Failed to load game."));
-  ASSERT_EQ(errors.Shown.size(), 1u);
-  EXPECT_EQ(errors.Shown[0].Caption, "Begin function error");
-  EXPECT_EQ(errors.Shown[0].Message, "Failed to load game.");
-  EXPECT_NE(errors.Shown[0].Report.find("* Function: \"MyRenameFile\""), std::string::npos);
 }
 
 TEST(ErrorReport, ShowWithoutErrorDialogSaysSoInPlainBox) {
