@@ -45,25 +45,14 @@ TEST(StoredTextForm, FindsNamesWithoutRegardToCaseAndKeepsBlanks) {
   EXPECT_EQ(value, "a=b");
 }
 
-TEST(TypedReads, BoolCharAndStringTakeOnlyAcceptableText) {
-  const TStoredTextList list = ListOf("[S]\nT=TRUE\nSmall=true\nOne=1\nQ=Q\nQU=QU\nEmpty=\nL255=" +
-                                      std::string(255, 'x') + "\nL256=" + std::string(256, 'y'));
-  const auto readBool = [&](const std::string& key, bool value) {
-    list.ReadBool("S", key, value);
-    return value;
-  };
-  EXPECT_TRUE(readBool("T", false));
-  EXPECT_FALSE(readBool("Small", true));
-  EXPECT_FALSE(readBool("One", true));
-  EXPECT_TRUE(readBool("Missing", true));
-  const auto readChar = [&](const std::string& key) {
-    char value = 'A';
-    list.ReadChar("S", key, value);
-    return value;
-  };
-  EXPECT_EQ(readChar("Q"), 'Q');
-  EXPECT_EQ(readChar("QU"), 'A');
-  EXPECT_EQ(readChar("Empty"), 'A');
+// Bools, letters of two characters and refused empty texts are read by the
+// game file's tests.
+TEST(TypedReads, CharAndStringTakeOnlyAcceptableText) {
+  const TStoredTextList list =
+      ListOf("[S]\nEmpty=\nL255=" + std::string(255, 'x') + "\nL256=" + std::string(256, 'y'));
+  char letter = 'A';
+  list.ReadChar("S", "Empty", letter);
+  EXPECT_EQ(letter, 'A');
   const auto readString = [&](const std::string& key, bool allowEmpty) {
     std::string value = "default";
     list.ReadString("S", key, allowEmpty, value, 255);
@@ -165,19 +154,14 @@ TEST_F(StoredTextFile, AMissingFileLoadsEmptyButFailuresAreShownAndPassedOn) {
   }
 }
 
-TEST_F(StoredTextFile, SaveReplacesAReadOnlyFileWithTheHandlersValues) {
+TEST_F(StoredTextFile, SaveAsReadsTheFileFirstAndReplacesItThoughReadOnly) {
   const std::string path = Folder.Write("game.gmg", "[Old]\nA=1\n");
   ::chmod(path.c_str(), 0444);
   TStoredTextList list;
-  list.OnSave = [](TStoredTextList& saved) {
-    saved.Clear();
-    saved.WriteString("GlyphmasonGame", "Name", "first");
-    saved.WriteInteger("Board", "Columns", 15);
-  };
+  list.OnSave = [](TStoredTextList& saved) { saved.WriteInteger("Board", "Columns", 15); };
   Boxes.Answer(kIdYes);
   EXPECT_TRUE(list.SaveAs(path, true));
-  EXPECT_EQ(Folder.Read("game.gmg"),
-            "[GlyphmasonGame]\r\nName=first\r\n\r\n[Board]\r\nColumns=15\r\n\r\n");
+  EXPECT_EQ(Folder.Read("game.gmg"), "[Old]\r\nA=1\r\n\r\n[Board]\r\nColumns=15\r\n\r\n");
   EXPECT_FALSE(IsReadOnly(path));
   // A private game stays private.
   ::chmod(path.c_str(), 0600);
