@@ -78,24 +78,10 @@ TEST(ErrorReport, ShowWithoutErrorDialogSaysSoInPlainBox) {
 
 // --- The function forms ------------------------------------------------------
 
-bool FailingCallee() {
-  return PassingFunction("Callee", [&](TFunScope& Fun) {
-    Fun.Fail("Callee broke.", "p1");
-    return false;
-  });
-}
-
-bool WarningCallee() {
-  return PassingFunction("WarningCallee", [&](TFunScope& Fun) {
-    Fun.Warn("Only a warning.");
-    return true;
-  });
-}
-
 TEST(PassingFunction, WarningFromCalleeDoesNotStopCaller) {
   TErrorRecorder errors;
-  const bool result = ShowingFunction("Caller", "Failed.", [&](TFunScope& Fun) {
-    WarningCallee();
+  const bool result = ShowingFunction("Caller", "Failed.", [](TFunScope& Fun) {
+    PassingFunction("Callee", [](TFunScope& Callee) { Callee.Warn("Only a warning."); });
     return !Fun.CalleeFailed();
   });
   EXPECT_TRUE(result);
@@ -134,7 +120,7 @@ TEST(ShowingFunction, ShowsInnermostFailureOnceAndLeavesGlobalPerfect) {
   TErrorRecorder errors;
   ShowingFunction("Outer", "Failed to create new puzzle.", [](TFunScope& Fun) {
     ShowingFunction("Inner", "Failed to load dictionary.", [](TFunScope& InnerFun) {
-      FailingCallee();
+      PassingFunction("Callee", [](TFunScope& Callee) { Callee.Fail("Callee broke.", "p1"); });
       EXPECT_TRUE(InnerFun.CalleeFailed());
     });
     Fun.CalleeFailed();
