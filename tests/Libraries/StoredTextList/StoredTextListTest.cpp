@@ -87,14 +87,11 @@ TEST(TypedWrites, ReplaceKeysWhereTheyStandAndAppendNewOnes) {
   list.WriteString("First", "Name", "Ann");
   list.WriteInteger("Second", "Count", -12);
   list.WriteBool("First", "Done", true);
-  list.WriteChar("Second", "Letter", 'Q');
-  list.WriteChar("Second", "None", 0);
   list.WriteString("first", "NAME", "Bob");
   // A value stays one line: it cannot add keys or sections of its own.
   list.WriteString("Second", "Path", "a\r\n[Main]\nX=1");
   EXPECT_EQ(list.WrittenText(),
-            "[First]\r\nNAME=Bob\r\nDone=TRUE\r\n\r\n"
-            "[Second]\r\nCount=-12\r\nLetter=Q\r\nNone=\r\nPath=a\r\n\r\n");
+            "[First]\r\nNAME=Bob\r\nDone=TRUE\r\n\r\n[Second]\r\nCount=-12\r\nPath=a\r\n\r\n");
   EXPECT_EQ(ListOf(list.WrittenText()).WrittenText(), list.WrittenText());
 }
 
