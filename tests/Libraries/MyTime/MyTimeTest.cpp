@@ -27,12 +27,6 @@ TEST(TimeStamp, HundredSecondUnitsSinceMidnight) {
   EXPECT_EQ(TimeAndTickText(At(2026, 1, 1, 23, 59, 59)), "11:59:59 PM (863)");
 }
 
-TEST(TimeStamp, DayCountsFromTheEndOf1899) {
-  EXPECT_EQ(EncodeDate(1899, 12, 30), 0);
-  EXPECT_EQ(EncodeDate(1900, 1, 1), 2);
-  EXPECT_EQ(DateText(0), "Saturday, December 30, 1899");
-}
-
 TEST(TimeStamp, ValuesBeforeDayZeroTakeTheSplitForm) {
   TDateTime value = -0.75;  // six hours before day 0, by plain arithmetic
   NormalizeDateTime(value);

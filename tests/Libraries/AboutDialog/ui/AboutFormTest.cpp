@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -18,24 +17,6 @@
 #include "support/TestFolders.h"
 
 namespace {
-
-std::string Text(const QLabel* label) {
-  return label->text().toStdString();
-}
-
-TEST(AboutForm, ShowsTheProgramAndItsAuthorAndEverythingFits) {
-  TAboutForm form;
-  EXPECT_EQ(AboutForm, &form);
-  form.SetProgram("Glyphmason", "Version 2.5.2, released on 06.01.2006");
-  EXPECT_EQ(Text(form.ProgramNameLabel), "Glyphmason");
-  EXPECT_EQ(Text(form.ProgramVersionLabel), "Version 2.5.2, released on 06.01.2006");
-  EXPECT_NE(Text(form.AuthorLabel).find("Glyphmason"), std::string::npos);
-  // Everything but the Okay button sits on the panel, and all of it fits.
-  EXPECT_EQ(form.ContactMeButton->parentWidget(), form.AboutPanel);
-  EXPECT_TRUE(form.AboutPanel->rect().contains(form.ProgramsLabel->geometry()));
-  EXPECT_TRUE(form.rect().contains(form.OkayButton->geometry()));
-  EXPECT_FALSE(form.AboutPanel->geometry().intersects(form.OkayButton->geometry()));
-}
 
 TEST(AboutForm, EachShowingFocusesOkayWhichClosesItAsEscapeDoes) {
   TAboutForm form;

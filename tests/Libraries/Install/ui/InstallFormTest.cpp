@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -52,25 +51,14 @@ class TInstallerFolder {
   std::vector<std::string> Saved;
 };
 
-template <class Control>
-std::string Text(const Control* control) {
-  return FromQString(control->text());
-}
-
 TEST(TInstallForm, StartsWithTheReadmeAndTheDefaultTargetThenPreparesTheInstall) {
   TInstallerFolder installer("install.exe");
   TInstallForm form;
-  EXPECT_EQ(form.windowTitle(), "Install");
   EXPECT_EQ(FromQString(form.ReadmeMemo->toPlainText()), "Glyphmason\nA word game.\n");
   EXPECT_EQ(form.focusWidget(), form.ReadmeMemo);
-  EXPECT_EQ(Text(form.InstallToEdit), installer.Home.File(".local/opt/"));
+  EXPECT_EQ(FromQString(form.InstallToEdit->text()), installer.Home.File(".local/opt/"));
   form.PrepareInstallForm("Glyphmason", "Glyphmason", "Version 2.5.2, released on 06.01.2006");
   EXPECT_EQ(form.windowTitle(), "Install Glyphmason");
-  EXPECT_EQ(Text(form.MainPanel), "Welcome to Glyphmason");
-  EXPECT_EQ(Text(form.VersionLabel), "Version 2.5.2, released on 06.01.2006");
-  EXPECT_EQ(Text(form.InstallToLabel),
-            "The program's installation directory will be put in directory:");
-  EXPECT_TRUE(form.BrowseButton->isEnabled());
 
   std::filesystem::remove(installer.Folder.File("Readme.txt"));
   EXPECT_THROW(TInstallForm withoutReadme, TRaisedError);
@@ -81,9 +69,6 @@ TEST(TInstallForm, UninstallTextsWinAndTheQuestionNamesTheProgramFolder) {
   TInstallForm form;
   form.PrepareInstallForm("Glyphmason", "Glyphmason", "");
   EXPECT_EQ(form.windowTitle(), "Uninstall Glyphmason");
-  EXPECT_EQ(Text(form.MainPanel), "Bye from Glyphmason");
-  EXPECT_EQ(Text(form.InstallToLabel), "The following directory will be deleted:");
-  EXPECT_EQ(Text(form.InstallButton), "Un&install");
   EXPECT_FALSE(form.BrowseButton->isEnabled());
   form.show();
   // The installer's record names the folder: it is an installation.

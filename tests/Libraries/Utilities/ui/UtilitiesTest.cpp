@@ -19,66 +19,42 @@ QComboBox* BoardSizeBox(QWidget& parent, const QString& text) {
   return box;
 }
 
-TEST(ComboBoxInput, ValueOutsideLimitsWarnsAndPutsDefaultBack) {
+TEST(ComboBoxInput, TheLimitsAndEmptyTextAreTakenElseAWarningPutsTheDefaultBack) {
+  const struct {
+    const char* Text;
+    int32_t Value;
+    bool Warned;
+  } cases[] = {{"10", 10, false}, {"30", 30, false}, {"", 15, false},
+               {"9", 15, true},   {"31", 15, true},  {"abc", 15, true}};
   QWidget parent;
-  QComboBox* box = BoardSizeBox(parent, "31");
-  TFakeMessageBoxes boxes;
-  EXPECT_EQ(GetIntFromComboBox(box, 10, 30, 15), 15);
-  ASSERT_EQ(boxes.Shown.size(), 1u);
-  EXPECT_EQ(boxes.Shown[0].Caption, "Warning");
-  EXPECT_EQ(boxes.Shown[0].Text,
-            "Integer value outside limits.\nIt will be set to default.\n    * Minimum = 10\n"
-            "    * Maximum = 30\n    * Default = 15");
-  EXPECT_EQ(box->currentText(), "15");
-  EXPECT_EQ(GlobalFunStat.Status, fsPerfect);
-}
-
-TEST(ComboBoxInput, LimitsThemselvesEmptyTextAndUnboundedNegativesAreAccepted) {
-  QWidget parent;
-  TFakeMessageBoxes boxes;
-  EXPECT_EQ(GetIntFromComboBox(BoardSizeBox(parent, "10"), 10, 30, 15), 10);
-  EXPECT_EQ(GetIntFromComboBox(BoardSizeBox(parent, "30"), 10, 30, 15), 30);
-  EXPECT_EQ(GetIntFromComboBox(BoardSizeBox(parent, ""), 10, 30, 15), 15);
-  EXPECT_EQ(GetIntFromComboBoxUnbounded(BoardSizeBox(parent, "-2147483648")), INT32_MIN);
-  EXPECT_TRUE(boxes.Shown.empty());
-}
-
-TEST(ComboBoxInput, NonNumberWarnsAndRecordsConversionError) {
-  QWidget parent;
-  QComboBox* box = BoardSizeBox(parent, "abc");
-  TFakeMessageBoxes boxes;
-  EXPECT_EQ(GetIntFromComboBoxUnbounded(box), 0);
-  ASSERT_EQ(boxes.Shown.size(), 1u);
-  EXPECT_NE(boxes.Shown[0].Text.find("* Minimum = -2147483648\n    * Maximum = 2147483647\n"
-                                     "    * Default = 0"),
-            std::string::npos);
-  EXPECT_EQ(box->currentText(), "0");
-  EXPECT_EQ(GlobalFunStat.Status, fsError);
+  for (const auto& c : cases) {
+    QComboBox* box = BoardSizeBox(parent, c.Text);
+    TFakeMessageBoxes boxes;
+    EXPECT_EQ(GetIntFromComboBox(box, 10, 30, 15), c.Value) << c.Text;
+    ASSERT_EQ(boxes.Shown.size(), c.Warned ? 1u : 0u) << c.Text;
+    if (c.Warned) {
+      EXPECT_EQ(boxes.Shown[0].Caption + ": " + boxes.Shown[0].Text,
+                "Warning: Integer value outside limits.\nIt will be set to default.\n"
+                "    * Minimum = 10\n    * Maximum = 30\n    * Default = 15");
+      EXPECT_EQ(box->currentText(), "15");
+    }
+  }
+  // Text that is no number is recorded as well.
   EXPECT_EQ(GlobalFunStat.Description, "Unhandled exception: 'abc' is not a valid integer value");
   EXPECT_EQ(GlobalFunStat.Function, "GetIntFromComboBox");
+  EXPECT_EQ(GetIntFromComboBoxUnbounded(BoardSizeBox(parent, "-2147483648")), INT32_MIN);
 }
 
-TEST(Clipboard, CopiesAppendsAndBeeps) {
-  TFakeMessageBoxes boxes;
-  QGuiApplication::clipboard()->setText("ab");
-  EXPECT_TRUE(CopyTextToClipboard("c", "", true, true));
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), "abc");
-  EXPECT_EQ(boxes.Beeps, (std::vector<uint32_t>{kBeepDefault}));
-  EXPECT_TRUE(CopyTextToClipboard("\xC4pfel", "", false, false));  // Windows-1252 A umlaut
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("\xC3\x84pfel"));
-  EXPECT_EQ(boxes.Beeps.size(), 1u);
-  EXPECT_EQ(GlobalFunStat.Status, fsPerfect);
-}
-
-TEST(Clipboard, EmptyTextWarnsAndLeavesClipboardAlone) {
+TEST(Clipboard, WindowsLettersAreCopiedAndEmptyTextLeavesTheClipboardAlone) {
   TFakeMessageBoxes boxes;
   TErrorRecorder errors;
-  QGuiApplication::clipboard()->setText("keep");
+  EXPECT_TRUE(CopyTextToClipboard("\xC4pfel", "", false, false));  // Windows-1252 A umlaut
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("\xC3\x84pfel"));
   EXPECT_FALSE(CopyTextToClipboard("", "Failed to copy report to clipboard.", true, false));
   ASSERT_EQ(boxes.Shown.size(), 1u);
   EXPECT_EQ(boxes.Shown[0].Text, "There is no text to copy to clipboard.");
   EXPECT_TRUE(errors.Shown.empty());
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), "keep");
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("\xC3\x84pfel"));
 }
 
 }  // namespace
