@@ -1,10 +1,8 @@
-// Whole games played through the window with the random source seeded: every
-// game file they save, the words list and a line of what the window shows
-// after each step are compared byte for byte with the files under
-// tests/golden/<game>/. The test never writes them; after a deliberate change
-// they are made anew with
-//   GLYPHMASON_UPDATE_GOLDEN=1 build/tests/glyphmason_ui_tests --gtest_filter='GoldenGame*'
-// and the difference is reviewed before it is committed.
+// Whole games played through the window with the random source seeded. Each
+// game is a script, tests/golden/games/<game>/script.txt; every game file it
+// saves, the words list and a line of what the window shows after each step
+// are compared byte for byte with the golden files beside the script (see
+// support/Golden.h for making them anew).
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -12,18 +10,18 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <sstream>
 
 #include "Libraries/Text/ui/QtText.h"
+#include "support/Golden.h"
 #include "support/ui/WindowFixture.h"
 
 namespace {
 
-// One step a line: a command and its numbers or text.
+// A script holds "seed N" and one step a line: a command and its numbers or
+// text. Lines that begin with # are comments.
 //   size COLUMNS ROWS      the board size boxes, for the next new game
 //   new                    Ctrl+N (the stock is drawn by the seeded source)
 //   stock LETTERS          the stock set by hand, slot 1 first
@@ -35,8 +33,8 @@ namespace {
 //   put / flip             "Put word on board" / "Put flipped word"
 //   allow 0|1, add 0|1     the two check boxes of unknown words
 //   change SLOT LETTER     a right click on a stock slot picks the letter ("-" cancels)
-//   answer yes|no|cancel   the answer to the next question (unanswered, a
-//                          modified game is not saved and a file is replaced)
+//   answer yes|no|cancel   the answer to the next question (a question without
+//                          one fails the test)
 //   cancelfile             the next file dialog is cancelled
 //   dictionary PATH        D with PATH chosen
 //   redraw                 "New stock letters"
@@ -44,47 +42,28 @@ namespace {
 //   last                   Ctrl+Z
 //   analyze                "Analyze words list"; the report is kept as report.txt
 //   close                  the window closes and writes the options (Glyphmason.ini)
-struct TGoldenGame {
-  const char* Name;
-  uint64_t Seed;
+//   suggest                H, then the button the word label names
+struct TScript {
+  uint64_t Seed = 0;
   std::vector<std::string> Steps;
 };
 
-const TGoldenGame kGames[] = {
-    {"FirstGame",
-     1,
-     {"new", "stock CATSENO", "swap 0 1", "swap 1 0", "drag 0 5 7", "drag 1 6 7", "move 6 7 6 8",
-      "home 6 8 1", "drag 1 6 7", "drag 2 7 7", "drag 3 8 7", "back 8 7", "put",
-      "allow 0", "stock TACXLIN", "drag 0 7 6", "drag 2 7 8", "put", "allow 1",
-      "flip", "change 3 E", "redraw", "drag 0 0 0", "save first.gmg",
-      "new", "load first.gmg", "move 0 0 1 0", "put", "save again.gmg", "close"}},
-    {"SmallBoardFlipped",
-     7,
-     {"size 10 12", "new", "stock NOSEXAT", "drag 0 9 3", "drag 1 9 4", "drag 2 9 5", "drag 3 9 6", "flip",
-      "add 0", "drag 4 8 5", "drag 5 0 0", "put", "home 0 0 5", "drag 5 10 5", "put", "add 1", "redraw", "redraw",
-      "save small.gmg", "size 20 20", "allow 0", "last", "save reloaded.gmg", "analyze"}},
-    // Suggested words: the first through the middle square, a stock that
-    // makes none, the next through a fixed letter after a stray loose letter
-    // is taken back, then the words saved.
-    {"Suggestions",
-     5,
-     {"new", "stock CATSENO", "suggest", "stock XXXXXXX", "suggest", "stock NOSEXAT", "drag 0 0 0",
-      "suggest", "save suggested.gmg"}},
-    // Questions, refusals and failures of the commands.
-    {"Commands",
-     3,
-     {"analyze", "last", "suggest", "size 10 10", "new", "stock CATSENO", "drag 0 2 2", "drag 1 2 2",
-      "home 2 2 1", "answer cancel", "new", "answer yes", "cancelfile", "new", "stock CATSENO",
-      "drag 0 5 5", "drag 1 6 5", "drag 2 7 5", "put", "move 5 5 5 8", "back 5 5", "change 1 -",
-      "save UPPER.GMG", "drag 0 1 1", "answer no", "save UPPER.GMG", "answer cancel", "close",
-      "load UPPER.GMG", "drag 0 3 3",
-      "redraw", "redraw", "redraw", "redraw", "redraw", "change 0 X",
-      "dictionary /elsewhere/Klingon.gmd", "close"}},
-};
+TScript ReadScript(const std::string& game) {
+  TScript script;
+  std::istringstream lines(ReadGolden("games/" + game + "/script.txt"));
+  for (std::string line; std::getline(lines, line);) {
+    if (line.starts_with("seed ")) {
+      script.Seed = std::stoull(line.substr(5));
+    } else if (!line.empty() && !line.starts_with("#")) {
+      script.Steps.push_back(line);
+    }
+  }
+  return script;
+}
 
-class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<TGoldenGame> {
+class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<const char*> {
  protected:
-  GoldenGame() { RandomSource().SeedForTesting(GetParam().Seed); }
+  GoldenGame() { RandomSource().SeedForTesting(Script.Seed); }
   ~GoldenGame() override { RandomSource().SeedForTesting(std::nullopt); }
 
   void Play(const std::string& step) {
@@ -92,19 +71,8 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<TGol
     std::string command, text;
     int a = 0, b = 0, c = 0, d = 0;
     in >> command;
-    // The question a command asks takes the answer given by hand; unanswered,
-    // a modified game is not saved and an existing file is replaced.
-    const bool asks = command == "new" || command == "load" || command == "last" ||
-                      command == "close" || command == "dictionary" || command == "save";
-    const bool byHand = asks && Answer;
-    if (byHand) {
-      Boxes.Answer(*Answer);
-      Answer.reset();
-    } else if (asks && command != "save" && Form->Game.GameModified) {
-      Boxes.Answer(kIdNo);
-    }
     if (command == "answer" && in >> text) {
-      Answer = text == "yes" ? kIdYes : text == "no" ? kIdNo : kIdCancel;
+      Boxes.Answer(text == "yes" ? kIdYes : text == "no" ? kIdNo : kIdCancel);
     } else if (command == "cancelfile") {
       Files.Cancel();
     } else if (command == "dictionary" && in >> text) {
@@ -148,9 +116,6 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<TGol
       Form->NewStockLettersButton->click();
     } else if (command == "save" && in >> text) {
       Files.Choose(Program.File("GlyphmasonGames/" + text));
-      if (std::filesystem::exists(Program.File("GlyphmasonGames/" + text)) && !byHand) {
-        Boxes.Answer(kIdYes);
-      }
       PressKey(Qt::Key_S);
       Saved.insert(text);
     } else if (command == "load" && in >> text) {
@@ -212,27 +177,20 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<TGol
   }
 
   // The program's temporary folder differs on every run.
-  std::string WithoutFolder(std::string text) const {
-    for (size_t at; (at = text.find(Program.Path())) != std::string::npos;) {
-      text.replace(at, Program.Path().size(), "<program>/");
-    }
-    return text;
+  std::string WithoutFolder(const std::string& text) const {
+    return Replaced(text, Program.Path(), "<program>/");
   }
 
+  const TScript Script = ReadScript(GetParam());
   std::string Transcript, Report;
   std::set<std::string> Saved;
-  std::optional<int> Answer;
   std::string Notes;  // what dialogs showed during the step
   size_t BoxesSeen = 0, FilesSeen = 0, ErrorsSeen = 0;
 };
 
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 TEST_P(GoldenGame, PlaysAsRecorded) {
-  for (const std::string& step : GetParam().Steps) {
+  ASSERT_FALSE(Script.Steps.empty()) << "no script for " << GetParam();
+  for (const std::string& step : Script.Steps) {
     Play(step);
   }
   std::vector<std::pair<std::string, std::string>> outputs = {
@@ -247,23 +205,19 @@ TEST_P(GoldenGame, PlaysAsRecorded) {
   for (const std::string& name : Saved) {
     outputs.emplace_back(name, Program.Read("GlyphmasonGames/" + name));
   }
-  const std::filesystem::path folder =
-      std::filesystem::path(GLYPHMASON_GOLDEN_FOLDER) / GetParam().Name;
-  const bool update = std::getenv("GLYPHMASON_UPDATE_GOLDEN") != nullptr;
+  const std::string folder = "games/" + std::string(GetParam()) + "/";
   for (const auto& [name, bytes] : outputs) {
-    if (update) {
-      std::filesystem::create_directories(folder);
-      std::ofstream(folder / name, std::ios::binary) << bytes;
-    } else {
-      EXPECT_EQ(bytes, ReadFile(folder / name)) << (folder / name);
-    }
+    EXPECT_TRUE(MatchesGolden(folder + name, bytes));
   }
-  // No golden file is left that the game no longer writes.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}),
-            static_cast<std::ptrdiff_t>(outputs.size()));
+  // Beside the script, no golden file is left that the game no longer writes.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(GLYPHMASON_GOLDEN_FOLDER "/" + folder),
+                          {}),
+            static_cast<std::ptrdiff_t>(outputs.size() + 1));
 }
 
-INSTANTIATE_TEST_SUITE_P(, GoldenGame, ::testing::ValuesIn(kGames),
-                         [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(, GoldenGame,
+                         ::testing::Values("FirstGame", "SmallBoardFlipped", "Suggestions",
+                                           "Commands"),
+                         [](const auto& info) { return std::string(info.param); });
 
 }  // namespace
