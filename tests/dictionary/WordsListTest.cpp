@@ -86,18 +86,6 @@ TEST(AddWord, AppendsAndKeepsTheIndexInStep) {
   EXPECT_EQ(list.FindWord("word5000"), -1);
 }
 
-TEST(WordsListFile, LoadSaveAndReadBack) {
-  TTempFolder folder;
-  const std::string path = folder.Write("English.txt", "dog\n\rcat");
-  TWordsList list;
-  list.AddWord("stale");
-  list.LoadWordsListFile(path);
-  EXPECT_EQ(list.FindWord("stale"), -1);
-  list.AddWord("zebra");
-  list.SaveWordsListFile(path);
-  EXPECT_EQ(folder.Read("English.txt"), "dog\r\n\r\ncat\r\nzebra\r\n");
-}
-
 TEST(WordsListFile, UnreadableFileRaisesIntoTheCallersContextAndKeepsTheList) {
   TTempFolder folder;
   TWordsList list;

@@ -70,6 +70,14 @@ void TWindowTest::Press(QWidget* control, QPoint point, Qt::MouseButton button) 
   QApplication::sendEvent(control, &press);
 }
 
+void TWindowTest::PressCell(int column, int row, Qt::MouseButton button) {
+  Press(Form->BoardPaintBox, Form->BoardPaintBox->CellRect(column, row).center(), button);
+}
+
+void TWindowTest::PressStock(int slot, Qt::MouseButton button) {
+  Press(Form->StockLetterPanels[slot], Form->StockLetterPanels[slot]->rect().center(), button);
+}
+
 void TWindowTest::MoveAndRelease(QWidget* control, QPoint globalPoint) {
   // While the button is held, the pressed control receives the moves.
   const QPoint local = control->mapFromGlobal(globalPoint);
@@ -82,36 +90,23 @@ void TWindowTest::MoveAndRelease(QWidget* control, QPoint globalPoint) {
 }
 
 void TWindowTest::DragStockToCell(int slot, int column, int row) {
-  QLabel* panel = Form->StockLetterPanels[slot];
-  Press(panel, panel->rect().center(), Qt::LeftButton);
-  MoveAndRelease(panel, CellCentre(column, row));
+  PressStock(slot, Qt::LeftButton);
+  MoveAndRelease(Form->StockLetterPanels[slot], CellCentre(column, row));
 }
 
 void TWindowTest::DragCellToCell(int fromColumn, int fromRow, int toColumn, int toRow) {
-  TBoardPaintBox* board = Form->BoardPaintBox;
-  Press(board, board->CellRect(fromColumn, fromRow).center(), Qt::LeftButton);
-  MoveAndRelease(board, CellCentre(toColumn, toRow));
+  PressCell(fromColumn, fromRow, Qt::LeftButton);
+  MoveAndRelease(Form->BoardPaintBox, CellCentre(toColumn, toRow));
 }
 
 void TWindowTest::DragCellToStock(int column, int row, int slot) {
-  TBoardPaintBox* board = Form->BoardPaintBox;
-  Press(board, board->CellRect(column, row).center(), Qt::LeftButton);
-  MoveAndRelease(board, StockCentre(slot));
+  PressCell(column, row, Qt::LeftButton);
+  MoveAndRelease(Form->BoardPaintBox, StockCentre(slot));
 }
 
 void TWindowTest::DragStockToStock(int from, int to) {
-  QLabel* panel = Form->StockLetterPanels[from];
-  Press(panel, panel->rect().center(), Qt::LeftButton);
-  MoveAndRelease(panel, StockCentre(to));
-}
-
-void TWindowTest::RightClickCell(int column, int row) {
-  Press(Form->BoardPaintBox, Form->BoardPaintBox->CellRect(column, row).center(), Qt::RightButton);
-}
-
-void TWindowTest::RightClickStock(int slot) {
-  Press(Form->StockLetterPanels[slot], Form->StockLetterPanels[slot]->rect().center(),
-        Qt::RightButton);
+  PressStock(from, Qt::LeftButton);
+  MoveAndRelease(Form->StockLetterPanels[from], StockCentre(to));
 }
 
 void TWindowTest::PressKey(int key, Qt::KeyboardModifiers modifiers) {

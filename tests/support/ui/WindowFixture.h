@@ -34,8 +34,8 @@ class TWindowTest : public ::testing::Test {
   void DragCellToCell(int fromColumn, int fromRow, int toColumn, int toRow);
   void DragCellToStock(int column, int row, int slot);
   void DragStockToStock(int from, int to);
-  void RightClickCell(int column, int row);
-  void RightClickStock(int slot);
+  void RightClickCell(int column, int row) { PressCell(column, row, Qt::RightButton); }
+  void RightClickStock(int slot) { PressStock(slot, Qt::RightButton); }
   void PressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
   QPoint CellCentre(int column, int row) const;
@@ -52,5 +52,7 @@ class TWindowTest : public ::testing::Test {
 
  private:
   void Press(QWidget* control, QPoint point, Qt::MouseButton button);
+  void PressCell(int column, int row, Qt::MouseButton button);
+  void PressStock(int slot, Qt::MouseButton button);
   void MoveAndRelease(QWidget* control, QPoint globalPoint);
 };
