@@ -38,7 +38,8 @@ namespace {
 //   cancelfile             the next file dialog is cancelled
 //   dictionary PATH        D with PATH chosen
 //   redraw                 "New stock letters"
-//   save NAME / load NAME  S / L with NAME in the games folder
+//   save NAME / load NAME  S / L with NAME (the rest of the line) in the games folder
+//   key [MODIFIER+]LETTER  a key press, as in ctrl+shift+N (ctrl, alt, shift)
 //   last                   Ctrl+Z
 //   analyze                "Analyze words list"; the report is kept as report.txt
 //   close                  the window closes and writes the options (Glyphmason.ini)
@@ -83,6 +84,16 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<cons
       Form->RowsCountComboBox->setCurrentText(QString::number(b));
     } else if (command == "new") {
       PressKey(Qt::Key_N, Qt::ControlModifier);
+    } else if (command == "key" && in >> text) {
+      // A capital letter after its modifiers, as in ctrl+shift+N.
+      Qt::KeyboardModifiers modifiers;
+      for (size_t plus; (plus = text.find('+')) != std::string::npos; text.erase(0, plus + 1)) {
+        const std::string name = text.substr(0, plus);
+        modifiers |= name == "ctrl" ? Qt::ControlModifier
+                     : name == "alt" ? Qt::AltModifier
+                                     : Qt::ShiftModifier;
+      }
+      PressKey(Qt::Key_A + (text.back() - 'A'), modifiers);
     } else if (command == "stock") {
       in >> text;
       for (int slot = 0; slot < kStockSlots; ++slot) {
@@ -114,11 +125,11 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<cons
       RightClickStock(a);
     } else if (command == "redraw") {
       Form->NewStockLettersButton->click();
-    } else if (command == "save" && in >> text) {
+    } else if (command == "save" && std::getline(in >> std::ws, text)) {
       Files.Choose(Program.File("GlyphmasonGames/" + text));
       PressKey(Qt::Key_S);
       Saved.insert(text);
-    } else if (command == "load" && in >> text) {
+    } else if (command == "load" && std::getline(in >> std::ws, text)) {
       Files.Choose(Program.File("GlyphmasonGames/" + text));
       PressKey(Qt::Key_L);
     } else if (command == "last") {
@@ -160,8 +171,9 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<cons
       Transcript += "  box: " + WithoutFolder(Boxes.Shown[BoxesSeen].Text) + "\n";
     }
     for (; FilesSeen < Files.Offered.size(); ++FilesSeen) {
-      Transcript += "  file dialog: " + Files.Offered[FilesSeen].Filter + " " +
-                    WithoutFolder(Files.Offered[FilesSeen].FileName) + "\n";
+      const TOfferedFile& offered = Files.Offered[FilesSeen];
+      Transcript += (offered.Kind == TFileDialogKind::Save ? "  save dialog: " : "  open dialog: ") +
+                    offered.Filter + " " + WithoutFolder(offered.FileName) + "\n";
     }
     for (; ErrorsSeen < Errors.Shown.size(); ++ErrorsSeen) {
       Transcript += "  error: " + Errors.Shown[ErrorsSeen].Message + "\n";
@@ -217,7 +229,7 @@ TEST_P(GoldenGame, PlaysAsRecorded) {
 
 INSTANTIATE_TEST_SUITE_P(, GoldenGame,
                          ::testing::Values("FirstGame", "SmallBoardFlipped", "Suggestions",
-                                           "Commands"),
+                                           "Commands", "Keys"),
                          [](const auto& info) { return std::string(info.param); });
 
 }  // namespace

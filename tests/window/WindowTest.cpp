@@ -51,29 +51,6 @@ TEST_F(MainWindowTest, WorkMenuAndBoardSizes) {
                                 "Analyze words list", "-", "Suggest word\tH"}));
 }
 
-TEST_F(MainWindowTest, KeysRunTheirCommandsWithTheRightModifiers) {
-  PressKey(Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
-  PressKey(Qt::Key_N, Qt::AltModifier);
-  EXPECT_FALSE(Form->BoardPaintBox->isVisible());
-  PressKey(Qt::Key_N, Qt::ControlModifier);
-  EXPECT_TRUE(Form->BoardPaintBox->isVisible());
-  for (const auto modifiers : {Qt::KeyboardModifiers(Qt::NoModifier),
-                               Qt::KeyboardModifiers(Qt::ShiftModifier),
-                               Qt::KeyboardModifiers(Qt::ControlModifier)}) {
-    Files.Cancel();
-    PressKey(Qt::Key_S, modifiers);
-  }
-  ASSERT_EQ(Files.Offered.size(), 3u);
-  EXPECT_EQ(Files.Offered[0].Kind, TFileDialogKind::Save);
-  // H suggests a word, also with Shift, but not with Ctrl or Alt (Alt+H is Help's).
-  StartGame("NOSECAT");
-  PressKey(Qt::Key_H, Qt::AltModifier);
-  PressKey(Qt::Key_H, Qt::ControlModifier);
-  EXPECT_EQ(Form->Game.LooseLetterList.Count(), 0);
-  PressKey(Qt::Key_H, Qt::ShiftModifier);
-  EXPECT_EQ(Form->Game.ReadLooseWord(), "CATS");
-}
-
 // A file dialog that, as a real modal dialog does, takes the focus away
 // from the control that had it.
 class TFocusTakingDialogs : public IFileDialogs {
