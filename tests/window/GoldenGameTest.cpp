@@ -41,6 +41,7 @@ namespace {
 //   save NAME / load NAME  S / L with NAME (the rest of the line) in the games folder
 //   key [MODIFIER+]LETTER  a key press, as in ctrl+shift+N (ctrl, alt, shift)
 //   last                   Ctrl+Z
+//   make NAME              a file NAME in the games folder; a folder when NAME ends in /
 //   analyze                "Analyze words list"; the report is kept as report.txt
 //   close                  the window closes and writes the options (Glyphmason.ini)
 //   suggest                H, then the button the word label names
@@ -132,6 +133,12 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<cons
     } else if (command == "load" && std::getline(in >> std::ws, text)) {
       Files.Choose(Program.File("GlyphmasonGames/" + text));
       PressKey(Qt::Key_L);
+    } else if (command == "make" && in >> text) {
+      if (text.ends_with("/")) {
+        std::filesystem::create_directory(Program.File("GlyphmasonGames/" + text));
+      } else {
+        Program.Write("GlyphmasonGames/" + text, "x");
+      }
     } else if (command == "last") {
       PressKey(Qt::Key_Z, Qt::ControlModifier);
     } else if (command == "close") {
