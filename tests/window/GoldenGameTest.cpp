@@ -45,6 +45,7 @@ namespace {
 //   analyze                "Analyze words list"; the report is kept as report.txt
 //   close                  the window closes and writes the options (Glyphmason.ini)
 //   suggest                H, then the button the word label names
+//   about                  the About button
 struct TScript {
   uint64_t Seed = 0;
   std::vector<std::string> Steps;
@@ -151,6 +152,13 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<cons
         Notes += "  clipboard untouched\n";
         Report.clear();
       }
+    } else if (command == "about") {
+      About->RunModal = [this](TAboutForm& dialog) {
+        Notes += "  about: " + FromQString(dialog.ProgramNameLabel->text() + ", " +
+                                           dialog.ProgramVersionLabel->text()) + "\n";
+        return TAboutForm::kResultOk;
+      };
+      Form->AboutButton->click();
     } else if (command == "suggest") {
       // H lays the best word; the button its label names commits it.
       // Without a game H does nothing and the label stays empty.

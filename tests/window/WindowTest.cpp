@@ -1,4 +1,4 @@
-// The window itself: layout, keys, window modes, colours, the About button.
+// The window itself: layout, keys, window modes, colours.
 
 #include <QApplication>
 #include <QCheckBox>
@@ -10,10 +10,8 @@
 #include <QScreen>
 
 #include "support/ui/WindowFixture.h"
-#include "Libraries/AboutDialog/ui/AboutForm.h"
 #include "Libraries/Error/FunStatContext.h"
 #include "Libraries/Error/ui/ErrorForm.h"
-#include "Libraries/Text/ui/QtText.h"
 #include "window/BoardView.h"
 #include "window/Input.h"
 #include "window/ProgramWindows.h"
@@ -171,23 +169,6 @@ TEST_F(MainWindowTest, PaintedColoursTellSquaresApart) {
   // Two-pixel dividing line between neighbours, in the button text colour.
   EXPECT_EQ(image.pixel(w - 1, 5 * h + 5), colours.color(QPalette::ButtonText).rgb());
   EXPECT_EQ(image.pixel(w, 5 * h + 5), colours.color(QPalette::ButtonText).rgb());
-}
-
-// The About dialog exists before the window's BeforeRun, as at start-up.
-struct TAboutFormFirst {
-  std::unique_ptr<TAboutForm> About = std::make_unique<TAboutForm>();
-};
-
-class AboutTest : public TAboutFormFirst, public TWindowTest {};
-
-TEST_F(AboutTest, AboutButtonShowsTheProgramsNameAndVersion) {
-  std::string shown;
-  About->RunModal = [&](TAboutForm& form) {
-    shown += FromQString(form.ProgramNameLabel->text() + ", " + form.ProgramVersionLabel->text());
-    return TAboutForm::kResultOk;
-  };
-  Form->AboutButton->click();
-  EXPECT_EQ(shown, "Glyphmason, Version 2.5.2, released on 06.01.2006");
 }
 
 TEST(ProgramWindows, AFailureAfterTheErrorDialogExistsIsShownInIt) {

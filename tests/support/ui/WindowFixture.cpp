@@ -13,6 +13,7 @@
 TWindowTest::TWindowTest() {
   WriteDictionary();
   ChooseLetter = std::make_unique<TChooseLetterForm>();
+  About = std::make_unique<TAboutForm>();
   Form = std::make_unique<TGlyphmasonForm>();
   Form->SetWorkAreaForTesting(QRect(0, 0, 1024, 738));
   Form->BeforeRun();
@@ -23,6 +24,7 @@ TWindowTest::~TWindowTest() {
   Form->Game.GameModified = false;  // no save question when the window goes
   Form.reset();
   ChooseLetter.reset();
+  About.reset();
 }
 
 void TWindowTest::WriteDictionary(const std::string& words) {

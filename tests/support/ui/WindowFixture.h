@@ -1,7 +1,7 @@
 #pragma once
 // A main window as a player meets it, offscreen: a program folder of its own
 // with a small English dictionary, every dialog answered by a fake, the
-// letter-choice and error dialogs created, BeforeRun done and the window shown.
+// letter-choice and About dialogs created, BeforeRun done and the window shown.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "Libraries/AboutDialog/ui/AboutForm.h"
 #include "game/ui/ChooseLetterForm.h"
 #include "support/ErrorRecorder.h"
 #include "support/FakeFileDialogs.h"
@@ -48,6 +49,7 @@ class TWindowTest : public ::testing::Test {
   TErrorRecorder Errors;
   TFakeFileDialogs Files;
   std::unique_ptr<TChooseLetterForm> ChooseLetter;
+  std::unique_ptr<TAboutForm> About;
   std::unique_ptr<TGlyphmasonForm> Form;
 
  private:
