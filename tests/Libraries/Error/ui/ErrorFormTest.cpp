@@ -39,7 +39,7 @@ TEST(ErrorDialog, ShowsDescriptionAndReportAndItsButtonsSayWhetherToGoOn) {
   EXPECT_FALSE(noErrors);
 }
 
-TEST(ErrorDialog, ReportsWhileUpAreCountedNotShown) {
+TEST(ErrorDialog, ReportsWhileUpAreCountedNotShownAndTheCountComesBackToRest) {
   TErrorForm form;
   std::vector<QString> labels;
   form.RunModal = [&](TErrorForm& dialog) {
@@ -56,10 +56,7 @@ TEST(ErrorDialog, ReportsWhileUpAreCountedNotShown) {
   EXPECT_EQ(labels, (std::vector<QString>{"Recursive attempts = 1", "Recursive attempts = 2"}));
   EXPECT_EQ(form.RecursionCount(), 0);
   EXPECT_NE(form.MainMemoText().find("first"), std::string::npos);
-}
-
-TEST(ErrorDialog, RecursionCountResetsWhenModalLoopThrows) {
-  TErrorForm form;
+  // A modal loop that throws leaves the count at rest as well.
   form.RunModal = [](TErrorForm&) -> int { throw std::runtime_error("loop died"); };
   EXPECT_FALSE(SaveFailure().Show("x"));
   EXPECT_EQ(form.RecursionCount(), 0);
