@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <filesystem>
 #include <set>
@@ -46,6 +47,7 @@ namespace {
 //   close                  the window closes and writes the options (Glyphmason.ini)
 //   suggest                H, then the button the word label names
 //   about                  the About button
+//   menu                   the Work menu's items
 struct TScript {
   uint64_t Seed = 0;
   std::vector<std::string> Steps;
@@ -151,6 +153,12 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<cons
       if (Report == "untouched") {
         Notes += "  clipboard untouched\n";
         Report.clear();
+      }
+    } else if (command == "menu") {
+      // The Work menu as shown; the window's key handler runs the commands, not shortcuts.
+      for (QAction* action : Form->WorkMenu->actions()) {
+        Notes += "  menu: " + (action->isSeparator() ? "-" : FromQString(action->text())) +
+                 (action->shortcut().isEmpty() ? "\n" : " (with a shortcut)\n");
       }
     } else if (command == "about") {
       About->RunModal = [this](TAboutForm& dialog) {

@@ -36,17 +36,9 @@ TEST(KeyTest, OnlyTheOneModifierCounts) {
   EXPECT_EQ(KeyboardShiftState(ssDouble | ssRight | ssShift), ssDouble | ssShift);
 }
 
-TEST_F(MainWindowTest, WorkMenuAndBoardSizes) {
+TEST_F(MainWindowTest, BoardSizesAndNoLetterChangesBeforeAGame) {
   EXPECT_EQ(Form->ColumnsCountComboBox->count(), 21);
   EXPECT_FALSE(Form->NewStockLettersButton->isEnabled());
-  QStringList items;
-  for (QAction* action : Form->WorkMenu->actions()) {
-    items << (action->isSeparator() ? "-" : action->text());
-    EXPECT_TRUE(action->shortcut().isEmpty());  // the window's key handler does the work
-  }
-  EXPECT_EQ(items, (QStringList{"New game\tCtrl+N", "Load dictionary\tD", "-",
-                                "Load last game\tCtrl+Z", "Load game\tL", "Save game\tS", "-",
-                                "Analyze words list", "-", "Suggest word\tH"}));
 }
 
 // A file dialog that, as a real modal dialog does, takes the focus away
