@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "Libraries/OperatingSystem/OperatingSystem.h"
+#include "support/TestCommandLine.h"
 #include "fuzz/FuzzSupport.h"
 
 namespace {
@@ -29,7 +29,7 @@ const TFuzzTarget kTargets[] = {{"StoredText", FuzzStoredText},
 class FuzzInputs : public ::testing::TestWithParam<TFuzzTarget> {};
 
 TEST_P(FuzzInputs, EveryKeptInputPassesItsTarget) {
-  const std::vector<std::string> commandLine = Os::CommandLine();
+  const TTestCommandLine restored;  // a target sets its own
   int inputs = 0;
   for (const char* kept : {"corpus", "crashes"}) {
     std::error_code none;  // a target without findings has no folder of them
@@ -46,7 +46,6 @@ TEST_P(FuzzInputs, EveryKeptInputPassesItsTarget) {
     }
   }
   EXPECT_GT(inputs, 0) << "no inputs for " << GetParam().Name;
-  Os::SetCommandLineForTesting(commandLine);
 }
 
 INSTANTIATE_TEST_SUITE_P(Readers, FuzzInputs, ::testing::ValuesIn(kTargets),

@@ -6,7 +6,6 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "Libraries/OperatingSystem/OperatingSystem.h"
 
 TTempFolder::TTempFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "glyphmason-test-XXXXXX").string();
@@ -34,12 +33,7 @@ std::string TTempFolder::Read(const std::string& name) const {
   return content.str();
 }
 
-TTestProgramFolder::TTestProgramFolder(std::vector<std::string> parameters)
-    : PreviousCommandLine(Os::CommandLine()) {
+TTestProgramFolder::TTestProgramFolder(std::vector<std::string> parameters) {
   parameters.insert(parameters.begin(), File("Glyphmason"));
-  Os::SetCommandLineForTesting(std::move(parameters));
-}
-
-TTestProgramFolder::~TTestProgramFolder() {
-  Os::SetCommandLineForTesting(PreviousCommandLine);
+  CommandLine.Set(std::move(parameters));
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "support/TestCommandLine.h"
+
 // A fresh folder under the system's temporary folder, removed with its
 // contents when the object ends. Path() ends with "/".
 class TTempFolder {
@@ -30,8 +32,7 @@ class TTempFolder {
 class TTestProgramFolder : public TTempFolder {
  public:
   explicit TTestProgramFolder(std::vector<std::string> parameters = {});
-  ~TTestProgramFolder();
 
  private:
-  std::vector<std::string> PreviousCommandLine;
+  TTestCommandLine CommandLine;
 };

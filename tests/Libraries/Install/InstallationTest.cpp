@@ -9,10 +9,10 @@
 
 #include "Libraries/Error/FunStatContext.h"
 #include "Libraries/File/FileOperations.h"
-#include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "support/ErrorRecorder.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/Golden.h"
+#include "support/TestCommandLine.h"
 #include "support/TestHome.h"
 
 namespace {
@@ -32,18 +32,15 @@ constexpr const char* kInstallFailed =
 // running installer lies in, as a download leaves it.
 class TInstallScene {
  public:
-  TInstallScene() : Saved(Os::CommandLine()) {
+  TInstallScene() {
     std::filesystem::create_directories(Source + "GlyphmasonDictionaries");
     // A real program that starts and ends at once stands in for the game.
     std::filesystem::copy_file("/usr/bin/true", Source + "Install");
     Downloads.Write("Glyphmason/Readme.txt", "read me");
     RunFrom({Source + "Install"});
   }
-  ~TInstallScene() { Os::SetCommandLineForTesting(Saved); }
 
-  void RunFrom(std::vector<std::string> commandLine) {
-    Os::SetCommandLineForTesting(std::move(commandLine));
-  }
+  void RunFrom(std::vector<std::string> commandLine) { CommandLine.Set(std::move(commandLine)); }
   // Installs into Target, answering the question; true when it was asked.
   bool Install(int answer) {
     TFakeMessageBoxes boxes;
@@ -59,9 +56,7 @@ class TInstallScene {
   std::string Target = Home.File("Games/");
   std::string Installed = Target + "Glyphmason/";
   std::string Program = Installed + "Glyphmason";
-
- private:
-  std::vector<std::string> Saved;
+  TTestCommandLine CommandLine;
 };
 
 TEST(Install, ReplacesTheProgramKeepsTheOptionsAndMakesTheEntriesAndTheRecord) {

@@ -2,16 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "Libraries/OperatingSystem/OperatingSystem.h"
+#include "support/TestCommandLine.h"
 
 namespace {
 
 bool InstallerModeFor(std::vector<std::string> commandLine) {
-  const auto saved = Os::CommandLine();
-  Os::SetCommandLineForTesting(std::move(commandLine));
-  const bool result = IsInstallerMode();
-  Os::SetCommandLineForTesting(saved);
-  return result;
+  const TTestCommandLine started(std::move(commandLine));
+  return IsInstallerMode();
 }
 
 TEST(IsInstallerMode, TheInstallerNameOrTheUninstallArgumentInAnyCase) {

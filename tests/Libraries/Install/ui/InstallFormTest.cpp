@@ -12,10 +12,10 @@
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/File/FolderBrowser.h"
 #include "Libraries/File/UninstallEntry.h"
-#include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/Text/ui/QtText.h"
 #include "support/ErrorRecorder.h"
 #include "support/FakeMessageBoxes.h"
+#include "support/TestCommandLine.h"
 #include "support/TestHome.h"
 #include "support/ui/CaptionFit.h"
 
@@ -38,17 +38,13 @@ class TFakeFolderBrowser : public IFolderBrowser {
 class TInstallerFolder {
  public:
   explicit TInstallerFolder(const std::string& fileName, std::string argument = {})
-      : Saved(Os::CommandLine()) {
+      : CommandLine({Folder.File(fileName), std::move(argument)}) {
     Folder.Write("Readme.txt", "Glyphmason\r\nA word game.\r\n");
-    Os::SetCommandLineForTesting({Folder.File(fileName), argument});
   }
-  ~TInstallerFolder() { Os::SetCommandLineForTesting(Saved); }
 
   TTestHome Home;
   TTempFolder Folder;
-
- private:
-  std::vector<std::string> Saved;
+  TTestCommandLine CommandLine;
 };
 
 TEST(TInstallForm, StartsWithTheReadmeAndTheDefaultTargetThenPreparesTheInstall) {
