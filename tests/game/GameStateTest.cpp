@@ -47,9 +47,3 @@ TEST(LetterChanges, AreTheSquareCountTimesOneTwentiethTruncated) {
   EXPECT_FALSE(scene.Display.NewStockLettersEnabled);
   EXPECT_EQ(scene.Display.LetterChanges, "Available letter changes 0");
 }
-
-TEST(Stock, ASlotOutsideTheSevenHoldsNothing) {
-  TGameScene scene;
-  scene.Game.SetStockLetter(7, 'B');
-  EXPECT_EQ(scene.Game.StockLetter(7), 0);
-}

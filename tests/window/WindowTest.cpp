@@ -22,7 +22,6 @@ namespace {
 using MainWindowTest = TWindowTest;
 
 TEST(WindowMode, WorkAreaArithmetic) {
-  EXPECT_EQ(WindowedBounds(1024, 738), (TWindowBounds{26, 18, 972, 701}));
   EXPECT_EQ(WindowedBounds(1280, 1024).Width, 1215);
   EXPECT_EQ(WindowedBounds(800, 570), (TWindowBounds{20, 14, 760, 541}));
   EXPECT_EQ(WindowedBounds(640, 480), (TWindowBounds{-60, -30, 760, 540}));
