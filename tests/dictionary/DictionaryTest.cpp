@@ -13,6 +13,7 @@
 #include "support/ErrorRecorder.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/TestFolders.h"
+#include "tests/game/RecordingDisplay.h"
 
 namespace {
 
@@ -22,12 +23,6 @@ const char* const kTooFewActiveLetters =
 const char* const kTooFewWords =
     "There are not enough words in the words list\nto automatically calculate letter "
     "probabilities.";
-
-class TRecordingGameDisplay : public TSilentGameDisplay {
- public:
-  void SetWordsCountLabel(const std::string& text) override { WordsCount = text; }
-  std::string WordsCount = "untouched";
-};
 
 class TRecordingDictionaryDisplay : public IDictionaryDisplay {
  public:
@@ -94,7 +89,7 @@ class DictionaryTest : public ::testing::Test {
   TTestProgramFolder Program;
   TFakeMessageBoxes Boxes;
   TErrorRecorder Errors;
-  TRecordingGameDisplay GameDisplay;
+  TRecordingDisplay GameDisplay;
   TGame Game{GameDisplay};
   TRecordingDictionaryDisplay Display;
   TDictionary Dictionary{Game, Display};

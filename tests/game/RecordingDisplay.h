@@ -14,10 +14,11 @@ class TRecordingDisplay : public TSilentGameDisplay {
   void SetNewStockLettersEnabled(bool enabled) override { NewStockLettersEnabled = enabled; }
   void SetLetterChangesLabel(const std::string& text) override { LetterChanges = text; }
   void SetValidWordLabel(const std::string& text) override { ValidWord = text; }
+  void SetWordsCountLabel(const std::string& text) override { WordsCount = text; }
 
   bool NewStockLettersEnabled = false;
   int Repaints = 0;
-  std::string LetterChanges, ValidWord;
+  std::string LetterChanges, ValidWord, WordsCount = "untouched";
 };
 
 // A picture row whose text ends in the board array's last column.

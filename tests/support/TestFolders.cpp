@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 
 
@@ -28,9 +28,7 @@ std::string TTempFolder::Write(const std::string& name, const std::string& bytes
 
 std::string TTempFolder::Read(const std::string& name) const {
   std::ifstream in(File(name), std::ios::binary);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 TTestProgramFolder::TTestProgramFolder(std::vector<std::string> parameters) {

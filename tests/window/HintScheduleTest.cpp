@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "window/HintSchedule.h"
 
 namespace {
@@ -11,14 +13,9 @@ const int kHelp = 2;
 const THintSchedule::TControl Work = &kWork;
 const THintSchedule::TControl Help = &kHelp;
 
-struct TExpected {
-  bool HideShown;
-  int ShowAfter;
-};
-
-void Expect(THintSchedule::TStep step, TExpected expected, const char* scene) {
-  EXPECT_EQ(step.HideShown, expected.HideShown) << scene;
-  EXPECT_EQ(step.ShowAfter, expected.ShowAfter) << scene;
+// Whether the shown hint goes now, and in how many milliseconds the next shows (-1: none).
+void Expect(THintSchedule::TStep step, std::pair<bool, int> expected, const char* scene) {
+  EXPECT_EQ(std::pair(step.HideShown, step.ShowAfter), expected) << scene;
 }
 
 TEST(HintSchedule, RestingWaitsTheLongPauseMovingOnTheShortOne) {

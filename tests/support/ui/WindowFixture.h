@@ -41,8 +41,6 @@ class TWindowTest : public ::testing::Test {
 
   QPoint CellCentre(int column, int row) const;
   QPoint StockCentre(int slot) const;
-  char Letter(int column, int row) const { return Form->Game.Board[column][row].Letter; }
-  bool Loose(int column, int row) const { return Form->Game.Board[column][row].IsLoose != 0; }
 
   TTestProgramFolder Program;
   TFakeMessageBoxes Boxes;
