@@ -1,9 +1,9 @@
 #include "dictionary/Dictionary.h"
 
 #include <gtest/gtest.h>
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <filesystem>
 
 #include "Libraries/Error/FunStatContext.h"
 #include "Libraries/File/FileOperations.h"
@@ -281,8 +281,7 @@ TEST_F(DictionaryTest, AFailedSaveIsShownKeepsTheListAndIsNotPassedOn) {
   const std::string readOnly = Put("Locked.txt", "cat\r\n");
   ::chmod(readOnly.c_str(), 0444);
   for (const std::string list : {"NoFolder/Words", "Locked", "Out"}) {
-    Put("Lost.gmd", "[Main]\nWordsListName=" + list + "\n" +
-                        kElevenLetters);
+    Put("Lost.gmd", "[Main]\nWordsListName=" + list + "\n" + kElevenLetters);
     Dictionary.LoadDictionary("Lost.gmd");
     const int32_t count = Game.WordsListLines.Count();
     Game.WordsListLines.AddWord("DOG");

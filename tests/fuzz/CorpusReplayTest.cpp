@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "support/TestCommandLine.h"
 #include "fuzz/FuzzSupport.h"
+#include "support/TestCommandLine.h"
 
 namespace {
 

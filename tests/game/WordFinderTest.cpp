@@ -119,14 +119,17 @@ TEST(WordFinder, BestMoveOfAScene) {
   const TSceneCase cases[] = {
       // A lone S right of CAT reads CATS.
       {{"", " CAT"}, "cat\r\nCAT\r\ncats", "S", "row CATS at (1, 1) scoring 8 with 1 letters"},
-      // T, A with C after them read CAT flipped; a placement that reads both ways is no flipped move.
+      // T, A then C read CAT flipped; a placement that reads both ways is no flipped move.
       {{"", " TA"}, "cat", "C", "flipped row CAT at (1, 1) scoring 8 with 1 letters"},
       {{"", " TA"}, "cat\r\ntac", "C", "row TAC at (1, 1) scoring 8 with 1 letters"},
       // The first word runs through the middle, in its row.
       {{}, "cat", "TCA", "row CAT at (5, 7) scoring 24 with 3 letters"},
       // German and French letters compare without case.
       {{"", "\xC4"}, "\xE4pfel", "LEFP", "row \xC4PFEL at (0, 1) scoring 32 with 4 letters"},
-      {{"", "", "   \xC9T\xC9"}, "\xE9t\xE9s", "S", "row \xC9T\xC9S at (3, 2) scoring 8 with 1 letters"},
+      {{"", "", "   \xC9T\xC9"},
+       "\xE9t\xE9s",
+       "S",
+       "row \xC9T\xC9S at (3, 2) scoring 8 with 1 letters"},
       // A letter may not touch another across the word; a later word must run
       // through a fixed letter.
       {{"   X", " CA"}, "cat\r\ncats", "TS", ""},

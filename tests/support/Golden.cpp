@@ -28,9 +28,9 @@ std::string ReadGolden(const std::string& name) {
   if (bytes == golden) {
     return ::testing::AssertionSuccess();
   }
-  return ::testing::AssertionFailure()
-         << "differs from tests/golden/" << name << "\n--- golden:\n" << golden
-         << "\n--- made:\n" << bytes;
+  return ::testing::AssertionFailure() << "differs from tests/golden/" << name << "\n--- golden:\n"
+                                       << golden << "\n--- made:\n"
+                                       << bytes;
 }
 
 std::string Replaced(std::string text, const std::string& part, const std::string& placeholder) {

@@ -6,7 +6,6 @@
 #include <iterator>
 #include <stdexcept>
 
-
 TTempFolder::TTempFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "glyphmason-test-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) {

@@ -6,8 +6,8 @@
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -93,7 +93,7 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<cons
       Qt::KeyboardModifiers modifiers;
       for (size_t plus; (plus = text.find('+')) != std::string::npos; text.erase(0, plus + 1)) {
         const std::string name = text.substr(0, plus);
-        modifiers |= name == "ctrl" ? Qt::ControlModifier
+        modifiers |= name == "ctrl"  ? Qt::ControlModifier
                      : name == "alt" ? Qt::AltModifier
                                      : Qt::ShiftModifier;
       }
@@ -162,8 +162,10 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<cons
       }
     } else if (command == "about") {
       About->RunModal = [this](TAboutForm& dialog) {
-        Notes += "  about: " + FromQString(dialog.ProgramNameLabel->text() + ", " +
-                                           dialog.ProgramVersionLabel->text()) + "\n";
+        Notes += "  about: " +
+                 FromQString(dialog.ProgramNameLabel->text() + ", " +
+                             dialog.ProgramVersionLabel->text()) +
+                 "\n";
         return TAboutForm::kResultOk;
       };
       Form->AboutButton->click();
@@ -181,8 +183,8 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<cons
     }
     Transcript += step + " | " + Stock() + " | loose " +
                   std::to_string(Form->Game.LooseLetterList.Count()) + " | " +
-                  FromQString(Form->ScoreLabel->text()) +
-                  " | " + FromQString(Form->ValidWordLabel->text()) + " | " +
+                  FromQString(Form->ScoreLabel->text()) + " | " +
+                  FromQString(Form->ValidWordLabel->text()) + " | " +
                   FromQString(Form->LetterChangesLabel->text()) + " | " +
                   FromQString(Form->WordsInDictionaryLabel->text()) +
                   (Form->PutWordButton->isEnabled() ? " | word" : "") + " | " +
@@ -195,8 +197,9 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<cons
     }
     for (; FilesSeen < Files.Offered.size(); ++FilesSeen) {
       const TOfferedFile& offered = Files.Offered[FilesSeen];
-      Transcript += (offered.Kind == TFileDialogKind::Save ? "  save dialog: " : "  open dialog: ") +
-                    offered.Filter + " " + WithoutFolder(offered.FileName) + "\n";
+      Transcript +=
+          (offered.Kind == TFileDialogKind::Save ? "  save dialog: " : "  open dialog: ") +
+          offered.Filter + " " + WithoutFolder(offered.FileName) + "\n";
     }
     for (; ErrorsSeen < Errors.Shown.size(); ++ErrorsSeen) {
       Transcript += "  error: " + Errors.Shown[ErrorsSeen].Message + "\n";
@@ -245,9 +248,9 @@ TEST_P(GoldenGame, PlaysAsRecorded) {
     EXPECT_TRUE(MatchesGolden(folder + name, bytes));
   }
   // Beside the script, no golden file is left that the game no longer writes.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(GLYPHMASON_GOLDEN_FOLDER "/" + folder),
-                          {}),
-            static_cast<std::ptrdiff_t>(outputs.size() + 1));
+  EXPECT_EQ(
+      std::distance(std::filesystem::directory_iterator(GLYPHMASON_GOLDEN_FOLDER "/" + folder), {}),
+      static_cast<std::ptrdiff_t>(outputs.size() + 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(, GoldenGame,

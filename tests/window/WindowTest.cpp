@@ -148,9 +148,7 @@ TEST_F(MainWindowTest, PaintedColoursTellSquaresApart) {
   const int w = Form->BoardPaintBox->CellWidth();
   const int h = Form->BoardPaintBox->CellHeight();
   // Near the corner of a square, inside its outline, away from the letter.
-  const auto fillAt = [&](int column, int row) {
-    return image.pixel(column * w + 2, row * h + 2);
-  };
+  const auto fillAt = [&](int column, int row) { return image.pixel(column * w + 2, row * h + 2); };
   EXPECT_EQ(fillAt(0, 0), colours.color(QPalette::Highlight).rgb());
   EXPECT_EQ(fillAt(0, 1), colours.color(QPalette::Dark).rgb());
   EXPECT_EQ(fillAt(5, 5), colours.color(QPalette::Button).rgb());

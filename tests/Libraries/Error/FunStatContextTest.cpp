@@ -30,7 +30,8 @@ TEST(ErrorReport, ContextsParametersAndInfoReadInFixedOrder) {
   const size_t time = report.find("* Time: ") + 8;
   EXPECT_NE(report.find(") | ", time), std::string::npos);
   report.replace(time, report.find("\r\n", time) - time, "<time>");
-  EXPECT_TRUE(MatchesGolden("ErrorReport/report.txt", Replaced(report, program.Path(), "<program>/")));
+  EXPECT_TRUE(
+      MatchesGolden("ErrorReport/report.txt", Replaced(report, program.Path(), "<program>/")));
   context.UserReal = 0;
   EXPECT_TRUE(context.BuildReport().ends_with("* UserReal: 0"));
 }

@@ -40,8 +40,8 @@ TEST(TLinkFile, SavesAnExecutableEntryThatStartsTheProgram) {
   link.Save(folder.File("Uninstall.desktop"), false);
   ASSERT_FALSE(GlobalFunStat.Failed());
   // The description in UTF-8, the program's path quoted for its space.
-  EXPECT_TRUE(MatchesGolden("LinkFile/Uninstall.desktop",
-                            Replaced(folder.Read("Uninstall.desktop"), folder.Path(), "<folder>/")));
+  EXPECT_TRUE(MatchesGolden("LinkFile/Uninstall.desktop", Replaced(folder.Read("Uninstall.desktop"),
+                                                                   folder.Path(), "<folder>/")));
   struct stat status {};
   ::stat(folder.File("Uninstall.desktop").c_str(), &status);
   EXPECT_NE(status.st_mode & S_IXUSR, 0u);  // desktops start only executable entries
