@@ -10,8 +10,8 @@
 #include "Libraries/File/FileOperations.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "dictionary/Dictionary.h"
-#include "dictionary/WordsList.h"
 #include "game/Game.h"
+#include "lexicon/WordsList.h"
 
 namespace {
 

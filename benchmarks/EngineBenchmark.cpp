@@ -12,10 +12,10 @@
 
 #include "Libraries/File/WholeFile.h"
 #include "Libraries/Text/Cp1252.h"
-#include "dictionary/WordsList.h"
 #include "game/Game.h"
 #include "game/Scoring.h"
 #include "game/WordRule.h"
+#include "lexicon/WordsList.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "dictionary/AnalysisReport.h"
 
 #include "dictionary/Dictionary.h"
-#include "dictionary/WordsList.h"
+#include "lexicon/WordsList.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "game/LetterData.h"
+#include "lexicon/LetterData.h"
 
 class TWordsList;
 

@@ -10,8 +10,8 @@
 #include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/MyMath/MyMath.h"
 #include "Libraries/Program/ProgramPaths.h"
-#include "dictionary/WordsList.h"
 #include "game/Scoring.h"
+#include "lexicon/WordsList.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "Libraries/StoredTextList/StoredTextList.h"
 #include "game/Game.h"
-#include "game/LetterData.h"
+#include "lexicon/LetterData.h"
 
 class TWordsList;
 

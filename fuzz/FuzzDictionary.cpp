@@ -2,9 +2,9 @@
 // list against the alphabet read: the letter data must stay in its ranges.
 
 #include "dictionary/Dictionary.h"
-#include "dictionary/WordsList.h"
 #include "fuzz/FuzzSupport.h"
 #include "game/Game.h"
+#include "lexicon/WordsList.h"
 
 int FuzzDictionary(const uint8_t* data, size_t size) {
   PointProgramNowhere();

@@ -2,8 +2,8 @@
 // by the fast lookup exactly where the plain scan finds it, also after a word
 // is added, and the written form must read back as the same entries.
 
-#include "dictionary/WordsList.h"
 #include "fuzz/FuzzSupport.h"
+#include "lexicon/WordsList.h"
 
 int FuzzWordsList(const uint8_t* data, size_t size) {
   PointProgramNowhere();

@@ -8,12 +8,12 @@
 #include <cstdint>
 #include <string>
 
-#include "dictionary/WordsList.h"
 #include "game/Board.h"
 #include "game/GameDisplay.h"
-#include "game/LetterData.h"
 #include "game/MyRandom.h"
 #include "game/WordFinder.h"
+#include "lexicon/LetterData.h"
+#include "lexicon/WordsList.h"
 
 inline constexpr int32_t kStockSlots = 7;
 

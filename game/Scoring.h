@@ -7,7 +7,7 @@
 #include <string>
 
 #include "game/Board.h"
-#include "game/LetterData.h"
+#include "lexicon/LetterData.h"
 
 // The score of alphabet slot `slot`: 9 x (1 - weight / 1000)^2 + 1 rounded
 // half up, so weights 1..1000 give 10 down to 1. 0 for a slot outside 0..39

@@ -6,9 +6,9 @@
 
 #include "Libraries/Text/Cp1252.h"
 #include "Libraries/Text/Text.h"
-#include "dictionary/WordsList.h"
 #include "game/Scoring.h"
 #include "game/WordRule.h"
+#include "lexicon/WordsList.h"
 
 namespace {
 

@@ -26,8 +26,8 @@
 #include <vector>
 
 #include "game/Board.h"
-#include "game/LetterData.h"
 #include "game/WordGraph.h"
+#include "lexicon/LetterData.h"
 
 class TWordsList;
 

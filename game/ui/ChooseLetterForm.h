@@ -6,7 +6,7 @@
 #include <array>
 #include <functional>
 
-#include "game/LetterData.h"
+#include "lexicon/LetterData.h"
 
 class QLabel;
 class QPushButton;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "dictionary/WordsList.h"
+#include "lexicon/WordsList.h"
 #include "support/Golden.h"
 
 namespace {

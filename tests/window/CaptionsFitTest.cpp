@@ -8,8 +8,8 @@
 #include "Libraries/AboutDialog/ui/AboutForm.h"
 #include "Libraries/Error/ui/ErrorForm.h"
 #include "Libraries/Program/ProgramIdentity.h"
-#include "dictionary/WordsList.h"
 #include "game/Scoring.h"
+#include "lexicon/WordsList.h"
 #include "support/ui/CaptionFit.h"
 #include "support/ui/WindowFixture.h"
 

@@ -8,7 +8,7 @@
 #include "Libraries/StoredTextList/StoredTextList.h"
 #include "Libraries/Text/Cp1252.h"
 #include "dictionary/Dictionary.h"
-#include "dictionary/WordsList.h"
+#include "lexicon/WordsList.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
-#include "dictionary/WordsList.h"
+#include "lexicon/WordsList.h"
 #include "tests/support/TestFolders.h"
 
 namespace {

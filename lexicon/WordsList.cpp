@@ -1,4 +1,4 @@
-#include "dictionary/WordsList.h"
+#include "lexicon/WordsList.h"
 
 #include <algorithm>
 #include <array>
