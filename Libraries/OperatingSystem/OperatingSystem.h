@@ -142,10 +142,12 @@ const std::string& HomeForTesting();
 // --- Instance lock (OperatingSystemInstance.cpp) ------------------------------
 // A lock by name, one for each user of the machine: every process of the
 // user meets the same lock whatever its environment, and the system releases
-// it when its holder ends, however it ends.
+// it when its holder ends, however it ends. A lock whose name another user
+// took first is not this user's: the lock is then taken under a name derived
+// from it, the same for every process of the user.
 enum class TInstanceLock {
   Acquired,       // this process holds it now; handle set
-  HeldElsewhere,  // another holder has it
+  HeldElsewhere,  // another process of this user has it
   Unavailable,    // the lock could not be made; the last system error tells why
 };
 // Takes the lock without waiting.

@@ -1,7 +1,8 @@
 #pragma once
 // One running game at a time: the first game process holds a named lock
 // of its user; a later one of the same user finds it taken and leaves. The system
-// frees the lock when its holder ends, even by a crash.
+// frees the lock when its holder ends, even by a crash. Processes of other
+// users can neither hold nor block it.
 
 #include <string>
 

@@ -1,17 +1,21 @@
 #include "Libraries/Program/ProgramInstance.h"
 
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "Libraries/Error/ErrorDialog.h"
-#include "Libraries/Program/Termination.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
+#include "Libraries/Program/Termination.h"
 #include "support/TestHome.h"
 
 namespace {
@@ -32,6 +36,96 @@ TEST(ProgramInstance, WithoutALockTheProgramRunsUnguarded) {
   const std::string tooLong(200, 'G');  // no lock can bear this name
   EXPECT_FALSE(IsAnotherInstanceRunning(tooLong));
   EXPECT_FALSE(IsAnotherInstanceRunning(tooLong));
+  ReleaseProgramInstance();
+}
+
+// The unprivileged account the system keeps for processes that own nothing.
+constexpr uid_t kNobody = 65534;
+
+// The socket name under which every process of this user looks for the
+// game's lock first, and the names it tries after it.
+std::string LockSocketName(const std::string& programName, const std::string& suffix = "") {
+  return "glyphmason-instance/" + std::to_string(::getuid()) + "/" + kInstanceNamePrefix +
+         programName + "/" + Os::HomeForTesting() + suffix;
+}
+
+int BindAbstractName(const std::string& socketName) {
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::memcpy(address.sun_path + 1, socketName.data(), socketName.size());
+  const int descriptor = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  const auto length =
+      static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + socketName.size());
+  if (descriptor < 0 || ::bind(descriptor, reinterpret_cast<sockaddr*>(&address), length) != 0) {
+    return -1;
+  }
+  return descriptor;
+}
+
+// Another account of the machine that took socket names first: bound only,
+// or bound and answering. It holds them until the object goes.
+class TStranger {
+ public:
+  TStranger(const std::vector<std::string>& names, bool answers) {
+    int ready[2];
+    if (::getuid() != 0 || ::pipe(ready) != 0) {
+      return;
+    }
+    Pid = ::fork();
+    if (Pid == 0) {
+      bool held = ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+      for (const std::string& name : names) {
+        const int descriptor = BindAbstractName(name);
+        held = held && descriptor >= 0 && (!answers || ::listen(descriptor, 8) == 0);
+      }
+      const char answer = held ? 'y' : 'n';
+      [[maybe_unused]] const ssize_t written = ::write(ready[1], &answer, 1);
+      ::pause();
+      _exit(0);
+    }
+    char answer = 'n';
+    Holds = Pid > 0 && ::read(ready[0], &answer, 1) == 1 && answer == 'y';
+    ::close(ready[0]);
+    ::close(ready[1]);
+  }
+  ~TStranger() {
+    if (Pid > 0) {
+      ::kill(Pid, SIGKILL);
+      ::waitpid(Pid, nullptr, 0);
+    }
+  }
+  // False where this system lets no process act as another account.
+  bool Holds = false;
+
+ private:
+  pid_t Pid = -1;
+};
+
+TEST(InstanceOwner, NamesAnotherAccountTookFirstArePassedOver) {
+  TTestHome home;
+  TStranger answering({LockSocketName("Glyphmason")}, true);
+  TStranger silent({LockSocketName("Glyphmason", "/1")}, false);
+  if (!answering.Holds || !silent.Holds) {
+    GTEST_SKIP() << "no process here may act as another account";
+  }
+  EXPECT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
+  // The lock is held: a later start of this user meets it.
+  EXPECT_TRUE(IsAnotherInstanceRunning("Glyphmason"));
+  ReleaseProgramInstance();
+}
+
+TEST(InstanceOwner, WithEveryNameTakenByAnotherAccountTheGameRunsUnguarded) {
+  TTestHome home;
+  std::vector<std::string> names{LockSocketName("Glyphmason")};
+  for (int index = 1; index < 10; ++index) {
+    names.push_back(LockSocketName("Glyphmason", "/" + std::to_string(index)));
+  }
+  TStranger stranger(names, true);
+  if (!stranger.Holds) {
+    GTEST_SKIP() << "no process here may act as another account";
+  }
+  EXPECT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
+  EXPECT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
   ReleaseProgramInstance();
 }
 
