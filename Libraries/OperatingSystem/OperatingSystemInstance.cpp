@@ -11,7 +11,12 @@
 // account holds, or that nobody answers on, is passed over for the next of
 // a short fixed row of names derived from it; every process of the user
 // walks the same row and so still meets the same lock.
+//
+// A later start may leave one byte, a request, at its user's holder; the
+// holder takes it from the connection when the listening socket turns
+// readable, and only from a process of its own user.
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -36,6 +41,9 @@ constexpr int kAnswerLooks = 5;
 constexpr std::chrono::milliseconds kAnswerPause{20};
 // Connections that may wait until the holder takes them.
 constexpr int kWaitingConnections = 8;
+// How long the holder waits for a request once its sender has connected:
+// the sender writes it at once, so this is never reached but by a stall.
+constexpr int kRequestWaitMilliseconds = 100;
 
 // The socket's name, without the leading byte 0 that marks the abstract
 // namespace. Tests that stand in a home folder get a lock of their own.
@@ -61,6 +69,13 @@ bool MakeAbstractAddress(const std::string& socketName, TAbstractAddress& result
   std::memcpy(result.Address.sun_path + 1, socketName.data(), socketName.size());
   result.Length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + socketName.size());
   return true;
+}
+
+// The one byte a connected process sent; false when it sent none in time.
+bool ReadRequest(int descriptor, char& request) {
+  pollfd waiting{descriptor, POLLIN, 0};
+  return ::poll(&waiting, 1, kRequestWaitMilliseconds) == 1 &&
+         ::recv(descriptor, &request, 1, 0) == 1;
 }
 
 const sockaddr* AsSocketAddress(const TAbstractAddress& address) {
@@ -90,8 +105,9 @@ enum class TNameLook {
   Failed,     // no socket could be made; errno tells why
 };
 
-// One attempt at a name: bind it, else ask who holds it.
-TNameLook LookAtName(const TAbstractAddress& address, int& handle) {
+// One attempt at a name: bind it, else ask who holds it, leaving the
+// request (when not 0) with a holder of this user.
+TNameLook LookAtName(const TAbstractAddress& address, char request, int& handle) {
   // The descriptor must not reach the programs this process starts: they
   // would hold the lock after it ends. It never blocks: a holder that takes
   // no connections must not stop a start.
@@ -115,23 +131,27 @@ TNameLook LookAtName(const TAbstractAddress& address, int& handle) {
   if (::connect(descriptor, AsSocketAddress(address), address.Length) == 0) {
     look = PeerIsThisUser(descriptor) ? TNameLook::OurHolder : TNameLook::Stranger;
   }
+  if (look == TNameLook::OurHolder && request != 0) {
+    // The holder may have ended meanwhile: the request is lost with it.
+    ::send(descriptor, &request, 1, MSG_NOSIGNAL);
+  }
   ::close(descriptor);
   return look;
 }
 
 // A silent name is looked at again a few times: its holder may be between
 // its bind and its listen, or may just have ended and left the name free.
-TNameLook LookUntilAnswered(const TAbstractAddress& address, int& handle) {
-  TNameLook look = LookAtName(address, handle);
+TNameLook LookUntilAnswered(const TAbstractAddress& address, char request, int& handle) {
+  TNameLook look = LookAtName(address, request, handle);
   for (int again = 1; look == TNameLook::Silent && again < kAnswerLooks; ++again) {
     std::this_thread::sleep_for(kAnswerPause);
-    look = LookAtName(address, handle);
+    look = LookAtName(address, request, handle);
   }
   return look;
 }
 }  // namespace
 
-TInstanceLock LockInstance(const std::string& name, int& handle) {
+TInstanceLock LockInstance(const std::string& name, int& handle, char request) {
   handle = -1;
   const std::string socketName = InstanceSocketName(name);
   for (int index = 0; index < kLockNames; ++index) {
@@ -142,7 +162,7 @@ TInstanceLock LockInstance(const std::string& name, int& handle) {
       errno = EINVAL;
       return TInstanceLock::Unavailable;
     }
-    switch (LookUntilAnswered(address, handle)) {
+    switch (LookUntilAnswered(address, request, handle)) {
       case TNameLook::Taken:
         return TInstanceLock::Acquired;
       case TNameLook::OurHolder:
@@ -163,6 +183,27 @@ void UnlockInstance(int handle) {
   if (handle >= 0) {
     ::close(handle);
   }
+}
+
+std::string TakeInstanceRequests(int handle) {
+  const int error = errno;  // nothing waiting is no failure of the caller's
+  std::string requests;
+  for (;;) {
+    const int peer = ::accept4(handle, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+    if (peer < 0) {
+      if (errno == EINTR || errno == ECONNABORTED) {
+        continue;
+      }
+      break;  // none left
+    }
+    char request = 0;
+    if (PeerIsThisUser(peer) && ReadRequest(peer, request)) {
+      requests += request;
+    }
+    ::close(peer);
+  }
+  errno = error;
+  return requests;
 }
 
 }  // namespace Os

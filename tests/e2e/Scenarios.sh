@@ -5,7 +5,8 @@
 #   Scenarios.sh SCENARIO PROGRAM_FOLDER ARTIFACTS_FOLDER
 #
 # Scenarios: play, moves, close, second-instance, install, uninstall-copy,
-# folder-game, window, captions, suggest, squatted-instance. With GLYPHMASON_E2E_WM=openbox they
+# folder-game, window, captions, suggest, squatted-instance,
+# second-start-shows. With GLYPHMASON_E2E_WM=openbox they
 # run under that window manager. Exit code 0 when the scenario passed, 1 when
 # it failed (a screenshot is kept in ARTIFACTS_FOLDER), 77 when Xvfb or
 # xdotool is missing.
@@ -655,6 +656,28 @@ scenario_squatted_instance() {
   close_game_and_expect_exit game
 }
 
+# The window is on the screen: mapped, and not minimised.
+is_shown() {
+  [[ $(xwininfo -id "$WINDOW" 2>/dev/null) == *"Map State: IsViewable"* ]] && ! is_minimised
+}
+
+# Space hides the game; a second start leaves with code 0 as ever, and the
+# game's window comes back (with no window manager it never went).
+scenario_second_start_shows() {
+  start_game game
+  rest_pointer
+  key space
+  if [ -n "$WINDOW_MANAGER" ]; then
+    wait_until "the window to be minimised" is_minimised
+  fi
+  second_start
+  wait_until "the window to come back" is_shown
+  expect_equal "game windows" "$(game_window_count)" 1
+  use_game_window "$WINDOW"
+  new_game
+  close_game_and_expect_exit game
+}
+
 # A signal (a test timeout, a broken pipe) ends the run through the same
 # cleanup as a normal end, so no server or program is left behind.
 trap cleanup EXIT
@@ -675,6 +698,7 @@ case $SCENARIO in
   folder-game) scenario_folder_game ;;
   suggest) scenario_suggest ;;
   squatted-instance) scenario_squatted_instance ;;
+  second-start-shows) scenario_second_start_shows ;;
   *) echo "unknown scenario: $SCENARIO" >&2; exit 2 ;;
 esac
 log "passed"

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -49,17 +50,37 @@ std::string LockSocketName(const std::string& programName, const std::string& su
          programName + "/" + Os::HomeForTesting() + suffix;
 }
 
-int BindAbstractName(const std::string& socketName) {
+// A socket at the abstract name, bound there or connected to it: -1 when
+// that fails.
+int AbstractNameSocket(const std::string& socketName, bool connect) {
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
   std::memcpy(address.sun_path + 1, socketName.data(), socketName.size());
-  const int descriptor = ::socket(AF_UNIX, SOCK_STREAM, 0);
   const auto length =
       static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + socketName.size());
-  if (descriptor < 0 || ::bind(descriptor, reinterpret_cast<sockaddr*>(&address), length) != 0) {
+  const auto* named = reinterpret_cast<const sockaddr*>(&address);
+  const int descriptor = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  if (descriptor < 0 ||
+      (connect ? ::connect(descriptor, named, length) : ::bind(descriptor, named, length)) != 0) {
     return -1;
   }
   return descriptor;
+}
+
+bool ActAsAnotherAccount() {
+  return ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+}
+
+// The exit code of a child process that runs the function and exits with
+// its result.
+int ExitCodeOf(const std::function<int()>& child) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    _exit(child());
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 // Another account of the machine that took socket names first: bound only,
@@ -73,9 +94,9 @@ class TStranger {
     }
     Pid = ::fork();
     if (Pid == 0) {
-      bool held = ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+      bool held = ActAsAnotherAccount();
       for (const std::string& name : names) {
-        const int descriptor = BindAbstractName(name);
+        const int descriptor = AbstractNameSocket(name, false);
         held = held && descriptor >= 0 && (!answers || ::listen(descriptor, 8) == 0);
       }
       const char answer = held ? 'y' : 'n';
@@ -126,6 +147,46 @@ TEST(InstanceOwner, WithEveryNameTakenByAnotherAccountTheGameRunsUnguarded) {
   }
   EXPECT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
   EXPECT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
+  ReleaseProgramInstance();
+}
+
+TEST(InstanceRequests, ASecondStartOfThePlayerAsksTheRunningGameToShowItsWindow) {
+  TTestHome home;
+  ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
+  EXPECT_GE(InstanceRequestHandle(), 0);
+  EXPECT_FALSE(TakeShowWindowRequest()) << "nobody has asked yet";
+  EXPECT_EQ(ExitCodeOf([] { return IsAnotherInstanceRunning("Glyphmason") ? 0 : 1; }), 0)
+      << "the second start should have met the running game";
+  EXPECT_TRUE(TakeShowWindowRequest());
+  EXPECT_FALSE(TakeShowWindowRequest()) << "a request is taken once";
+  ReleaseProgramInstance();
+  EXPECT_EQ(InstanceRequestHandle(), -1);
+  EXPECT_FALSE(TakeShowWindowRequest());
+}
+
+TEST(InstanceRequests, AnotherAccountCannotAskTheGameAnything) {
+  if (::getuid() != 0) {
+    GTEST_SKIP() << "only root may act as another account";
+  }
+  TTestHome home;
+  ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
+  const std::string name = LockSocketName("Glyphmason");
+  const int asked = ExitCodeOf([&name] {
+    if (!ActAsAnotherAccount()) {
+      return 2;
+    }
+    const int descriptor = AbstractNameSocket(name, true);
+    return descriptor >= 0 && ::write(descriptor, "S", 1) == 1 ? 0 : 1;
+  });
+  if (asked == 2) {
+    ReleaseProgramInstance();
+    GTEST_SKIP() << "no process here may act as another account";
+  }
+  EXPECT_EQ(asked, 0) << "the other account could not reach the game";
+  EXPECT_FALSE(TakeShowWindowRequest());
+  // The player's own request still gets through after it.
+  EXPECT_TRUE(IsAnotherInstanceRunning("Glyphmason"));
+  EXPECT_TRUE(TakeShowWindowRequest());
   ReleaseProgramInstance();
 }
 
