@@ -1,6 +1,7 @@
 // The program entry. The program file holds two applications: the game and,
 // under the installer's name or with "/Uninstall", its own installer. Only
-// one game runs at a time; a second start leaves at once without a word.
+// one game runs at a time; a second start leaves at once without a word,
+// after asking the running game to show its window.
 
 #include <QApplication>
 #include <QCursor>
@@ -31,8 +32,8 @@ int main(int argc, char** argv) {
   InstallTerminateHandler();
   Os::SetCommandLine(argc, argv);
   const bool installerMode = IsInstallerMode();
-  // Before anything is shown: a second game leaves at once, exit code 0. The
-  // installer may run beside a game.
+  // Before anything is shown: a second game leaves at once, exit code 0, and
+  // the first shows its window again. The installer may run beside a game.
   if (!installerMode && IsAnotherInstanceRunning(kProgramName)) {
     return 0;
   }

@@ -6,6 +6,7 @@
 #include "Libraries/Install/ui/InstallForm.h"
 #include "Libraries/Program/ProgramIdentity.h"
 #include "window/GlyphmasonForm.h"
+#include "window/ShowWindowRequests.h"
 
 void RunProgramWindows(bool installerMode, TProgramWindows& windows,
                        const std::function<void()>& runLoop) {
@@ -20,6 +21,7 @@ void RunProgramWindows(bool installerMode, TProgramWindows& windows,
     } else {
       auto form = std::make_unique<TGlyphmasonForm>();
       gameForm = form.get();
+      new TShowWindowRequests(*gameForm);  // a child of the window
       windows.MainWindow = std::move(form);
     }
     windows.Error = std::make_unique<TErrorForm>(windows.MainWindow.get());

@@ -142,15 +142,23 @@ const std::string& HomeForTesting();
 // --- Instance lock (OperatingSystemInstance.cpp) ------------------------------
 // A lock by name, one for each user of the machine: every process of the
 // user meets the same lock whatever its environment, and the system releases
-// it when its holder ends, however it ends.
+// it when its holder ends, however it ends. A lock whose name another user
+// took first is not this user's: the lock is then taken under a name derived
+// from it, the same for every process of the user.
 enum class TInstanceLock {
   Acquired,       // this process holds it now; handle set
-  HeldElsewhere,  // another holder has it
+  HeldElsewhere,  // another process of this user has it
   Unavailable,    // the lock could not be made; the last system error tells why
 };
-// Takes the lock without waiting.
-TInstanceLock LockInstance(const std::string& name, int& handle);
+// Takes the lock without waiting. When another process of this user holds
+// it and request is not 0, that byte is sent to the holder, which finds it
+// through TakeInstanceRequests.
+TInstanceLock LockInstance(const std::string& name, int& handle, char request = 0);
 void UnlockInstance(int handle);
+// The request bytes that processes of this user have sent to the held lock
+// since the last call, oldest first; requests of other users are dropped
+// unread. Waits for no new ones: the handle turns readable when one comes.
+std::string TakeInstanceRequests(int handle);
 
 // --- Starting programs (OperatingSystemProcess.cpp) ---------------------------
 // Starts the program with exactly these arguments (no shell ever sees them),

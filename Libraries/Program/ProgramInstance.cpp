@@ -5,12 +5,14 @@
 namespace {
 // The held lock; -1 while none is held.
 int InstanceMutex = -1;
+// What a later start asks of the game that holds the lock.
+constexpr char kShowWindowRequest = 'S';
 }  // namespace
 
 bool IsAnotherInstanceRunning(const std::string& programName) {
   Os::ClearLastError();
   int handle = -1;
-  switch (Os::LockInstance(kInstanceNamePrefix + programName, handle)) {
+  switch (Os::LockInstance(kInstanceNamePrefix + programName, handle, kShowWindowRequest)) {
     case Os::TInstanceLock::HeldElsewhere:
       return true;
     case Os::TInstanceLock::Acquired:
@@ -30,4 +32,13 @@ void ReleaseProgramInstance() {
     Os::UnlockInstance(InstanceMutex);
     InstanceMutex = -1;
   }
+}
+
+int InstanceRequestHandle() {
+  return InstanceMutex;
+}
+
+bool TakeShowWindowRequest() {
+  return InstanceMutex >= 0 &&
+         Os::TakeInstanceRequests(InstanceMutex).find(kShowWindowRequest) != std::string::npos;
 }

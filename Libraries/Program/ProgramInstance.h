@@ -1,7 +1,8 @@
 #pragma once
 // One running game at a time: the first game process holds a named lock
 // of its user; a later one of the same user finds it taken and leaves. The system
-// frees the lock when its holder ends, even by a crash.
+// frees the lock when its holder ends, even by a crash. Processes of other
+// users can neither hold nor block it.
 
 #include <string>
 
@@ -9,9 +10,16 @@
 inline constexpr const char* kInstanceNamePrefix = "Mutex_ProgramInstance_";
 
 // Takes the lock "Mutex_ProgramInstance_" + programName and keeps it until
-// ReleaseProgramInstance. True when another process holds it already; false
-// when this process has it now, and also when the lock cannot be made at all
-// (the program then runs without the guard).
+// ReleaseProgramInstance. True when another process of this user holds it
+// already, which is then asked to show its window; false when this process
+// has it now, and also when the lock cannot be made at all (the program then
+// runs without the guard).
 bool IsAnotherInstanceRunning(const std::string& programName);
 // Frees the lock, when this process holds it.
 void ReleaseProgramInstance();
+// The held lock's handle, readable when a later start has asked something
+// of this process; -1 while no lock is held.
+int InstanceRequestHandle();
+// Takes the requests that later starts of this user left at the held lock,
+// without waiting: true when one asks to show the window.
+bool TakeShowWindowRequest();

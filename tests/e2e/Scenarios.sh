@@ -5,7 +5,8 @@
 #   Scenarios.sh SCENARIO PROGRAM_FOLDER ARTIFACTS_FOLDER
 #
 # Scenarios: play, moves, close, second-instance, install, uninstall-copy,
-# folder-game, window, captions, suggest. With GLYPHMASON_E2E_WM=openbox they
+# folder-game, window, captions, suggest, squatted-instance,
+# second-start-shows. With GLYPHMASON_E2E_WM=openbox they
 # run under that window manager. Exit code 0 when the scenario passed, 1 when
 # it failed (a screenshot is kept in ARTIFACTS_FOLDER), 77 when Xvfb or
 # xdotool is missing.
@@ -301,16 +302,9 @@ scenario_close() {
 # nothing; once the first has closed, the game starts again.
 scenario_second_instance() {
   start_game first
-  local began=$SECONDS
-  local code=0
-  (cd "$WORK" && timeout 60 "$WORK/Glyphmason/Glyphmason" >"$WORK/second.out" 2>"$WORK/second.err") ||
-    code=$?
-  local took=$((SECONDS - began))
-  expect_equal "exit code of the second start" "$code" 0
-  [ $took -le 20 ] || fail "the second start took $took s to leave"
+  second_start
   expect_equal "game windows" "$(game_window_count)" 1
   is_running "$GAME_PID" || fail "the first game ended when the second started"
-  check_output second
 
   new_game
   close_game_and_expect_exit first
@@ -607,6 +601,83 @@ scenario_suggest() {
   close_game_and_expect_exit game
 }
 
+# --- The instance lock among accounts ------------------------------------------
+
+# The account without rights that stands for another user of the machine.
+readonly STRANGER_ID=65534
+
+# squat_instance_names: another account binds the name under which the game
+# looks for its lock first, answering there, and the name after it, silent.
+# Only root may act as another account: elsewhere the scenario is skipped.
+squat_instance_names() {
+  local python=/usr/bin/python3
+  if [ "$(id -u)" -ne 0 ] || ! command -v setpriv >/dev/null || [ ! -x $python ] ||
+    ! setpriv --reuid=$STRANGER_ID --regid=$STRANGER_ID --clear-groups true 2>/dev/null; then
+    log "no other account can be acted here: skipped"
+    exit $SKIP
+  fi
+  local name="glyphmason-instance/$(id -u)/Mutex_ProgramInstance_Glyphmason"
+  (cd / && exec setpriv --reuid=$STRANGER_ID --regid=$STRANGER_ID --clear-groups $python -I -c '
+import socket, sys, time
+held = []
+for name, answers in ((sys.argv[1], True), (sys.argv[1] + "/1", False)):
+    held.append(socket.socket(socket.AF_UNIX, socket.SOCK_STREAM))
+    held[-1].bind("\0" + name)
+    if answers:
+        held[-1].listen(8)
+print("bound", flush=True)
+time.sleep(3600)
+' "$name" >"$WORK/stranger.out" 2>"$WORK/stranger.err") &
+  STARTED_PIDS+=("$!")
+  wait_until "the other account to bind the names" grep -q bound "$WORK/stranger.out"
+}
+
+# second_start: starts the game once more, which must leave at once with
+# code 0 and show nothing of its own.
+second_start() {
+  local began=$SECONDS
+  local code=0
+  (cd "$WORK" && timeout 60 "$WORK/Glyphmason/Glyphmason" >"$WORK/second.out" 2>"$WORK/second.err") ||
+    code=$?
+  local took=$((SECONDS - began))
+  expect_equal "exit code of the second start" "$code" 0
+  [ $took -le 20 ] || fail "the second start took $took s to leave"
+  check_output second
+}
+
+# Another account took the game's lock names first: the game starts all the
+# same, and a second start of the player still meets it and leaves.
+scenario_squatted_instance() {
+  squat_instance_names
+  start_game game
+  second_start
+  expect_equal "game windows" "$(game_window_count)" 1
+  is_running "$GAME_PID" || fail "the game ended when the second started"
+  close_game_and_expect_exit game
+}
+
+# The window is on the screen: mapped, and not minimised.
+is_shown() {
+  [[ $(xwininfo -id "$WINDOW" 2>/dev/null) == *"Map State: IsViewable"* ]] && ! is_minimised
+}
+
+# Space hides the game; a second start leaves with code 0 as ever, and the
+# game's window comes back (with no window manager it never went).
+scenario_second_start_shows() {
+  start_game game
+  rest_pointer
+  key space
+  if [ -n "$WINDOW_MANAGER" ]; then
+    wait_until "the window to be minimised" is_minimised
+  fi
+  second_start
+  wait_until "the window to come back" is_shown
+  expect_equal "game windows" "$(game_window_count)" 1
+  use_game_window "$WINDOW"
+  new_game
+  close_game_and_expect_exit game
+}
+
 # A signal (a test timeout, a broken pipe) ends the run through the same
 # cleanup as a normal end, so no server or program is left behind.
 trap cleanup EXIT
@@ -626,6 +697,8 @@ case $SCENARIO in
   uninstall-copy) scenario_uninstall_copy ;;
   folder-game) scenario_folder_game ;;
   suggest) scenario_suggest ;;
+  squatted-instance) scenario_squatted_instance ;;
+  second-start-shows) scenario_second_start_shows ;;
   *) echo "unknown scenario: $SCENARIO" >&2; exit 2 ;;
 esac
 log "passed"

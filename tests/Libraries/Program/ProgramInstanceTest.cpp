@@ -1,17 +1,22 @@
 #include "Libraries/Program/ProgramInstance.h"
 
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "Libraries/Error/ErrorDialog.h"
-#include "Libraries/Program/Termination.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
+#include "Libraries/Program/Termination.h"
 #include "support/TestHome.h"
 
 namespace {
@@ -32,6 +37,156 @@ TEST(ProgramInstance, WithoutALockTheProgramRunsUnguarded) {
   const std::string tooLong(200, 'G');  // no lock can bear this name
   EXPECT_FALSE(IsAnotherInstanceRunning(tooLong));
   EXPECT_FALSE(IsAnotherInstanceRunning(tooLong));
+  ReleaseProgramInstance();
+}
+
+// The unprivileged account the system keeps for processes that own nothing.
+constexpr uid_t kNobody = 65534;
+
+// The socket name under which every process of this user looks for the
+// game's lock first, and the names it tries after it.
+std::string LockSocketName(const std::string& programName, const std::string& suffix = "") {
+  return "glyphmason-instance/" + std::to_string(::getuid()) + "/" + kInstanceNamePrefix +
+         programName + "/" + Os::HomeForTesting() + suffix;
+}
+
+// A socket at the abstract name, bound there or connected to it: -1 when
+// that fails.
+int AbstractNameSocket(const std::string& socketName, bool connect) {
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::memcpy(address.sun_path + 1, socketName.data(), socketName.size());
+  const auto length =
+      static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + socketName.size());
+  const auto* named = reinterpret_cast<const sockaddr*>(&address);
+  const int descriptor = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  if (descriptor < 0 ||
+      (connect ? ::connect(descriptor, named, length) : ::bind(descriptor, named, length)) != 0) {
+    return -1;
+  }
+  return descriptor;
+}
+
+bool ActAsAnotherAccount() {
+  return ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+}
+
+// The exit code of a child process that runs the function and exits with
+// its result.
+int ExitCodeOf(const std::function<int()>& child) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    _exit(child());
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Another account of the machine that took socket names first: bound only,
+// or bound and answering. It holds them until the object goes.
+class TStranger {
+ public:
+  TStranger(const std::vector<std::string>& names, bool answers) {
+    int ready[2];
+    if (::getuid() != 0 || ::pipe(ready) != 0) {
+      return;
+    }
+    Pid = ::fork();
+    if (Pid == 0) {
+      bool held = ActAsAnotherAccount();
+      for (const std::string& name : names) {
+        const int descriptor = AbstractNameSocket(name, false);
+        held = held && descriptor >= 0 && (!answers || ::listen(descriptor, 8) == 0);
+      }
+      const char answer = held ? 'y' : 'n';
+      [[maybe_unused]] const ssize_t written = ::write(ready[1], &answer, 1);
+      ::pause();
+      _exit(0);
+    }
+    char answer = 'n';
+    Holds = Pid > 0 && ::read(ready[0], &answer, 1) == 1 && answer == 'y';
+    ::close(ready[0]);
+    ::close(ready[1]);
+  }
+  ~TStranger() {
+    if (Pid > 0) {
+      ::kill(Pid, SIGKILL);
+      ::waitpid(Pid, nullptr, 0);
+    }
+  }
+  // False where this system lets no process act as another account.
+  bool Holds = false;
+
+ private:
+  pid_t Pid = -1;
+};
+
+TEST(InstanceOwner, NamesAnotherAccountTookFirstArePassedOver) {
+  TTestHome home;
+  TStranger answering({LockSocketName("Glyphmason")}, true);
+  TStranger silent({LockSocketName("Glyphmason", "/1")}, false);
+  if (!answering.Holds || !silent.Holds) {
+    GTEST_SKIP() << "no process here may act as another account";
+  }
+  EXPECT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
+  // The lock is held: a later start of this user meets it.
+  EXPECT_TRUE(IsAnotherInstanceRunning("Glyphmason"));
+  ReleaseProgramInstance();
+}
+
+TEST(InstanceOwner, WithEveryNameTakenByAnotherAccountTheGameRunsUnguarded) {
+  TTestHome home;
+  std::vector<std::string> names{LockSocketName("Glyphmason")};
+  for (int index = 1; index < 10; ++index) {
+    names.push_back(LockSocketName("Glyphmason", "/" + std::to_string(index)));
+  }
+  TStranger stranger(names, true);
+  if (!stranger.Holds) {
+    GTEST_SKIP() << "no process here may act as another account";
+  }
+  EXPECT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
+  EXPECT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
+  ReleaseProgramInstance();
+}
+
+TEST(InstanceRequests, ASecondStartOfThePlayerAsksTheRunningGameToShowItsWindow) {
+  TTestHome home;
+  ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
+  EXPECT_GE(InstanceRequestHandle(), 0);
+  EXPECT_FALSE(TakeShowWindowRequest()) << "nobody has asked yet";
+  EXPECT_EQ(ExitCodeOf([] { return IsAnotherInstanceRunning("Glyphmason") ? 0 : 1; }), 0)
+      << "the second start should have met the running game";
+  EXPECT_TRUE(TakeShowWindowRequest());
+  EXPECT_FALSE(TakeShowWindowRequest()) << "a request is taken once";
+  ReleaseProgramInstance();
+  EXPECT_EQ(InstanceRequestHandle(), -1);
+  EXPECT_FALSE(TakeShowWindowRequest());
+}
+
+TEST(InstanceRequests, AnotherAccountCannotAskTheGameAnything) {
+  if (::getuid() != 0) {
+    GTEST_SKIP() << "only root may act as another account";
+  }
+  TTestHome home;
+  ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
+  const std::string name = LockSocketName("Glyphmason");
+  const int asked = ExitCodeOf([&name] {
+    if (!ActAsAnotherAccount()) {
+      return 2;
+    }
+    const int descriptor = AbstractNameSocket(name, true);
+    return descriptor >= 0 && ::write(descriptor, "S", 1) == 1 ? 0 : 1;
+  });
+  if (asked == 2) {
+    ReleaseProgramInstance();
+    GTEST_SKIP() << "no process here may act as another account";
+  }
+  EXPECT_EQ(asked, 0) << "the other account could not reach the game";
+  EXPECT_FALSE(TakeShowWindowRequest());
+  // The player's own request still gets through after it.
+  EXPECT_TRUE(IsAnotherInstanceRunning("Glyphmason"));
+  EXPECT_TRUE(TakeShowWindowRequest());
   ReleaseProgramInstance();
 }
 
