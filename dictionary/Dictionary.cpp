@@ -249,6 +249,8 @@ void TDictionary::SaveDictionary() {
         ResolveLinkWithin(listPath, {GetProgramDirectory(), DictionariesDirectory()});
     if (path.empty()) {
       Fun.Fail("The words list is a link that leads out of the program's folders.", listPath);
+    } else if (!Game.WordsListLines.HeldWhole()) {
+      Fun.Fail(kWordsListNotHeldWhole, path);
     } else if (IsReadOnly(path)) {
       Fun.Fail("The words list file is read-only.", path);
     } else {
