@@ -1,6 +1,7 @@
 #include "dictionary/Dictionary.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/File/FileOperations.h"
@@ -52,6 +53,19 @@ void CountBytes(std::string_view word, std::array<std::array<int64_t, 256>, 4>& 
   for (; i < word.size(); ++i) {
     ++tables[0][bytes[i]];
   }
+}
+
+// True when the path, given with its links resolved, is one of the folders
+// or lies below one of them (their own links resolved too).
+bool LiesWithin(const std::string& realPath, const std::vector<std::string>& folders) {
+  for (const std::string& folder : folders) {
+    const std::string inside = CanonicalPath(folder);
+    if (!inside.empty() &&
+        (realPath == inside || realPath.compare(0, inside.size() + 1, inside + "/") == 0)) {
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace
@@ -243,12 +257,19 @@ void TDictionary::SaveDictionary() {
       return;
     }
     // A list shared through a link gets the new words itself, as long as
-    // the link stays within the program's folders.
+    // the link stays within the program's folders; so must every folder on
+    // the way to it, a linked one included.
+    const std::vector<std::string> folders = {GetProgramDirectory(), DictionariesDirectory()};
     const std::string listPath = WordsListPath();
-    const std::string path =
-        ResolveLinkWithin(listPath, {GetProgramDirectory(), DictionariesDirectory()});
-    if (path.empty()) {
+    const std::string path = ResolveLinkWithin(listPath, folders);
+    // A missing folder is left to the write, which fails.
+    const std::string folder = CanonicalPath(DirectoryOfPath(listPath));
+    if (!folder.empty() && !LiesWithin(folder, folders)) {
+      Fun.Fail("A folder on the words list's path leads out of the program's folders.", listPath);
+    } else if (path.empty()) {
       Fun.Fail("The words list is a link that leads out of the program's folders.", listPath);
+    } else if (!Game.WordsListLines.HeldWhole()) {
+      Fun.Fail(kWordsListNotHeldWhole, path);
     } else if (IsReadOnly(path)) {
       Fun.Fail("The words list file is read-only.", path);
     } else {

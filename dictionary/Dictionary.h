@@ -102,9 +102,11 @@ class TDictionary {
   std::string WordsListPath();
   // Writes the words list when words were added and a dictionary is loaded.
   // A list that is a link is written at its target when that lies within
-  // the program's folders; a link leading elsewhere, and a list marked
-  // read-only, are not written. A failure shows "Failed to save dictionary."
-  // and is not passed on.
+  // the program's folders; a link leading elsewhere, a list whose folder
+  // (a linked one on its path) lies elsewhere, a list marked read-only, and
+  // a list that was not read line for line (a byte 0 cut it) are not
+  // written. A failure shows "Failed to save dictionary." and is not passed
+  // on.
   void SaveDictionary();
 
  private:

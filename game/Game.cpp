@@ -167,7 +167,7 @@ TPutWordResult TGame::PutWord(bool flipped, const TUnknownWordRules& rules) {
       ShowWordsCount();
     }
   }
-  Score += WordScore();
+  Score = AddScore(Score, WordScore());
   ShowScore(0);
   ShowLetterScore(0);
   FixLooseLetters();

@@ -28,6 +28,11 @@ int32_t WordScore(const TLetterData& letters, const TBoard& board, const TLooseL
   return score;
 }
 
+int32_t AddScore(int32_t total, int32_t wordScore) {
+  const int64_t sum = int64_t{total} + wordScore;
+  return sum > kMaxScore ? kMaxScore : static_cast<int32_t>(sum);
+}
+
 std::string ScoreText(int32_t score, int32_t possible) {
   std::string text = "Score " + std::to_string(score);
   if (possible >= 1) {

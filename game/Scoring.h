@@ -23,6 +23,13 @@ int32_t LetterScoreOf(const TLetterData& letters, char letter);
 // 0 without loose letters. The one-word rule is not checked.
 int32_t WordScore(const TLetterData& letters, const TBoard& board, const TLooseLetterList& loose);
 
+// The largest total a game keeps: the most the game file can hold.
+inline constexpr int32_t kMaxScore = INT32_MAX;
+
+// The total after adding a word's score; it stops at kMaxScore instead of
+// running over.
+int32_t AddScore(int32_t total, int32_t wordScore);
+
 // "Score 42", or "Score 42; possible score now 17" when possible is 1 or more.
 std::string ScoreText(int32_t score, int32_t possible);
 

@@ -14,9 +14,9 @@ int32_t StockSlotHolding(const TGame& game, char letter) {
   return -1;
 }
 
-}  // namespace
-
-std::optional<TWordMove> FindSuggestion(TGame& game) {
+// The letters on hand: the stock's and the loose letters', which a move
+// takes back before it is laid.
+std::string LettersOnHand(const TGame& game) {
   std::string hand;
   for (int32_t slot = 0; slot < kStockSlots; ++slot) {
     if (game.StockLetter(slot) != 0) {
@@ -27,6 +27,26 @@ std::optional<TWordMove> FindSuggestion(TGame& game) {
     const TCellPosition loose = game.LooseLetterList[i];
     hand.push_back(game.Board[loose.Column][loose.Row].Letter);
   }
+  return hand;
+}
+
+// True when the hand holds every letter of the move, each as often as the
+// move lays it.
+bool HandHoldsMove(std::string hand, const TWordMove& move) {
+  for (const TPlacedLetter& placed : move.Placed) {
+    const size_t at = hand.find(placed.Letter);
+    if (placed.Letter == 0 || at == std::string::npos) {
+      return false;
+    }
+    hand.erase(at, 1);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<TWordMove> FindSuggestion(TGame& game) {
+  const std::string hand = LettersOnHand(game);
   if (hand.size() > static_cast<size_t>(kStockSlots)) {
     return std::nullopt;
   }
@@ -39,6 +59,10 @@ std::optional<TWordMove> FindSuggestion(TGame& game) {
 }
 
 void PlaceSuggestion(TGame& game, IGameDisplay& display, const TWordMove& move) {
+  // Half a word is never laid under the label of the whole one.
+  if (!HandHoldsMove(LettersOnHand(game), move)) {
+    return;
+  }
   for (int32_t i = game.LooseLetterList.Count() - 1; i >= 0; --i) {
     TakeBackLooseLetter(game, game.LooseLetterList[i]);
   }

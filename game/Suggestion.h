@@ -16,7 +16,9 @@ std::optional<TWordMove> FindSuggestion(TGame& game);
 // Takes the loose letters back to the stock, then drops the move's letters
 // from their stock slots onto their squares as loose letters, as dragging
 // them does (the game is modified, the commit buttons and the possible score
-// follow), and says in the word label which button commits the word.
+// follow), and says in the word label which button commits the word. A
+// move that needs a letter the stock and the loose letters do not hold
+// changes nothing.
 void PlaceSuggestion(TGame& game, IGameDisplay& display, const TWordMove& move);
 
 // The word label's text for a suggested move, naming its commit button.

@@ -160,6 +160,7 @@ void TWordsList::Clear() {
   Index.clear();
   IndexedWords = 0;
   ++LoadsCount;
+  CutAtByteZero = false;
 }
 
 void TWordsList::LoadWordsListFile(const std::string& path) {
@@ -169,12 +170,14 @@ void TWordsList::LoadWordsListFile(const std::string& path) {
 
 void TWordsList::ReadWordsListText(std::string bytes) {
   // A byte 0 ends the text.
-  if (const void* zero = std::memchr(bytes.data(), 0, bytes.size())) {
+  const void* zero = std::memchr(bytes.data(), 0, bytes.size());
+  if (zero != nullptr) {
     bytes.resize(static_cast<size_t>(static_cast<const char*>(zero) - bytes.data()));
   }
   if (bytes.size() > kMaxTextBytes) {
     Raise("The words list is too large.");
   }
+  CutAtByteZero = zero != nullptr;
   Entries.clear();
   ++LoadsCount;
   Text = std::move(bytes);
@@ -211,6 +214,9 @@ void TWordsList::ReadWordsListText(std::string bytes) {
 }
 
 void TWordsList::SaveWordsListFile(const std::string& path) const {
+  if (!HeldWhole()) {
+    Raise(kWordsListNotHeldWhole);
+  }
   std::string bytes;
   bytes.reserve(Text.size() + Entries.size() * 2);
   for (int32_t i = 0; i < Count(); ++i) {

@@ -27,16 +27,22 @@ class TWordsList {
   uint32_t Loads() const { return LoadsCount; }
 
   // Replaces the entries by the lines of the file. A line ends at CR, LF or
-  // CR LF; a byte 0 ends the text; the line break after the last line makes
-  // no empty entry. Raises (TRaisedError) when the file cannot be read; the
-  // list is then left as it was.
+  // CR LF; a byte 0 ends the text (the list is then not held line for line,
+  // see HeldWhole); the line break after the last line makes no empty entry.
+  // Raises (TRaisedError) when the file cannot be read; the list is then
+  // left as it was.
   void LoadWordsListFile(const std::string& path);
   // The same line rules applied to bytes already in memory.
   void ReadWordsListText(std::string bytes);
 
+  // False when the text last read held a byte 0: the lines after it were
+  // never read, so writing the list back would lose them.
+  bool HeldWhole() const { return !CutAtByteZero; }
+
   // Writes every entry followed by CR LF, replacing the file whole and in one
   // step, so a failed write leaves the previous file as it was. Raises
-  // (TRaisedError) when the file cannot be written.
+  // (TRaisedError) when the file cannot be written, and when the list is not
+  // held whole (the file is then not touched).
   void SaveWordsListFile(const std::string& path) const;
 
   // The index of the first entry equal to the word when Windows-1252 letters
@@ -75,7 +81,13 @@ class TWordsList {
   std::vector<TIndexSlot> Index;
   size_t IndexedWords = 0;
   uint32_t LoadsCount = 0;
+  bool CutAtByteZero = false;
 };
+
+// Why a list that is not held whole is never written back.
+inline constexpr const char* kWordsListNotHeldWhole =
+    "The words list holds a byte 0, so the lines after it were not read (a list saved as "
+    "UTF-16 is such a file); it is not written back, so that they are kept.";
 
 // "There are 1200 words in the words list; new words." while words were
 // added, "There are 3 words in the words list." otherwise.

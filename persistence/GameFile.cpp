@@ -1,6 +1,7 @@
 #include "persistence/GameFile.h"
 
 #include "Libraries/File/PathText.h"
+#include "game/Scoring.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ void ReadGame(const TStoredTextList& list, TGame& game) {
   game.LetterChangesCount = TGame::LetterChangesFor(game.ColumnsCount, game.RowsCount);
   list.ReadInteger(kGameSection, "LetterChangesCount", game.LetterChangesCount, INT32_MAX, 0);
   game.ShowLetterChanges();
-  list.ReadInteger(kGameSection, "Score", game.Score, INT32_MAX, 0);
+  list.ReadInteger(kGameSection, "Score", game.Score, kMaxScore, 0);
   for (int32_t slot = 0; slot < kStockSlots; ++slot) {
     char letter = 0;
     list.ReadChar(kStockSection, std::to_string(slot + 1), letter);

@@ -122,9 +122,13 @@ std::string Utf8ToCp1252(const std::string& utf8, char replacement) {
   out.reserve(utf8.size());
   size_t i = 0;
   while (i < utf8.size()) {
+    const size_t start = i;
     char32_t cp = 0;
     unsigned char byte = 0;
-    if (DecodeUtf8(utf8, i, cp) && CodePointToCp1252(cp, byte)) {
+    // Overlong forms and surrogates are broken UTF-8 too: "\xC0\x80" is no
+    // byte 0, and "\xC1\x81" no A.
+    if (DecodeUtf8(utf8, i, cp) && (cp < 0x80 ? i - start == 1 : IsWellFormedUtf8(cp, i - start)) &&
+        CodePointToCp1252(cp, byte)) {
       out += static_cast<char>(byte);
     } else {
       out += replacement;

@@ -18,7 +18,8 @@ std::string Cp1252ToUtf8(const std::string& text);
 // UTF-8, so every well-formed UTF-8 sequence stays as it is; every other byte
 // is read as Windows-1252, like the program's own texts, words and letters.
 std::string TextWithPathsToUtf8(const std::string& text);
-// Characters the code page cannot hold, and broken UTF-8, become replacement.
+// Characters the code page cannot hold, and broken UTF-8 (overlong forms
+// and surrogates included), become replacement.
 std::string Utf8ToCp1252(const std::string& utf8, char replacement = '?');
 
 // The capital of a Windows-1252 letter (a..z, the accented small letters,

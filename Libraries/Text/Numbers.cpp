@@ -6,7 +6,8 @@
 int32_t StrToInt32(const std::string& text) {
   const char* first = text.data();
   const char* last = first + text.size();
-  if (first != last && *first == '+') {
+  // One sign at most: "+-5" is no number.
+  if (first != last && *first == '+' && (last - first == 1 || first[1] != '-')) {
     ++first;
   }
   int32_t value = 0;

@@ -272,6 +272,57 @@ TEST_F(DictionaryTest, AListSharedThroughALinkGetsTheNewWordsAndKeepsTheLink) {
   EXPECT_EQ(status.st_mode & 0777, 0640u);
 }
 
+TEST_F(DictionaryTest, AFolderLinkedOutsideOnTheListsPathIsNeverWrittenThrough) {
+  TTempFolder elsewhere;
+  elsewhere.Write("notes.txt", "cat\r\n");
+  ASSERT_EQ(::symlink(elsewhere.Path().c_str(), (DictionariesDirectory() + "ext").c_str()), 0);
+  // A folder linked within the program's folders is followed.
+  ::mkdir(Program.File("Shared").c_str(), 0755);
+  Program.Write("Shared/Words.txt", "cat\r\n");
+  ASSERT_EQ(::symlink(Program.File("Shared").c_str(), (DictionariesDirectory() + "in").c_str()), 0);
+  for (const std::string list : {"ext/notes", "in/Words"}) {
+    Put("Linked.gmd", "[Main]\nWordsListName=" + list + "\n" + kElevenLetters);
+    Dictionary.LoadDictionary("Linked.gmd");
+    ASSERT_EQ(Game.WordsListLines.Count(), 1) << list;
+    Game.WordsListLines.AddWord("DOG");
+    Game.WordsListModified = true;
+    Errors.Shown.clear();
+    Dictionary.SaveDictionary();
+    EXPECT_EQ(Errors.Shown.size(), list == "ext/notes" ? 1u : 0u) << list;
+    EXPECT_FALSE(GlobalFunStat.Failed());
+  }
+  EXPECT_EQ(elsewhere.Read("notes.txt"), "cat\r\n");
+  EXPECT_EQ(Program.Read("Shared/Words.txt"), "cat\r\nDOG\r\n");
+}
+
+TEST_F(DictionaryTest, AListCutShortByAByteZeroIsNeverWrittenBack) {
+  // A byte 0 after the second line, and a list saved as UTF-16: the lines
+  // after the byte 0 were never read, so the file stays as it was.
+  const std::string cut("dog\r\ncat\r\n\0sea\r\nsun\r\n", 21);
+  const std::string utf16 = "\xFF\xFE" + std::string("d\0o\0g\0\r\0\n\0c\0a\0t\0\r\0\n\0", 20);
+  for (const std::string& list : {cut, utf16}) {
+    Put("Cut.txt", list);
+    Put("Cut.gmd", kElevenLetters);
+    Dictionary.LoadDictionary("Cut.gmd");
+    Game.WordsListLines.AddWord("NEW");
+    Game.WordsListModified = true;
+    Errors.Shown.clear();
+    Dictionary.SaveDictionary();
+    EXPECT_EQ(Read("Cut.txt"), list);
+    ASSERT_EQ(Errors.Shown.size(), 1u);
+    EXPECT_EQ(Errors.Shown[0].Message, "Failed to save dictionary.");
+    EXPECT_NE(Errors.Shown[0].Report.find("byte 0"), std::string::npos);
+    EXPECT_FALSE(GlobalFunStat.Failed());
+  }
+  // A list read whole again is written as before.
+  Put("Cut.txt", "dog\r\n");
+  Dictionary.LoadDictionary("Cut.gmd");
+  Game.WordsListLines.AddWord("NEW");
+  Game.WordsListModified = true;
+  Dictionary.SaveDictionary();
+  EXPECT_EQ(Read("Cut.txt"), "dog\r\nNEW\r\n");
+}
+
 TEST_F(DictionaryTest, AFailedSaveIsShownKeepsTheListAndIsNotPassedOn) {
   // No folder for the list; a list marked read-only (it is not unmarked);
   // a link that leads out of the program's folders (its target is not touched).

@@ -48,3 +48,18 @@ TEST(WordScore, CountsTheLooseLettersAndTheirNumberOnly) {
   scene.Picture({"aDbDc"});
   EXPECT_EQ(scene.Game.WordScore(), 1 + 2 + 10 + 5);
 }
+
+TEST(WordScore, ATotalNearTheLimitStopsAtTheLargestScoreAFileHolds) {
+  TGameScene scene;
+  TLetterData& letters = scene.Game.Letters;
+  letters.LetterScores[0] = 1;   // A
+  letters.LetterScores[1] = 2;   // B
+  letters.LetterScores[2] = 10;  // C
+  letters.LengthScores = {0, 2, 5, 0, 0, 0, 0};
+  scene.Picture({"aDbDc"});
+  scene.Game.Score = kMaxScore - 10;
+  EXPECT_EQ(scene.Game.PutWord(false, {true, false}), TPutWordResult::Committed);
+  EXPECT_EQ(scene.Game.Score, kMaxScore);
+  EXPECT_EQ(AddScore(kMaxScore, 0), kMaxScore);
+  EXPECT_EQ(AddScore(40, 18), 58);
+}

@@ -198,4 +198,21 @@ TEST(Suggestion, TakesLooseLettersBackAndLaysTheWordAsDragged) {
   EXPECT_EQ(scene.Game.Score, move->Score);
 }
 
+TEST(Suggestion, AMoveNeedingALetterNotOnHandLaysNothing) {
+  TGameScene scene;
+  scene.Game.WordsListLines.ReadWordsListText("cat\r\ncats\r\n");
+  scene.Picture({"", "", "", "", "", "", "", "   CAT"});
+  scene.Game.SetStockLetter(0, 'S');
+  std::optional<TWordMove> move = FindSuggestion(scene.Game);
+  ASSERT_TRUE(move.has_value());
+  // The S went elsewhere before the move was laid.
+  scene.Game.SetStockLetter(0, 'X');
+  scene.Game.GameModified = false;
+  PlaceSuggestion(scene.Game, scene.Display, *move);
+  EXPECT_EQ(scene.Game.LooseLetterList.Count(), 0);
+  EXPECT_EQ(scene.Game.StockLetter(0), 'X');
+  EXPECT_FALSE(scene.Game.GameModified);
+  EXPECT_EQ(scene.Display.ValidWord, "");
+}
+
 }  // namespace

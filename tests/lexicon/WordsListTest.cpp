@@ -114,3 +114,18 @@ TEST(WordsListFile, FailedSaveRaisesAndLeavesTheOldFileAlone) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
   EXPECT_THROW(list.SaveWordsListFile(folder.File("no folder/English.txt")), TRaisedError);
 }
+
+TEST(WordsListFile, AListCutByAByteZeroRefusesToBeWrittenUntilReadWhole) {
+  TTempFolder folder;
+  const std::string path = folder.Write("English.txt", std::string("dog\r\n\0cat\r\n", 11));
+  TWordsList list;
+  list.LoadWordsListFile(path);
+  EXPECT_FALSE(list.HeldWhole());
+  list.AddWord("sea");
+  EXPECT_THROW(list.SaveWordsListFile(path), TRaisedError);
+  EXPECT_EQ(folder.Read("English.txt"), std::string("dog\r\n\0cat\r\n", 11));
+  list.ReadWordsListText("dog\r\n");
+  EXPECT_TRUE(list.HeldWhole());
+  list.SaveWordsListFile(path);
+  EXPECT_EQ(folder.Read("English.txt"), "dog\r\n");
+}

@@ -11,6 +11,11 @@ std::filesystem::path GoldenPath(const std::string& name) {
   return std::filesystem::path(GLYPHMASON_GOLDEN_FOLDER) / name;
 }
 
+bool UpdatingGolden() {
+  const char* update = std::getenv("GLYPHMASON_UPDATE_GOLDEN");
+  return update != nullptr && std::string(update) == "1";
+}
+
 }  // namespace
 
 std::string ReadGolden(const std::string& name) {
@@ -19,7 +24,7 @@ std::string ReadGolden(const std::string& name) {
 }
 
 ::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& bytes) {
-  if (std::getenv("GLYPHMASON_UPDATE_GOLDEN") != nullptr) {
+  if (UpdatingGolden()) {
     std::filesystem::create_directories(GoldenPath(name).parent_path());
     std::ofstream(GoldenPath(name), std::ios::binary) << bytes;
     return ::testing::AssertionSuccess();

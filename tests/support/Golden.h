@@ -12,7 +12,8 @@
 std::string ReadGolden(const std::string& name);
 
 // Success when the bytes equal the golden file `name` (a path below
-// tests/golden/); when updating, writes them there instead.
+// tests/golden/); when updating (GLYPHMASON_UPDATE_GOLDEN is exactly "1";
+// any other value, "0" among them, compares), writes them there instead.
 ::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& bytes);
 
 // The text with every occurrence of `part` replaced by `placeholder`: folders

@@ -4,7 +4,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "Libraries/Error/SystemErrors.h"
 #include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
@@ -105,11 +104,11 @@ void TErrorForm::showEvent(QShowEvent* event) {
 }
 
 bool TErrorForm::AppendToLog() {
+  // Each call's own result tells whether it failed: a system error number
+  // left over from an earlier call that succeeded says nothing.
   try {
-    Os::ClearLastError();
     Os::TWriteFile log;
-    const bool opened = log.OpenOrCreate(GetProgramDirFile(kLogFileName));
-    if (!opened || LastErrorFailedIgnoreExists()) {
+    if (!log.OpenOrCreate(GetProgramDirFile(kLogFileName))) {
       return false;
     }
     const int64_t size = log.Size();
@@ -118,8 +117,7 @@ bool TErrorForm::AppendToLog() {
       written = written && log.Truncate();
     }
     written = written && log.Append("**********" + MemoText + "\r\n**********\r\n");
-    written = log.Close() && written;
-    return written && !LastErrorFailed();
+    return log.Close() && written;
   } catch (...) {
     return false;
   }

@@ -19,6 +19,16 @@ TEST(Cp1252, EveryByteSurvivesTheRoundTripThroughUtf8) {
   EXPECT_EQ(Utf8ToCp1252("\xC3"), "?");  // cut-off sequence
 }
 
+TEST(Cp1252, OverlongFormsAndSurrogatesAreBrokenUtf8) {
+  EXPECT_EQ(Utf8ToCp1252(std::string("a\xC0\x80") + "b"), "a?b");  // no byte 0
+  EXPECT_EQ(Utf8ToCp1252("\xC1\x81"), "?");                        // no A
+  EXPECT_EQ(Utf8ToCp1252("\xE0\x81\x81"), "?");
+  EXPECT_EQ(Utf8ToCp1252("\xF0\x80\x81\x81"), "?");
+  EXPECT_EQ(Utf8ToCp1252("\xE0\x82\xAC"), "?");    // the euro sign's code, overlong
+  EXPECT_EQ(Utf8ToCp1252("\xED\xA0\x80x"), "?x");  // a surrogate
+  EXPECT_EQ(Utf8ToCp1252("\xE2\x82\xAC\xC2\xA0"), "\x80\xA0");
+}
+
 TEST(Cp1252, TextsWithPathsShowUtf8FileNamesAndWindowsLetters) {
   const struct {
     const char* Text;
@@ -46,7 +56,8 @@ TEST(Numbers, DecimalIntegersOnly) {
   EXPECT_EQ(StrToInt32("-15"), -15);
   EXPECT_EQ(StrToInt32("+7"), 7);
   EXPECT_EQ(StrToInt32("2147483647"), INT32_MAX);
-  for (const char* bad : {"", "1x", " 1", "2147483648", "0x10", "+", "-"}) {
+  for (const char* bad :
+       {"", "1x", " 1", "2147483648", "0x10", "+", "-", "+-5", "-+5", "++5", "--5"}) {
     EXPECT_THROW(StrToInt32(bad), std::invalid_argument) << bad;
   }
 }

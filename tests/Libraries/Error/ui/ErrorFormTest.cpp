@@ -1,7 +1,9 @@
 #include "Libraries/Error/ui/ErrorForm.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -9,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <cerrno>
 #include <filesystem>
 
 #include "Libraries/Error/FunctionScope.h"
@@ -82,6 +85,33 @@ TEST(ErrorLog, AppendsEntriesAndEmptiesLogOverTenThousandBytes) {
   program.Write("Errors.log", std::string(10001, 'x'));
   EXPECT_TRUE(form.AppendToLog());
   EXPECT_EQ(program.Read("Errors.log"), entry);
+}
+
+// A signal handler that leaves its own error number behind, as careless
+// ones do: calls that succeed while it runs find errno set.
+void LeaveErrnoBehind(int) { errno = EIO; }
+
+TEST(ErrorLog, AnErrorNumberLeftBehindDoesNotMakeAWrittenEntryFail) {
+  TTestProgramFolder program;
+  TErrorForm form;
+  struct sigaction action {};
+  struct sigaction previous {};
+  action.sa_handler = LeaveErrnoBehind;
+  action.sa_flags = SA_RESTART;
+  ::sigaction(SIGALRM, &action, &previous);
+  const itimerval often{{0, 20}, {0, 20}};
+  ::setitimer(ITIMER_REAL, &often, nullptr);
+  int failed = 0;
+  constexpr int kEntries = 300;
+  for (int i = 0; i < kEntries; ++i) {
+    errno = EIO;
+    failed += form.AppendToLog() ? 0 : 1;
+  }
+  const itimerval stop{};
+  ::setitimer(ITIMER_REAL, &stop, nullptr);
+  ::sigaction(SIGALRM, &previous, nullptr);
+  EXPECT_EQ(failed, 0);
+  EXPECT_FALSE(program.Read("Errors.log").empty());
 }
 
 TEST(ErrorLog, ALogThatIsNoPlainFileIsNeverWrittenAndFailsSilently) {
