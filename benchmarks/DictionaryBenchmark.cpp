@@ -1,14 +1,25 @@
 // Loading the largest generated dictionary, whose weights are computed from
 // its words list, against loading that words list alone: reading the
 // dictionary file and counting the letters should add little to the list.
+// Then the memory that reading a large settings file or words list takes at
+// its peak, against the file's size (counted through operator new).
 
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 #include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <new>
 #include <string>
 
 #include "Libraries/File/FileOperations.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
+#include "Libraries/StoredTextList/StoredTextList.h"
 #include "dictionary/Dictionary.h"
 #include "game/Game.h"
 #include "lexicon/WordsList.h"
@@ -84,4 +95,150 @@ void BM_LoadLargestDictionaryWithComputedWeights(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadLargestDictionaryWithComputedWeights)->Unit(benchmark::kMillisecond);
 
+// --- Peak memory of reading large files --------------------------------------
+
+std::atomic<int64_t> HeapBytes{0};
+std::atomic<int64_t> PeakHeapBytes{0};
+
+void CountAllocation(void* block) {
+  if (block == nullptr) {
+    throw std::bad_alloc();
+  }
+  const int64_t now = HeapBytes += static_cast<int64_t>(malloc_usable_size(block));
+  int64_t peak = PeakHeapBytes.load();
+  while (now > peak && !PeakHeapBytes.compare_exchange_weak(peak, now)) {
+  }
+}
+
+// The bytes a block takes from the heap, counted for the peak.
+void CountRelease(void* block) {
+  if (block != nullptr) {
+    HeapBytes -= static_cast<int64_t>(malloc_usable_size(block));
+  }
+}
+
+constexpr size_t kLargeFileBytes = size_t{50} << 20;
+
+// A file of kLargeFileBytes made of the line again and again, in the
+// system's temporary folder; removed when the object ends.
+class TLargeFile {
+ public:
+  TLargeFile(const std::string& name, const std::string& head,
+             const std::function<std::string(size_t)>& line)
+      : Path((std::filesystem::temp_directory_path() / name).string()) {
+    std::string bytes = head;
+    for (size_t i = 0; bytes.size() < kLargeFileBytes; ++i) {
+      bytes += line(i);
+    }
+    std::ofstream(Path, std::ios::binary) << bytes;
+  }
+  ~TLargeFile() { std::filesystem::remove(Path); }
+  const std::string Path;
+};
+
+// Runs the read and reports its peak heap use above what was held before,
+// as a multiple of the file's size.
+template <class Read>
+void MeasurePeak(benchmark::State& state, const std::string& path, Read read) {
+  double ratio = 0;
+  for (auto _ : state) {
+    const int64_t before = HeapBytes.load();
+    PeakHeapBytes = before;
+    read(path);
+    ratio = static_cast<double>(PeakHeapBytes.load() - before) /
+            static_cast<double>(std::filesystem::file_size(path));
+  }
+  state.counters["peak_per_file_byte"] = ratio;
+  state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(path)) / (1 << 20);
+}
+
+void ReadSettingsFile(const std::string& path) {
+  TStoredTextList list(path);
+  int32_t value = 0;
+  list.OnLoad = [&value](TStoredTextList& loaded) {
+    loaded.ReadInteger("GlyphmasonGame", "k", value, 100, 0);
+    loaded.ReadInteger("Map", "L1", value, 100, 0);
+  };
+  list.Load();
+  benchmark::DoNotOptimize(value);
+}
+
+void ReadWordsList(const std::string& path) {
+  TWordsList list;
+  list.LoadWordsListFile(path);
+  benchmark::DoNotOptimize(list.FindWord("k"));
+}
+
+void BM_PeakMemoryOfAGameFileOfShortLines(benchmark::State& state) {
+  const TLargeFile file("glyphmason-bench-short.gmg", "[GlyphmasonGame]\r\n",
+                        [](size_t) { return std::string("k=1\r\n"); });
+  MeasurePeak(state, file.Path, ReadSettingsFile);
+}
+BENCHMARK(BM_PeakMemoryOfAGameFileOfShortLines)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BM_PeakMemoryOfAGameFileOfDistinctKeys(benchmark::State& state) {
+  const TLargeFile file("glyphmason-bench-keys.gmg", "[Map]\r\n",
+                        [](size_t i) { return "L" + std::to_string(i) + "=A\r\n"; });
+  MeasurePeak(state, file.Path, ReadSettingsFile);
+}
+BENCHMARK(BM_PeakMemoryOfAGameFileOfDistinctKeys)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BM_PeakMemoryOfAFileOfSectionLines(benchmark::State& state) {
+  const TLargeFile file("glyphmason-bench-sections.gmg", "",
+                        [](size_t) { return std::string("[a]\r\n"); });
+  MeasurePeak(state, file.Path, ReadSettingsFile);
+}
+BENCHMARK(BM_PeakMemoryOfAFileOfSectionLines)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BM_PeakMemoryOfAWordsListOfDistinctWords(benchmark::State& state) {
+  const TLargeFile file("glyphmason-bench-words.txt", "", [](size_t i) {
+    std::string word;
+    for (size_t n = i + 1; n > 0; n /= 26) {
+      word += static_cast<char>('a' + n % 26);
+    }
+    return word + "\r\n";
+  });
+  MeasurePeak(state, file.Path, ReadWordsList);
+}
+BENCHMARK(BM_PeakMemoryOfAWordsListOfDistinctWords)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BM_PeakMemoryOfAWordsListOfOneLetterLines(benchmark::State& state) {
+  const TLargeFile file("glyphmason-bench-letters.txt", "",
+                        [](size_t) { return std::string("k\r\n"); });
+  MeasurePeak(state, file.Path, ReadWordsList);
+}
+BENCHMARK(BM_PeakMemoryOfAWordsListOfOneLetterLines)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BM_PeakMemoryOfTheLargestWordsList(benchmark::State& state) {
+  if (!DictionaryPresent(state)) {
+    return;
+  }
+  MeasurePeak(state, DictionariesFolder() + kDictionaryName + ".txt", ReadWordsList);
+}
+BENCHMARK(BM_PeakMemoryOfTheLargestWordsList)->Unit(benchmark::kMillisecond)->Iterations(2);
+
 }  // namespace
+
+// Every allocation of the benchmark program is counted, so that the peak of
+// one read can be told.
+void* operator new(size_t size) {
+  void* block = std::malloc(size == 0 ? 1 : size);
+  CountAllocation(block);
+  return block;
+}
+void* operator new[](size_t size) {
+  return operator new(size);
+}
+void operator delete(void* block) noexcept {
+  CountRelease(block);
+  std::free(block);
+}
+void operator delete[](void* block) noexcept {
+  operator delete(block);
+}
+void operator delete(void* block, size_t) noexcept {
+  operator delete(block);
+}
+void operator delete[](void* block, size_t) noexcept {
+  operator delete(block);
+}

@@ -195,7 +195,7 @@ void TDictionary::ReadDictionary(TStoredTextList& list) {
     Game.WordsListLines.Clear();
     Game.WordsListModified = false;
     std::string bytes;
-    if (!ReadFileBytes(wordsListPath, bytes)) {
+    if (!ReadFileBytes(wordsListPath, bytes, kMaxWordsListBytes)) {
       return;  // the failure stays in GlobalFunStat for the load to report
     }
     Game.WordsListLines.ReadWordsListText(std::move(bytes));

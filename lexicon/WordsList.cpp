@@ -19,6 +19,18 @@ namespace {
 // Texts and entry offsets are kept in 32 bits; a list beyond 2 GB is refused.
 constexpr size_t kMaxTextBytes = std::numeric_limits<int32_t>::max();
 
+// An index slot holds the entry's number plus one in its low bits and the
+// top bits of the word's hash above them, so that most other words are told
+// apart without reading their text.
+constexpr int kEntryBits = 28;
+constexpr uint32_t kEntryMask = (uint32_t{1} << kEntryBits) - 1;
+// A list of more entries is refused.
+constexpr size_t kMaxEntries = kEntryMask - 1;
+
+uint32_t HashTag(uint32_t hash) {
+  return hash & ~kEntryMask;
+}
+
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) {
     return false;
@@ -97,22 +109,30 @@ uint64_t LineBreakBytes(uint64_t chunk) {
   return (zeroLf | zeroCr) & kHighBits;
 }
 
-// The number of CR and LF bytes in the text.
-size_t CountLineBreaks(const char* text, size_t end) {
+// The number of lines of the text: every CR, LF or CR LF ends one, and a
+// last line without a break counts too.
+size_t CountLines(const char* text, size_t end) {
   constexpr uint64_t kLowBits = ~kHighBits;
   // High bit set exactly in the bytes of value 0 (no false marks).
   const auto zeroBytes = [](uint64_t v) { return ~(((v & kLowBits) + kLowBits) | v | kLowBits); };
   size_t count = 0;
+  // A CR that ends one chunk and an LF that begins the next are one break.
+  bool crBefore = false;
   size_t i = 0;
   for (; i + 8 <= end; i += 8) {
     const uint64_t chunk = LoadBytes(text + i, 8);
-    count += static_cast<size_t>(std::popcount(zeroBytes(chunk ^ (kEveryByte * '\n')) |
-                                               zeroBytes(chunk ^ (kEveryByte * '\r'))));
+    const uint64_t lf = zeroBytes(chunk ^ (kEveryByte * '\n'));
+    const uint64_t cr = zeroBytes(chunk ^ (kEveryByte * '\r'));
+    count += static_cast<size_t>(std::popcount(lf | cr) - std::popcount(cr & (lf >> 8)));
+    count -= crBefore && (lf & 0x80) != 0;
+    crBefore = (cr >> 63) != 0;
   }
   for (; i < end; ++i) {
-    count += text[i] == '\n' || text[i] == '\r';
+    const bool lf = text[i] == '\n';
+    count += (lf && !crBefore) || text[i] == '\r';
+    crBefore = text[i] == '\r';
   }
-  return count;
+  return count + (end > 0 && text[end - 1] != '\n' && text[end - 1] != '\r');
 }
 
 // Finds the end of the line that starts at `from` (the first CR or LF, or
@@ -147,7 +167,7 @@ size_t ScanLine(const char* text, size_t from, size_t end, uint32_t& hash) {
 
 std::vector<std::string> TWordsList::Lines() const {
   std::vector<std::string> lines;
-  lines.reserve(Entries.size());
+  lines.reserve(static_cast<size_t>(Count()));
   for (int32_t i = 0; i < Count(); ++i) {
     lines.emplace_back(Entry(i));
   }
@@ -156,7 +176,7 @@ std::vector<std::string> TWordsList::Lines() const {
 
 void TWordsList::Clear() {
   Text.clear();
-  Entries.clear();
+  Starts.clear();
   Index.clear();
   IndexedWords = 0;
   ++LoadsCount;
@@ -165,7 +185,7 @@ void TWordsList::Clear() {
 
 void TWordsList::LoadWordsListFile(const std::string& path) {
   // Reading raises before anything of the list changes.
-  ReadWordsListText(ReadWholeFile(path));
+  ReadWordsListText(ReadWholeFile(path, kMaxWordsListBytes));
 }
 
 void TWordsList::ReadWordsListText(std::string bytes) {
@@ -174,31 +194,39 @@ void TWordsList::ReadWordsListText(std::string bytes) {
   if (zero != nullptr) {
     bytes.resize(static_cast<size_t>(static_cast<const char*>(zero) - bytes.data()));
   }
-  if (bytes.size() > kMaxTextBytes) {
+  const size_t lines = CountLines(bytes.data(), bytes.size());
+  if (bytes.size() > kMaxTextBytes || lines > kMaxEntries) {
     Raise("The words list is too large.");
   }
   CutAtByteZero = zero != nullptr;
-  Entries.clear();
+  Starts.clear();
   ++LoadsCount;
   Text = std::move(bytes);
   const char* text = Text.data();
   const size_t end = Text.size();
-  // Every line but the last ends at a CR or an LF.
-  const size_t lineBreaks = CountLineBreaks(text, end);
-  Entries.reserve(lineBreaks + 1);
-  ResetIndex(lineBreaks + 1);
+  Starts.reserve(lines + 1);
+  // The index is sized for the first lines, then once for as many different
+  // words as their share among those lines foretells: a list of different
+  // words gets its whole index at once instead of growing through twice its
+  // size, and a list of many repeated lines keeps a small one.
+  constexpr size_t kSampleLines = 4096;
+  ResetIndex(std::min(lines, kSampleLines));
 
   // Each entry's index slot is fetched from memory as soon as its hash is
   // known, and the entry is inserted a few lines later, when the slot is at hand.
   constexpr size_t kAhead = 16;
   std::array<uint32_t, kAhead> hashes{};
-  for (size_t start = 0; start < end;) {
+  size_t start = 0;
+  while (start < end) {
     uint32_t hash = 0;
     const size_t stop = ScanLine(text, start, end, hash);
-    const size_t entry = Entries.size();
-    Entries.push_back({static_cast<uint32_t>(start), static_cast<uint32_t>(stop - start)});
+    const size_t entry = Starts.size();
+    Starts.push_back(static_cast<uint32_t>(start));
     if (entry >= kAhead) {
       IndexEntry(static_cast<uint32_t>(entry - kAhead), hashes[entry % kAhead]);
+      if (entry - kAhead + 1 == kSampleLines) {
+        SizeIndexFor(lines * IndexedWords / kSampleLines);
+      }
     }
     hashes[entry % kAhead] = hash;
     __builtin_prefetch(&Index[hash & (Index.size() - 1)]);
@@ -207,8 +235,10 @@ void TWordsList::ReadWordsListText(std::string bytes) {
       ++start;
     }
   }
-  for (size_t entry = Entries.size() > kAhead ? Entries.size() - kAhead : 0; entry < Entries.size();
-       ++entry) {
+  // Past the last line's break, or one past the end when it has none.
+  Starts.push_back(static_cast<uint32_t>(start));
+  const size_t count = Starts.size() - 1;
+  for (size_t entry = count > kAhead ? count - kAhead : 0; entry < count; ++entry) {
     IndexEntry(static_cast<uint32_t>(entry), hashes[entry % kAhead]);
   }
 }
@@ -218,7 +248,7 @@ void TWordsList::SaveWordsListFile(const std::string& path) const {
     Raise(kWordsListNotHeldWhole);
   }
   std::string bytes;
-  bytes.reserve(Text.size() + Entries.size() * 2);
+  bytes.reserve(Text.size() + static_cast<size_t>(Count()) * 2);
   for (int32_t i = 0; i < Count(); ++i) {
     bytes.append(Entry(i));
     bytes.append("\r\n");
@@ -235,14 +265,16 @@ int32_t TWordsList::FindWord(std::string_view word) const {
     return -1;
   }
   const uint32_t hash = CaseFreeHash(word);
+  const uint32_t tag = HashTag(hash);
   const size_t mask = Index.size() - 1;
   for (size_t i = hash & mask;; i = (i + 1) & mask) {
-    const TIndexSlot slot = Index[i];
-    if (slot.EntryPlusOne == 0) {
+    const uint32_t slot = Index[i];
+    if (slot == 0) {
       return -1;
     }
-    if (slot.Hash == hash && EqualIgnoringCase(EntryAt(slot.EntryPlusOne - 1), word)) {
-      return static_cast<int32_t>(slot.EntryPlusOne - 1);
+    const uint32_t entry = (slot & kEntryMask) - 1;
+    if (HashTag(slot) == tag && EqualIgnoringCase(EntryAt(entry), word)) {
+      return static_cast<int32_t>(entry);
     }
   }
 }
@@ -257,57 +289,80 @@ int32_t TWordsList::FindWordByScan(std::string_view word) const {
 }
 
 void TWordsList::AddWord(std::string_view word) {
-  if (Text.size() + word.size() > kMaxTextBytes) {
+  if (word.find_first_of("\r\n") != std::string_view::npos) {
+    Raise("A word holds no line break.");
+  }
+  if (Text.size() + word.size() + 2 > kMaxTextBytes ||
+      static_cast<size_t>(Count()) >= kMaxEntries) {
     Raise("The words list is too large.");
   }
-  const uint32_t start = static_cast<uint32_t>(Text.size());
+  if (Starts.empty()) {
+    Starts.push_back(0);
+  }
+  // The last line gets the break it lacked, so that the new entry starts
+  // where the starts say.
+  if (Starts.back() > Text.size()) {
+    Text += '\n';
+  }
   Text.append(word);
-  Entries.push_back({start, static_cast<uint32_t>(word.size())});
+  Text += '\n';
+  Starts.push_back(static_cast<uint32_t>(Text.size()));
   if (Index.empty()) {
     ResetIndex(1);
   }
-  IndexEntry(static_cast<uint32_t>(Entries.size() - 1), CaseFreeHash(word));
+  IndexEntry(static_cast<uint32_t>(Count() - 1), CaseFreeHash(word));
 }
 
-void TWordsList::ResetIndex(size_t expectedWords) {
-  // Sized for the expected words up to a bound, so that lists of many
-  // repeated words (or empty lines) stay small; growing handles the rest.
-  constexpr size_t kLargestFirstIndex = size_t{1} << 22;
+namespace {
+// The slots of an index for that many different words: a power of two, at
+// most three quarters full.
+size_t IndexSlotsFor(size_t words) {
   size_t slots = 16;
-  while (slots < kLargestFirstIndex && slots * 3 < expectedWords * 4) {
+  while (slots * 3 < words * 4) {
     slots *= 2;
   }
-  Index.assign(slots, TIndexSlot{0, 0});
+  return slots;
+}
+}  // namespace
+
+void TWordsList::ResetIndex(size_t expectedWords) {
+  Index.assign(IndexSlotsFor(expectedWords), 0);
   IndexedWords = 0;
 }
 
 void TWordsList::IndexEntry(uint32_t entry, uint32_t hash) {
   const size_t mask = Index.size() - 1;
+  const std::string_view word = EntryAt(entry);
   for (size_t i = hash & mask;; i = (i + 1) & mask) {
-    TIndexSlot& slot = Index[i];
-    if (slot.EntryPlusOne == 0) {
-      slot = {hash, entry + 1};
+    uint32_t& slot = Index[i];
+    if (slot == 0) {
+      slot = HashTag(hash) | (entry + 1);
       break;
     }
     // An equal word already indexed is an earlier entry: it stays the one found.
-    if (slot.Hash == hash && EqualIgnoringCase(EntryAt(slot.EntryPlusOne - 1), EntryAt(entry))) {
+    if (HashTag(slot) == HashTag(hash) &&
+        EqualIgnoringCase(EntryAt((slot & kEntryMask) - 1), word)) {
       return;
     }
   }
   ++IndexedWords;
   if (IndexedWords * 4 > Index.size() * 3) {
-    GrowIndex();
+    SizeIndexFor(IndexedWords * 2);
   }
 }
 
-void TWordsList::GrowIndex() {
-  std::vector<TIndexSlot> old = std::move(Index);
-  Index.assign(old.size() * 2, TIndexSlot{0, 0});
+void TWordsList::SizeIndexFor(size_t expectedWords) {
+  const size_t slots = IndexSlotsFor(expectedWords);
+  if (slots <= Index.size()) {
+    return;
+  }
+  std::vector<uint32_t> old = std::move(Index);
+  Index.assign(slots, 0);
   const size_t mask = Index.size() - 1;
-  for (const TIndexSlot& slot : old) {
-    if (slot.EntryPlusOne != 0) {
-      size_t i = slot.Hash & mask;
-      while (Index[i].EntryPlusOne != 0) {
+  for (const uint32_t slot : old) {
+    if (slot != 0) {
+      size_t i = CaseFreeHash(EntryAt((slot & kEntryMask) - 1)) & mask;
+      while (Index[i] != 0) {
         i = (i + 1) & mask;
       }
       Index[i] = slot;

@@ -4,15 +4,20 @@
 // case change, duplicates and empty lines kept). Lookups ignore letter case
 // and go through a hash index that every change of the list keeps in step.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+// The largest words list file that is read: millions of words, far beyond
+// any real list. A larger file is refused whole.
+inline constexpr size_t kMaxWordsListBytes = size_t{128} << 20;
+
 class TWordsList {
  public:
   // Number of entries, empty ones included.
-  int32_t Count() const { return static_cast<int32_t>(Entries.size()); }
+  int32_t Count() const { return Starts.empty() ? 0 : static_cast<int32_t>(Starts.size() - 1); }
   // Entry 0..Count()-1 as read (empty text for any other index); valid
   // until the list next changes.
   std::string_view Entry(int32_t index) const {
@@ -29,8 +34,8 @@ class TWordsList {
   // Replaces the entries by the lines of the file. A line ends at CR, LF or
   // CR LF; a byte 0 ends the text (the list is then not held line for line,
   // see HeldWhole); the line break after the last line makes no empty entry.
-  // Raises (TRaisedError) when the file cannot be read; the list is then
-  // left as it was.
+  // Raises (TRaisedError) when the file cannot be read or is larger than
+  // kMaxWordsListBytes; the list is then left as it was.
   void LoadWordsListFile(const std::string& path);
   // The same line rules applied to bytes already in memory.
   void ReadWordsListText(std::string bytes);
@@ -51,34 +56,40 @@ class TWordsList {
   // The same result by walking the entries one by one (for comparison).
   int32_t FindWordByScan(std::string_view word) const;
 
-  // Appends the word at the end; duplicates are not checked.
+  // Appends the word at the end; duplicates are not checked. Raises
+  // (TRaisedError) for a word that holds a line break.
   void AddWord(std::string_view word);
 
  private:
-  struct TEntry {
-    uint32_t Start;
-    uint32_t Length;
-  };
-
+  // Entry `index` lies in Text from its start to the line break before the
+  // next start. Starts holds one start more than there are entries: after
+  // the last entry's line break, or one past Text's end when the last line
+  // has none (Text's terminating 0 then stands in for the break).
   std::string_view EntryAt(uint32_t index) const {
-    return {Text.data() + Entries[index].Start, Entries[index].Length};
+    const uint32_t start = Starts[index];
+    uint32_t end = Starts[index + 1] - 1;
+    if (end > start && Text[end] == '\n' && Text[end - 1] == '\r') {
+      --end;
+    }
+    return {Text.data() + start, end - start};
   }
-  struct TIndexSlot {
-    uint32_t Hash;
-    uint32_t EntryPlusOne;  // 0 marks a free slot
-  };
 
   // An empty index with room for the expected number of different words.
   void ResetIndex(size_t expectedWords);
   void IndexEntry(uint32_t entry, uint32_t hash);
-  void GrowIndex();
+  // Moves the index into one with room for the expected number of different
+  // words, unless it has that room already.
+  void SizeIndexFor(size_t expectedWords);
 
-  // The entries' bytes lie in Text; line breaks between them are skipped.
+  // The file's bytes with their line breaks; added words follow, each with
+  // an LF. Four bytes of Starts and of Index per entry keep a list within
+  // about three times its file's size.
   std::string Text;
-  std::vector<TEntry> Entries;
-  // Open addressing, at most three quarters full; holds the first entry of
-  // each word. Loading again reuses the memory of Entries and Index.
-  std::vector<TIndexSlot> Index;
+  std::vector<uint32_t> Starts;
+  // Open addressing over entry numbers plus one (0 marks a free slot), at
+  // most three quarters full; holds the first entry of each word. Loading
+  // again reuses the memory of Starts and Index.
+  std::vector<uint32_t> Index;
   size_t IndexedWords = 0;
   uint32_t LoadsCount = 0;
   bool CutAtByteZero = false;

@@ -14,16 +14,20 @@
 namespace {
 constexpr const char* kReadFailed = "Failed to read file.";
 
-bool ReadAll(int descriptor, std::string& bytes) {
-  return ReadBlocks(descriptor, [&bytes](const char* block, size_t size) {
-    bytes.append(block, size);
-    return true;
-  });
+// "The file is larger than 64 MB, the most it may hold."
+std::string TooLargeProblem(size_t maxBytes) {
+  const bool megabytes = maxBytes % (size_t{1} << 20) == 0;
+  return "The file is larger than " +
+         (megabytes ? std::to_string(maxBytes >> 20) + " MB"
+                    : std::to_string(maxBytes) + " bytes") +
+         ", the most it may hold.";
 }
 
-// Reads a regular file whole. False with the description of the failure in
-// problem, and the system error in errno (0 for a path of another kind).
-bool ReadRegularFile(const std::string& path, std::string& bytes, std::string& problem) {
+// Reads a regular file whole, up to maxBytes. False with the description of
+// the failure in problem, and the system error in errno (0 for a path of
+// another kind).
+bool ReadRegularFile(const std::string& path, std::string& bytes, std::string& problem,
+                     size_t maxBytes) {
   problem = FileKindProblem(path);
   if (!problem.empty()) {
     errno = 0;
@@ -41,10 +45,24 @@ bool ReadRegularFile(const std::string& path, std::string& bytes, std::string& p
     read = false;
     errno = EINVAL;
   }
+  if (read && static_cast<uint64_t>(status.st_size) > maxBytes) {
+    read = false;
+    problem = TooLargeProblem(maxBytes);
+    errno = EFBIG;
+  }
   std::string content;
   if (read) {
     content.reserve(static_cast<size_t>(status.st_size));
-    read = ReadAll(descriptor, content);
+    // A file that grows while it is read is held to the limit too.
+    read = ReadBlocks(descriptor, [&](const char* block, size_t size) {
+      if (size > maxBytes - content.size()) {
+        problem = TooLargeProblem(maxBytes);
+        errno = EFBIG;
+        return false;
+      }
+      content.append(block, size);
+      return true;
+    });
   }
   const int error = errno;
   ::close(descriptor);
@@ -76,11 +94,11 @@ bool ReadBlocks(int descriptor, const std::function<bool(const char*, size_t)>& 
   }
 }
 
-bool ReadFileBytes(const std::string& path, std::string& bytes) {
+bool ReadFileBytes(const std::string& path, std::string& bytes, size_t maxBytes) {
   return PassingFunction("ReadWholeFile", [&](TFunScope& Fun) {
     std::string problem;
     Os::ClearLastError();
-    if (!ReadRegularFile(path, bytes, problem)) {
+    if (!ReadRegularFile(path, bytes, problem, maxBytes)) {
       Fun.Fail(problem, path, "", Os::LastError());
       return false;
     }
@@ -88,10 +106,10 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
   });
 }
 
-std::string ReadWholeFile(const std::string& path) {
+std::string ReadWholeFile(const std::string& path, size_t maxBytes) {
   std::string bytes;
   std::string problem;
-  if (!ReadRegularFile(path, bytes, problem)) {
+  if (!ReadRegularFile(path, bytes, problem, maxBytes)) {
     Raise(problem);
   }
   return bytes;

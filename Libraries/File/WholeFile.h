@@ -10,16 +10,21 @@
 // reads a signal broke off). False on a read error or when take refuses a block.
 bool ReadBlocks(int descriptor, const std::function<bool(const char*, size_t)>& take);
 
+// No limit to the size of a file that is read.
+inline constexpr size_t kAnyFileSize = SIZE_MAX;
+
 // Reads the whole file into bytes, as a passing function (see
 // FunctionScope.h). A path that is no regular file fails with a description
 // of what it names (FileKindProblem) and is never waited on: a pipe without a
 // writer does not block. A file that cannot be opened or read fails with
-// "Failed to read file." (path, system error). False on failure.
-bool ReadFileBytes(const std::string& path, std::string& bytes);
+// "Failed to read file." (path, system error); one larger than maxBytes fails
+// with a description that gives the limit, before anything is read. False on
+// failure.
+bool ReadFileBytes(const std::string& path, std::string& bytes, size_t maxBytes = kAnyFileSize);
 
 // The file's bytes as they are, by the same rules. Throws TRaisedError with
 // the failure's description, so that the caller's status context reports it.
-std::string ReadWholeFile(const std::string& path);
+std::string ReadWholeFile(const std::string& path, size_t maxBytes = kAnyFileSize);
 
 // The mode argument of ReplaceFileAtomically that keeps the old file's mode.
 inline constexpr int32_t kKeepFileMode = -1;

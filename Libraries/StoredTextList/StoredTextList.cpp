@@ -18,20 +18,52 @@ const char* const kLineBreak = "\r\n";
 
 // Names compare letter by letter in capitals, so "glyphmasongame" finds
 // "GlyphmasonGame". The length test comes first: it settles most lines.
-bool SameName(const char* a, size_t aLength, const std::string& b) {
-  if (aLength != b.size()) {
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) {
     return false;
   }
-  for (size_t i = 0; i < aLength; ++i) {
-    if (a[i] != b[i] && UpperCaseCp1252(a[i]) != UpperCaseCp1252(b[i])) {
+  const auto& capital = Cp1252Capitals();
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i] &&
+        capital[static_cast<unsigned char>(a[i])] != capital[static_cast<unsigned char>(b[i])]) {
       return false;
     }
   }
   return true;
 }
 
-bool IsSectionLine(const std::string& line) {
+// A hash of the name's capitals, so that names equal without regard to case
+// hash alike.
+uint32_t NameHash(std::string_view name) {
+  const auto& capital = Cp1252Capitals();
+  uint32_t hash = 2166136261u;
+  for (const char c : name) {
+    hash = (hash ^ capital[static_cast<unsigned char>(c)]) * 16777619u;
+  }
+  return hash;
+}
+
+bool IsSectionLine(std::string_view line) {
   return line.size() >= 2 && line.front() == '[' && line.back() == ']';
+}
+
+// The key of a key line: the text before its first "="; nullopt without one.
+std::optional<std::string_view> KeyOf(std::string_view line) {
+  const size_t equals = line.find('=');
+  return equals == std::string_view::npos ? std::nullopt
+                                          : std::optional<std::string_view>(line.substr(0, equals));
+}
+
+// The number of lines of the text: every CR, LF or CR LF ends one, and a
+// last line without a break counts too.
+size_t CountLines(std::string_view text) {
+  size_t count = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) {
+      ++count;
+    }
+  }
+  return count + (!text.empty() && text.back() != '\n' && text.back() != '\r' ? 1 : 0);
 }
 
 // Calls the handler with the status cleared, so that the caller can tell a
@@ -91,60 +123,80 @@ bool ParseStoredInteger(const std::string& text, int32_t& value) {
 
 TStoredTextList::TStoredTextList(std::string fileName) : FileName(std::move(fileName)) {}
 
-void TStoredTextList::ReadFromText(const std::string& bytes) {
-  Content.emplace();
-  const char* text = bytes.data();
+void TStoredTextList::ReadFromText(std::string bytes) {
   // A byte 0 ends the text.
-  const char* nul = static_cast<const char*>(std::memchr(text, '\0', bytes.size()));
-  const char* end = nul != nullptr ? nul : text + bytes.size();
-  TSection* current = nullptr;
-  const char* start = text;
-  while (start < end) {
-    const char* stop = start;
-    while (stop < end && *stop != '\r' && *stop != '\n') {
-      ++stop;
+  if (const void* nul = std::memchr(bytes.data(), '\0', bytes.size())) {
+    bytes.resize(static_cast<size_t>(static_cast<const char*>(nul) - bytes.data()));
+  }
+  if (bytes.size() > std::numeric_limits<uint32_t>::max()) {
+    Raise("The settings text is too large.");
+  }
+  Present = true;
+  Items.clear();
+  ForgetLookups();
+  Text = std::move(bytes);
+  // The lines are counted first, so that the items take no more room than
+  // they need.
+  Items.reserve(CountLines(Text));
+  const std::string_view text = Text;
+  bool inSection = false;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t stop = text.find_first_of("\r\n", start);
+    if (stop == std::string_view::npos) {
+      stop = text.size();
     }
-    std::string line(start, stop);
-    if (stop < end && *stop == '\r' && stop + 1 < end && stop[1] == '\n') {
-      ++stop;
-    }
-    start = stop + 1;
+    const std::string_view line = text.substr(start, stop - start);
+    const TItem item{static_cast<uint32_t>(start), static_cast<uint32_t>(line.size()), 0};
     if (IsSectionLine(line)) {
-      Content->emplace_back().Name = line.substr(1, line.size() - 2);
-      current = &Content->back();
-    } else if (!line.empty() && line.front() != ';' && current != nullptr) {
-      current->Lines.push_back(std::move(line));
+      Items.push_back(item);
+      Items.back().IsSection = 1;
+      inSection = true;
+    } else if (!line.empty() && line.front() != ';' && inSection) {
+      Items.push_back(item);
     }
+    start = stop + (text.compare(stop, 2, "\r\n") == 0 ? 2 : 1);
   }
 }
 
 std::string TStoredTextList::WrittenText() const {
   std::string text;
-  if (!Content) {
+  if (!Present) {
     return text;
   }
-  for (const TSection& section : *Content) {
-    text += "[" + section.Name + "]" + kLineBreak;
-    for (const std::string& line : section.Lines) {
-      text += line;
+  size_t size = 0;
+  for (const TItem& item : Items) {
+    size += item.Length + 2 + (item.IsSection != 0 ? 2 : 0);
+  }
+  text.reserve(size);
+  for (size_t i = 0; i < Items.size(); ++i) {
+    // A section's name line ends the section before it with an empty line.
+    if (Items[i].IsSection != 0 && i > 0) {
       text += kLineBreak;
     }
+    text += LineOf(i);
+    text += kLineBreak;
+  }
+  if (!Items.empty()) {
     text += kLineBreak;
   }
   return text;
 }
 
 bool TStoredTextList::Load() {
-  return ShowingPassingFunction("TStoredTextList::Load", "Failed to load file.",
-                                [&](TFunScope& Fun) {
-    Content.reset();
-    std::string bytes;
-    if (FileExists(FileName) && !ReadFileBytes(FileName, bytes)) {
-      return !Fun.CalleeFailed();
-    }
-    ReadFromText(bytes);
-    return RunHandler(OnLoad, *this, Fun);
-  });
+  return ShowingPassingFunction(
+      "TStoredTextList::Load", "Failed to load file.", [&](TFunScope& Fun) {
+        Present = false;
+        Text.clear();
+        Items.clear();
+        ForgetLookups();
+        std::string bytes;
+        if (FileExists(FileName) && !ReadFileBytes(FileName, bytes, kMaxStoredTextBytes)) {
+          return !Fun.CalleeFailed();
+        }
+        ReadFromText(std::move(bytes));
+        return RunHandler(OnLoad, *this, Fun);
+      });
 }
 
 bool TStoredTextList::LoadFrom(const std::string& fileName) {
@@ -159,12 +211,12 @@ bool TStoredTextList::Save(bool askOverwrite) {
       Fun.Fail(problem, FileName);
       return false;
     }
-    if (!Content) {
+    if (!Present) {
       std::string bytes;
-      if (FileExists(FileName) && !ReadFileBytes(FileName, bytes)) {
+      if (FileExists(FileName) && !ReadFileBytes(FileName, bytes, kMaxStoredTextBytes)) {
         return !Fun.CalleeFailed();
       }
-      ReadFromText(bytes);
+      ReadFromText(std::move(bytes));
     }
     if (askOverwrite && FileExists(FileName) && !ShowQueryDialog(OverwriteQuestion(FileName))) {
       return false;
@@ -188,50 +240,108 @@ bool TStoredTextList::SaveAs(const std::string& fileName, bool askOverwrite) {
 }
 
 void TStoredTextList::Clear() {
-  if (Content) {
-    Content->clear();
+  if (Present) {
+    // The memory of a large file read before goes back at once.
+    Text = std::string();
+    Items = std::vector<TItem>();
+    ForgetLookups();
   }
+}
+
+void TStoredTextList::ForgetLookups() const {
+  KeyIndexes.clear();
+  LastSectionKnown = false;
 }
 
 std::optional<size_t> TStoredTextList::FindSection(const std::string& name) const {
-  if (Content) {
-    for (size_t i = 0; i < Content->size(); ++i) {
-      const std::string& found = (*Content)[i].Name;
-      if (SameName(found.data(), found.size(), name)) {
-        return i;
-      }
+  if (LastSectionKnown && LastSectionName == name) {
+    return LastSection;
+  }
+  std::optional<size_t> found;
+  for (size_t i = 0; i < Items.size() && !found; ++i) {
+    if (Items[i].IsSection != 0 && SameName(LineOf(i).substr(1, Items[i].Length - 2), name)) {
+      found = i;
     }
   }
-  return std::nullopt;
+  LastSectionName = name;
+  LastSection = found;
+  LastSectionKnown = true;
+  return found;
+}
+
+size_t TStoredTextList::SectionEnd(size_t section) const {
+  size_t end = section + 1;
+  while (end < Items.size() && Items[end].IsSection == 0) {
+    ++end;
+  }
+  return end;
+}
+
+namespace {
+
+// The slot of the key in the index: the one holding its first line, or the
+// free one where it would go.
+template <class LineOf>
+size_t KeySlot(const std::vector<uint32_t>& slots, std::string_view key, uint32_t hash,
+               const LineOf& lineOf) {
+  const size_t mask = slots.size() - 1;
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    if (slots[i] == 0 || SameName(*KeyOf(lineOf(slots[i] - 1)), key)) {
+      return i;
+    }
+  }
+}
+
+}  // namespace
+
+void TStoredTextList::AddToIndex(TKeyIndex& index, size_t item) const {
+  const auto lineOf = [this](size_t line) { return LineOf(line); };
+  const std::optional<std::string_view> key = KeyOf(LineOf(item));
+  if (!key) {
+    return;
+  }
+  const size_t slot = KeySlot(index.Slots, *key, NameHash(*key), lineOf);
+  if (index.Slots[slot] != 0) {
+    return;  // an earlier line holds the key
+  }
+  index.Slots[slot] = static_cast<uint32_t>(item + 1);
+  if (++index.Keys * 4 <= index.Slots.size() * 3) {
+    return;
+  }
+  std::vector<uint32_t> old = std::move(index.Slots);
+  index.Slots.assign(old.size() * 2, 0);
+  for (const uint32_t entry : old) {
+    if (entry != 0) {
+      const std::string_view oldKey = *KeyOf(LineOf(entry - 1));
+      index.Slots[KeySlot(index.Slots, oldKey, NameHash(oldKey), lineOf)] = entry;
+    }
+  }
 }
 
 // A line holds the key that stands before its first "=".
-std::optional<size_t> TStoredTextList::FindLine(const TSection& section, const std::string& key) {
-  if (!section.Indexed) {
-    section.KeyLines.clear();
-    for (size_t i = 0; i < section.Lines.size(); ++i) {
-      const std::string& line = section.Lines[i];
-      const size_t equals = line.find('=');
-      if (equals != std::string::npos) {
-        section.KeyLines.try_emplace(UpperCaseCp1252(line.substr(0, equals)), i);
-      }
+std::optional<size_t> TStoredTextList::FindLine(size_t section, const std::string& key) const {
+  auto [found, made] = KeyIndexes.try_emplace(section);
+  TKeyIndex& index = found->second;
+  if (made) {
+    index.Slots.assign(16, 0);
+    for (size_t item = section + 1; item < Items.size() && Items[item].IsSection == 0; ++item) {
+      AddToIndex(index, item);
     }
-    section.Indexed = true;
   }
   // A key holding "=" can never be found: its line would split earlier.
   if (key.find('=') != std::string::npos) {
     return std::nullopt;
   }
-  const auto found = section.KeyLines.find(UpperCaseCp1252(key));
-  return found == section.KeyLines.end() ? std::nullopt : std::optional<size_t>(found->second);
+  const auto lineOf = [this](size_t item) { return LineOf(item); };
+  const uint32_t slot = index.Slots[KeySlot(index.Slots, key, NameHash(key), lineOf)];
+  return slot == 0 ? std::nullopt : std::optional<size_t>(slot - 1);
 }
 
 std::optional<std::string> TStoredTextList::FindValue(const std::string& section,
                                                       const std::string& key) const {
   if (const std::optional<size_t> found = FindSection(section)) {
-    const TSection& lines = (*Content)[*found];
-    if (const std::optional<size_t> line = FindLine(lines, key)) {
-      return lines.Lines[*line].substr(key.size() + 1);
+    if (const std::optional<size_t> line = FindLine(*found, key)) {
+      return std::string(LineOf(*line).substr(key.size() + 1));
     }
   }
   return std::nullopt;
@@ -269,33 +379,43 @@ void TStoredTextList::ReadInteger(const std::string& section, const std::string&
   }
 }
 
+TStoredTextList::TItem TStoredTextList::Keep(std::string_view text, bool isSection) {
+  if (Text.size() + text.size() > std::numeric_limits<uint32_t>::max()) {
+    Raise("The settings text is too large.");
+  }
+  const TItem item{static_cast<uint32_t>(Text.size()), static_cast<uint32_t>(text.size()),
+                   isSection ? 1u : 0u};
+  Text += text;
+  return item;
+}
+
 void TStoredTextList::WriteString(const std::string& section, const std::string& key,
                                   const std::string& value) {
-  if (!Content) {
-    Content.emplace();
-  }
-  const std::optional<size_t> index = FindSection(section);
+  Present = true;
+  std::optional<size_t> index = FindSection(section);
   if (!index) {
-    Content->emplace_back().Name = OneLine(section);
+    Items.push_back(Keep("[" + OneLine(section) + "]", true));
+    index = Items.size() - 1;
+    LastSectionKnown = false;
   }
-  TSection& target = index ? (*Content)[*index] : Content->back();
   std::string line = OneLine(key + "=" + value);
   // A key cut to nothing, or one that would read back as a comment or a
   // section, would not come back from the file as written: it is not written.
   if (line.empty() || line.front() == ';' || IsSectionLine(line)) {
     return;
   }
-  if (const std::optional<size_t> existing = FindLine(target, key)) {
-    target.Lines[*existing] = std::move(line);
+  if (const std::optional<size_t> existing = FindLine(*index, key)) {
+    Items[*existing] = Keep(line, false);
     return;
   }
-  target.Lines.push_back(std::move(line));
-  const size_t equals = target.Lines.back().find('=');
-  if (equals == std::string::npos) {
-    return;
+  const size_t end = SectionEnd(*index);
+  Items.insert(Items.begin() + static_cast<std::ptrdiff_t>(end), Keep(line, false));
+  if (end + 1 < Items.size()) {
+    // Later sections moved: their indexes and the last lookup no longer hold.
+    ForgetLookups();
+  } else if (const auto found = KeyIndexes.find(*index); found != KeyIndexes.end()) {
+    AddToIndex(found->second, end);
   }
-  target.KeyLines.try_emplace(UpperCaseCp1252(target.Lines.back().substr(0, equals)),
-                              target.Lines.size() - 1);
 }
 
 void TStoredTextList::WriteChar(const std::string& section, const std::string& key, char value) {

@@ -13,12 +13,18 @@
 // they were created, each as its "[name]" line, its lines and one empty line,
 // every line ending in CR LF.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
+
+// The largest settings file that is read: far beyond any real one (a game of
+// the largest board takes some 30 KB). A larger file is refused whole.
+inline constexpr size_t kMaxStoredTextBytes = size_t{64} << 20;
 
 class TStoredTextList {
  public:
@@ -37,8 +43,10 @@ class TStoredTextList {
   // Replaces the content by the file (a missing file gives empty content,
   // which is no failure) and calls OnLoad. A path that names no regular file
   // (a folder, a pipe, a device) fails with a description of what it names,
-  // without waiting on it. On failure shows "Failed to load file.", returns
-  // false and passes the failure on in GlobalFunStat.
+  // without waiting on it; a file larger than kMaxStoredTextBytes fails with
+  // a description that says so. On failure shows "Failed to load file.",
+  // returns false and passes the failure on in GlobalFunStat. The content
+  // takes little more than the file's size twice over.
   bool Load();
   bool LoadFrom(const std::string& fileName);
 
@@ -55,10 +63,11 @@ class TStoredTextList {
 
   // Removes every section; nothing when there is no content.
   void Clear();
-  bool HasContent() const { return Content.has_value(); }
+  bool HasContent() const { return Present; }
 
-  // Replaces the content by the bytes in the stored text form.
-  void ReadFromText(const std::string& bytes);
+  // Replaces the content by the bytes in the stored text form. Raises
+  // (TRaisedError) for a text beyond 4 GB.
+  void ReadFromText(std::string bytes);
   // The content in the written form; empty when there is none.
   std::string WrittenText() const;
 
@@ -92,24 +101,50 @@ class TStoredTextList {
   void WriteInteger(const std::string& section, const std::string& key, int32_t value);
 
  private:
-  struct TSection {
-    std::string Name;
-    std::vector<std::string> Lines;
-    // The first line of each key, by the key in capitals; built on the first
-    // lookup and kept in step by the writes, so that a file of thousands of
-    // keys is read and written in linear time.
-    mutable std::unordered_map<std::string, size_t> KeyLines;
-    mutable bool Indexed = false;
+  // One kept line of the content: where its text lies in Text. A section's
+  // name line is marked; the lines after it, up to the next one, are that
+  // section's lines. Eight bytes a line, whatever its kind.
+  struct TItem {
+    uint32_t Start;
+    uint32_t Length : 31;
+    uint32_t IsSection : 1;
   };
-  // The line of the key in the section; nullopt when there is none.
-  static std::optional<size_t> FindLine(const TSection& section, const std::string& key);
+  // The first line of each key of one section, by the key's capitals: open
+  // addressing over item numbers plus one (0 marks a free slot).
+  struct TKeyIndex {
+    std::vector<uint32_t> Slots;
+    size_t Keys = 0;
+  };
 
-  // Index of the first section of that name.
+  std::string_view LineOf(size_t item) const {
+    return {Text.data() + Items[item].Start, Items[item].Length};
+  }
+  // Item number of the first section of that name.
   std::optional<size_t> FindSection(const std::string& name) const;
+  // The item after the section's last line.
+  size_t SectionEnd(size_t section) const;
+  // Adds the key of the line at that item unless an earlier line holds it.
+  void AddToIndex(TKeyIndex& index, size_t item) const;
+  // Item number of the line of the key in the section; nullopt when none.
+  std::optional<size_t> FindLine(size_t section, const std::string& key) const;
   // The value of the first line of the key; nullopt when there is none.
   std::optional<std::string> FindValue(const std::string& section, const std::string& key) const;
+  // Keeps the text in Text and returns its place.
+  TItem Keep(std::string_view text, bool isSection);
+  // Forgets every index and remembered lookup, after items moved.
+  void ForgetLookups() const;
 
-  std::optional<std::vector<TSection>> Content;
+  bool Present = false;
+  // The bytes of every kept line: the file as read, then each written text.
+  std::string Text;
+  std::vector<TItem> Items;
+  // Built on the first lookup in a section and kept in step by the writes,
+  // so that a file of thousands of keys is read and written in linear time.
+  mutable std::unordered_map<size_t, TKeyIndex> KeyIndexes;
+  // The last section looked up: a handler reads its keys section by section.
+  mutable std::string LastSectionName;
+  mutable std::optional<size_t> LastSection;
+  mutable bool LastSectionKnown = false;
 };
 
 // True when the text is a whole number in the forms ReadInteger accepts;

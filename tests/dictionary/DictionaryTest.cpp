@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "Libraries/Error/FunStatContext.h"
+#include "Libraries/Error/FunctionScope.h"
 #include "Libraries/File/FileOperations.h"
 #include "Libraries/Program/ProgramPaths.h"
 #include "game/Scoring.h"
@@ -252,6 +253,21 @@ TEST_F(DictionaryTest, ADictionaryOrWordsListThatIsNoFileIsShownAndStillChecked)
 }
 
 // --- Writing the words list back ---------------------------------------------------
+
+TEST_F(DictionaryTest, AWordsListBeyondTheLimitIsRefusedAsAFailedRead) {
+  // A sparse file: a size on the disk, without the bytes.
+  const std::string list = Put("Huge.txt", "dog\r\n");
+  ASSERT_EQ(::truncate(list.c_str(), static_cast<off_t>(kMaxWordsListBytes + 1)), 0);
+  Put("Huge.gmd", kElevenLetters);
+  EXPECT_FALSE(Dictionary.LoadDictionary("Huge.gmd"));
+  ASSERT_EQ(Errors.Shown.size(), 1u);
+  EXPECT_EQ(Errors.Shown[0].Message, "Failed to load file.");
+  EXPECT_NE(Errors.Shown[0].Report.find("The file is larger than 128 MB, the most it may hold."),
+            std::string::npos);
+  EXPECT_EQ(Game.WordsListLines.Count(), 0);
+  TWordsList words;
+  EXPECT_THROW(words.LoadWordsListFile(list), TRaisedError);
+}
 
 TEST_F(DictionaryTest, AListSharedThroughALinkGetsTheNewWordsAndKeepsTheLink) {
   ::mkdir((DictionariesDirectory() + "Lists").c_str(), 0755);

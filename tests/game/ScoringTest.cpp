@@ -11,6 +11,14 @@ int32_t ScoreOfWeight(int32_t weight) {
   return CalculateLetterScore(letters, 0);
 }
 
+// A scores 1, B 2, C 10; two letters placed bring 2 more, three 5.
+void GiveScores(TLetterData& letters) {
+  letters.LetterScores[0] = 1;   // A
+  letters.LetterScores[1] = 2;   // B
+  letters.LetterScores[2] = 10;  // C
+  letters.LengthScores = {0, 2, 5, 0, 0, 0, 0};
+}
+
 }  // namespace
 
 TEST(LetterScore, WeightsFallInBandsFromTenDownToOne) {
@@ -39,11 +47,7 @@ TEST(LetterScore, NothingOutsideTheSlotsOrTheAlphabet) {
 
 TEST(WordScore, CountsTheLooseLettersAndTheirNumberOnly) {
   TGameScene scene;
-  TLetterData& letters = scene.Game.Letters;
-  letters.LetterScores[0] = 1;   // A
-  letters.LetterScores[1] = 2;   // B
-  letters.LetterScores[2] = 10;  // C
-  letters.LengthScores = {0, 2, 5, 0, 0, 0, 0};
+  GiveScores(scene.Game.Letters);
   EXPECT_EQ(scene.Game.WordScore(), 0);
   scene.Picture({"aDbDc"});
   EXPECT_EQ(scene.Game.WordScore(), 1 + 2 + 10 + 5);
@@ -51,11 +55,7 @@ TEST(WordScore, CountsTheLooseLettersAndTheirNumberOnly) {
 
 TEST(WordScore, ATotalNearTheLimitStopsAtTheLargestScoreAFileHolds) {
   TGameScene scene;
-  TLetterData& letters = scene.Game.Letters;
-  letters.LetterScores[0] = 1;   // A
-  letters.LetterScores[1] = 2;   // B
-  letters.LetterScores[2] = 10;  // C
-  letters.LengthScores = {0, 2, 5, 0, 0, 0, 0};
+  GiveScores(scene.Game.Letters);
   scene.Picture({"aDbDc"});
   scene.Game.Score = kMaxScore - 10;
   EXPECT_EQ(scene.Game.PutWord(false, {true, false}), TPutWordResult::Committed);

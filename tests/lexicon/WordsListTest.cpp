@@ -86,6 +86,50 @@ TEST(AddWord, AppendsAndKeepsTheIndexInStep) {
   EXPECT_EQ(list.FindWord("word5000"), -1);
 }
 
+TEST(AddWord, AWordAddedAfterAnyLastLineStandsOnItsOwnLine) {
+  TTempFolder folder;
+  const std::string path = folder.File("English.txt");
+  for (const std::string text : {"cat", "cat\r", "cat\n", "cat\r\n", "cat\r\n\r\n", "", "\r\n"}) {
+    TWordsList list;
+    list.ReadWordsListText(text);
+    TLines expected = list.Lines();
+    list.AddWord("sea");
+    list.AddWord("");
+    list.AddWord("Sun");
+    expected.insert(expected.end(), {"sea", "", "Sun"});
+    EXPECT_EQ(list.Lines(), expected) << text;
+    EXPECT_EQ(list.FindWord("SUN"), list.Count() - 1) << text;
+    list.SaveWordsListFile(path);
+    TWordsList again;
+    again.LoadWordsListFile(path);
+    EXPECT_EQ(again.Lines(), expected) << text;
+  }
+  TWordsList list;
+  EXPECT_THROW(list.AddWord("two\nwords"), TRaisedError);
+  EXPECT_THROW(list.AddWord("cat\r"), TRaisedError);
+  EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(FindWord, AListThatBeginsWithOneWordRepeatedFindsEveryLaterWord) {
+  // The index is sized by the first lines; the different words after them
+  // make it grow.
+  std::string bytes;
+  for (int i = 0; i < 6000; ++i) {
+    bytes += "k\r\n";
+  }
+  for (int i = 0; i < 30000; ++i) {
+    bytes += "w" + std::to_string(i) + "\n";
+  }
+  TWordsList list;
+  list.ReadWordsListText(bytes);
+  EXPECT_EQ(list.Count(), 36000);
+  EXPECT_EQ(list.FindWord("K"), 0);
+  for (int i = 0; i < 30000; i += 7) {
+    EXPECT_EQ(list.FindWord("W" + std::to_string(i)), 6000 + i) << i;
+  }
+  EXPECT_EQ(list.FindWord("w30000"), -1);
+}
+
 TEST(WordsListFile, UnreadableFileRaisesIntoTheCallersContextAndKeepsTheList) {
   TTempFolder folder;
   TWordsList list;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "Libraries/Error/FunStatContext.h"
 #include "Libraries/Error/FunctionScope.h"
@@ -191,6 +192,59 @@ TEST_F(StoredTextFile, AFailedSaveLeavesTheOldFileAndIsNotPassedOn) {
   }
   EXPECT_NE(Errors.Shown[2].Report.find("The path names a pipe, not a file."), std::string::npos);
   EXPECT_FALSE(GlobalFunStat.Failed());
+}
+
+TEST_F(StoredTextFile, AFileBeyondTheLimitIsRefusedBeforeItIsRead) {
+  // Sparse files: a size on the disk, without the bytes.
+  const std::string large = Folder.Write("large.gmg", "[GlyphmasonGame]\r\nScore=7\r\n");
+  ASSERT_EQ(::truncate(large.c_str(), static_cast<off_t>(kMaxStoredTextBytes + 1)), 0);
+  const std::string largest = Folder.Write("largest.gmg", "[GlyphmasonGame]\r\nScore=7\r\n");
+  ASSERT_EQ(::truncate(largest.c_str(), static_cast<off_t>(kMaxStoredTextBytes)), 0);
+  TStoredTextList list;
+  int calls = 0;
+  list.OnLoad = [&](TStoredTextList&) { ++calls; };
+  EXPECT_FALSE(list.LoadFrom(large));
+  EXPECT_EQ(calls, 0);
+  EXPECT_EQ(GlobalFunStat.Description, "The file is larger than 64 MB, the most it may hold.");
+  ASSERT_EQ(Errors.Shown.size(), 1u);
+  EXPECT_EQ(Errors.Shown[0].Message, "Failed to load file.");
+  EXPECT_TRUE(list.LoadFrom(largest));
+  int32_t score = 0;
+  list.ReadInteger("GlyphmasonGame", "Score", score, INT32_MAX, 0);
+  EXPECT_EQ(score, 7);
+  // Saving over a file beyond the limit reads it first: refused the same way.
+  TStoredTextList fresh;
+  EXPECT_FALSE(fresh.SaveAs(large, false));
+  ASSERT_EQ(Errors.Shown.size(), 2u);
+  EXPECT_EQ(Errors.Shown[1].Message, "Failed to save file.");
+}
+
+TEST(StoredTextForm, WritesKeepTheirPlaceAcrossSectionsAndAfterReading) {
+  TStoredTextList list = ListOf("[A]\r\nk=1\r\n[B]\r\nk=2\r\n[a]\r\nk=3\r\n");
+  list.WriteString("a", "K", "4");  // the first section A, where k stands
+  list.WriteString("A", "n", "5");  // appended to A, before B
+  list.WriteString("B", "m", "6");  // appended to B, before the second A
+  list.WriteString("C", "k", "7");  // a new section at the end
+  list.WriteString("C", "k", "8");
+  std::string value;
+  list.ReadString("b", "M", true, value, 10);
+  EXPECT_EQ(value, "6");
+  list.ReadString("A", "N", true, value, 10);
+  EXPECT_EQ(value, "5");
+  EXPECT_EQ(list.WrittenText(),
+            "[A]\r\nK=4\r\nn=5\r\n\r\n[B]\r\nk=2\r\nm=6\r\n\r\n[a]\r\nk=3\r\n\r\n"
+            "[C]\r\nk=8\r\n\r\n");
+  // Thousands of keys written and read back, as a large board's map.
+  TStoredTextList map;
+  for (int32_t k = 0; k < 5000; ++k) {
+    map.WriteInteger("Map", "L" + std::to_string(k), k);
+  }
+  TStoredTextList again = ListOf(map.WrittenText());
+  for (int32_t k = 0; k < 5000; k += 499) {
+    int32_t read = -1;
+    again.ReadInteger("map", "l" + std::to_string(k), read, INT32_MAX, 0);
+    EXPECT_EQ(read, k);
+  }
 }
 
 }  // namespace
