@@ -32,7 +32,9 @@ bool IsEnter(int key) {
 
 bool TGlyphmasonForm::PlayKey(int key, Qt::KeyboardModifiers modifiers) {
   const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
-  QWidget* focused = QApplication::focusWidget();
+  // The window's own focus: the keys reach this window even where the
+  // window system has not made it the active one (no window manager).
+  QWidget* focused = focusWidget();
   if (const int slot = StockSlotOfDigit(key); slot >= 0) {
     // A focused combo box keeps its digits for choosing its items.
     if (qobject_cast<QComboBox*>(focused) != nullptr) {

@@ -305,6 +305,10 @@ void TGlyphmasonForm::NameControlsForScreenReaders() {
   DictionaryEdit->setAccessibleName("Dictionary");
   WordsListEdit->setAccessibleName("Words list");
   BoardPaintBox->setAccessibleName("Board");
+  ColumnsCountLabel->setBuddy(ColumnsCountComboBox);
+  RowsCountLabel->setBuddy(RowsCountComboBox);
+  DictionaryLabel->setBuddy(DictionaryEdit);
+  WordsListLabel->setBuddy(WordsListEdit);
   for (QLabel* label : {WordsInDictionaryLabel, LetterChangesLabel, LetterScoreLabel,
                         ValidWordLabel, ScoreLabel, WhyNoWordLabel}) {
     ShowLabelText(*label, label->text());
