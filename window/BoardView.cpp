@@ -136,31 +136,36 @@ void TBoardPaintBox::SetStatusText(const QString& text) {
 #endif
 }
 
-// A band in the highlight colour inside the square's outline, with a thin
-// line in the highlight's text colour inside it, so that the frame shows on
-// empty squares and on both kinds of letters; the arrow at the side the
-// cursor moves on to is drawn the same way.
+// A band two pixels wide in the highlight colour just inside the square's
+// outline; on a fixed letter, whose fill is the highlight colour itself, a
+// line in the highlight's text colour inside the band sets it off. The
+// middle of the square stays as it is, so the letter and the fill colour
+// still show. The arrow at the side the cursor moves on to is drawn the same
+// way.
 void TBoardPaintBox::DrawCursor(QPainter& painter) const {
   const TCellPosition at = KeyCursor.Square;
-  if (at.Column >= ColumnCount || at.Row >= RowCount) {
+  if (at.Column >= ColumnCount || at.Row >= RowCount || Board == nullptr) {
     return;
   }
-  const QRect square = CellRect(at.Column, at.Row).adjusted(1, 1, -2, -2);
+  const QRect cell = CellRect(at.Column, at.Row);
+  // The ring of pixels `inset` pixels inside the square's outer edge.
+  const auto ring = [&](int inset) {
+    return QRect(cell.left() + inset, cell.top() + inset, Width - 1 - 2 * inset,
+                 Height - 1 - 2 * inset);
+  };
   const QPalette& colours = palette();
-  const int band = std::max(2, std::min(Width, Height) / 8);
   painter.save();
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setClipRect(CellRect(at.Column, at.Row));
-  QPen bandPen(colours.color(QPalette::Highlight), band);
-  bandPen.setJoinStyle(Qt::MiterJoin);
-  painter.setPen(bandPen);
+  painter.setClipRect(cell);
   painter.setBrush(Qt::NoBrush);
-  const int half = band / 2;
-  painter.drawRect(square.adjusted(half, half, -half + (band % 2 == 0 ? 1 : 0),
-                                   -half + (band % 2 == 0 ? 1 : 0)));
-  painter.setPen(QPen(colours.color(QPalette::HighlightedText), 1));
-  painter.drawRect(square.adjusted(band, band, -band, -band));
-
+  painter.setPen(QPen(colours.color(QPalette::Highlight), 1));
+  painter.drawRect(ring(1));
+  painter.drawRect(ring(2));
+  if ((*Board)[at.Column][at.Row].IsFixedLetter()) {
+    painter.setPen(QPen(colours.color(QPalette::HighlightedText), 1));
+    painter.drawRect(ring(3));
+  }
+  const QRect square = ring(0);
+  const int band = 3;
   const int size = std::max(3, std::min(Width, Height) / 5);
   QPainterPath arrow;
   if (KeyCursor.Down) {
