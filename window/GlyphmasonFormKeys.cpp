@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/Text/ui/QtText.h"
 #include "game/BoardCursor.h"
 #include "game/LetterMoves.h"
@@ -75,7 +76,7 @@ bool TGlyphmasonForm::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
     if (button->isEnabled()) {
       button->click();
     } else {
-      QApplication::beep();
+      BeepSimple();
     }
     return true;
   }
@@ -102,13 +103,13 @@ bool TGlyphmasonForm::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
       return true;
     case Qt::Key_Backspace:
       if (!TakeBackBehindCursor(Game, cursor)) {
-        QApplication::beep();
+        BeepSimple();
       }
       BoardPaintBox->SetCursor(cursor);
       return true;
     case Qt::Key_Delete:
       if (!TakeBackLooseLetter(Game, cursor.Square)) {
-        QApplication::beep();
+        BeepSimple();
       }
       return true;
     default:
@@ -125,7 +126,7 @@ void TGlyphmasonForm::MoveBoardCursor(int32_t columnStep, int32_t rowStep) {
 void TGlyphmasonForm::PutStockLetterAtCursor(int slot) {
   TBoardCursor cursor = BoardPaintBox->Cursor();
   if (!BoardPaintBox->isVisible() || !PutStockLetterAt(Game, *this, slot, cursor.Square)) {
-    QApplication::beep();
+    BeepSimple();
     return;
   }
   cursor.Advance(Game.Board, Game.ColumnsCount, Game.RowsCount);
@@ -135,7 +136,7 @@ void TGlyphmasonForm::PutStockLetterAtCursor(int slot) {
 
 void TGlyphmasonForm::ChangeStockLetter(int slot) {
   if (!CanReplaceStockLetter(Game, slot) || ChooseLetterForm == nullptr) {
-    QApplication::beep();
+    BeepSimple();
     return;
   }
   ReplaceStockLetter(Game, slot, ChooseLetterForm->AskReplacementLetter());

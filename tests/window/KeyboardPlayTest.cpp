@@ -57,10 +57,12 @@ TEST_F(KeyboardPlayTest, AnEmptySlotOrAnOccupiedSquareChangesNothing) {
   PressKey(Qt::Key_4);
   EXPECT_EQ(Form->Game.LooseLetterList.Count(), 0);
   EXPECT_FALSE(Form->Game.GameModified);
+  EXPECT_EQ(Boxes.Beeps.size(), 1u);
   PressKey(Qt::Key_1);
   PressKey(Qt::Key_Left);  // back onto the C
   PressKey(Qt::Key_2);
   EXPECT_EQ(Stock(), ".AT.ENO");
+  EXPECT_EQ(Boxes.Beeps.size(), 2u);
 }
 
 TEST_F(KeyboardPlayTest, ArrowsDirectionAndTakingBack) {
@@ -127,6 +129,13 @@ TEST_F(KeyboardPlayTest, WhyNoWordStandsInTheTipsPlace) {
   PressKey(Qt::Key_Right);
   PressKey(Qt::Key_3);  // C A _ T: a gap
   EXPECT_NE(Form->WhyNoWordLabel->text().indexOf("gap"), -1);
+}
+
+TEST_F(KeyboardPlayTest, F11SwitchesFullScreenAndBackAsTheCheckBoxDoes) {
+  PressKey(Qt::Key_F11);
+  EXPECT_TRUE(Form->FullScreenCheckBox->isChecked());
+  PressKey(Qt::Key_F11);
+  EXPECT_FALSE(Form->FullScreenCheckBox->isChecked());
 }
 
 TEST_F(KeyboardPlayTest, CtrlDigitChangesTheLetterByTypingIt) {
