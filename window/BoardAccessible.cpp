@@ -53,7 +53,7 @@ class TBoardCellAccessible : public QAccessibleInterface, public QAccessibleTabl
     if (board != nullptr && board->Cursor().Square == TCellPosition{Column, Row}) {
       state.active = true;
       state.selected = true;
-      state.focused = board->hasFocus();
+      state.focused = board->HasKeyboardFocus();
     }
     return state;
   }
@@ -179,7 +179,7 @@ QAccessibleInterface* TBoardAccessible::childAt(int x, int y) const {
 
 QAccessibleInterface* TBoardAccessible::focusChild() const {
   const TBoardPaintBox* board = Board();
-  if (board == nullptr || !board->hasFocus()) {
+  if (board == nullptr || !board->HasKeyboardFocus()) {
     return nullptr;
   }
   return cellAt(board->Cursor().Square.Row, board->Cursor().Square.Column);

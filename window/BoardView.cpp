@@ -24,6 +24,10 @@ void TBoardPaintBox::SetBoard(const TBoard* board, int32_t columns, int32_t rows
   RowCount = rows;
   KeyCursor.KeepInside(columns, rows);
   ComputeBoardGeometry();
+  NotifyWholeBoardChanged();
+}
+
+void TBoardPaintBox::NotifyWholeBoardChanged() {
 #if QT_CONFIG(accessibility)
   QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
   QAccessible::updateAccessibility(&reset);
@@ -96,7 +100,7 @@ void TBoardPaintBox::SetCursor(const TBoardCursor& cursor) {
 
 void TBoardPaintBox::NotifyCursor() {
 #if QT_CONFIG(accessibility)
-  if (!QAccessible::isActive() || !hasFocus()) {
+  if (!QAccessible::isActive() || !HasKeyboardFocus()) {
     return;
   }
   QAccessibleInterface* board = QAccessible::queryAccessibleInterface(this);

@@ -41,7 +41,13 @@ class TBoardPaintBox : public QWidget {
   // The keyboard's cursor: repaints the squares it leaves and enters and
   // tells a screen reader the new current square.
   const TBoardCursor& Cursor() const { return KeyCursor; }
+  // Whether keys typed into this window reach the board: its window's focus
+  // is here, whether or not a window manager has made the window active.
+  bool HasKeyboardFocus() const { return window()->focusWidget() == this; }
   void SetCursor(const TBoardCursor& cursor);
+  // Tells a screen reader that every square may have changed (a game was
+  // set up or loaded).
+  void NotifyWholeBoardChanged();
   // Tells a screen reader that a square's content changed.
   void NotifyCellChanged(int32_t column, int32_t row);
   // What a screen reader gives as the board's description: the game's

@@ -51,6 +51,7 @@ void TGlyphmasonForm::BoardSizeChanged(int32_t columns, int32_t rows) {
 void TGlyphmasonForm::ShowWholeBoard() {
   BoardPaintBox->show();
   BoardPaintBox->update();
+  BoardPaintBox->NotifyWholeBoardChanged();
   // A new or loaded game starts typing at the middle square.
   BoardPaintBox->SetCursor(TBoardCursor::Centre(Game.ColumnsCount, Game.RowsCount));
   BoardPaintBox->setFocus(Qt::OtherFocusReason);

@@ -7,6 +7,8 @@
 #   ReadAccessible.py row N          the names of the cells of row N (from 1)
 #   ReadAccessible.py stock          the names of the seven stock buttons
 #   ReadAccessible.py label PREFIX   the name of the first label starting so
+#   ReadAccessible.py focus SECONDS  "listening", then for that long the
+#                                    name of each object that gains the focus
 #
 # Each prints one answer per line; exit code 1 when the game or the asked
 # object cannot be found within the wait.
@@ -54,6 +56,20 @@ def board():
     return find(lambda n: n.getRole() == pyatspi.ROLE_TABLE and n.name == "Board")
 
 
+def listen_for_focus(seconds):
+    from gi.repository import GLib
+
+    def focused(event):
+        if event.detail1 == 1:
+            print(event.source.name, flush=True)
+
+    game_application()
+    pyatspi.Registry.registerEventListener(focused, "object:state-changed:focused")
+    print("listening", flush=True)
+    GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+
+
 def main(args):
     what = args[0]
     if what == "tree":
@@ -78,6 +94,8 @@ def main(args):
     elif what == "label":
         prefix = args[1]
         print(find(lambda n: n.getRole() == pyatspi.ROLE_LABEL and n.name.startswith(prefix)).name)
+    elif what == "focus":
+        listen_for_focus(float(args[1]))
     else:
         sys.exit(f"unknown question: {what}")
 

@@ -708,9 +708,9 @@ start_accessibility_bus() {
 # ask_reader QUESTION...: what the accessibility client reads from the game.
 ask_reader() { /usr/bin/python3 "$E2E_FOLDER/ReadAccessible.py" "$@"; }
 
-# A screen reader's view of a game: the board is a 15 x 15 table; a word
-# typed with keys is read back from its cells, the refilled stock buttons
-# and the score label.
+# A screen reader's view of a game: the board is a 15 x 15 table whose
+# current cell follows the cursor; a word typed with keys is read back from
+# its cells, the refilled stock buttons and the score label.
 scenario_screen_reader() {
   start_accessibility_bus
   start_game game
@@ -719,6 +719,14 @@ scenario_screen_reader() {
   expect_equal "board table" "$(ask_reader board)" "15 15"
   ask_reader tree >"$WORK/tree.txt" || fail "the tree could not be read"
   log "tree: $(grep -c . "$WORK/tree.txt") objects"
+  # The cursor is the table's current cell: each move is a focus event.
+  start_program focus-listener /usr/bin/python3 "$E2E_FOLDER/ReadAccessible.py" focus 4
+  local listener=$STARTED_PID
+  wait_until "the focus listener" grep -q listening "$WORK/focus-listener.out"
+  key Down Up
+  wait_for_exit "$listener" "the focus listener"
+  grep -qx 'H9, empty' "$WORK/focus-listener.out" && grep -qx 'H8, empty' "$WORK/focus-listener.out" ||
+    fail "the reader should hear H9 and H8, heard: $(tr '\n' '|' <"$WORK/focus-listener.out")"
   key 1 2 Return
   wait_for_square 8 7 fixed
   local row
