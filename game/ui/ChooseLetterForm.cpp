@@ -119,7 +119,9 @@ char TChooseLetterForm::AskReplacementLetter() {
 
 int TChooseLetterForm::FocusedSlot() const {
   for (int slot = 0; slot < kMaxAlphabetSlots; ++slot) {
-    if (LetterPanels[slot] != nullptr && LetterPanels[slot]->hasFocus()) {
+    // The dialog's own focus: the window system may not have made the
+    // dialog the active window (no window manager).
+    if (LetterPanels[slot] != nullptr && LetterPanels[slot] == focusWidget()) {
       return slot;
     }
   }
@@ -135,7 +137,12 @@ void TChooseLetterForm::FocusLetter(int slot) {
 
 void TChooseLetterForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  FocusLetter(0);
+  for (int slot = 0; slot < kMaxAlphabetSlots; ++slot) {
+    if (LetterPanels[slot] != nullptr && !LetterPanels[slot]->text().isEmpty()) {
+      FocusLetter(slot);
+      return;
+    }
+  }
 }
 
 void TChooseLetterForm::keyPressEvent(QKeyEvent* event) {

@@ -44,7 +44,7 @@ class TChooseLetterForm : public QDialog {
   std::array<QLabel*, kMaxAlphabetSlots> LetterPanels{};
 
  protected:
-  // The first letter has the focus when the dialog opens.
+  // The first panel with a letter has the focus when the dialog opens.
   void showEvent(QShowEvent* event) override;
   // A typed letter chooses its panel; the arrows move the focus between the
   // panels and Enter chooses the focused one. Escape cancels, as the Cancel
