@@ -71,7 +71,8 @@ TEST(OneWordRule, NamesWhyTheLooseLettersMakeNoWord) {
   const std::vector<TProblemCase> cases = {
       {"nothing loose", {"CAT"}, TWordProblem::NoLooseLetters},
       {"first word", {"", " at"}, TWordProblem::None},
-      {"later word away from fixed letters", {"CAT", "", "    at"},
+      {"later word away from fixed letters",
+       {"CAT", "", "    at"},
        TWordProblem::NotThroughFixedLetter},
       {"lone letter between two", {"CaT"}, TWordProblem::LetterBetweenLetters},
       {"lone letter touching nothing", {"CAT", "", "    a"}, TWordProblem::LoneLetter},
@@ -82,9 +83,9 @@ TEST(OneWordRule, NamesWhyTheLooseLettersMakeNoWord) {
   for (const TProblemCase& c : cases) {
     TGameScene scene(15);
     scene.Picture(c.Rows);
-    const TLooseWordReading reading = ReadLooseWordWithProblem(
-        scene.Game.Board, scene.Game.LooseLetterList, scene.Game.ColumnsCount,
-        scene.Game.RowsCount);
+    const TLooseWordReading reading =
+        ReadLooseWordWithProblem(scene.Game.Board, scene.Game.LooseLetterList,
+                                 scene.Game.ColumnsCount, scene.Game.RowsCount);
     EXPECT_EQ(reading.Problem, c.Problem) << c.Scene;
     EXPECT_EQ(reading.Word.empty(), c.Problem != TWordProblem::None) << c.Scene;
     EXPECT_EQ(std::string(WordProblemText(c.Problem)).empty(),
