@@ -28,9 +28,11 @@ int32_t OccupiedNeighbours(const TBoard& board, TCellPosition p, bool vertical) 
                   : IsOccupied(board, p.Column - 1, p.Row) + IsOccupied(board, p.Column + 1, p.Row);
 }
 
-// Reads the line from the loose letters outwards; empty text when a loose
-// letter touches a letter across the line or a square of the word is empty.
-std::string ReadLine(const TLine& line, const TLooseLetterList& loose, bool& holdsFixedLetter) {
+// Reads the line from the loose letters outwards; empty text, with the
+// problem named, when a loose letter touches a letter across the line or a
+// square of the word is empty.
+std::string ReadLine(const TLine& line, const TLooseLetterList& loose, bool& holdsFixedLetter,
+                     TWordProblem& problem) {
   int32_t lo = kMaxBoardSize;
   int32_t hi = -1;
   for (int32_t i = 0; i < loose.Count(); ++i) {
@@ -38,6 +40,7 @@ std::string ReadLine(const TLine& line, const TLooseLetterList& loose, bool& hol
     lo = std::min(lo, along);
     hi = std::max(hi, along);
     if (line.OccupiedBeside(along, -1) || line.OccupiedBeside(along, +1)) {
+      problem = TWordProblem::TouchesAcross;
       return {};
     }
   }
@@ -53,6 +56,7 @@ std::string ReadLine(const TLine& line, const TLooseLetterList& loose, bool& hol
   for (int32_t along = lo; along <= hi; ++along) {
     const TBoardCell& cell = line.At(along);
     if (cell.IsEmpty()) {
+      problem = TWordProblem::Gap;
       return {};
     }
     holdsFixedLetter = holdsFixedLetter || cell.IsFixedLetter();
@@ -76,11 +80,11 @@ bool HasNoFixedLetters(const TBoard& board, int32_t columns, int32_t rows) {
   return true;
 }
 
-std::string ReadLooseWord(const TBoard& board, const TLooseLetterList& loose, int32_t columns,
-                          int32_t rows) {
+TLooseWordReading ReadLooseWordWithProblem(const TBoard& board, const TLooseLetterList& loose,
+                                           int32_t columns, int32_t rows) {
   const int32_t count = loose.Count();
   if (count == 0) {
-    return {};
+    return {{}, TWordProblem::NoLooseLetters};
   }
   const TCellPosition first = loose[0];
   bool sameColumn = true;
@@ -90,30 +94,60 @@ std::string ReadLooseWord(const TBoard& board, const TLooseLetterList& loose, in
     sameRow = sameRow && loose[i].Row == first.Row;
   }
   if (!sameColumn && !sameRow) {
-    return {};
+    return {{}, TWordProblem::NotInOneLine};
   }
 
   bool vertical = sameColumn;
   if (count == 1) {
     const int32_t above = OccupiedNeighbours(board, first, true);
     const int32_t beside = OccupiedNeighbours(board, first, false);
-    if (above + beside != 1) {
-      return {};
+    if (above + beside == 0) {
+      return {{}, TWordProblem::LoneLetter};
+    }
+    if (above + beside > 1) {
+      return {{}, TWordProblem::LetterBetweenLetters};
     }
     vertical = above == 1;
   }
 
   const TLine line{board, vertical, vertical ? first.Column : first.Row};
   bool holdsFixedLetter = false;
-  std::string word = ReadLine(line, loose, holdsFixedLetter);
+  TWordProblem problem = TWordProblem::None;
+  std::string word = ReadLine(line, loose, holdsFixedLetter, problem);
   if (word.empty()) {
-    return {};
+    return {{}, problem};
   }
   // Only a game's first word may stand alone.
   if (!holdsFixedLetter && !HasNoFixedLetters(board, columns, rows)) {
-    return {};
+    return {{}, TWordProblem::NotThroughFixedLetter};
   }
-  return word;
+  return {std::move(word), TWordProblem::None};
+}
+
+std::string ReadLooseWord(const TBoard& board, const TLooseLetterList& loose, int32_t columns,
+                          int32_t rows) {
+  return ReadLooseWordWithProblem(board, loose, columns, rows).Word;
+}
+
+const char* WordProblemText(TWordProblem problem) {
+  switch (problem) {
+    case TWordProblem::NotInOneLine:
+      return "The loose letters are not in one row or one column.";
+    case TWordProblem::LoneLetter:
+      return "One letter alone makes no word: put it next to a letter.";
+    case TWordProblem::LetterBetweenLetters:
+      return "The letter touches letters on more than one side.";
+    case TWordProblem::TouchesAcross:
+      return "A loose letter touches letters across the word.";
+    case TWordProblem::Gap:
+      return "The loose letters leave a gap.";
+    case TWordProblem::NotThroughFixedLetter:
+      return "The word does not run through a letter already on the board.";
+    case TWordProblem::None:
+    case TWordProblem::NoLooseLetters:
+      break;
+  }
+  return "";
 }
 
 bool CanPutWord(const std::string& word, int32_t looseCount) {

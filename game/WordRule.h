@@ -20,6 +20,32 @@ bool HasNoFixedLetters(const TBoard& board, int32_t columns, int32_t rows);
 std::string ReadLooseWord(const TBoard& board, const TLooseLetterList& loose, int32_t columns,
                           int32_t rows);
 
+// Why the loose letters form no word, or None when they form one.
+enum class TWordProblem {
+  None,
+  NoLooseLetters,
+  NotInOneLine,           // neither one row nor one column
+  LoneLetter,             // a lone loose letter touching nothing
+  LetterBetweenLetters,   // a lone loose letter touching letters on two or more sides
+  TouchesAcross,          // a loose letter touches a letter across the word's line
+  Gap,                    // an empty square inside the word
+  NotThroughFixedLetter,  // a later word that runs through no fixed letter
+};
+
+struct TLooseWordReading {
+  std::string Word;  // empty when the rule is broken
+  TWordProblem Problem = TWordProblem::None;
+};
+
+// The word of ReadLooseWord, together with the first problem found when
+// there is none: the rule is checked in the same order as ReadLooseWord reads.
+TLooseWordReading ReadLooseWordWithProblem(const TBoard& board, const TLooseLetterList& loose,
+                                           int32_t columns, int32_t rows);
+
+// A short sentence a player understands for the problem; empty text for
+// None and NoLooseLetters, where there is nothing to explain.
+const char* WordProblemText(TWordProblem problem);
+
 // Whether the commit buttons are offered: a word of 2 or more letters read
 // from 1 to 7 loose letters.
 bool CanPutWord(const std::string& word, int32_t looseCount);

@@ -1,7 +1,9 @@
 #include "window/BoardView.h"
 
+#include <QAccessible>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 #include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/Text/ui/QtText.h"
@@ -10,19 +12,31 @@
 TBoardPaintBox::TBoardPaintBox(QWidget* parent) : QWidget(parent) {
   setObjectName("BoardPaintBox");
   setMouseTracking(true);
+  // In the Tab order after the last control of the word group box, and
+  // focused by a click.
+  setFocusPolicy(Qt::StrongFocus);
   setFont(LetterFont(kDefaultFontName, font()));
 }
 
 void TBoardPaintBox::SetBoard(const TBoard* board, int32_t columns, int32_t rows) {
   Board = board;
-  Columns = columns;
-  Rows = rows;
+  ColumnCount = columns;
+  RowCount = rows;
+  KeyCursor.KeepInside(columns, rows);
   ComputeBoardGeometry();
+  NotifyWholeBoardChanged();
+}
+
+void TBoardPaintBox::NotifyWholeBoardChanged() {
+#if QT_CONFIG(accessibility)
+  QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+  QAccessible::updateAccessibility(&reset);
+#endif
 }
 
 void TBoardPaintBox::ComputeBoardGeometry() {
-  Width = std::max(1, width() / std::max(1, Columns));
-  Height = std::max(1, height() / std::max(1, Rows));
+  Width = std::max(1, width() / std::max(1, ColumnCount));
+  Height = std::max(1, height() / std::max(1, RowCount));
   PointSize = std::max(1, Height / 2);
   QFont letters = font();
   letters.setPointSize(PointSize);
@@ -39,7 +53,7 @@ bool TBoardPaintBox::CellAtPoint(QPoint point, TCellPosition& cell) const {
   }
   const int32_t column = point.x() / Width;
   const int32_t row = point.y() / Height;
-  if (column >= Columns || row >= Rows || !IsInBoardArray(column, row)) {
+  if (column >= ColumnCount || row >= RowCount || !IsInBoardArray(column, row)) {
     return false;
   }
   cell = {column, row};
@@ -58,13 +72,125 @@ void TBoardPaintBox::paintEvent(QPaintEvent* event) {
   }
   QPainter painter(this);
   const QRect dirty = event->rect();
-  for (int32_t row = 0; row < Rows; ++row) {
-    for (int32_t column = 0; column < Columns; ++column) {
+  for (int32_t row = 0; row < RowCount; ++row) {
+    for (int32_t column = 0; column < ColumnCount; ++column) {
       if (dirty.intersects(CellRect(column, row))) {
         DrawCell(painter, column, row);
       }
     }
   }
+  DrawCursor(painter);
+}
+
+void TBoardPaintBox::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  NotifyCursor();
+}
+
+void TBoardPaintBox::SetCursor(const TBoardCursor& cursor) {
+  const TCellPosition old = KeyCursor.Square;
+  KeyCursor = cursor;
+  KeyCursor.KeepInside(ColumnCount, RowCount);
+  if (isVisible()) {
+    update(CellRect(old.Column, old.Row));
+    update(CellRect(KeyCursor.Square.Column, KeyCursor.Square.Row));
+  }
+  NotifyCursor();
+}
+
+void TBoardPaintBox::NotifyCursor() {
+#if QT_CONFIG(accessibility)
+  if (!QAccessible::isActive() || !HasKeyboardFocus()) {
+    return;
+  }
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(this);
+  const int index = KeyCursor.Square.Row * ColumnCount + KeyCursor.Square.Column;
+  if (board != nullptr && index < board->childCount()) {
+    QAccessibleEvent focus(board->child(index), QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+  }
+#endif
+}
+
+void TBoardPaintBox::NotifyCellChanged(int32_t column, int32_t row) {
+#if QT_CONFIG(accessibility)
+  if (!QAccessible::isActive() || column >= ColumnCount || row >= RowCount) {
+    return;
+  }
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(this);
+  const int index = row * ColumnCount + column;
+  if (board != nullptr && index < board->childCount()) {
+    QAccessibleEvent changed(board->child(index), QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+  }
+  if (KeyCursor.Square == TCellPosition{column, row}) {
+    NotifyCursor();
+  }
+#endif
+}
+
+void TBoardPaintBox::SetStatusText(const QString& text) {
+  if (text == Status) {
+    return;
+  }
+  Status = text;
+#if QT_CONFIG(accessibility)
+  QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&changed);
+#endif
+}
+
+// A band two pixels wide in the highlight colour just inside the square's
+// outline; on a fixed letter, whose fill is the highlight colour itself, a
+// line in the highlight's text colour inside the band sets it off. The
+// middle of the square stays as it is, so the letter and the fill colour
+// still show. The arrow at the side the cursor moves on to is drawn the same
+// way.
+void TBoardPaintBox::DrawCursor(QPainter& painter) const {
+  const TCellPosition at = KeyCursor.Square;
+  if (at.Column >= ColumnCount || at.Row >= RowCount || Board == nullptr) {
+    return;
+  }
+  const QRect cell = CellRect(at.Column, at.Row);
+  // The ring of pixels `inset` pixels inside the square's outer edge.
+  const auto ring = [&](int inset) {
+    return QRect(cell.left() + inset, cell.top() + inset, Width - 1 - 2 * inset,
+                 Height - 1 - 2 * inset);
+  };
+  const QPalette& colours = palette();
+  painter.save();
+  painter.setClipRect(cell);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(colours.color(QPalette::Highlight), 1));
+  painter.drawRect(ring(1));
+  painter.drawRect(ring(2));
+  if ((*Board)[at.Column][at.Row].IsFixedLetter()) {
+    painter.setPen(QPen(colours.color(QPalette::HighlightedText), 1));
+    painter.drawRect(ring(3));
+  }
+  const QRect square = ring(0);
+  const int band = 3;
+  const int size = std::max(3, std::min(Width, Height) / 5);
+  QPainterPath arrow;
+  if (KeyCursor.Down) {
+    const int x = square.center().x();
+    const int y = square.bottom() - band;
+    arrow.moveTo(x - size, y - size);
+    arrow.lineTo(x + size, y - size);
+    arrow.lineTo(x, y);
+  } else {
+    const int x = square.right() - band;
+    const int y = square.center().y();
+    arrow.moveTo(x - size, y - size);
+    arrow.lineTo(x - size, y + size);
+    arrow.lineTo(x, y);
+  }
+  arrow.closeSubpath();
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setPen(QPen(colours.color(QPalette::HighlightedText), 1));
+  painter.setBrush(colours.color(QPalette::Highlight));
+  painter.drawPath(arrow);
+  painter.restore();
 }
 
 void TBoardPaintBox::DrawCell(QPainter& painter, int32_t column, int32_t row) const {

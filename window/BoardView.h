@@ -3,11 +3,13 @@
 // positions to squares. Empty squares are filled in the button face colour,
 // fixed letters in the highlight colour and loose letters in the button
 // shadow colour; every square has a one-pixel outline, so neighbours are
-// divided by two pixels.
+// divided by two pixels. The keyboard's cursor square is framed in the
+// highlight colour, with a small arrow for the direction it moves on in.
 
 #include <QWidget>
 
 #include "game/Board.h"
+#include "game/BoardCursor.h"
 
 class TBoardPaintBox : public QWidget {
   Q_OBJECT
@@ -32,15 +34,42 @@ class TBoardPaintBox : public QWidget {
   void PaintCell(int32_t column, int32_t row);
   QRect CellRect(int32_t column, int32_t row) const;
 
+  const TBoard* BoardSquares() const { return Board; }
+  int32_t Columns() const { return ColumnCount; }
+  int32_t Rows() const { return RowCount; }
+
+  // The keyboard's cursor: repaints the squares it leaves and enters and
+  // tells a screen reader the new current square.
+  const TBoardCursor& Cursor() const { return KeyCursor; }
+  // Whether keys typed into this window reach the board: its window's focus
+  // is here, whether or not a window manager has made the window active.
+  bool HasKeyboardFocus() const { return window()->focusWidget() == this; }
+  void SetCursor(const TBoardCursor& cursor);
+  // Tells a screen reader that every square may have changed (a game was
+  // set up or loaded).
+  void NotifyWholeBoardChanged();
+  // Tells a screen reader that a square's content changed.
+  void NotifyCellChanged(int32_t column, int32_t row);
+  // What a screen reader gives as the board's description: the game's
+  // labels, so that their changes are heard while the board has the focus.
+  QString StatusText() const { return Status; }
+  void SetStatusText(const QString& text);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   void DrawCell(class QPainter& painter, int32_t column, int32_t row) const;
+  void DrawCursor(class QPainter& painter) const;
+  // Sends the accessibility focus event for the cursor's square.
+  void NotifyCursor();
 
   const TBoard* Board = nullptr;
-  int32_t Columns = kDefaultBoardSize;
-  int32_t Rows = kDefaultBoardSize;
+  int32_t ColumnCount = kDefaultBoardSize;
+  int32_t RowCount = kDefaultBoardSize;
+  TBoardCursor KeyCursor;
+  QString Status;
   int32_t Width = 1;
   int32_t Height = 1;
   int32_t PointSize = 1;

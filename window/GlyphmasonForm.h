@@ -27,6 +27,10 @@ class QAction;
 class QPushButton;
 class QFrame;
 class TBoardPaintBox;
+
+// Shows the text on the label; while it is empty, a screen reader gets a
+// name for the label from its place ("Score: none") instead of nothing.
+void ShowLabelText(QLabel& label, const QString& text);
 class THelpWindow;
 class THints;
 struct TGameSettings;
@@ -93,6 +97,24 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   // The key commands; the key goes on to the focused control afterwards.
   void FormKeyDown(int key, Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
 
+  // --- Playing from the keyboard ----------------------------------------------
+  // The keys of keyboard play, after the key commands: stock digits, the
+  // board's cursor keys, Enter on buttons, F1 and F11. True when the key was
+  // used and goes no further.
+  bool PlayKey(int key, Qt::KeyboardModifiers modifiers);
+  // The stock slot's letter goes onto the cursor square as a drag would put
+  // it there, and the cursor moves on; a beep and no change when the slot is
+  // empty or the square occupied.
+  void PutStockLetterAtCursor(int slot);
+  // The letter choice for the slot, as the right mouse button opens it.
+  void ChangeStockLetter(int slot);
+  // What a screen reader says for a stock slot: "3: K, 5 points", "4: empty".
+  QString StockSlotAccessibleName(int slot) const;
+  // Why a commit is not possible, while loose letters lie on the board and
+  // the commit buttons are disabled; hidden otherwise.
+  void ShowWhyNoWord();
+  int StockSlotOf(const QWidget* control) const;
+
   // --- Letter moves (mouse positions in the control's own pixels) ------------
   void StockLetterPanelMouseDown(int slot, Qt::MouseButton button);
   void StockLetterPanelMouseMove(int slot);
@@ -154,6 +176,8 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   QCheckBox* AllowUnknownWordsCheckBox = nullptr;
   QLabel* ValidWordLabel = nullptr;
   QLabel* ScoreLabel = nullptr;
+  // In the tip's place while the loose letters make no word.
+  QLabel* WhyNoWordLabel = nullptr;
   QGroupBox* BoardGroupBox = nullptr;
   TBoardPaintBox* BoardPaintBox = nullptr;
   QMenu* WorkMenu = nullptr;
@@ -194,10 +218,11 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   void CreateLettersPanel();
   void CreateBoard();
   void CreateWorkMenu();
+  // Names the panels and the controls without a caption of their own.
+  void NameControlsForScreenReaders();
   void ConnectDragTargets();
   // Answers the close request: the save question, then the options file.
   bool FormCloseQuery();
-  int StockSlotOf(const QWidget* control) const;
   void SetStockCursor(int slot);
   void SetBoardCursor(QPoint point);
   TDragSource DragSourceOf(const QWidget* control) const;
@@ -209,6 +234,11 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   void WriteGame(TStoredTextList& list);
   void ReadOptions(TStoredTextList& list);
   void WriteOptions(TStoredTextList& list);
+  // Keys of a focused board: cursor moves, direction, taking back, commits.
+  bool BoardKey(int key, Qt::KeyboardModifiers modifiers);
+  void MoveBoardCursor(int32_t columnStep, int32_t rowStep);
+  // The game's labels as the board's description for a screen reader.
+  void UpdateBoardStatus();
 
   QRect WorkAreaOverride;
   // The window frame's size is known only once the window is shown.

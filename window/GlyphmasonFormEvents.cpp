@@ -92,6 +92,13 @@ void TGlyphmasonForm::StockLetterPanelMouseMove(int slot) {
 void TGlyphmasonForm::BoardPaintBoxMouseDown(QPoint point, Qt::MouseButton button) {
   TCellPosition square;
   const bool onBoard = BoardPaintBox->CellAtPoint(point, square);
+  if (onBoard) {
+    // The keyboard goes on from the square clicked.
+    TBoardCursor cursor = BoardPaintBox->Cursor();
+    cursor.Square = square;
+    BoardPaintBox->setFocus(Qt::MouseFocusReason);
+    BoardPaintBox->SetCursor(cursor);
+  }
   if (button == Qt::LeftButton) {
     if (onBoard && StartBoardDrag(Game, square)) {
       Drag.BeginDrag(BoardPaintBox);
@@ -143,7 +150,7 @@ bool TGlyphmasonForm::eventFilter(QObject* watched, QEvent* event) {
     FormKeyDown(key->key(), key->modifiers(), QApplication::mouseButtons());
     // Space hides the program and does nothing else: passed on, it would
     // also press the focused button or tick the focused check box.
-    return key->key() == Qt::Key_Space;
+    return key->key() == Qt::Key_Space || PlayKey(key->key(), key->modifiers());
   }
   auto* control = qobject_cast<QWidget*>(watched);
   const int slot = StockSlotOf(control);

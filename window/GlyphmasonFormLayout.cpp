@@ -20,6 +20,7 @@
 #include "window/GlyphmasonForm.h"
 #include "window/HelpWindow.h"
 #include "window/Hints.h"
+#include "window/StockAccessible.h"
 
 namespace {
 
@@ -102,7 +103,9 @@ TGlyphmasonForm::TGlyphmasonForm(QWidget* parent)
   setWindowTitle(kProgramTitle);
   SetProgramFont(*this);
   resize(kDesignWidth, kDesignHeight);
+  InstallGameAccessibility();
   CreateControls();
+  NameControlsForScreenReaders();
 
   Hints = std::make_unique<THints>();
   SetApplicationHelpFile(GetProgramDirFile("Help.hlp"));
@@ -236,6 +239,11 @@ void TGlyphmasonForm::CreateLettersPanel() {
   ValidWordLabel->resize(290, 16);
   ScoreLabel = Label(WordGroupBox, "ScoreLabel", "", {10, 145});
   ScoreLabel->resize(290, 16);
+  WhyNoWordLabel = new QLabel(WordGroupBox);
+  WhyNoWordLabel->setObjectName("WhyNoWordLabel");
+  WhyNoWordLabel->setWordWrap(true);
+  WhyNoWordLabel->setGeometry(AcceptWordTipLabel->geometry());
+  WhyNoWordLabel->hide();
   connect(PutWordButton, &QPushButton::clicked, this, [this] { PutWordButtonClick(); });
   connect(PutFlippedWordButton, &QPushButton::clicked, this,
           [this] { PutFlippedWordButtonClick(); });
@@ -252,6 +260,11 @@ void TGlyphmasonForm::CreateBoard() {
   BoardPaintBox->SetBoard(&Game.Board, Game.ColumnsCount, Game.RowsCount);
   BoardPaintBox->installEventFilter(this);
   BoardPaintBox->hide();
+  BoardPaintBox->setToolTip(
+      "Keys: 1 to 7 put that stock letter in the frame; the arrows move the frame, \"/\" turns "
+      "it between right and down; Backspace and Delete take letters back; Enter puts the word, "
+      "Shift+Enter the flipped word; Ctrl+1 to Ctrl+7 change a stock letter.");
+  BoardPaintBox->setToolTipDuration(kHintHidePause);
 }
 
 void TGlyphmasonForm::CreateWorkMenu() {
@@ -281,4 +294,23 @@ void TGlyphmasonForm::CreateWorkMenu() {
   WorkMenu->addSeparator();
   SuggestWordMenu =
       item("SuggestWordMenu", "Suggest word", "H", &TGlyphmasonForm::SuggestWordMenuClick);
+}
+
+void TGlyphmasonForm::NameControlsForScreenReaders() {
+  MenuPanel->setAccessibleName("Menu");
+  MainPanel->setAccessibleName("Board size and dictionary");
+  LettersPanel->setAccessibleName("Letters and word");
+  ColumnsCountComboBox->setAccessibleName("Columns");
+  RowsCountComboBox->setAccessibleName("Rows");
+  DictionaryEdit->setAccessibleName("Dictionary");
+  WordsListEdit->setAccessibleName("Words list");
+  BoardPaintBox->setAccessibleName("Board");
+  ColumnsCountLabel->setBuddy(ColumnsCountComboBox);
+  RowsCountLabel->setBuddy(RowsCountComboBox);
+  DictionaryLabel->setBuddy(DictionaryEdit);
+  WordsListLabel->setBuddy(WordsListEdit);
+  for (QLabel* label : {WordsInDictionaryLabel, LetterChangesLabel, LetterScoreLabel,
+                        ValidWordLabel, ScoreLabel, WhyNoWordLabel}) {
+    ShowLabelText(*label, label->text());
+  }
 }

@@ -1,5 +1,6 @@
 #include "game/ui/ChooseLetterForm.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -12,7 +13,8 @@ TChooseLetterForm* ChooseLetterForm = nullptr;
 
 namespace {
 
-// A letter panel that reports a left click.
+// A letter panel that reports a left click. The focused panel, which Enter
+// chooses, is framed thicker.
 class TLetterPanel : public QLabel {
  public:
   TLetterPanel(QWidget* parent, std::function<void()> clicked)
@@ -23,6 +25,14 @@ class TLetterPanel : public QLabel {
     if (event->button() == Qt::LeftButton) {
       Clicked();
     }
+  }
+  void focusInEvent(QFocusEvent* event) override {
+    QLabel::focusInEvent(event);
+    setLineWidth(3);
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    QLabel::focusOutEvent(event);
+    setLineWidth(1);
   }
 
  private:
@@ -86,6 +96,8 @@ void TChooseLetterForm::SetLetters(const QString& fontName,
     if (QLabel* panel = LetterPanels[slot]) {
       panel->setFont(LetterFont(fontName, panel->font()));
       panel->setText(alphabet[slot] == 0 ? QString() : ToQString(std::string(1, alphabet[slot])));
+      // Only panels with a letter can be chosen, so only they take the focus.
+      panel->setFocusPolicy(alphabet[slot] == 0 ? Qt::NoFocus : Qt::StrongFocus);
     }
   }
 }
@@ -103,4 +115,61 @@ char TChooseLetterForm::AskReplacementLetter() {
   ChosenLetter = 0;
   const int result = RunModal(*this);
   return result == QDialog::Accepted ? ChosenLetter : 0;
+}
+
+int TChooseLetterForm::FocusedSlot() const {
+  for (int slot = 0; slot < kMaxAlphabetSlots; ++slot) {
+    // The dialog's own focus: the window system may not have made the
+    // dialog the active window (no window manager).
+    if (LetterPanels[slot] != nullptr && LetterPanels[slot] == focusWidget()) {
+      return slot;
+    }
+  }
+  return -1;
+}
+
+void TChooseLetterForm::FocusLetter(int slot) {
+  if (slot >= 0 && slot < kMaxAlphabetSlots && LetterPanels[slot] != nullptr &&
+      !LetterPanels[slot]->text().isEmpty()) {
+    LetterPanels[slot]->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void TChooseLetterForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  for (int slot = 0; slot < kMaxAlphabetSlots; ++slot) {
+    if (LetterPanels[slot] != nullptr && !LetterPanels[slot]->text().isEmpty()) {
+      FocusLetter(slot);
+      return;
+    }
+  }
+}
+
+void TChooseLetterForm::keyPressEvent(QKeyEvent* event) {
+  const int focused = FocusedSlot();
+  const int key = event->key();
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && focused >= 0) {
+    LetterClicked(focused);
+    return;
+  }
+  if (focused >= 0 &&
+      (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down)) {
+    const int step = key == Qt::Key_Left    ? -1
+                     : key == Qt::Key_Right ? 1
+                     : key == Qt::Key_Up    ? -kColumns
+                                            : kColumns;
+    FocusLetter(focused + step);
+    return;
+  }
+  // A typed letter chooses the panel that shows it, whatever its case.
+  const QString typed = event->text().toUpper();
+  if (typed.size() == 1 && !typed[0].isSpace()) {
+    for (int slot = 0; slot < kMaxAlphabetSlots; ++slot) {
+      if (LetterPanels[slot] != nullptr && LetterPanels[slot]->text().toUpper() == typed) {
+        LetterClicked(slot);
+        return;
+      }
+    }
+  }
+  QDialog::keyPressEvent(event);
 }

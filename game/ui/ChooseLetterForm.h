@@ -31,6 +31,8 @@ class TChooseLetterForm : public QDialog {
 
   // Clicking a letter panel: chooses its letter and closes the dialog.
   void LetterClicked(int slot);
+  // The letter panel with the keyboard focus; -1 when none has it.
+  int FocusedSlot() const;
 
   // Runs the dialog modally. Tests replace it to click a letter or cancel.
   std::function<int(TChooseLetterForm&)> RunModal;
@@ -41,7 +43,18 @@ class TChooseLetterForm : public QDialog {
   QPushButton* CancelButton = nullptr;
   std::array<QLabel*, kMaxAlphabetSlots> LetterPanels{};
 
+ protected:
+  // The first panel with a letter has the focus when the dialog opens.
+  void showEvent(QShowEvent* event) override;
+  // A typed letter chooses its panel; the arrows move the focus between the
+  // panels and Enter chooses the focused one. Escape cancels, as the Cancel
+  // button answers it.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
+  // Gives a panel that shows a letter the focus.
+  void FocusLetter(int slot);
+
   char ChosenLetter = 0;
 };
 

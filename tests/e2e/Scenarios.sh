@@ -6,7 +6,7 @@
 #
 # Scenarios: play, moves, close, second-instance, install, uninstall-copy,
 # folder-game, window, captions, suggest, squatted-instance,
-# second-start-shows. With GLYPHMASON_E2E_WM=openbox they
+# second-start-shows, keys, screen-reader. With GLYPHMASON_E2E_WM=openbox they
 # run under that window manager. Exit code 0 when the scenario passed, 1 when
 # it failed (a screenshot is kept in ARTIFACTS_FOLDER), 77 when Xvfb or
 # xdotool is missing.
@@ -526,7 +526,13 @@ loose_word() {
 loose_score() {
   local letters
   letters=$(board_letters "$1" | awk -F: '$3 == "TRUE" { printf "%s", $2 }')
-  awk -v letters="$letters" '
+  placed_score "$2" "$letters" ${#letters}
+}
+
+# placed_score DICTIONARY LETTERS COUNT...: the scores of the letters placed in
+# one or more turns, plus the bonus for each turn's number of letters.
+placed_score() {
+  awk -v letters="$2" -v counts="${*:3}" '
     { sub(/\r$/, "") }
     /^\[/ { section = $0; next }
     section == "[Alphabet]" && /^Char[0-9]+=/ { split($0, kv, "="); slot[substr(kv[1], 5)] = kv[2] }
@@ -537,10 +543,11 @@ loose_score() {
         x = 9 * (1 - weight[s] / 1000) ^ 2 + 1
         score[slot[s]] = (x - int(x) >= 0.5) ? int(x) + 1 : int(x)
       }
-      n = length(letters)
-      for (i = 1; i <= n; i++) total += score[substr(letters, i, 1)]
-      print total + bonus[n]
-    }' "$2"
+      for (i = 1; i <= length(letters); i++) total += score[substr(letters, i, 1)]
+      turns = split(counts, count, " ")
+      for (i = 1; i <= turns; i++) total += bonus[count[i]]
+      print total
+    }' "$1"
 }
 
 # suggest_and_commit DICTIONARY NAME: H lays a word; a save shows its loose
@@ -678,6 +685,139 @@ scenario_second_start_shows() {
   close_game_and_expect_exit game
 }
 
+# --- Keyboard play ---------------------------------------------------------------
+
+# The game started without touching the pointer: it rests where the X server
+# put it, in the middle of the screen, over the centred window.
+start_game_untouched() {
+  start_program "$1" "$WORK/Glyphmason/Glyphmason"
+  GAME_PID=$STARTED_PID
+  wait_for_window '^Glyphmason'
+  use_game_window "$WINDOW"
+}
+
+# From the board, Tab goes round to the Work button; the Close button is the
+# fourth after it, and Enter presses it.
+close_by_keys_and_expect_exit() {
+  key Tab Tab Tab Tab Tab Return
+  wait_for_exit "$GAME_PID" "the game"
+  expect_equal "exit code of the game" "$EXIT_CODE" 0
+  check_output "$1"
+}
+
+# A whole game without one mouse event: three words typed with the stock
+# digits from the middle square, the cursor moved with the arrows and turned
+# with "/", one letter taken back with Backspace and one with Delete, one
+# word put flipped with Shift+Enter, a letter changed with Ctrl+1 and chosen
+# by typing it, the game saved with S and the program closed from the
+# keyboard. The saved file holds the three words fixed and their scores.
+scenario_keys() {
+  start_game_untouched game
+  key ctrl+n
+  wait_until "a new board with a full stock" eval 'board_is_shown && stock_is_full'
+  # Across from H8: three letters, the last taken back and typed again (it
+  # went back to the first empty slot).
+  key 1 2 3
+  wait_for_square 9 7 loose
+  key BackSpace
+  wait_for_square 9 7 empty
+  key 1 Return
+  wait_for_square 9 7 fixed
+  # Down from below the first letter, put bottom to top; the lower letter is
+  # taken back with Delete and typed again.
+  key slash Left Left Left Down 4 5
+  wait_for_square 7 9 loose
+  key Up Delete
+  wait_for_square 7 9 empty
+  key 4 shift+Return
+  wait_for_square 7 9 fixed
+  # A letter change answered by typing the letter, then across from the
+  # second word's last letter.
+  key ctrl+1
+  wait_for_window '^Choose letter$'
+  key e
+  wait_until "the letter choice to close" lacks_window '^Choose letter$'
+  key slash Up Right 1 2 Return
+  wait_for_square 9 9 fixed
+
+  local saved="$WORK/saves/keys.gmg"
+  key s
+  fill_save_dialog "$saved"
+  local squares letters
+  squares=$(board_letters "$saved" | awk -F: '$3 == "FALSE" { printf "%s ", $1 }')
+  expect_equal "fixed squares" "$squares" "112 113 114 127 142 143 144 "
+  expect_equal "loose letters" "$(board_letters "$saved" | grep -c ':TRUE$')" 0
+  letters=$(board_letters "$saved" | awk -F: '{ printf "%s", $2 }')
+  expect_equal "score of the three words" "$(file_value "$saved" GlyphmasonGame Score)" \
+    "$(placed_score "$WORK/Glyphmason/GlyphmasonDictionaries/English.gmd" "$letters" 3 2 2)"
+  expect_equal "letter changes left" \
+    "$(file_value "$saved" GlyphmasonGame LetterChangesCount)" 10
+  close_by_keys_and_expect_exit game
+}
+
+# --- Screen reader -----------------------------------------------------------------
+
+# A session bus of the run's own with the desktop's accessibility bus on it,
+# and the toolkit's accessibility switched on for the program started next.
+start_accessibility_bus() {
+  local launcher=/usr/libexec/at-spi-bus-launcher
+  if [ ! -x "$launcher" ] || ! command -v dbus-daemon >/dev/null ||
+    ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+    echo "at-spi2-core, dbus or python3-pyatspi is missing: the scenario is skipped."
+    exit $SKIP
+  fi
+  local bus
+  bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 2>"$WORK/dbus.err") ||
+    fail "the session bus did not start: $(cat "$WORK/dbus.err")"
+  export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 <<<"$bus")
+  STARTED_PIDS+=("$(sed -n 2p <<<"$bus")")
+  start_program accessibility-bus "$launcher" --launch-immediately
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  unset NO_AT_BRIDGE
+}
+
+# ask_reader QUESTION...: what the accessibility client reads from the game.
+ask_reader() { /usr/bin/python3 "$E2E_FOLDER/ReadAccessible.py" "$@"; }
+
+# A screen reader's view of a game: the board is a 15 x 15 table whose
+# current cell follows the cursor; a word typed with keys is read back from
+# its cells, the refilled stock buttons and the score label.
+scenario_screen_reader() {
+  start_accessibility_bus
+  start_game game
+  key ctrl+n
+  wait_until "a new board with a full stock" eval 'board_is_shown && stock_is_full'
+  expect_equal "board table" "$(ask_reader board)" "15 15"
+  ask_reader tree >"$WORK/tree.txt" || fail "the tree could not be read"
+  log "tree: $(grep -c . "$WORK/tree.txt") objects"
+  # The cursor is the table's current cell: each move is a focus event.
+  start_program focus-listener /usr/bin/python3 "$E2E_FOLDER/ReadAccessible.py" focus 4
+  local listener=$STARTED_PID
+  wait_until "the focus listener" grep -q listening "$WORK/focus-listener.out"
+  key Down Up
+  wait_for_exit "$listener" "the focus listener"
+  grep -qx 'H9, empty' "$WORK/focus-listener.out" && grep -qx 'H8, empty' "$WORK/focus-listener.out" ||
+    fail "the reader should hear H9 and H8, heard: $(tr '\n' '|' <"$WORK/focus-listener.out")"
+  key 1 2 Return
+  wait_for_square 8 7 fixed
+  local row
+  row=$(ask_reader row 8 | sed -n 8,10p | tr '\n' '|')
+  [[ $row =~ ^H8,\ ([^,]),\ fixed\|I8,\ ([^,]),\ fixed\|J8,\ empty\|$ ]] ||
+    fail "row 8 should read two fixed letters from H8, found: $row"
+  local word=${BASH_REMATCH[1]}${BASH_REMATCH[2]}
+  local stock
+  stock=$(ask_reader stock | tr '\n' '|')
+  [[ $stock =~ ^(([1-7]):\ [^,],\ [0-9]+\ points?\|){7}$ ]] ||
+    fail "the stock buttons should name seven letters, found: $stock"
+  expect_equal "score label" "$(ask_reader label Score)" \
+    "Score $(placed_score "$WORK/Glyphmason/GlyphmasonDictionaries/English.gmd" "$word" 2)"
+  press_close
+  answer_save_question n
+  wait_for_exit "$GAME_PID" "the game"
+  expect_equal "exit code of the game" "$EXIT_CODE" 0
+  check_output game
+}
+
 # A signal (a test timeout, a broken pipe) ends the run through the same
 # cleanup as a normal end, so no server or program is left behind.
 trap cleanup EXIT
@@ -699,6 +839,8 @@ case $SCENARIO in
   suggest) scenario_suggest ;;
   squatted-instance) scenario_squatted_instance ;;
   second-start-shows) scenario_second_start_shows ;;
+  keys) scenario_keys ;;
+  screen-reader) scenario_screen_reader ;;
   *) echo "unknown scenario: $SCENARIO" >&2; exit 2 ;;
 esac
 log "passed"

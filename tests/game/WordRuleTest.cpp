@@ -54,3 +54,42 @@ TEST(OneWordRule, OnlyFixedLettersOfTheCurrentBoardBlockAFirstWord) {
 TEST(PutButtons, NoWordOfOneLetterOrOverSevenLoose) {
   EXPECT_FALSE(CanPutWord("ATTEMPTED", 8));
 }
+
+namespace {
+
+struct TProblemCase {
+  const char* Scene;
+  std::vector<std::string> Rows;
+  TWordProblem Problem;
+};
+
+}  // namespace
+
+// The reason shown beside the disabled buttons names the first rule broken,
+// and a reading without a problem is exactly a word.
+TEST(OneWordRule, NamesWhyTheLooseLettersMakeNoWord) {
+  const std::vector<TProblemCase> cases = {
+      {"nothing loose", {"CAT"}, TWordProblem::NoLooseLetters},
+      {"first word", {"", " at"}, TWordProblem::None},
+      {"later word away from fixed letters",
+       {"CAT", "", "    at"},
+       TWordProblem::NotThroughFixedLetter},
+      {"lone letter between two", {"CaT"}, TWordProblem::LetterBetweenLetters},
+      {"lone letter touching nothing", {"CAT", "", "    a"}, TWordProblem::LoneLetter},
+      {"empty square between loose letters", {"c t"}, TWordProblem::Gap},
+      {"neither one row nor one column", {"a", " t"}, TWordProblem::NotInOneLine},
+      {"row word with a letter above", {" T", "on", "G"}, TWordProblem::TouchesAcross},
+  };
+  for (const TProblemCase& c : cases) {
+    TGameScene scene(15);
+    scene.Picture(c.Rows);
+    const TLooseWordReading reading =
+        ReadLooseWordWithProblem(scene.Game.Board, scene.Game.LooseLetterList,
+                                 scene.Game.ColumnsCount, scene.Game.RowsCount);
+    EXPECT_EQ(reading.Problem, c.Problem) << c.Scene;
+    EXPECT_EQ(reading.Word.empty(), c.Problem != TWordProblem::None) << c.Scene;
+    EXPECT_EQ(std::string(WordProblemText(c.Problem)).empty(),
+              c.Problem == TWordProblem::None || c.Problem == TWordProblem::NoLooseLetters)
+        << c.Scene;
+  }
+}

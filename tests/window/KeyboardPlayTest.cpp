@@ -1,0 +1,174 @@
+// A whole turn played from the keyboard, as a player without a mouse plays
+// it: stock digits, the board's cursor, taking back, committing, and the
+// letter choice answered by keys.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "support/ui/WindowFixture.h"
+#include "window/BoardView.h"
+
+namespace {
+
+struct KeyboardPlayTest : TWindowTest {
+  KeyboardPlayTest() {
+    QApplication::setActiveWindow(Form.get());
+    StartGame("CATSENO");
+  }
+  TCellPosition CursorSquare() const { return Form->BoardPaintBox->Cursor().Square; }
+  const TBoardCell& Square(int column, int row) const { return Form->Game.Board[column][row]; }
+};
+
+TEST_F(KeyboardPlayTest, NewGameStartsTypingInTheMiddleWithTheBoardFocused) {
+  EXPECT_EQ(CursorSquare(), (TCellPosition{7, 7}));
+  EXPECT_FALSE(Form->BoardPaintBox->Cursor().Down);
+  EXPECT_TRUE(Form->BoardPaintBox->hasFocus());
+}
+
+TEST_F(KeyboardPlayTest, DigitsTypeAWordThatEnterCommits) {
+  PressKey(Qt::Key_1);
+  PressKey(Qt::Key_2, Qt::KeypadModifier);
+  PressKey(Qt::Key_3);
+  EXPECT_EQ(Stock(), "...SENO");
+  EXPECT_EQ(Form->Game.ReadLooseWord(), "CAT");
+  EXPECT_EQ(CursorSquare(), (TCellPosition{10, 7}));
+  EXPECT_TRUE(Form->Game.GameModified);
+  EXPECT_TRUE(Form->PutWordButton->isEnabled());
+  PressKey(Qt::Key_Return);
+  EXPECT_TRUE(Square(7, 7).IsFixedLetter());
+  EXPECT_GT(Form->Game.Score, 0);
+}
+
+TEST_F(KeyboardPlayTest, ShiftEnterCommitsTheFlippedWord) {
+  PressKey(Qt::Key_3);  // T
+  PressKey(Qt::Key_2);  // A
+  PressKey(Qt::Key_1);  // C: the row reads TAC
+  PressKey(Qt::Key_Return, Qt::ShiftModifier);
+  EXPECT_TRUE(Square(9, 7).IsFixedLetter());
+  EXPECT_NE(Form->ValidWordLabel->text().indexOf("\"CAT\""), -1);
+}
+
+TEST_F(KeyboardPlayTest, AnEmptySlotOrAnOccupiedSquareChangesNothing) {
+  Form->Game.SetStockLetter(3, 0);
+  PressKey(Qt::Key_4);
+  EXPECT_EQ(Form->Game.LooseLetterList.Count(), 0);
+  EXPECT_FALSE(Form->Game.GameModified);
+  EXPECT_EQ(Boxes.Beeps.size(), 1u);
+  PressKey(Qt::Key_1);
+  PressKey(Qt::Key_Left);  // back onto the C
+  PressKey(Qt::Key_2);
+  EXPECT_EQ(Stock(), ".AT.ENO");
+  EXPECT_EQ(Boxes.Beeps.size(), 2u);
+}
+
+TEST_F(KeyboardPlayTest, ArrowsDirectionAndTakingBack) {
+  PressKey(Qt::Key_Slash);  // now down
+  PressKey(Qt::Key_Up);
+  PressKey(Qt::Key_1);
+  PressKey(Qt::Key_2);
+  EXPECT_EQ(CursorSquare(), (TCellPosition{7, 8}));
+  EXPECT_TRUE(Square(7, 7).IsLooseLetter());
+  PressKey(Qt::Key_Backspace);  // steps back up onto the A and takes it
+  EXPECT_EQ(CursorSquare(), (TCellPosition{7, 7}));
+  EXPECT_TRUE(Square(7, 7).IsEmpty());
+  PressKey(Qt::Key_Up);
+  PressKey(Qt::Key_Delete);  // the C under the cursor
+  EXPECT_EQ(Form->Game.LooseLetterList.Count(), 0);
+  EXPECT_EQ(Stock(), "ACTSENO");  // each went back to the first empty slot
+  for (int i = 0; i < 20; ++i) {
+    PressKey(Qt::Key_Left);
+  }
+  EXPECT_EQ(CursorSquare(), (TCellPosition{0, 6}));
+}
+
+TEST_F(KeyboardPlayTest, AClickOnASquareMovesTheCursorThere) {
+  Form->WorkButton->setFocus();
+  RightClickCell(2, 3);
+  EXPECT_EQ(CursorSquare(), (TCellPosition{2, 3}));
+  EXPECT_TRUE(Form->BoardPaintBox->hasFocus());
+}
+
+TEST_F(KeyboardPlayTest, AFocusedComboBoxKeepsItsDigits) {
+  Form->ColumnsCountComboBox->setFocus();
+  PressKey(Qt::Key_1);
+  EXPECT_EQ(Stock(), "CATSENO");
+}
+
+TEST_F(KeyboardPlayTest, EnterPressesTheFocusedCheckBox) {
+  Form->AllowUnknownWordsCheckBox->setFocus();
+  PressKey(Qt::Key_Return);
+  EXPECT_FALSE(Form->AllowUnknownWordsCheckBox->isChecked());
+}
+
+TEST_F(KeyboardPlayTest, TabReachesTheBoardAfterAllowUnknownWords) {
+  Form->AllowUnknownWordsCheckBox->setFocus();
+  PressKey(Qt::Key_Tab);
+  EXPECT_TRUE(Form->BoardPaintBox->hasFocus());
+  Form->WorkButton->setFocus();
+  int presses = 0;
+  while (!Form->BoardPaintBox->hasFocus() && presses < 40) {
+    PressKey(Qt::Key_Tab);
+    ++presses;
+  }
+  EXPECT_EQ(presses, 13);  // the commit buttons are disabled and skipped
+}
+
+TEST_F(KeyboardPlayTest, WhyNoWordStandsInTheTipsPlace) {
+  PressKey(Qt::Key_1);
+  EXPECT_TRUE(Form->WhyNoWordLabel->isVisible());
+  EXPECT_FALSE(Form->AcceptWordTipLabel->isVisible());
+  EXPECT_NE(Form->WhyNoWordLabel->text().indexOf("alone"), -1);
+  EXPECT_NE(Form->BoardPaintBox->StatusText().indexOf("alone"), -1);
+  PressKey(Qt::Key_2);
+  EXPECT_FALSE(Form->WhyNoWordLabel->isVisible());
+  EXPECT_TRUE(Form->AcceptWordTipLabel->isVisible());
+  PressKey(Qt::Key_Right);
+  PressKey(Qt::Key_3);  // C A _ T: a gap
+  EXPECT_NE(Form->WhyNoWordLabel->text().indexOf("gap"), -1);
+}
+
+TEST_F(KeyboardPlayTest, F11SwitchesFullScreenAndBackAsTheCheckBoxDoes) {
+  PressKey(Qt::Key_F11);
+  EXPECT_TRUE(Form->FullScreenCheckBox->isChecked());
+  PressKey(Qt::Key_F11);
+  EXPECT_FALSE(Form->FullScreenCheckBox->isChecked());
+}
+
+TEST_F(KeyboardPlayTest, CtrlDigitChangesTheLetterByTypingIt) {
+  const int changes = Form->Game.LetterChangesCount;
+  ChooseLetter->RunModal = [](TChooseLetterForm& form) {
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
+    QApplication::sendEvent(&form, &typed);
+    return form.result();
+  };
+  PressKey(Qt::Key_2, Qt::ControlModifier);
+  EXPECT_EQ(Stock(), "CXTSENO");
+  EXPECT_EQ(Form->Game.LetterChangesCount, changes - 1);
+}
+
+TEST_F(KeyboardPlayTest, TheLetterChoiceWalksWithArrowsAndEscapeCancels) {
+  ChooseLetter->show();  // the first letter takes the focus
+  QApplication::setActiveWindow(ChooseLetter.get());
+  ASSERT_EQ(ChooseLetter->FocusedSlot(), 0);
+  ChooseLetter->RunModal = [](TChooseLetterForm& form) {
+    for (const int key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Return}) {
+      QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+      QApplication::sendEvent(&form, &press);
+    }
+    return form.result();
+  };
+  EXPECT_EQ(ChooseLetter->AskReplacementLetter(), 'S');  // slot 8, below the A
+  ChooseLetter->RunModal = [](TChooseLetterForm& form) {
+    form.show();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&form, &escape);
+    return form.result();
+  };
+  EXPECT_EQ(ChooseLetter->AskReplacementLetter(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,187 @@
+// Playing from the keyboard: stock digits put letters at the board's
+// cursor square, the focused board moves its cursor and takes letters back,
+// and Enter presses buttons and commits words.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "Libraries/MyDialogs/MyDialogs.h"
+#include "Libraries/Text/ui/QtText.h"
+#include "game/BoardCursor.h"
+#include "game/LetterMoves.h"
+#include "game/WordRule.h"
+#include "game/ui/ChooseLetterForm.h"
+#include "window/BoardView.h"
+#include "window/GlyphmasonForm.h"
+
+namespace {
+// Turns the cursor between moving right and moving down.
+constexpr int kDirectionKey = Qt::Key_Slash;
+
+int StockSlotOfDigit(int key) {
+  return key >= Qt::Key_1 && key < Qt::Key_1 + kStockSlots ? key - Qt::Key_1 : -1;
+}
+
+bool IsEnter(int key) {
+  return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+}  // namespace
+
+bool TGlyphmasonForm::PlayKey(int key, Qt::KeyboardModifiers modifiers) {
+  const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
+  // The window's own focus: the keys reach this window even where the
+  // window system has not made it the active one (no window manager).
+  QWidget* focused = focusWidget();
+  if (const int slot = StockSlotOfDigit(key); slot >= 0) {
+    // A focused combo box keeps its digits for choosing its items.
+    if (qobject_cast<QComboBox*>(focused) != nullptr) {
+      return false;
+    }
+    if (held == Qt::NoModifier) {
+      PutStockLetterAtCursor(slot);
+      return true;
+    }
+    if (held == Qt::ControlModifier) {
+      ChangeStockLetter(slot);
+      return true;
+    }
+    return false;
+  }
+  if (held == Qt::NoModifier && key == Qt::Key_F1) {
+    HelpButton->click();
+    return true;
+  }
+  if (held == Qt::NoModifier && key == Qt::Key_F11) {
+    FullScreenCheckBox->click();
+    return true;
+  }
+  if (focused == BoardPaintBox && BoardPaintBox->isVisible()) {
+    return BoardKey(key, held);
+  }
+  if (auto* button = qobject_cast<QAbstractButton*>(focused);
+      button != nullptr && IsEnter(key) && held == Qt::NoModifier && button->isEnabled()) {
+    button->click();
+    return true;
+  }
+  return false;
+}
+
+bool TGlyphmasonForm::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
+  if (IsEnter(key) && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+    QPushButton* button = modifiers == Qt::ShiftModifier ? PutFlippedWordButton : PutWordButton;
+    if (button->isEnabled()) {
+      button->click();
+    } else {
+      BeepSimple();
+    }
+    return true;
+  }
+  if (modifiers != Qt::NoModifier) {
+    return false;
+  }
+  TBoardCursor cursor = BoardPaintBox->Cursor();
+  switch (key) {
+    case Qt::Key_Left:
+      MoveBoardCursor(-1, 0);
+      return true;
+    case Qt::Key_Right:
+      MoveBoardCursor(1, 0);
+      return true;
+    case Qt::Key_Up:
+      MoveBoardCursor(0, -1);
+      return true;
+    case Qt::Key_Down:
+      MoveBoardCursor(0, 1);
+      return true;
+    case kDirectionKey:
+      cursor.TurnDirection();
+      BoardPaintBox->SetCursor(cursor);
+      return true;
+    case Qt::Key_Backspace:
+      if (!TakeBackBehindCursor(Game, cursor)) {
+        BeepSimple();
+      }
+      BoardPaintBox->SetCursor(cursor);
+      return true;
+    case Qt::Key_Delete:
+      if (!TakeBackLooseLetter(Game, cursor.Square)) {
+        BeepSimple();
+      }
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TGlyphmasonForm::MoveBoardCursor(int32_t columnStep, int32_t rowStep) {
+  TBoardCursor cursor = BoardPaintBox->Cursor();
+  cursor.Move(columnStep, rowStep, Game.ColumnsCount, Game.RowsCount);
+  BoardPaintBox->SetCursor(cursor);
+}
+
+void TGlyphmasonForm::PutStockLetterAtCursor(int slot) {
+  TBoardCursor cursor = BoardPaintBox->Cursor();
+  if (!BoardPaintBox->isVisible() || !PutStockLetterAt(Game, *this, slot, cursor.Square)) {
+    BeepSimple();
+    return;
+  }
+  cursor.Advance(Game.Board, Game.ColumnsCount, Game.RowsCount);
+  BoardPaintBox->setFocus(Qt::OtherFocusReason);
+  BoardPaintBox->SetCursor(cursor);
+}
+
+void TGlyphmasonForm::ChangeStockLetter(int slot) {
+  if (!CanReplaceStockLetter(Game, slot) || ChooseLetterForm == nullptr) {
+    BeepSimple();
+    return;
+  }
+  ReplaceStockLetter(Game, slot, ChooseLetterForm->AskReplacementLetter());
+}
+
+QString TGlyphmasonForm::StockSlotAccessibleName(int slot) const {
+  const char letter = Game.StockLetter(slot);
+  if (letter == 0) {
+    return QString("%1: empty").arg(slot + 1);
+  }
+  const int32_t index = Game.LetterIndex(letter);
+  const int32_t score = index < 0 ? 0 : Game.Letters.LetterScores[index];
+  return QString("%1: %2, %3 %4")
+      .arg(slot + 1)
+      .arg(ToQString(std::string(1, letter)))
+      .arg(score)
+      .arg(score == 1 ? "point" : "points");
+}
+
+void TGlyphmasonForm::ShowWhyNoWord() {
+  if (WhyNoWordLabel == nullptr) {
+    return;
+  }
+  const TWordProblem problem = PutWordButton->isEnabled()
+                                   ? TWordProblem::None
+                                   : ReadLooseWordWithProblem(Game.Board, Game.LooseLetterList,
+                                                              Game.ColumnsCount, Game.RowsCount)
+                                         .Problem;
+  const QString reason = WordProblemText(problem);
+  if (reason != WhyNoWordLabel->text()) {
+    ShowLabelText(*WhyNoWordLabel, reason);
+  }
+  WhyNoWordLabel->setVisible(!reason.isEmpty());
+  AcceptWordTipLabel->setVisible(reason.isEmpty());
+  PutWordButton->setAccessibleDescription(reason);
+  PutFlippedWordButton->setAccessibleDescription(reason);
+  UpdateBoardStatus();
+}
+
+void TGlyphmasonForm::UpdateBoardStatus() {
+  QStringList parts;
+  for (const QLabel* label : {ValidWordLabel, ScoreLabel, LetterChangesLabel, WhyNoWordLabel}) {
+    if (label != nullptr && !label->text().isEmpty()) {
+      parts << label->text();
+    }
+  }
+  BoardPaintBox->SetStatusText(parts.join(". "));
+}

@@ -1,0 +1,87 @@
+#include "window/StockAccessible.h"
+
+#include <QLabel>
+#include <QRegularExpression>
+
+#include "window/BoardAccessible.h"
+#include "window/BoardView.h"
+#include "window/GlyphmasonForm.h"
+
+TStockAccessible::TStockAccessible(QLabel* panel, std::function<QString()> name,
+                                   std::function<void()> press)
+    : QAccessibleWidget(panel, QAccessible::Button),
+      Name(std::move(name)),
+      Press(std::move(press)) {}
+
+QString TStockAccessible::text(QAccessible::Text t) const {
+  if (t == QAccessible::Name) {
+    return Name();
+  }
+  if (t == QAccessible::Description) {
+    return "Puts the letter at the board's frame";
+  }
+  return QAccessibleWidget::text(t);
+}
+
+QAccessible::State TStockAccessible::state() const {
+  QAccessible::State state = QAccessibleWidget::state();
+  state.focusable = false;
+  return state;
+}
+
+QStringList TStockAccessible::actionNames() const {
+  return {pressAction()};
+}
+
+void TStockAccessible::doAction(const QString& actionName) {
+  if (actionName == pressAction()) {
+    Press();
+  }
+}
+
+QStringList TStockAccessible::keyBindingsForAction(const QString& actionName) const {
+  if (actionName != pressAction()) {
+    return {};
+  }
+  return {Name().section(':', 0, 0)};  // the slot's digit
+}
+
+namespace {
+
+QAccessibleInterface* GameAccessibleFactory(const QString&, QObject* object) {
+  if (auto* board = qobject_cast<TBoardPaintBox*>(object)) {
+    return new TBoardAccessible(board);
+  }
+  // The stock panels are known by their names, which they have from the
+  // start; the window they belong to is looked up when asked.
+  auto* panel = qobject_cast<QLabel*>(object);
+  static const QRegularExpression stockName("^StockLetter([1-7])Panel$");
+  const QRegularExpressionMatch match =
+      panel == nullptr ? QRegularExpressionMatch() : stockName.match(panel->objectName());
+  if (!match.hasMatch()) {
+    return nullptr;
+  }
+  const int slot = match.captured(1).toInt() - 1;
+  const auto form = [panel] { return qobject_cast<TGlyphmasonForm*>(panel->window()); };
+  return new TStockAccessible(
+      panel,
+      [form, slot] {
+        TGlyphmasonForm* window = form();
+        return window == nullptr ? QString() : window->StockSlotAccessibleName(slot);
+      },
+      [form, slot] {
+        if (TGlyphmasonForm* window = form()) {
+          window->PutStockLetterAtCursor(slot);
+        }
+      });
+}
+
+}  // namespace
+
+void InstallGameAccessibility() {
+  static bool installed = false;
+  if (!installed) {
+    QAccessible::installFactory(GameAccessibleFactory);
+    installed = true;
+  }
+}
