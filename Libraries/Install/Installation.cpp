@@ -119,7 +119,12 @@ void InstallProgram(const std::string& programName, const std::string& installTo
     if (!ShowQueryDialog("Install the program in directory \"" + destination + "\"?")) {
       return;
     }
+    // Nothing may be renamed or recorded after a failed copy: the record
+    // would name a folder that the installer did not make.
     CopyDeleteDirectory(source, destination, programName + kOptionsExtension);
+    if (Fun.CalleeFailed()) {
+      return;
+    }
 
     const std::string installed = IncludeSlashIfNotEmpty(destination);
     const std::string executable = installed + programName;

@@ -10,7 +10,8 @@ inline constexpr const char* kReadmeFileName = "Readme.txt";
 inline constexpr const char* kUninstallLinkName = "Uninstall";
 
 // Copies the folder that holds the running installer into
-// installTo/<that folder's name> after asking, renames the copied installer
+// installTo/<that folder's name> after asking (a failed copy ends the
+// install before anything else is changed), renames the copied installer
 // to programName (replacing the old program file), writes the desktop entry,
 // the menu folder with the program, uninstall and read-me entries and the
 // uninstall entry, and starts the installed program. An options file

@@ -46,8 +46,8 @@ class TInstallScene {
     TFakeMessageBoxes boxes;
     boxes.Answer(answer);
     InstallProgram("Glyphmason", Target);
-    return boxes.Shown.size() == 1 && boxes.Shown[0].Text == "Install the program in directory \"" +
-                                                                Target + "Glyphmason\"?";
+    return boxes.Shown.size() == 1 &&
+           boxes.Shown[0].Text == "Install the program in directory \"" + Target + "Glyphmason\"?";
   }
 
   TTestHome Home;
@@ -107,6 +107,28 @@ TEST(Install, DecliningCopiesNothingWhileNoTargetOrAFailedRenameIsAFailure) {
   EXPECT_FALSE(FileExists(scene.Home.File("Desktop/Glyphmason.desktop")));
 }
 
+TEST(Install, AFailedCopyStopsBeforeAnythingIsRenamedOrRecorded) {
+  // Installing the unpacked folder into the folder that holds it would copy
+  // the folder onto itself.
+  TInstallScene scene;
+  scene.Target = scene.Downloads.Path();
+  scene.Downloads.Write("Glyphmason/GlyphmasonGames/g1.gmg", "the player's game");
+  TErrorRecorder errors;
+  TFakeMessageBoxes boxes;
+  boxes.Answer(kIdYes);
+  boxes.Answer(kIdOk);
+  InstallProgram("Glyphmason", scene.Target);
+  ASSERT_EQ(boxes.Shown.size(), 2u);
+  EXPECT_EQ(boxes.Shown[1].Text, "Failed to process directory.");
+  ASSERT_EQ(errors.Shown.size(), 1u);
+  EXPECT_EQ(errors.Shown[0].Message, kInstallFailed);
+  EXPECT_TRUE(Holds(errors.Shown[0].Report, "\"Destination lies inside the source directory.\""));
+  EXPECT_TRUE(FileExists(scene.Source + "Install"));
+  EXPECT_FALSE(FileExists(scene.Source + "Glyphmason"));
+  EXPECT_FALSE(FileExists(scene.Home.File("Desktop/Glyphmason.desktop")));
+  EXPECT_FALSE(FileExists(scene.Home.File(".local/share/uninstall/Glyphmason.uninstall")));
+}
+
 TEST(Uninstall, RemovesTheFolderTheEntriesAndTheRecord) {
   TInstallScene scene;
   TErrorRecorder errors;
@@ -123,11 +145,10 @@ TEST(Uninstall, RemovesTheFolderTheEntriesAndTheRecord) {
             "Delete directory \"" + scene.Installed + "\" (and all contained files)?");
   EXPECT_EQ(boxes.Shown[1].Text,
             "Uninstallation successful. Some files that were in use were not deleted.");
-  for (const std::string& gone :
-       {scene.Installed, scene.Home.File("Desktop/Glyphmason.desktop"),
-        scene.Home.File(".local/share/applications/Glyphmason"),
-        scene.Home.File(".config/autostart/Glyphmason.desktop"),
-        scene.Home.File(".local/share/uninstall/Glyphmason.uninstall")}) {
+  for (const std::string& gone : {scene.Installed, scene.Home.File("Desktop/Glyphmason.desktop"),
+                                  scene.Home.File(".local/share/applications/Glyphmason"),
+                                  scene.Home.File(".config/autostart/Glyphmason.desktop"),
+                                  scene.Home.File(".local/share/uninstall/Glyphmason.uninstall")}) {
     EXPECT_FALSE(FileExists(gone)) << gone;
   }
   EXPECT_TRUE(FileExists(scene.Home.File("Desktop/Other.desktop")));
@@ -168,7 +189,8 @@ TEST(Uninstall, NeverDeletesARootOrTheHomeFolder) {
   scene.Home.Write("keep.txt", "precious");
   const std::string homeLink = scene.Downloads.File("home-link/");
   ASSERT_EQ(::symlink(scene.Home.Path().c_str(), scene.Downloads.File("home-link").c_str()), 0);
-  const std::string parentOfHome = std::filesystem::path(scene.Home.Path()).parent_path().parent_path();
+  const std::string parentOfHome =
+      std::filesystem::path(scene.Home.Path()).parent_path().parent_path();
   for (const std::string& directory : {std::string("/"), std::string("//"), scene.Home.Path(),
                                        homeLink, scene.Home.File("Games/.."), parentOfHome}) {
     TErrorRecorder errors;
