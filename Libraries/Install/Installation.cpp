@@ -13,6 +13,7 @@
 #include "Libraries/File/SystemFolders.h"
 #include "Libraries/File/UninstallEntry.h"
 #include "Libraries/Install/InstallerMode.h"
+#include "Libraries/Install/KeptWords.h"
 #include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/Program/ProgramPaths.h"
@@ -119,12 +120,17 @@ void InstallProgram(const std::string& programName, const std::string& installTo
     if (!ShowQueryDialog("Install the program in directory \"" + destination + "\"?")) {
       return;
     }
+    // The shipped words lists replace the installed ones, which may hold
+    // words the player added.
+    const std::string dictionaries = IncludeSlashIfNotEmpty(destination) + kDictionariesFolderName;
+    const auto installedLists = ReadWordsLists(dictionaries);
     // Nothing may be renamed or recorded after a failed copy: the record
     // would name a folder that the installer did not make.
     CopyDeleteDirectory(source, destination, programName + kOptionsExtension);
     if (Fun.CalleeFailed()) {
       return;
     }
+    KeepAddedWords(dictionaries, installedLists);
 
     const std::string installed = IncludeSlashIfNotEmpty(destination);
     const std::string executable = installed + programName;

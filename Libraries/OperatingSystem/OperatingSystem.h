@@ -116,6 +116,11 @@ bool FlushFolder(const std::string& folder);
 // "no space left" until the injection is lifted with a negative count.
 void InjectWriteFailureForTesting(int64_t bytesBeforeFailure);
 
+// --- Folders and file names (OperatingSystemFiles.cpp) ------------------------
+// The names of the folder's entries, "." and ".." left out, in the order the
+// system gives them. False when the folder cannot be read.
+bool ListFolder(const std::string& folder, std::vector<std::string>& names);
+
 // --- The user's folders (OperatingSystemFolders.cpp) --------------------------
 // Paths without a trailing separator; none of them is created here. They
 // follow the XDG base and user directories: $XDG_DATA_HOME, $XDG_CONFIG_HOME

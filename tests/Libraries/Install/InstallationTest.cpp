@@ -88,6 +88,22 @@ TEST(Install, ReplacesTheProgramKeepsTheOptionsAndMakesTheEntriesAndTheRecord) {
   }
 }
 
+TEST(Install, AReinstallKeepsTheWordsThePlayerAddedAndTakesTheNewOnes) {
+  TInstallScene scene;
+  TErrorRecorder errors;
+  scene.Downloads.Write("Glyphmason/GlyphmasonDictionaries/English.txt", "cat\r\ndog\r\n");
+  ASSERT_TRUE(scene.Install(kIdYes));
+  // Played: a word was added to the installed list.
+  scene.Home.Write("Games/Glyphmason/GlyphmasonDictionaries/English.txt",
+                   "cat\r\ndog\r\nquizzed\r\n");
+  // A new version ships a longer list.
+  scene.Downloads.Write("Glyphmason/GlyphmasonDictionaries/English.txt", "cat\r\ndog\r\nemu\r\n");
+  ASSERT_TRUE(scene.Install(kIdYes));
+  EXPECT_TRUE(errors.Shown.empty());
+  EXPECT_EQ(scene.Home.Read("Games/Glyphmason/GlyphmasonDictionaries/English.txt"),
+            "cat\r\ndog\r\nemu\r\nquizzed\r\n");
+}
+
 TEST(Install, DecliningCopiesNothingWhileNoTargetOrAFailedRenameIsAFailure) {
   TInstallScene scene;
   TErrorRecorder errors;

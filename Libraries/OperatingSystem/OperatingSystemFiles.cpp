@@ -1,0 +1,32 @@
+#include <dirent.h>
+
+#include <cerrno>
+
+#include "Libraries/OperatingSystem/OperatingSystem.h"
+
+namespace Os {
+
+bool ListFolder(const std::string& folder, std::vector<std::string>& names) {
+  names.clear();
+  DIR* scan = ::opendir(folder.c_str());
+  if (scan == nullptr) {
+    return false;
+  }
+  for (;;) {
+    errno = 0;
+    const dirent* entry = ::readdir(scan);
+    if (entry == nullptr) {
+      break;
+    }
+    const std::string name = entry->d_name;
+    if (name != "." && name != "..") {
+      names.push_back(name);
+    }
+  }
+  const int error = errno;
+  ::closedir(scan);
+  errno = error;
+  return error == 0;
+}
+
+}  // namespace Os
