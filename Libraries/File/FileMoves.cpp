@@ -8,8 +8,6 @@
 #include <cerrno>
 
 #include "Libraries/Error/FunctionScope.h"
-#include "Libraries/File/FileOperations.h"
-#include "Libraries/File/FullPath.h"
 #include "Libraries/File/PathText.h"
 #include "Libraries/File/WholeFile.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
@@ -52,10 +50,8 @@ bool CopyBytes(int from, int to) {
 
 void MyRenameFile(const std::string& oldName, const std::string& newName, bool overwrite) {
   PassingFunction("MyRenameFile", [&](TFunScope& Fun) {
-    if (overwrite && !IsSameFile(oldName, newName) && FileExists(newName)) {
-      ClearReadOnly(newName);
-      Os::DeleteFile(newName);
-    }
+    // A rename replaces an existing new name in one step, read-only or not;
+    // the new name is never deleted first, so a rename that fails leaves it.
     Os::ClearLastError();
     const bool renamed = overwrite ? ::rename(oldName.c_str(), newName.c_str()) == 0
                                    : RenameNoReplace(oldName, newName);
