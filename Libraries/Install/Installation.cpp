@@ -79,6 +79,23 @@ void CreateEntry(const std::string& target, const std::string& linkPath,
   });
 }
 
+// The entries that the installer writes into the program's menu folder:
+// the program, its uninstaller and its read-me, in this order.
+struct TMenuEntryNames {
+  std::string Program;
+  std::string Uninstall;
+  std::string Readme;
+};
+
+TMenuEntryNames MenuEntryNames(const std::string& programName, const std::string& installed) {
+  return {programName + kLinkExtension, kUninstallLinkName + LinkExtension(installed + programName),
+          PathWithoutExtension(kReadmeFileName) + LinkExtension(installed + kReadmeFileName)};
+}
+
+std::string MenuFolder(const std::string& folderName) {
+  return IncludeSlashIfNotEmpty(GetSystemDirectoryPath(kFolderPrograms) + folderName);
+}
+
 void CreateShortcuts(const std::string& programName, const std::string& folderName,
                      const std::string& installed, const std::string& uninstallCommand) {
   const std::string executable = installed + programName;
@@ -87,15 +104,26 @@ void CreateShortcuts(const std::string& programName, const std::string& folderNa
   const TEntryLook game{programName, kGameCategories};
   const std::string linkName = programName + kLinkExtension;
   CreateEntry(executable, GetSystemDirectoryPath(kFolderDesktop) + linkName, "", icon, game);
-  const std::string menuFolder =
-      IncludeSlashIfNotEmpty(GetSystemDirectoryPath(kFolderPrograms) + folderName);
+  const std::string menuFolder = MenuFolder(folderName);
   ::mkdir(menuFolder.c_str(), 0755);
-  CreateEntry(executable, menuFolder + linkName, "", icon, game);
-  CreateEntry(executable, menuFolder + kUninstallLinkName + LinkExtension(executable),
-              kUninstallArgument, icon, {"Uninstall " + programName, ""});
-  CreateEntry(readme, menuFolder + PathWithoutExtension(kReadmeFileName) + LinkExtension(readme),
-              "", icon, {programName + " read-me", ""});
+  const TMenuEntryNames names = MenuEntryNames(programName, installed);
+  CreateEntry(executable, menuFolder + names.Program, "", icon, game);
+  CreateEntry(executable, menuFolder + names.Uninstall, kUninstallArgument, icon,
+              {"Uninstall " + programName, ""});
+  CreateEntry(readme, menuFolder + names.Readme, "", icon, {programName + " read-me", ""});
   SetUninstallRegistry(programName, programName, uninstallCommand);
+}
+
+// Removes the installer's entries from the menu folder, and the folder when
+// nothing else is left in it: other programs may keep entries there too.
+void DeleteMenuEntries(const std::string& programName, const std::string& folderName,
+                       const std::string& installed) {
+  const std::string menuFolder = MenuFolder(folderName);
+  const TMenuEntryNames names = MenuEntryNames(programName, installed);
+  for (const std::string& name : {names.Program, names.Uninstall, names.Readme}) {
+    Os::DeleteFile(menuFolder + name);
+  }
+  Os::RemoveEmptyFolder(menuFolder);
 }
 }  // namespace
 
@@ -174,7 +202,7 @@ void UninstallProgram(const std::string& programName, const std::string& install
     // Without a folder name this would be the whole applications menu.
     const std::string menuFolderName = FolderName(GetProgramDirectory());
     if (IsPlainFileName(menuFolderName)) {
-      DeleteDirectoryNoErrors(GetSystemDirectoryPath(kFolderPrograms) + menuFolderName);
+      DeleteMenuEntries(programName, menuFolderName, IncludeSlashIfNotEmpty(installedDirectory));
     }
     Os::DeleteFile(GetSystemDirectoryPath(kFolderStartup) +
                    PathWithoutExtension(GetProgramFileName()) + kLinkExtension);

@@ -22,8 +22,9 @@ inline constexpr const char* kUninstallLinkName = "Uninstall";
 void InstallProgram(const std::string& programName, const std::string& installTo);
 
 // After asking, deletes installedDirectory with everything in it, the
-// desktop entry, the menu folder, the start-up entry and the uninstall entry,
-// then says it is done. A file-system root, the home folder and any folder
+// desktop entry, the installer's entries in the menu folder (and the folder
+// when nothing else is left in it), the start-up entry and the uninstall
+// entry, then says it is done. A file-system root, the home folder and any folder
 // holding the home folder are refused. Only a folder that the uninstall
 // entry names, and in which the running program lies, is deleted: for any
 // other a warning says that this copy was not installed and nothing goes.

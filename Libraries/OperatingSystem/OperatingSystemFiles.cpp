@@ -1,4 +1,5 @@
 #include <dirent.h>
+#include <unistd.h>
 
 #include <cerrno>
 
@@ -27,6 +28,10 @@ bool ListFolder(const std::string& folder, std::vector<std::string>& names) {
   ::closedir(scan);
   errno = error;
   return error == 0;
+}
+
+bool RemoveEmptyFolder(const std::string& folder) {
+  return ::rmdir(folder.c_str()) == 0;
 }
 
 }  // namespace Os

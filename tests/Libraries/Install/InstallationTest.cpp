@@ -171,6 +171,23 @@ TEST(Uninstall, RemovesTheFolderTheEntriesAndTheRecord) {
   EXPECT_TRUE(FileExists(scene.Home.File(".local/share/applications")));
 }
 
+TEST(Uninstall, KeepsEntriesOfOtherProgramsInTheMenuFolderAndThenTheFolder) {
+  TInstallScene scene;
+  TErrorRecorder errors;
+  ASSERT_TRUE(scene.Install(kIdYes));
+  const std::string menu = ".local/share/applications/Glyphmason/";
+  scene.Home.Write(menu + "someone-else.desktop", "another program's entry");
+  scene.RunFrom({scene.Program, "/Uninstall"});
+  TFakeMessageBoxes boxes;
+  boxes.Answer(kIdYes);
+  UninstallProgram("Glyphmason", scene.Installed);
+  EXPECT_TRUE(errors.Shown.empty());
+  for (const char* name : {"Glyphmason.desktop", "Uninstall.desktop", "Readme.desktop"}) {
+    EXPECT_FALSE(FileExists(scene.Home.File(menu + name))) << name;
+  }
+  EXPECT_EQ(scene.Home.Read(menu + "someone-else.desktop"), "another program's entry");
+}
+
 TEST(Uninstall, ACopyThatTheInstallerDidNotInstallDeletesNothing) {
   // A copy of the program on the desktop, started to uninstall: before and
   // after a real installation exists, its folder and the user's files stay.
