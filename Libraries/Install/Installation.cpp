@@ -197,6 +197,12 @@ void UninstallProgram(const std::string& programName, const std::string& install
                          "\" (and all contained files)?")) {
       return;
     }
+    // A start-up entry of that name may be the user's own, for another
+    // program: it goes only when it starts this one. The program is
+    // compared while it is still there.
+    const std::string autostartEntry = GetSystemDirectoryPath(kFolderStartup) +
+                                       PathWithoutExtension(GetProgramFileName()) + kLinkExtension;
+    const bool startsThisProgram = IsSameFile(LinkFileProgram(autostartEntry), GetProgramPath());
     DeleteDirectoryNoErrors(installedDirectory);
     Os::DeleteFile(GetSystemDirectoryPath(kFolderDesktop) + programName + kLinkExtension);
     // Without a folder name this would be the whole applications menu.
@@ -204,8 +210,9 @@ void UninstallProgram(const std::string& programName, const std::string& install
     if (IsPlainFileName(menuFolderName)) {
       DeleteMenuEntries(programName, menuFolderName, IncludeSlashIfNotEmpty(installedDirectory));
     }
-    Os::DeleteFile(GetSystemDirectoryPath(kFolderStartup) +
-                   PathWithoutExtension(GetProgramFileName()) + kLinkExtension);
+    if (startsThisProgram) {
+      Os::DeleteFile(autostartEntry);
+    }
     DeleteUninstallerRegistry(programName);
     ShowMessageDialog("Uninstallation successful. Some files that were in use were not deleted.");
   });

@@ -23,12 +23,12 @@ void InstallProgram(const std::string& programName, const std::string& installTo
 
 // After asking, deletes installedDirectory with everything in it, the
 // desktop entry, the installer's entries in the menu folder (and the folder
-// when nothing else is left in it), the start-up entry and the uninstall
-// entry, then says it is done. A file-system root, the home folder and any folder
-// holding the home folder are refused. Only a folder that the uninstall
-// entry names, and in which the running program lies, is deleted: for any
-// other a warning says that this copy was not installed and nothing goes.
-// Failures end in the error dialog with "Failed to uninstall program."
+// when nothing else is left in it), the start-up entry when it starts this
+// program, and the uninstall entry, then says it is done. A file-system root, the home folder and
+// any folder holding the home folder are refused. Only a folder that the uninstall entry names, and
+// in which the running program lies, is deleted: for any other a warning says that this copy was
+// not installed and nothing goes. Failures end in the error dialog with "Failed to uninstall
+// program."
 void UninstallProgram(const std::string& programName, const std::string& installedDirectory);
 
 // True for a folder the uninstaller must never delete: the file-system root,

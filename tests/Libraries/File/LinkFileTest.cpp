@@ -18,11 +18,13 @@ TEST(DesktopEntryQuoting, ArgumentsAreQuotedAndEscapedByTheFormatsRules) {
             R"("/home/me/My Games/Glyphmason" 100%% "" "a;b")");
   EXPECT_EQ(DesktopEntryExec({"say \"hi\" $HOME `x` \\"}), R"("say \"hi\" \$HOME \`x\` \\")");
   // The value escapes come on top: a backslash of the quoting is doubled.
-  EXPECT_EQ(DesktopEntryValue(R"("a\\b")" "\nExec=evil\t"), R"("a\\\\b"\nExec=evil\t)");
+  EXPECT_EQ(DesktopEntryValue(R"("a\\b")"
+                              "\nExec=evil\t"),
+            R"("a\\\\b"\nExec=evil\t)");
   EXPECT_EQ(DesktopEntryValue(" lead"), "\\slead");
   // Read back, a quoted command gives its first argument as it was.
-  for (const std::string program : {"/opt/Glyphmason/Glyphmason", " /home/me/My Games/G",
-                                    "/a \"b\" $c `d` \\e\n\tf"}) {
+  for (const std::string program :
+       {"/opt/Glyphmason/Glyphmason", " /home/me/My Games/G", "/a \"b\" $c `d` \\e\n\tf"}) {
     const std::string value = DesktopEntryValue(QuoteArgument(program) + " /Uninstall");
     EXPECT_EQ(FirstQuotedArgument(DesktopEntryValueText(value)), program);
   }
@@ -45,6 +47,9 @@ TEST(TLinkFile, SavesAnExecutableEntryThatStartsTheProgram) {
   struct stat status {};
   ::stat(folder.File("Uninstall.desktop").c_str(), &status);
   EXPECT_NE(status.st_mode & S_IXUSR, 0u);  // desktops start only executable entries
+  // Read back, the entry names the program it starts.
+  EXPECT_EQ(LinkFileProgram(folder.File("Uninstall.desktop")), folder.File("My Games/Glyphmason"));
+  EXPECT_EQ(LinkFileProgram(folder.File("missing.desktop")), "");
 }
 
 TEST(TLinkFile, AChainedLinkIsRefusedAndAnExistingLinkKept) {

@@ -149,7 +149,11 @@ TEST(Uninstall, RemovesTheFolderTheEntriesAndTheRecord) {
   TInstallScene scene;
   TErrorRecorder errors;
   ASSERT_TRUE(scene.Install(kIdYes));
-  scene.Home.Write(".config/autostart/Glyphmason.desktop", "start at log-in");
+  // Started at log-in: an entry that starts the installed program goes with it.
+  std::filesystem::create_directories(scene.Home.File(".config/autostart"));
+  scene.Home.Write(
+      ".config/autostart/Glyphmason.desktop",
+      "[Desktop Entry]\nType=Application\nName=Glyphmason\nExec=" + scene.Program + "\n");
   scene.Home.Write("Desktop/Other.desktop", "someone else's");
   scene.RunFrom({scene.Program, "/uninstall"});
   TFakeMessageBoxes boxes;
@@ -186,6 +190,23 @@ TEST(Uninstall, KeepsEntriesOfOtherProgramsInTheMenuFolderAndThenTheFolder) {
     EXPECT_FALSE(FileExists(scene.Home.File(menu + name))) << name;
   }
   EXPECT_EQ(scene.Home.Read(menu + "someone-else.desktop"), "another program's entry");
+}
+
+TEST(Uninstall, KeepsAnAutostartEntryThatStartsAnotherProgram) {
+  TInstallScene scene;
+  TErrorRecorder errors;
+  ASSERT_TRUE(scene.Install(kIdYes));
+  const std::string entry =
+      "[Desktop Entry]\nType=Application\nName=Glyphmason\nExec=/usr/bin/glyphmason --tray\n";
+  std::filesystem::create_directories(scene.Home.File(".config/autostart"));
+  scene.Home.Write(".config/autostart/Glyphmason.desktop", entry);
+  scene.RunFrom({scene.Program, "/Uninstall"});
+  TFakeMessageBoxes boxes;
+  boxes.Answer(kIdYes);
+  UninstallProgram("Glyphmason", scene.Installed);
+  EXPECT_TRUE(errors.Shown.empty());
+  EXPECT_FALSE(FileExists(scene.Installed));
+  EXPECT_EQ(scene.Home.Read(".config/autostart/Glyphmason.desktop"), entry);
 }
 
 TEST(Uninstall, ACopyThatTheInstallerDidNotInstallDeletesNothing) {
