@@ -9,6 +9,7 @@
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/File/FileOperations.h"
 #include "Libraries/File/PathText.h"
+#include "Libraries/File/TemporaryNames.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 
 namespace {
@@ -98,10 +99,13 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 namespace {
-// A temporary name beside the target that no other file uses yet.
+// A temporary name beside the target that no other file uses yet; it fits
+// in the folder whenever the target's name does.
 bool CreateTemporaryBeside(const std::string& path, Os::TWriteFile& file, std::string& name) {
-  for (unsigned attempt = 0; attempt < 100; ++attempt) {
-    name = path + ".tmp" + std::to_string(Os::TickCount() % 100000) + "-" + std::to_string(attempt);
+  const std::string folder = DirectoryOfPath(path);
+  const size_t maxNameLength = Os::MaxFileNameLength(folder);
+  for (unsigned attempt = 0; attempt <= kMaxTemporaryAttempt; ++attempt) {
+    name = folder + TemporaryName(NameOfPath(path), Os::TickCount(), attempt, maxNameLength);
     Os::ClearLastError();
     if (file.CreateNew(name)) {
       return true;

@@ -122,6 +122,9 @@ void InjectWriteFailureForTesting(int64_t bytesBeforeFailure);
 bool ListFolder(const std::string& folder, std::vector<std::string>& names);
 // Removes the folder when it is empty; a folder with entries stays (false).
 bool RemoveEmptyFolder(const std::string& folder);
+// The longest file name, in bytes, that the folder's file system takes
+// (255 when the system cannot tell). An empty folder is the current one.
+size_t MaxFileNameLength(const std::string& folder);
 
 // --- The user's folders (OperatingSystemFolders.cpp) --------------------------
 // Paths without a trailing separator; none of them is created here. They

@@ -34,4 +34,12 @@ bool RemoveEmptyFolder(const std::string& folder) {
   return ::rmdir(folder.c_str()) == 0;
 }
 
+size_t MaxFileNameLength(const std::string& folder) {
+  constexpr size_t kUsualLimit = 255;
+  const int error = errno;
+  const long limit = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+  errno = error;  // a question, not a call whose failure is reported
+  return limit > 0 ? static_cast<size_t>(limit) : kUsualLimit;
+}
+
 }  // namespace Os
