@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <vector>
 
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/File/FileOperations.h"
@@ -117,6 +118,21 @@ bool CreateTemporaryBeside(const std::string& path, Os::TWriteFile& file, std::s
   return false;
 }
 
+// Removes the temporary files that interrupted saves of path left beside it:
+// only regular files whose names are temporary names of path's name.
+void RemoveLeftoverTemporaries(const std::string& path) {
+  const std::string folder = DirectoryOfPath(path);
+  const std::string finalName = NameOfPath(path);
+  const size_t maxNameLength = Os::MaxFileNameLength(folder);
+  std::vector<std::string> names;
+  Os::ListFolder(folder.empty() ? "." : folder, names);
+  for (const std::string& name : names) {
+    if (IsTemporaryNameOf(name, finalName, maxNameLength) && Os::IsRegularFile(folder + name)) {
+      Os::DeleteFile(folder + name);
+    }
+  }
+}
+
 // The mode the new file gets, given what stands at the path now (exists:
 // lstat found something there); -1 to leave the one it was created with.
 int32_t ModeForReplacement(bool exists, const struct stat& status, int32_t mode) {
@@ -150,6 +166,7 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, in
   if (written && Os::RenameFile(temporary, path)) {
     // The rename is on the disk once the folder is: only then is the save
     // done. A file system that cannot flush folders has nothing to wait for.
+    RemoveLeftoverTemporaries(path);
     Os::ClearLastError();
     return Os::FlushFolder(DirectoryOfPath(path)) || Os::LastError() == EINVAL ||
            Os::LastError() == ENOTSUP;

@@ -120,6 +120,8 @@ void InjectWriteFailureForTesting(int64_t bytesBeforeFailure);
 // The names of the folder's entries, "." and ".." left out, in the order the
 // system gives them. False when the folder cannot be read.
 bool ListFolder(const std::string& folder, std::vector<std::string>& names);
+// True when the path names a regular file itself, not a link to one.
+bool IsRegularFile(const std::string& path);
 // Removes the folder when it is empty; a folder with entries stays (false).
 bool RemoveEmptyFolder(const std::string& folder);
 // The longest file name, in bytes, that the folder's file system takes

@@ -1,4 +1,5 @@
 #include <dirent.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -28,6 +29,11 @@ bool ListFolder(const std::string& folder, std::vector<std::string>& names) {
   ::closedir(scan);
   errno = error;
   return error == 0;
+}
+
+bool IsRegularFile(const std::string& path) {
+  struct stat status {};
+  return ::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 bool RemoveEmptyFolder(const std::string& folder) {
