@@ -18,8 +18,6 @@
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 
 namespace {
-constexpr uint32_t kMbOkCancel = 1;
-
 std::string WithoutTrailingSlashes(std::string path) {
   while (path.size() > 1 && path.back() == kPathDelimiter) {
     path.pop_back();
