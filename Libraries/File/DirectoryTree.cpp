@@ -14,7 +14,6 @@
 #include "Libraries/File/FileMoves.h"
 #include "Libraries/File/FileOperations.h"
 #include "Libraries/File/PathText.h"
-#include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 
 namespace {
@@ -81,9 +80,9 @@ void DeleteTreeAt(int parent, const std::string& name, const std::string& path) 
   });
 }
 
-void ShowProcessDirectoryFailure() {
-  if (IMessageBoxes* boxes = MessageBoxesSeam::Current()) {
-    boxes->MessageBox("Error", "Failed to process directory.", kMbOkCancel | kMbIconHand);
+void AskAboutFailure(const TCopyFailureQuestion& askOnFailure) {
+  if (askOnFailure) {
+    askOnFailure("Failed to process directory.");
   }
 }
 
@@ -140,7 +139,8 @@ bool MakeDestinationFolder(const std::string& destination, mode_t mode, bool nes
 bool IsInsideOf(const std::string& destination, const std::string& source) {
   std::error_code error;
   const std::string inner = std::filesystem::weakly_canonical(destination, error).string();
-  const std::string outer = error ? std::string() : std::filesystem::canonical(source, error).string();
+  const std::string outer =
+      error ? std::string() : std::filesystem::canonical(source, error).string();
   if (error || outer.empty()) {
     return false;
   }
@@ -149,16 +149,17 @@ bool IsInsideOf(const std::string& destination, const std::string& source) {
 }
 
 void CopyTree(const std::string& source, const std::string& destination,
-              const std::string& keepExistingName, bool nested) {
+              const std::string& keepExistingName, const TCopyFailureQuestion& askOnFailure,
+              bool nested) {
   PassingFunction("CopyDeleteDirectory", [&](TFunScope& Fun) {
     if (destination.empty()) {
       Fun.Fail("Empty destination name.", source, destination, 0);
-      ShowProcessDirectoryFailure();
+      AskAboutFailure(askOnFailure);
       return;
     }
     if (!nested && IsInsideOf(destination, source)) {
       Fun.Fail("Destination lies inside the source directory.", source, destination, 0);
-      ShowProcessDirectoryFailure();
+      AskAboutFailure(askOnFailure);
       return;
     }
     struct stat sourceStatus {};
@@ -168,14 +169,14 @@ void CopyTree(const std::string& source, const std::string& destination,
     Os::ClearLastError();
     if (!MakeDestinationFolder(destination, sourceStatus.st_mode, nested)) {
       Fun.Fail("Failed to create directory.", source, destination, Os::LastError());
-      ShowProcessDirectoryFailure();
+      AskAboutFailure(askOnFailure);
       return;
     }
     Os::ClearLastError();
     DIR* scan = ::opendir(source.c_str());
     if (scan == nullptr) {
       Fun.Fail("Failed to find first file.", source, destination, Os::LastError());
-      ShowProcessDirectoryFailure();
+      AskAboutFailure(askOnFailure);
       return;
     }
     const std::string from = IncludeSlashIfNotEmpty(source);
@@ -190,7 +191,7 @@ void CopyTree(const std::string& source, const std::string& destination,
         continue;
       }
       if (S_ISDIR(status.st_mode)) {
-        CopyTree(from + name, to + name, {}, true);
+        CopyTree(from + name, to + name, {}, askOnFailure, true);
       } else if (S_ISLNK(status.st_mode)) {
         CopyLink(from + name, to + name);
       } else if (S_ISREG(status.st_mode)) {
@@ -210,6 +211,7 @@ void DeleteDirectoryNoErrors(const std::string& directory) {
 }
 
 void CopyDeleteDirectory(const std::string& source, const std::string& destination,
-                         const std::string& keepExistingName) {
-  CopyTree(source, destination, keepExistingName, false);
+                         const std::string& keepExistingName,
+                         const TCopyFailureQuestion& askOnFailure) {
+  CopyTree(source, destination, keepExistingName, askOnFailure, false);
 }

@@ -125,6 +125,11 @@ void DeleteMenuEntries(const std::string& programName, const std::string& folder
   }
   Os::RemoveEmptyFolder(menuFolder);
 }
+// Each level of the program folder that cannot be copied says so in a plain
+// box; the install stops after the copy either way.
+void AskAboutCopyFailure(const std::string& text) {
+  ShowDialogBox("Error", text, kMbOkCancel | kMbIconHand);
+}
 }  // namespace
 
 bool IsProtectedFolder(const std::string& directory) {
@@ -154,7 +159,7 @@ void InstallProgram(const std::string& programName, const std::string& installTo
     const auto installedLists = ReadWordsLists(dictionaries);
     // Nothing may be renamed or recorded after a failed copy: the record
     // would name a folder that the installer did not make.
-    CopyDeleteDirectory(source, destination, programName + kOptionsExtension);
+    CopyDeleteDirectory(source, destination, programName + kOptionsExtension, AskAboutCopyFailure);
     if (Fun.CalleeFailed()) {
       return;
     }

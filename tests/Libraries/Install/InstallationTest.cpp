@@ -135,7 +135,9 @@ TEST(Install, AFailedCopyStopsBeforeAnythingIsRenamedOrRecorded) {
   boxes.Answer(kIdOk);
   InstallProgram("Glyphmason", scene.Target);
   ASSERT_EQ(boxes.Shown.size(), 2u);
-  EXPECT_EQ(boxes.Shown[1].Text, "Failed to process directory.");
+  EXPECT_EQ(boxes.Shown[1].Caption + ": " + boxes.Shown[1].Text,
+            "Error: Failed to process directory.");
+  EXPECT_EQ(boxes.Shown[1].Style, kMbOkCancel | kMbIconHand | kMbTaskModal);
   ASSERT_EQ(errors.Shown.size(), 1u);
   EXPECT_EQ(errors.Shown[0].Message, kInstallFailed);
   EXPECT_TRUE(Holds(errors.Shown[0].Report, "\"Destination lies inside the source directory.\""));
