@@ -6,10 +6,11 @@
 # of Arial's metrics to put in its place (DejaVu Sans, the default otherwise,
 # is wider and clips captions); DejaVu Sans draws the letters. openbox is the
 # window manager of the real-input scenarios that need one, x11-utils their
-# window-property reader.
+# window-property reader. desktop-file-utils checks the installer's desktop
+# entries in the tests.
 GLYPHMASON_PACKAGES=(
   build-essential cmake qt6-base-dev libgtest-dev googletest libbenchmark-dev
-  xvfb xauth xdotool imagemagick x11-apps x11-utils openbox xdg-utils
+  xvfb xauth xdotool imagemagick x11-apps x11-utils openbox xdg-utils desktop-file-utils
   fonts-dejavu-core fonts-liberation2 clang libclang-rt-14-dev
   wamerican wngerman wfrench wspanish witalian wdutch
 )

@@ -44,7 +44,9 @@ std::string DesktopEntryText(const TLinkFile& link, const std::string& linkPath)
   for (const std::string& argument : SplitParameterText(link.Arguments)) {
     command.push_back(argument);
   }
-  std::string text = "[Desktop Entry]\nType=Application\nVersion=1.5\n";
+  // The keys written here are all of the format's first version; 1.4 is the
+  // newest version that the validators of current stable systems accept.
+  std::string text = "[Desktop Entry]\nType=Application\nVersion=1.4\n";
   const std::string name = link.ShownName.empty() ? EntryName(linkPath) : link.ShownName;
   text += "Name=" + DesktopEntryValue(name) + "\n";
   if (!link.Description.empty()) {

@@ -6,6 +6,7 @@
 
 #include "Libraries/Error/FunStatContext.h"
 #include "Libraries/File/FileOperations.h"
+#include "support/DesktopFileValidate.h"
 #include "support/Golden.h"
 #include "support/TestFolders.h"
 
@@ -50,6 +51,23 @@ TEST(TLinkFile, SavesAnExecutableEntryThatStartsTheProgram) {
   // Read back, the entry names the program it starts.
   EXPECT_EQ(LinkFileProgram(folder.File("Uninstall.desktop")), folder.File("My Games/Glyphmason"));
   EXPECT_EQ(LinkFileProgram(folder.File("missing.desktop")), "");
+}
+
+TEST(TLinkFile, AnEntryWithAQuotedProgramAndACommentPassesTheDesktopsValidator) {
+  if (!HaveDesktopFileValidator()) {
+    GTEST_SKIP() << "desktop-file-validate is not installed";
+  }
+  TTempFolder folder;
+  ::mkdir(folder.File("My Games").c_str(), 0755);
+  ::chmod(folder.Write("My Games/Glyphmason", "").c_str(), 0755);
+  TLinkFile link;
+  link.ReferencePath = folder.File("My Games/Glyphmason");
+  link.WorkingPath = folder.File("My Games/");
+  link.Arguments = "/Uninstall 100%";
+  link.Description = "Glyphmason \xE9t\xE9";
+  link.Save(folder.File("Uninstall.desktop"), false);
+  ASSERT_FALSE(GlobalFunStat.Failed());
+  EXPECT_TRUE(PassesDesktopFileValidate(folder.File("Uninstall.desktop")));
 }
 
 TEST(TLinkFile, AChainedLinkIsRefusedAndAnExistingLinkKept) {

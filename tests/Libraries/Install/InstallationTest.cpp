@@ -9,6 +9,7 @@
 
 #include "Libraries/Error/FunStatContext.h"
 #include "Libraries/File/FileOperations.h"
+#include "support/DesktopFileValidate.h"
 #include "support/ErrorRecorder.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/Golden.h"
@@ -85,6 +86,21 @@ TEST(Install, ReplacesTheProgramKeepsTheOptionsAndMakesTheEntriesAndTheRecord) {
   for (const auto& [path, golden] : made) {
     EXPECT_TRUE(MatchesGolden("Install/" + golden,
                               Replaced(scene.Home.Read(path), scene.Home.Path(), "<home>/")));
+  }
+}
+
+TEST(Install, EveryEntryPassesTheDesktopsValidator) {
+  if (!HaveDesktopFileValidator()) {
+    GTEST_SKIP() << "desktop-file-validate is not installed";
+  }
+  TInstallScene scene;
+  TErrorRecorder errors;
+  ASSERT_TRUE(scene.Install(kIdYes));
+  const std::string menu = ".local/share/applications/Glyphmason/";
+  for (const std::string& entry :
+       {std::string("Desktop/Glyphmason.desktop"), menu + "Glyphmason.desktop",
+        menu + "Uninstall.desktop", menu + "Readme.desktop"}) {
+    EXPECT_TRUE(PassesDesktopFileValidate(scene.Home.File(entry)));
   }
 }
 
