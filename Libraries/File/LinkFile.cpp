@@ -1,8 +1,5 @@
 #include "Libraries/File/LinkFile.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/File/FileOperations.h"
 #include "Libraries/File/FullPath.h"
@@ -19,11 +16,11 @@ constexpr int32_t kEntryMode = 0755;
 
 // A program target is started directly; a document through the handler.
 bool IsProgramTarget(const std::string& path) {
-  struct stat status {};
-  if (::stat(path.c_str(), &status) != 0) {
+  const Os::TFileKind kind = Os::PathStatus(path).Kind;
+  if (kind == Os::TFileKind::Missing) {
     return true;  // a target that is not there yet is taken for a program
   }
-  return S_ISREG(status.st_mode) && ::access(path.c_str(), X_OK) == 0;
+  return kind == Os::TFileKind::Regular && Os::IsExecutableByUser(path);
 }
 
 std::string EntryName(const std::string& linkPath) {

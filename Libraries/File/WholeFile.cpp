@@ -127,29 +127,30 @@ void RemoveLeftoverTemporaries(const std::string& path) {
   std::vector<std::string> names;
   Os::ListFolder(folder.empty() ? "." : folder, names);
   for (const std::string& name : names) {
-    if (IsTemporaryNameOf(name, finalName, maxNameLength) && Os::IsRegularFile(folder + name)) {
+    if (IsTemporaryNameOf(name, finalName, maxNameLength) &&
+        Os::LinkStatus(folder + name).Kind == Os::TFileKind::Regular) {
       Os::DeleteFile(folder + name);
     }
   }
 }
 
-// The mode the new file gets, given what stands at the path now (exists:
-// lstat found something there); -1 to leave the one it was created with.
-int32_t ModeForReplacement(bool exists, const struct stat& status, int32_t mode) {
+// The mode the new file gets, given what stands at the path now (a link is
+// not followed); -1 to leave the one it was created with.
+int32_t ModeForReplacement(const Os::TFileStatus& existing, int32_t mode) {
   if (mode != kKeepFileMode) {
     return mode;
   }
-  return exists && S_ISREG(status.st_mode) ? static_cast<int32_t>(status.st_mode & 07777)
-                                           : kKeepFileMode;
+  return existing.Kind == Os::TFileKind::Regular ? static_cast<int32_t>(existing.Mode)
+                                                 : kKeepFileMode;
 }
 }  // namespace
 
 bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, int32_t mode) {
   // A pipe, a device or a socket is never replaced by a file.
-  struct stat status {};
-  const bool exists = ::lstat(path.c_str(), &status) == 0;
-  if (exists && !S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode)) {
-    Os::SetLastError(S_ISDIR(status.st_mode) ? EISDIR : EINVAL);
+  const Os::TFileStatus existing = Os::LinkStatus(path);
+  if (existing.Kind != Os::TFileKind::Missing && existing.Kind != Os::TFileKind::Regular &&
+      existing.Kind != Os::TFileKind::Link) {
+    Os::SetLastError(existing.Kind == Os::TFileKind::Folder ? EISDIR : EINVAL);
     return false;
   }
   Os::TWriteFile file;
@@ -157,7 +158,7 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, in
   if (!CreateTemporaryBeside(path, file, temporary)) {
     return false;
   }
-  const int32_t newMode = ModeForReplacement(exists, status, mode);
+  const int32_t newMode = ModeForReplacement(existing, mode);
   bool written = file.Append(bytes) &&
                  (newMode == kKeepFileMode || file.SetMode(static_cast<uint32_t>(newMode))) &&
                  file.Flush();

@@ -1,7 +1,5 @@
 #include "Libraries/Install/Installation.h"
 
-#include <sys/stat.h>
-
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/File/DirectoryTree.h"
 #include "Libraries/File/FileMoves.h"
@@ -28,6 +26,7 @@ constexpr const char* kNotInstalled =
 constexpr const char* kOptionsExtension = ".ini";
 constexpr const char* kGameCategories = "Game;BoardGame;";
 constexpr int kEntryIconSize = 256;
+constexpr uint32_t kMenuFolderMode = 0755;
 
 std::string WithoutTrailingSlashes(std::string path) {
   while (path.size() > 1 && path.back() == kPathDelimiter) {
@@ -105,7 +104,7 @@ void CreateShortcuts(const std::string& programName, const std::string& folderNa
   const std::string linkName = programName + kLinkExtension;
   CreateEntry(executable, GetSystemDirectoryPath(kFolderDesktop) + linkName, "", icon, game);
   const std::string menuFolder = MenuFolder(folderName);
-  ::mkdir(menuFolder.c_str(), 0755);
+  Os::MakeFolder(menuFolder, kMenuFolderMode);
   const TMenuEntryNames names = MenuEntryNames(programName, installed);
   CreateEntry(executable, menuFolder + names.Program, "", icon, game);
   CreateEntry(executable, menuFolder + names.Uninstall, kUninstallArgument, icon,
