@@ -60,22 +60,7 @@ bool ReadRegularFile(const std::string& path, std::string& bytes, std::string& p
 }  // namespace
 
 bool ReadBlocks(int descriptor, const std::function<bool(const char*, size_t)>& take) {
-  char buffer[1 << 16];
-  for (;;) {
-    const ssize_t got = ::read(descriptor, buffer, sizeof buffer);
-    if (got == 0) {
-      return true;
-    }
-    if (got < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return false;
-    }
-    if (!take(buffer, static_cast<size_t>(got))) {
-      return false;
-    }
-  }
+  return Os::ReadBlocks(descriptor, take);
 }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes) {

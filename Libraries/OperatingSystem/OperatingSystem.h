@@ -153,6 +153,9 @@ std::string WeaklyCanonicalPath(const std::string& path);
 // Renames, refusing to replace an existing file of the new name (in one step
 // where the file system allows it).
 bool RenameFileNoReplace(const std::string& from, const std::string& to);
+// Reads an open file to its end in blocks, handing each to take (retrying
+// reads a signal broke off). False on a read error or when take refuses a block.
+bool ReadBlocks(int descriptor, const std::function<bool(const char*, size_t)>& take);
 // Copies the file's bytes and permissions over destination in one step (a
 // temporary file beside it, then a rename); false on failure.
 bool CopyFileReplacing(const std::string& source, const std::string& destination);

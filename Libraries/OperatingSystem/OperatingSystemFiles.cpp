@@ -69,22 +69,8 @@ bool WriteAll(int to, const char* bytes, size_t size) {
 }
 
 bool CopyBytes(int from, int to) {
-  char buffer[1 << 16];
-  for (;;) {
-    const ssize_t got = ::read(from, buffer, sizeof buffer);
-    if (got == 0) {
-      return true;
-    }
-    if (got < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return false;
-    }
-    if (!WriteAll(to, buffer, static_cast<size_t>(got))) {
-      return false;
-    }
-  }
+  return ReadBlocks(from,
+                    [to](const char* block, size_t size) { return WriteAll(to, block, size); });
 }
 
 // Reads the open folder's entries; the scan closes the descriptor it gets.
@@ -107,6 +93,25 @@ bool ReadEntries(DIR* scan, std::vector<std::string>& names) {
   return error == 0;
 }
 }  // namespace
+
+bool ReadBlocks(int descriptor, const std::function<bool(const char*, size_t)>& take) {
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t got = ::read(descriptor, buffer, sizeof buffer);
+    if (got == 0) {
+      return true;
+    }
+    if (got < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      return false;
+    }
+    if (!take(buffer, static_cast<size_t>(got))) {
+      return false;
+    }
+  }
+}
 
 TFileStatus PathStatus(const std::string& path) {
   struct stat status {};
