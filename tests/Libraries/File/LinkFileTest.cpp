@@ -31,16 +31,22 @@ TEST(DesktopEntryQuoting, ArgumentsAreQuotedAndEscapedByTheFormatsRules) {
   }
 }
 
-TEST(TLinkFile, SavesAnExecutableEntryThatStartsTheProgram) {
-  TTempFolder folder;
+// Saves the uninstall entry of a program in "My Games" with the arguments,
+// as Uninstall.desktop in the folder.
+void SaveUninstallEntry(const TTempFolder& folder, const std::string& arguments) {
   ::mkdir(folder.File("My Games").c_str(), 0755);
   ::chmod(folder.Write("My Games/Glyphmason", "").c_str(), 0755);
   TLinkFile link;
   link.ReferencePath = folder.File("My Games/Glyphmason");
   link.WorkingPath = folder.File("My Games/");
-  link.Arguments = "/Uninstall";
+  link.Arguments = arguments;
   link.Description = "Glyphmason \xE9t\xE9";  // Windows-1252 text
   link.Save(folder.File("Uninstall.desktop"), false);
+}
+
+TEST(TLinkFile, SavesAnExecutableEntryThatStartsTheProgram) {
+  TTempFolder folder;
+  SaveUninstallEntry(folder, "/Uninstall");
   ASSERT_FALSE(GlobalFunStat.Failed());
   // The description in UTF-8, the program's path quoted for its space.
   EXPECT_TRUE(MatchesGolden("LinkFile/Uninstall.desktop", Replaced(folder.Read("Uninstall.desktop"),
@@ -58,14 +64,7 @@ TEST(TLinkFile, AnEntryWithAQuotedProgramAndACommentPassesTheDesktopsValidator) 
     GTEST_SKIP() << "desktop-file-validate is not installed";
   }
   TTempFolder folder;
-  ::mkdir(folder.File("My Games").c_str(), 0755);
-  ::chmod(folder.Write("My Games/Glyphmason", "").c_str(), 0755);
-  TLinkFile link;
-  link.ReferencePath = folder.File("My Games/Glyphmason");
-  link.WorkingPath = folder.File("My Games/");
-  link.Arguments = "/Uninstall 100%";
-  link.Description = "Glyphmason \xE9t\xE9";
-  link.Save(folder.File("Uninstall.desktop"), false);
+  SaveUninstallEntry(folder, "/Uninstall 100%");
   ASSERT_FALSE(GlobalFunStat.Failed());
   EXPECT_TRUE(PassesDesktopFileValidate(folder.File("Uninstall.desktop")));
 }
