@@ -3,6 +3,7 @@
 // are never followed: a link is copied or removed as a link, so neither
 // operation reaches outside the tree. Both report through GlobalFunStat.
 
+#include <functional>
 #include <string>
 
 // Deletes the directory with everything in it, as far as it can: a file or
@@ -19,8 +20,11 @@ void DeleteDirectoryNoErrors(const std::string& directory);
 // copy are passed over silently. Fails with "Empty destination name.",
 // "Failed to create directory.", "Failed to find first file." or, for a
 // destination inside the source, "Destination lies inside the source
-// directory."; each failing level also shows the plain box "Failed to
-// process directory.". A file named keepExistingName directly in
+// directory.". A file named keepExistingName directly in
 // destination is kept when it exists already.
+// This layer shows nothing: each failing level asks the caller, through
+// askOnFailure (when given), with the text "Failed to process directory.".
+using TCopyFailureQuestion = std::function<void(const std::string& text)>;
 void CopyDeleteDirectory(const std::string& source, const std::string& destination,
-                         const std::string& keepExistingName = {});
+                         const std::string& keepExistingName = {},
+                         const TCopyFailureQuestion& askOnFailure = {});

@@ -1,7 +1,5 @@
 #include "Libraries/File/FileInfo.h"
 
-#include <sys/stat.h>
-
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 
@@ -15,12 +13,12 @@ constexpr int64_t kFileTimeEpochToUnixEpoch = 11644473600;
 
 int64_t GetFileSize(int descriptor) {
   return PassingFunction("GetFileSize", [&](TFunScope& Fun) -> int64_t {
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0) {
+    const int64_t size = Os::OpenFileSize(descriptor);
+    if (size < 0) {
       Fun.Warn("Failed to get file size.");
       return 0;
     }
-    return static_cast<int64_t>(status.st_size);
+    return size;
   });
 }
 
@@ -29,8 +27,8 @@ TDateTime ConvertFileTime(TFileTime fileTime, bool toLocalTime) {
     Os::ClearLastError();
     Os::TLocalTime fields;
     const int64_t seconds = fileTime / kFileTimeUnitsPerSecond - kFileTimeEpochToUnixEpoch;
-    const bool converted =
-        fileTime >= 0 && (toLocalTime ? Os::LocalTimeAt(seconds, fields) : Os::UniversalTimeAt(seconds, fields));
+    const bool converted = fileTime >= 0 && (toLocalTime ? Os::LocalTimeAt(seconds, fields)
+                                                         : Os::UniversalTimeAt(seconds, fields));
     if (!converted) {
       Fun.Fail("Failed to convert time.", "", "", fileTime < 0 ? EINVAL : Os::LastError());
       return 0;

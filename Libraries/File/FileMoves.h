@@ -6,8 +6,9 @@
 
 // Renames (moves, also into another folder of the same file system) a file.
 // With overwrite an existing file of the new name is replaced, even a
-// read-only one; a file renamed onto itself is left alone. Without overwrite
-// an existing new name is never replaced and the rename fails.
+// read-only one, in one step: when the rename fails, that file is still
+// there. A file renamed onto itself is left alone. Without overwrite an
+// existing new name is never replaced and the rename fails.
 // Fails with "Failed to rename." (old name, new name, system error).
 void MyRenameFile(const std::string& oldName, const std::string& newName, bool overwrite);
 

@@ -1,45 +1,55 @@
 #include "Libraries/File/FileOperations.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
+#include "Libraries/OperatingSystem/OperatingSystem.h"
 
 bool FileExists(const std::string& path) {
-  if (path.empty()) {
-    return false;
-  }
-  struct stat status {};
-  return ::stat(path.c_str(), &status) == 0;
+  return !path.empty() && Os::PathStatus(path).Kind != Os::TFileKind::Missing;
 }
 
 bool IsReadOnly(const std::string& path) {
-  struct stat status {};
-  return !path.empty() && ::stat(path.c_str(), &status) == 0 && (status.st_mode & S_IWUSR) == 0;
+  if (path.empty()) {
+    return false;
+  }
+  const Os::TFileStatus status = Os::PathStatus(path);
+  return status.Kind != Os::TFileKind::Missing && (status.Mode & Os::kOwnerWrite) == 0;
 }
 
 void ClearReadOnly(const std::string& path) {
-  struct stat status {};
-  if (path.empty() || ::lstat(path.c_str(), &status) != 0 || S_ISLNK(status.st_mode) ||
-      (status.st_mode & S_IWUSR) != 0) {
+  if (path.empty()) {
+    return;
+  }
+  const Os::TFileStatus status = Os::LinkStatus(path);
+  if (status.Kind == Os::TFileKind::Missing || status.Kind == Os::TFileKind::Link ||
+      (status.Mode & Os::kOwnerWrite) != 0) {
     return;
   }
   // Never through a link, even one put in its place since it was looked at.
-  ::fchmodat(AT_FDCWD, path.c_str(), (status.st_mode & 07777) | S_IWUSR, AT_SYMLINK_NOFOLLOW);
+  Os::SetModeNoFollow(path, status.Mode | Os::kOwnerWrite);
 }
 
 std::string FileKindProblem(const std::string& path) {
-  struct stat status {};
-  if (path.empty() || ::stat(path.c_str(), &status) != 0 || S_ISREG(status.st_mode)) {
+  if (path.empty()) {
     return {};
   }
   const char* kind = "something else";
-  if (S_ISDIR(status.st_mode)) {
-    kind = "a folder";
-  } else if (S_ISFIFO(status.st_mode)) {
-    kind = "a pipe";
-  } else if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode)) {
-    kind = "a device";
-  } else if (S_ISSOCK(status.st_mode)) {
-    kind = "a socket";
+  switch (Os::PathStatus(path).Kind) {
+    case Os::TFileKind::Missing:
+    case Os::TFileKind::Regular:
+      return {};
+    case Os::TFileKind::Folder:
+      kind = "a folder";
+      break;
+    case Os::TFileKind::Pipe:
+      kind = "a pipe";
+      break;
+    case Os::TFileKind::Device:
+      kind = "a device";
+      break;
+    case Os::TFileKind::Socket:
+      kind = "a socket";
+      break;
+    default:
+      break;
   }
   return std::string("The path names ") + kind + ", not a file.";
 }

@@ -1,46 +1,38 @@
 #include "Libraries/File/FullPath.h"
 
-#include <sys/stat.h>
+#include "Libraries/OperatingSystem/OperatingSystem.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
-#include <system_error>
-
-std::string LongPathName(const std::string& path) { return path; }
+std::string LongPathName(const std::string& path) {
+  return path;
+}
 
 std::string FullLongPath(const std::string& path) {
   if (path.empty()) {
     return {};
   }
-  std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-  if (error) {
-    return LongPathName(path);
-  }
-  return LongPathName(absolute.lexically_normal().string());
+  const std::string absolute = Os::AbsolutePath(path);
+  return LongPathName(absolute.empty() ? path : absolute);
 }
 
-std::string FullNetworkPath(const std::string& path) { return FullLongPath(path); }
+std::string FullNetworkPath(const std::string& path) {
+  return FullLongPath(path);
+}
 
 bool IsSameFile(const std::string& a, const std::string& b) {
-  struct stat first {};
-  struct stat second {};
-  if (::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0) {
-    return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+  const Os::TFileStatus first = Os::PathStatus(a);
+  const Os::TFileStatus second = Os::PathStatus(b);
+  if (first.Kind != Os::TFileKind::Missing && second.Kind != Os::TFileKind::Missing) {
+    return first.Device == second.Device && first.Inode == second.Inode;
   }
   return FullNetworkPath(a) == FullNetworkPath(b);
 }
 
 std::string CanonicalPath(const std::string& path) {
-  std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr),
-                                                       &std::free);
-  return resolved ? std::string(resolved.get()) : std::string();
+  return Os::CanonicalPath(path);
 }
 
 std::string ResolveLinkWithin(const std::string& path, const std::vector<std::string>& folders) {
-  struct stat status {};
-  if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+  if (Os::LinkStatus(path).Kind != Os::TFileKind::Link) {
     return path;
   }
   const std::string target = CanonicalPath(path);

@@ -1,8 +1,5 @@
 #include "Libraries/File/LinkFile.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/File/FileOperations.h"
 #include "Libraries/File/FullPath.h"
@@ -19,11 +16,11 @@ constexpr int32_t kEntryMode = 0755;
 
 // A program target is started directly; a document through the handler.
 bool IsProgramTarget(const std::string& path) {
-  struct stat status {};
-  if (::stat(path.c_str(), &status) != 0) {
+  const Os::TFileKind kind = Os::PathStatus(path).Kind;
+  if (kind == Os::TFileKind::Missing) {
     return true;  // a target that is not there yet is taken for a program
   }
-  return S_ISREG(status.st_mode) && ::access(path.c_str(), X_OK) == 0;
+  return kind == Os::TFileKind::Regular && Os::IsExecutableByUser(path);
 }
 
 std::string EntryName(const std::string& linkPath) {
@@ -44,7 +41,9 @@ std::string DesktopEntryText(const TLinkFile& link, const std::string& linkPath)
   for (const std::string& argument : SplitParameterText(link.Arguments)) {
     command.push_back(argument);
   }
-  std::string text = "[Desktop Entry]\nType=Application\nVersion=1.5\n";
+  // The keys written here are all of the format's first version; 1.4 is the
+  // newest version that the validators of current stable systems accept.
+  std::string text = "[Desktop Entry]\nType=Application\nVersion=1.4\n";
   const std::string name = link.ShownName.empty() ? EntryName(linkPath) : link.ShownName;
   text += "Name=" + DesktopEntryValue(name) + "\n";
   if (!link.Description.empty()) {
@@ -65,13 +64,14 @@ std::string DesktopEntryText(const TLinkFile& link, const std::string& linkPath)
 }
 }  // namespace
 
-std::string LinkExtension(const std::string&) { return kLinkExtension; }
+std::string LinkExtension(const std::string&) {
+  return kLinkExtension;
+}
 
 bool IsLinkFile(const std::string& path) {
   const std::string extension = kLinkExtension;
   return path.size() >= extension.size() &&
-         UpperCaseCp1252(path.substr(path.size() - extension.size())) ==
-             UpperCaseCp1252(extension);
+         UpperCaseCp1252(path.substr(path.size() - extension.size())) == UpperCaseCp1252(extension);
 }
 
 std::string QuoteArgument(const std::string& argument) {
@@ -174,7 +174,66 @@ std::string FirstQuotedArgument(const std::string& command) {
   return argument;
 }
 
-void TLinkFile::Clear() { *this = TLinkFile{}; }
+namespace {
+// The text without the blanks at its ends.
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) {
+    return {};
+  }
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The value of the key in the [Desktop Entry] group of the entry's text, with
+// the value escapes undone; empty when there is none.
+std::string DesktopEntryKey(const std::string& entry, const std::string& key) {
+  bool inMainGroup = false;
+  size_t start = 0;
+  while (start < entry.size()) {
+    size_t end = entry.find('\n', start);
+    if (end == std::string::npos) {
+      end = entry.size();
+    }
+    const std::string line = Trimmed(entry.substr(start, end - start));
+    start = end + 1;
+    if (!line.empty() && line[0] == '[') {
+      inMainGroup = line == "[Desktop Entry]";
+      continue;
+    }
+    const size_t equals = line.find('=');
+    if (inMainGroup && equals != std::string::npos && Trimmed(line.substr(0, equals)) == key) {
+      return DesktopEntryValueText(Trimmed(line.substr(equals + 1)));
+    }
+  }
+  return {};
+}
+
+// The Exec text with each "%%" read back as the "%" it stands for.
+std::string WithoutDoubledPercents(const std::string& exec) {
+  std::string text;
+  for (size_t i = 0; i < exec.size(); ++i) {
+    text += exec[i];
+    if (exec[i] == '%' && i + 1 < exec.size() && exec[i + 1] == '%') {
+      ++i;
+    }
+  }
+  return text;
+}
+}  // namespace
+
+std::string LinkFileProgram(const std::string& linkPath) {
+  std::string entry;
+  try {
+    entry = ReadWholeFile(linkPath);
+  } catch (...) {
+    return {};  // no entry, or none that can be read
+  }
+  return FirstQuotedArgument(WithoutDoubledPercents(DesktopEntryKey(entry, "Exec")));
+}
+
+void TLinkFile::Clear() {
+  *this = TLinkFile{};
+}
 
 void TLinkFile::Save(const std::string& linkPath, bool overwrite) {
   PassingFunction("TLinkFile::Save", [&](TFunScope& Fun) {

@@ -30,6 +30,11 @@ std::string DesktopEntryValueText(const std::string& value);
 // blanks, as it was before quoting.
 std::string FirstQuotedArgument(const std::string& command);
 
+// The program that the desktop entry at linkPath starts: the first argument
+// of the Exec key of its [Desktop Entry] group, as it was before quoting.
+// Empty when the file cannot be read or has no such key.
+std::string LinkFileProgram(const std::string& linkPath);
+
 class TLinkFile {
  public:
   static constexpr int32_t kShowMinimisedNoActivate = 7;

@@ -1,8 +1,5 @@
 #include "Libraries/File/RunFile.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <cerrno>
 
@@ -16,7 +13,8 @@ namespace {
 // digits, "+", "-" or ".". A path with "/" before the colon is no address.
 bool IsAddress(const std::string& name) {
   const size_t colon = name.find(':');
-  if (colon == std::string::npos || colon < 2 || !std::isalpha(static_cast<unsigned char>(name[0]))) {
+  if (colon == std::string::npos || colon < 2 ||
+      !std::isalpha(static_cast<unsigned char>(name[0]))) {
     return false;
   }
   for (size_t i = 1; i < colon; ++i) {
@@ -29,12 +27,12 @@ bool IsAddress(const std::string& name) {
 }
 
 bool IsExecutableFile(const std::string& path) {
-  struct stat status {};
-  return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
-         ::access(path.c_str(), X_OK) == 0;
+  return Os::PathStatus(path).Kind == Os::TFileKind::Regular && Os::IsExecutableByUser(path);
 }
 
-bool Exists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
+bool Exists(const std::string& path) {
+  return Os::PathStatus(path).Kind != Os::TFileKind::Missing;
+}
 
 // Relative names are made absolute first: the started program runs in the
 // working directory, where the caller's relative name would mean another file.

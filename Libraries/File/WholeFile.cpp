@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <vector>
 
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/File/FileOperations.h"
 #include "Libraries/File/PathText.h"
+#include "Libraries/File/TemporaryNames.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 
 namespace {
@@ -76,22 +78,7 @@ bool ReadRegularFile(const std::string& path, std::string& bytes, std::string& p
 }  // namespace
 
 bool ReadBlocks(int descriptor, const std::function<bool(const char*, size_t)>& take) {
-  char buffer[1 << 16];
-  for (;;) {
-    const ssize_t got = ::read(descriptor, buffer, sizeof buffer);
-    if (got == 0) {
-      return true;
-    }
-    if (got < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return false;
-    }
-    if (!take(buffer, static_cast<size_t>(got))) {
-      return false;
-    }
-  }
+  return Os::ReadBlocks(descriptor, take);
 }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, size_t maxBytes) {
@@ -116,10 +103,13 @@ std::string ReadWholeFile(const std::string& path, size_t maxBytes) {
 }
 
 namespace {
-// A temporary name beside the target that no other file uses yet.
+// A temporary name beside the target that no other file uses yet; it fits
+// in the folder whenever the target's name does.
 bool CreateTemporaryBeside(const std::string& path, Os::TWriteFile& file, std::string& name) {
-  for (unsigned attempt = 0; attempt < 100; ++attempt) {
-    name = path + ".tmp" + std::to_string(Os::TickCount() % 100000) + "-" + std::to_string(attempt);
+  const std::string folder = DirectoryOfPath(path);
+  const size_t maxNameLength = Os::MaxFileNameLength(folder);
+  for (unsigned attempt = 0; attempt <= kMaxTemporaryAttempt; ++attempt) {
+    name = folder + TemporaryName(NameOfPath(path), Os::TickCount(), attempt, maxNameLength);
     Os::ClearLastError();
     if (file.CreateNew(name)) {
       return true;
@@ -131,23 +121,39 @@ bool CreateTemporaryBeside(const std::string& path, Os::TWriteFile& file, std::s
   return false;
 }
 
-// The mode the new file gets, given what stands at the path now (exists:
-// lstat found something there); -1 to leave the one it was created with.
-int32_t ModeForReplacement(bool exists, const struct stat& status, int32_t mode) {
+// Removes the temporary files that interrupted saves of path left beside it:
+// only regular files whose names are temporary names of path's name.
+void RemoveLeftoverTemporaries(const std::string& path) {
+  const std::string folder = DirectoryOfPath(path);
+  const std::string finalName = NameOfPath(path);
+  const size_t maxNameLength = Os::MaxFileNameLength(folder);
+  std::vector<std::string> names;
+  Os::ListFolder(folder.empty() ? "." : folder, names);
+  for (const std::string& name : names) {
+    if (IsTemporaryNameOf(name, finalName, maxNameLength) &&
+        Os::LinkStatus(folder + name).Kind == Os::TFileKind::Regular) {
+      Os::DeleteFile(folder + name);
+    }
+  }
+}
+
+// The mode the new file gets, given what stands at the path now (a link is
+// not followed); -1 to leave the one it was created with.
+int32_t ModeForReplacement(const Os::TFileStatus& existing, int32_t mode) {
   if (mode != kKeepFileMode) {
     return mode;
   }
-  return exists && S_ISREG(status.st_mode) ? static_cast<int32_t>(status.st_mode & 07777)
-                                           : kKeepFileMode;
+  return existing.Kind == Os::TFileKind::Regular ? static_cast<int32_t>(existing.Mode)
+                                                 : kKeepFileMode;
 }
 }  // namespace
 
 bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, int32_t mode) {
   // A pipe, a device or a socket is never replaced by a file.
-  struct stat status {};
-  const bool exists = ::lstat(path.c_str(), &status) == 0;
-  if (exists && !S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode)) {
-    Os::SetLastError(S_ISDIR(status.st_mode) ? EISDIR : EINVAL);
+  const Os::TFileStatus existing = Os::LinkStatus(path);
+  if (existing.Kind != Os::TFileKind::Missing && existing.Kind != Os::TFileKind::Regular &&
+      existing.Kind != Os::TFileKind::Link) {
+    Os::SetLastError(existing.Kind == Os::TFileKind::Folder ? EISDIR : EINVAL);
     return false;
   }
   Os::TWriteFile file;
@@ -155,7 +161,7 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, in
   if (!CreateTemporaryBeside(path, file, temporary)) {
     return false;
   }
-  const int32_t newMode = ModeForReplacement(exists, status, mode);
+  const int32_t newMode = ModeForReplacement(existing, mode);
   bool written = file.Append(bytes) &&
                  (newMode == kKeepFileMode || file.SetMode(static_cast<uint32_t>(newMode))) &&
                  file.Flush();
@@ -164,6 +170,7 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, in
   if (written && Os::RenameFile(temporary, path)) {
     // The rename is on the disk once the folder is: only then is the save
     // done. A file system that cannot flush folders has nothing to wait for.
+    RemoveLeftoverTemporaries(path);
     Os::ClearLastError();
     return Os::FlushFolder(DirectoryOfPath(path)) || Os::LastError() == EINVAL ||
            Os::LastError() == ENOTSUP;

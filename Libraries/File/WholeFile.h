@@ -37,6 +37,8 @@ inline constexpr int32_t kKeepFileMode = -1;
 // that replaces a link, gets 0644 less the umask). A symbolic link at path
 // is replaced itself: its target is never touched; a folder, a pipe, a
 // device or a socket is not replaced. False on failure, with the
-// last system error telling why; the temporary file is removed.
+// last system error telling why; the temporary file is removed. After a
+// save, the temporary files that interrupted saves of the same file left
+// beside it are removed too.
 bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
                            int32_t mode = kKeepFileMode);

@@ -1,7 +1,5 @@
 #include "Libraries/Install/Installation.h"
 
-#include <sys/stat.h>
-
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/File/DirectoryTree.h"
 #include "Libraries/File/FileMoves.h"
@@ -13,6 +11,7 @@
 #include "Libraries/File/SystemFolders.h"
 #include "Libraries/File/UninstallEntry.h"
 #include "Libraries/Install/InstallerMode.h"
+#include "Libraries/Install/KeptWords.h"
 #include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/Program/ProgramPaths.h"
@@ -27,6 +26,7 @@ constexpr const char* kNotInstalled =
 constexpr const char* kOptionsExtension = ".ini";
 constexpr const char* kGameCategories = "Game;BoardGame;";
 constexpr int kEntryIconSize = 256;
+constexpr uint32_t kMenuFolderMode = 0755;
 
 std::string WithoutTrailingSlashes(std::string path) {
   while (path.size() > 1 && path.back() == kPathDelimiter) {
@@ -78,6 +78,23 @@ void CreateEntry(const std::string& target, const std::string& linkPath,
   });
 }
 
+// The entries that the installer writes into the program's menu folder:
+// the program, its uninstaller and its read-me, in this order.
+struct TMenuEntryNames {
+  std::string Program;
+  std::string Uninstall;
+  std::string Readme;
+};
+
+TMenuEntryNames MenuEntryNames(const std::string& programName, const std::string& installed) {
+  return {programName + kLinkExtension, kUninstallLinkName + LinkExtension(installed + programName),
+          PathWithoutExtension(kReadmeFileName) + LinkExtension(installed + kReadmeFileName)};
+}
+
+std::string MenuFolder(const std::string& folderName) {
+  return IncludeSlashIfNotEmpty(GetSystemDirectoryPath(kFolderPrograms) + folderName);
+}
+
 void CreateShortcuts(const std::string& programName, const std::string& folderName,
                      const std::string& installed, const std::string& uninstallCommand) {
   const std::string executable = installed + programName;
@@ -86,15 +103,31 @@ void CreateShortcuts(const std::string& programName, const std::string& folderNa
   const TEntryLook game{programName, kGameCategories};
   const std::string linkName = programName + kLinkExtension;
   CreateEntry(executable, GetSystemDirectoryPath(kFolderDesktop) + linkName, "", icon, game);
-  const std::string menuFolder =
-      IncludeSlashIfNotEmpty(GetSystemDirectoryPath(kFolderPrograms) + folderName);
-  ::mkdir(menuFolder.c_str(), 0755);
-  CreateEntry(executable, menuFolder + linkName, "", icon, game);
-  CreateEntry(executable, menuFolder + kUninstallLinkName + LinkExtension(executable),
-              kUninstallArgument, icon, {"Uninstall " + programName, ""});
-  CreateEntry(readme, menuFolder + PathWithoutExtension(kReadmeFileName) + LinkExtension(readme),
-              "", icon, {programName + " read-me", ""});
+  const std::string menuFolder = MenuFolder(folderName);
+  Os::MakeFolder(menuFolder, kMenuFolderMode);
+  const TMenuEntryNames names = MenuEntryNames(programName, installed);
+  CreateEntry(executable, menuFolder + names.Program, "", icon, game);
+  CreateEntry(executable, menuFolder + names.Uninstall, kUninstallArgument, icon,
+              {"Uninstall " + programName, ""});
+  CreateEntry(readme, menuFolder + names.Readme, "", icon, {programName + " read-me", ""});
   SetUninstallRegistry(programName, programName, uninstallCommand);
+}
+
+// Removes the installer's entries from the menu folder, and the folder when
+// nothing else is left in it: other programs may keep entries there too.
+void DeleteMenuEntries(const std::string& programName, const std::string& folderName,
+                       const std::string& installed) {
+  const std::string menuFolder = MenuFolder(folderName);
+  const TMenuEntryNames names = MenuEntryNames(programName, installed);
+  for (const std::string& name : {names.Program, names.Uninstall, names.Readme}) {
+    Os::DeleteFile(menuFolder + name);
+  }
+  Os::RemoveEmptyFolder(menuFolder);
+}
+// Each level of the program folder that cannot be copied says so in a plain
+// box; the install stops after the copy either way.
+void AskAboutCopyFailure(const std::string& text) {
+  ShowDialogBox("Error", text, kMbOkCancel | kMbIconHand);
 }
 }  // namespace
 
@@ -119,7 +152,17 @@ void InstallProgram(const std::string& programName, const std::string& installTo
     if (!ShowQueryDialog("Install the program in directory \"" + destination + "\"?")) {
       return;
     }
-    CopyDeleteDirectory(source, destination, programName + kOptionsExtension);
+    // The shipped words lists replace the installed ones, which may hold
+    // words the player added.
+    const std::string dictionaries = IncludeSlashIfNotEmpty(destination) + kDictionariesFolderName;
+    const auto installedLists = ReadWordsLists(dictionaries);
+    // Nothing may be renamed or recorded after a failed copy: the record
+    // would name a folder that the installer did not make.
+    CopyDeleteDirectory(source, destination, programName + kOptionsExtension, AskAboutCopyFailure);
+    if (Fun.CalleeFailed()) {
+      return;
+    }
+    KeepAddedWords(dictionaries, installedLists);
 
     const std::string installed = IncludeSlashIfNotEmpty(destination);
     const std::string executable = installed + programName;
@@ -158,15 +201,22 @@ void UninstallProgram(const std::string& programName, const std::string& install
                          "\" (and all contained files)?")) {
       return;
     }
+    // A start-up entry of that name may be the user's own, for another
+    // program: it goes only when it starts this one. The program is
+    // compared while it is still there.
+    const std::string autostartEntry = GetSystemDirectoryPath(kFolderStartup) +
+                                       PathWithoutExtension(GetProgramFileName()) + kLinkExtension;
+    const bool startsThisProgram = IsSameFile(LinkFileProgram(autostartEntry), GetProgramPath());
     DeleteDirectoryNoErrors(installedDirectory);
     Os::DeleteFile(GetSystemDirectoryPath(kFolderDesktop) + programName + kLinkExtension);
     // Without a folder name this would be the whole applications menu.
     const std::string menuFolderName = FolderName(GetProgramDirectory());
     if (IsPlainFileName(menuFolderName)) {
-      DeleteDirectoryNoErrors(GetSystemDirectoryPath(kFolderPrograms) + menuFolderName);
+      DeleteMenuEntries(programName, menuFolderName, IncludeSlashIfNotEmpty(installedDirectory));
     }
-    Os::DeleteFile(GetSystemDirectoryPath(kFolderStartup) +
-                   PathWithoutExtension(GetProgramFileName()) + kLinkExtension);
+    if (startsThisProgram) {
+      Os::DeleteFile(autostartEntry);
+    }
     DeleteUninstallerRegistry(programName);
     ShowMessageDialog("Uninstallation successful. Some files that were in use were not deleted.");
   });

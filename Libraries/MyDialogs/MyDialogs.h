@@ -17,6 +17,7 @@ inline constexpr DialogResult drNo = 7;      // No
 
 // Box styles: the buttons plus the icon.
 inline constexpr uint32_t kMbOk = 0;
+inline constexpr uint32_t kMbOkCancel = 1;
 inline constexpr uint32_t kMbYesNoCancel = 3;
 inline constexpr uint32_t kMbYesNo = 4;
 inline constexpr uint32_t kMbIconHand = 16;

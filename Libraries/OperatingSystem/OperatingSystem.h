@@ -116,6 +116,91 @@ bool FlushFolder(const std::string& folder);
 // "no space left" until the injection is lifted with a negative count.
 void InjectWriteFailureForTesting(int64_t bytesBeforeFailure);
 
+// --- Files and folders by name (OperatingSystemFiles.cpp) --------------------
+// Every call sets the last system error on failure.
+enum class TFileKind { Missing, Regular, Folder, Link, Pipe, Device, Socket, Other };
+struct TFileStatus {
+  TFileKind Kind = TFileKind::Missing;  // Missing also when it cannot be examined
+  uint32_t Mode = 0;                    // the permission bits (as chmod takes them)
+  uint64_t Device = 0;                  // Device and Inode together name one file
+  uint64_t Inode = 0;
+  int64_t Size = 0;
+};
+// Permission bits of the file's owner.
+inline constexpr uint32_t kOwnerWrite = 0200;
+inline constexpr uint32_t kOwnerAll = 0700;
+
+// What the path names, through symbolic links (a link to nothing is Missing).
+TFileStatus PathStatus(const std::string& path);
+// What the path names itself: a symbolic link is a Link.
+TFileStatus LinkStatus(const std::string& path);
+// The size in bytes of an open file; -1 on failure.
+int64_t OpenFileSize(int descriptor);
+// Whether the user may run the file (or search the folder).
+bool IsExecutableByUser(const std::string& path);
+// Gives the path the permission bits; a symbolic link is never followed.
+bool SetModeNoFollow(const std::string& path, uint32_t mode);
+
+// The absolute form of the path (relative to the current folder), with "."
+// and ".." parts resolved in the text; links are not followed. Empty when the
+// current folder cannot be told.
+std::string AbsolutePath(const std::string& path);
+// The path with every link and "." or ".." resolved; empty when it does not
+// exist. The weak form resolves the part that exists and keeps the rest.
+std::string CanonicalPath(const std::string& path);
+std::string WeaklyCanonicalPath(const std::string& path);
+
+// Renames, refusing to replace an existing file of the new name (in one step
+// where the file system allows it).
+bool RenameFileNoReplace(const std::string& from, const std::string& to);
+// Reads an open file to its end in blocks, handing each to take (retrying
+// reads a signal broke off). False on a read error or when take refuses a block.
+bool ReadBlocks(int descriptor, const std::function<bool(const char*, size_t)>& take);
+// Copies the file's bytes and permissions over destination in one step (a
+// temporary file beside it, then a rename); false on failure.
+bool CopyFileReplacing(const std::string& source, const std::string& destination);
+// Makes one folder with the permission bits (less the umask).
+bool MakeFolder(const std::string& folder, uint32_t mode);
+// Removes the folder when it is empty; a folder with entries stays (false).
+bool RemoveEmptyFolder(const std::string& folder);
+// The target text of a symbolic link; false when path is none.
+bool ReadLink(const std::string& path, std::string& target);
+// Makes a symbolic link at path that leads to target.
+bool MakeLink(const std::string& target, const std::string& path);
+
+// The names of the folder's entries, "." and ".." left out, in the order the
+// system gives them. False when the folder cannot be read, or the scan broke
+// off (names then holds what was read).
+bool ListFolder(const std::string& folder, std::vector<std::string>& names);
+// The longest file name, in bytes, that the folder's file system takes
+// (255 when the system cannot tell). An empty folder is the current one.
+size_t MaxFileNameLength(const std::string& folder);
+
+// A folder held open, so that a tree can be walked and deleted without ever
+// following a symbolic link, even one put in place while it is walked.
+class TOpenFolder {
+ public:
+  TOpenFolder() = default;
+  TOpenFolder(const TOpenFolder&) = delete;
+  TOpenFolder& operator=(const TOpenFolder&) = delete;
+  ~TOpenFolder();
+
+  // Opens the folder name inside parent (a path of its own without parent);
+  // fails for a symbolic link or anything that is no folder.
+  bool Open(const TOpenFolder* parent, const std::string& name);
+  // What the entry of this folder names itself (links not followed).
+  TFileStatus EntryStatus(const std::string& name) const;
+  // Removes the entry: a file or link, or an empty folder when folder is set.
+  bool RemoveEntry(const std::string& name, bool folder);
+  // The entries' names, as ListFolder gives them.
+  bool Entries(std::vector<std::string>& names);
+  // Gives the open folder the permission bits.
+  bool SetMode(uint32_t mode);
+
+ private:
+  int Descriptor = -1;
+};
+
 // --- The user's folders (OperatingSystemFolders.cpp) --------------------------
 // Paths without a trailing separator; none of them is created here. They
 // follow the XDG base and user directories: $XDG_DATA_HOME, $XDG_CONFIG_HOME

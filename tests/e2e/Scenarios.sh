@@ -350,6 +350,9 @@ scenario_install() {
     "$menu/Uninstall.desktop" "$menu/Readme.desktop"; do
     [ -f "$file" ] || fail "$file was not made"
     grep -q '^\[Desktop Entry\]' "$file" || fail "$file is no desktop entry"
+    if command -v desktop-file-validate >/dev/null; then
+      desktop-file-validate "$file" >&2 || fail "$file does not pass desktop-file-validate"
+    fi
   done
   expect_equal "the desktop entry's command" \
     "$(file_value "$HOME/Desktop/Glyphmason.desktop" 'Desktop Entry' Exec)" "$installed/Glyphmason"

@@ -27,6 +27,8 @@ QMessageBox::Icon IconOf(uint32_t style) {
 
 QMessageBox::StandardButtons ButtonsOf(uint32_t style) {
   switch (style & kButtonsMask) {
+    case kMbOkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
     case kMbYesNo:
       return QMessageBox::Yes | QMessageBox::No;
     case kMbYesNoCancel:

@@ -33,6 +33,21 @@ TEST(MyRenameFile, AnExistingTargetIsReplacedOnlyWithOverwriteAndNeverByItself) 
   GlobalFunStat.Reset(fsPerfect);
 }
 
+TEST(MyRenameFile, AFailedRenameLeavesItsTargetIntact) {
+  // The copy that was to replace the program is missing.
+  TTempFolder folder;
+  const std::string target = folder.Write("Glyphmason", "the installed program");
+  ::chmod(target.c_str(), 0555);
+  MyRenameFile(folder.File("Install"), target, true);
+  ASSERT_TRUE(GlobalFunStat.Failed());
+  EXPECT_EQ(GlobalFunStat.Description, "Failed to rename.");
+  EXPECT_EQ(folder.Read("Glyphmason"), "the installed program");
+  struct stat status {};
+  ::stat(target.c_str(), &status);
+  EXPECT_EQ(status.st_mode & 07777, 0555u);
+  GlobalFunStat.Reset(fsPerfect);
+}
+
 TEST(MyRenameFile, ATargetThatIsALinkIsReplacedAndItsTargetLeftAlone) {
   TTempFolder folder;
   TTempFolder elsewhere;
@@ -51,12 +66,16 @@ TEST(MyRenameFile, ATargetThatIsALinkIsReplacedAndItsTargetLeftAlone) {
 
 TEST(CopyFileReplacing, CopiesBytesAndPermissionsOverAReadOnlyFile) {
   TTempFolder folder;
-  const std::string source = folder.Write("Install", std::string("\x7f" "ELF\0data", 9));
+  const std::string source = folder.Write("Install", std::string("\x7f"
+                                                                 "ELF\0data",
+                                                                 9));
   ::chmod(source.c_str(), 0755);
   const std::string target = folder.Write("Glyphmason", "old");
   ::chmod(target.c_str(), 0444);
   ASSERT_TRUE(CopyFileReplacing(source, target));
-  EXPECT_EQ(folder.Read("Glyphmason"), std::string("\x7f" "ELF\0data", 9));
+  EXPECT_EQ(folder.Read("Glyphmason"), std::string("\x7f"
+                                                   "ELF\0data",
+                                                   9));
   struct stat status {};
   ::stat(target.c_str(), &status);
   EXPECT_EQ(status.st_mode & 0777, 0755u);

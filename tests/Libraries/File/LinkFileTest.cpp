@@ -6,6 +6,7 @@
 
 #include "Libraries/Error/FunStatContext.h"
 #include "Libraries/File/FileOperations.h"
+#include "support/DesktopFileValidate.h"
 #include "support/Golden.h"
 #include "support/TestFolders.h"
 
@@ -18,26 +19,34 @@ TEST(DesktopEntryQuoting, ArgumentsAreQuotedAndEscapedByTheFormatsRules) {
             R"("/home/me/My Games/Glyphmason" 100%% "" "a;b")");
   EXPECT_EQ(DesktopEntryExec({"say \"hi\" $HOME `x` \\"}), R"("say \"hi\" \$HOME \`x\` \\")");
   // The value escapes come on top: a backslash of the quoting is doubled.
-  EXPECT_EQ(DesktopEntryValue(R"("a\\b")" "\nExec=evil\t"), R"("a\\\\b"\nExec=evil\t)");
+  EXPECT_EQ(DesktopEntryValue(R"("a\\b")"
+                              "\nExec=evil\t"),
+            R"("a\\\\b"\nExec=evil\t)");
   EXPECT_EQ(DesktopEntryValue(" lead"), "\\slead");
   // Read back, a quoted command gives its first argument as it was.
-  for (const std::string program : {"/opt/Glyphmason/Glyphmason", " /home/me/My Games/G",
-                                    "/a \"b\" $c `d` \\e\n\tf"}) {
+  for (const std::string program :
+       {"/opt/Glyphmason/Glyphmason", " /home/me/My Games/G", "/a \"b\" $c `d` \\e\n\tf"}) {
     const std::string value = DesktopEntryValue(QuoteArgument(program) + " /Uninstall");
     EXPECT_EQ(FirstQuotedArgument(DesktopEntryValueText(value)), program);
   }
 }
 
-TEST(TLinkFile, SavesAnExecutableEntryThatStartsTheProgram) {
-  TTempFolder folder;
+// Saves the uninstall entry of a program in "My Games" with the arguments,
+// as Uninstall.desktop in the folder.
+void SaveUninstallEntry(const TTempFolder& folder, const std::string& arguments) {
   ::mkdir(folder.File("My Games").c_str(), 0755);
   ::chmod(folder.Write("My Games/Glyphmason", "").c_str(), 0755);
   TLinkFile link;
   link.ReferencePath = folder.File("My Games/Glyphmason");
   link.WorkingPath = folder.File("My Games/");
-  link.Arguments = "/Uninstall";
+  link.Arguments = arguments;
   link.Description = "Glyphmason \xE9t\xE9";  // Windows-1252 text
   link.Save(folder.File("Uninstall.desktop"), false);
+}
+
+TEST(TLinkFile, SavesAnExecutableEntryThatStartsTheProgram) {
+  TTempFolder folder;
+  SaveUninstallEntry(folder, "/Uninstall");
   ASSERT_FALSE(GlobalFunStat.Failed());
   // The description in UTF-8, the program's path quoted for its space.
   EXPECT_TRUE(MatchesGolden("LinkFile/Uninstall.desktop", Replaced(folder.Read("Uninstall.desktop"),
@@ -45,6 +54,19 @@ TEST(TLinkFile, SavesAnExecutableEntryThatStartsTheProgram) {
   struct stat status {};
   ::stat(folder.File("Uninstall.desktop").c_str(), &status);
   EXPECT_NE(status.st_mode & S_IXUSR, 0u);  // desktops start only executable entries
+  // Read back, the entry names the program it starts.
+  EXPECT_EQ(LinkFileProgram(folder.File("Uninstall.desktop")), folder.File("My Games/Glyphmason"));
+  EXPECT_EQ(LinkFileProgram(folder.File("missing.desktop")), "");
+}
+
+TEST(TLinkFile, AnEntryWithAQuotedProgramAndACommentPassesTheDesktopsValidator) {
+  if (!HaveDesktopFileValidator()) {
+    GTEST_SKIP() << "desktop-file-validate is not installed";
+  }
+  TTempFolder folder;
+  SaveUninstallEntry(folder, "/Uninstall 100%");
+  ASSERT_FALSE(GlobalFunStat.Failed());
+  EXPECT_TRUE(PassesDesktopFileValidate(folder.File("Uninstall.desktop")));
 }
 
 TEST(TLinkFile, AChainedLinkIsRefusedAndAnExistingLinkKept) {

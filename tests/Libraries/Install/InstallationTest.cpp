@@ -9,6 +9,7 @@
 
 #include "Libraries/Error/FunStatContext.h"
 #include "Libraries/File/FileOperations.h"
+#include "support/DesktopFileValidate.h"
 #include "support/ErrorRecorder.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/Golden.h"
@@ -46,8 +47,8 @@ class TInstallScene {
     TFakeMessageBoxes boxes;
     boxes.Answer(answer);
     InstallProgram("Glyphmason", Target);
-    return boxes.Shown.size() == 1 && boxes.Shown[0].Text == "Install the program in directory \"" +
-                                                                Target + "Glyphmason\"?";
+    return boxes.Shown.size() == 1 &&
+           boxes.Shown[0].Text == "Install the program in directory \"" + Target + "Glyphmason\"?";
   }
 
   TTestHome Home;
@@ -88,6 +89,37 @@ TEST(Install, ReplacesTheProgramKeepsTheOptionsAndMakesTheEntriesAndTheRecord) {
   }
 }
 
+TEST(Install, EveryEntryPassesTheDesktopsValidator) {
+  if (!HaveDesktopFileValidator()) {
+    GTEST_SKIP() << "desktop-file-validate is not installed";
+  }
+  TInstallScene scene;
+  TErrorRecorder errors;
+  ASSERT_TRUE(scene.Install(kIdYes));
+  const std::string menu = ".local/share/applications/Glyphmason/";
+  for (const std::string& entry :
+       {std::string("Desktop/Glyphmason.desktop"), menu + "Glyphmason.desktop",
+        menu + "Uninstall.desktop", menu + "Readme.desktop"}) {
+    EXPECT_TRUE(PassesDesktopFileValidate(scene.Home.File(entry)));
+  }
+}
+
+TEST(Install, AReinstallKeepsTheWordsThePlayerAddedAndTakesTheNewOnes) {
+  TInstallScene scene;
+  TErrorRecorder errors;
+  scene.Downloads.Write("Glyphmason/GlyphmasonDictionaries/English.txt", "cat\r\ndog\r\n");
+  ASSERT_TRUE(scene.Install(kIdYes));
+  // Played: a word was added to the installed list.
+  scene.Home.Write("Games/Glyphmason/GlyphmasonDictionaries/English.txt",
+                   "cat\r\ndog\r\nquizzed\r\n");
+  // A new version ships a longer list.
+  scene.Downloads.Write("Glyphmason/GlyphmasonDictionaries/English.txt", "cat\r\ndog\r\nemu\r\n");
+  ASSERT_TRUE(scene.Install(kIdYes));
+  EXPECT_TRUE(errors.Shown.empty());
+  EXPECT_EQ(scene.Home.Read("Games/Glyphmason/GlyphmasonDictionaries/English.txt"),
+            "cat\r\ndog\r\nemu\r\nquizzed\r\n");
+}
+
 TEST(Install, DecliningCopiesNothingWhileNoTargetOrAFailedRenameIsAFailure) {
   TInstallScene scene;
   TErrorRecorder errors;
@@ -107,11 +139,39 @@ TEST(Install, DecliningCopiesNothingWhileNoTargetOrAFailedRenameIsAFailure) {
   EXPECT_FALSE(FileExists(scene.Home.File("Desktop/Glyphmason.desktop")));
 }
 
+TEST(Install, AFailedCopyStopsBeforeAnythingIsRenamedOrRecorded) {
+  // Installing the unpacked folder into the folder that holds it would copy
+  // the folder onto itself.
+  TInstallScene scene;
+  scene.Target = scene.Downloads.Path();
+  scene.Downloads.Write("Glyphmason/GlyphmasonGames/g1.gmg", "the player's game");
+  TErrorRecorder errors;
+  TFakeMessageBoxes boxes;
+  boxes.Answer(kIdYes);
+  boxes.Answer(kIdOk);
+  InstallProgram("Glyphmason", scene.Target);
+  ASSERT_EQ(boxes.Shown.size(), 2u);
+  EXPECT_EQ(boxes.Shown[1].Caption + ": " + boxes.Shown[1].Text,
+            "Error: Failed to process directory.");
+  EXPECT_EQ(boxes.Shown[1].Style, kMbOkCancel | kMbIconHand | kMbTaskModal);
+  ASSERT_EQ(errors.Shown.size(), 1u);
+  EXPECT_EQ(errors.Shown[0].Message, kInstallFailed);
+  EXPECT_TRUE(Holds(errors.Shown[0].Report, "\"Destination lies inside the source directory.\""));
+  EXPECT_TRUE(FileExists(scene.Source + "Install"));
+  EXPECT_FALSE(FileExists(scene.Source + "Glyphmason"));
+  EXPECT_FALSE(FileExists(scene.Home.File("Desktop/Glyphmason.desktop")));
+  EXPECT_FALSE(FileExists(scene.Home.File(".local/share/uninstall/Glyphmason.uninstall")));
+}
+
 TEST(Uninstall, RemovesTheFolderTheEntriesAndTheRecord) {
   TInstallScene scene;
   TErrorRecorder errors;
   ASSERT_TRUE(scene.Install(kIdYes));
-  scene.Home.Write(".config/autostart/Glyphmason.desktop", "start at log-in");
+  // Started at log-in: an entry that starts the installed program goes with it.
+  std::filesystem::create_directories(scene.Home.File(".config/autostart"));
+  scene.Home.Write(
+      ".config/autostart/Glyphmason.desktop",
+      "[Desktop Entry]\nType=Application\nName=Glyphmason\nExec=" + scene.Program + "\n");
   scene.Home.Write("Desktop/Other.desktop", "someone else's");
   scene.RunFrom({scene.Program, "/uninstall"});
   TFakeMessageBoxes boxes;
@@ -123,15 +183,48 @@ TEST(Uninstall, RemovesTheFolderTheEntriesAndTheRecord) {
             "Delete directory \"" + scene.Installed + "\" (and all contained files)?");
   EXPECT_EQ(boxes.Shown[1].Text,
             "Uninstallation successful. Some files that were in use were not deleted.");
-  for (const std::string& gone :
-       {scene.Installed, scene.Home.File("Desktop/Glyphmason.desktop"),
-        scene.Home.File(".local/share/applications/Glyphmason"),
-        scene.Home.File(".config/autostart/Glyphmason.desktop"),
-        scene.Home.File(".local/share/uninstall/Glyphmason.uninstall")}) {
+  for (const std::string& gone : {scene.Installed, scene.Home.File("Desktop/Glyphmason.desktop"),
+                                  scene.Home.File(".local/share/applications/Glyphmason"),
+                                  scene.Home.File(".config/autostart/Glyphmason.desktop"),
+                                  scene.Home.File(".local/share/uninstall/Glyphmason.uninstall")}) {
     EXPECT_FALSE(FileExists(gone)) << gone;
   }
   EXPECT_TRUE(FileExists(scene.Home.File("Desktop/Other.desktop")));
   EXPECT_TRUE(FileExists(scene.Home.File(".local/share/applications")));
+}
+
+TEST(Uninstall, KeepsEntriesOfOtherProgramsInTheMenuFolderAndThenTheFolder) {
+  TInstallScene scene;
+  TErrorRecorder errors;
+  ASSERT_TRUE(scene.Install(kIdYes));
+  const std::string menu = ".local/share/applications/Glyphmason/";
+  scene.Home.Write(menu + "someone-else.desktop", "another program's entry");
+  scene.RunFrom({scene.Program, "/Uninstall"});
+  TFakeMessageBoxes boxes;
+  boxes.Answer(kIdYes);
+  UninstallProgram("Glyphmason", scene.Installed);
+  EXPECT_TRUE(errors.Shown.empty());
+  for (const char* name : {"Glyphmason.desktop", "Uninstall.desktop", "Readme.desktop"}) {
+    EXPECT_FALSE(FileExists(scene.Home.File(menu + name))) << name;
+  }
+  EXPECT_EQ(scene.Home.Read(menu + "someone-else.desktop"), "another program's entry");
+}
+
+TEST(Uninstall, KeepsAnAutostartEntryThatStartsAnotherProgram) {
+  TInstallScene scene;
+  TErrorRecorder errors;
+  ASSERT_TRUE(scene.Install(kIdYes));
+  const std::string entry =
+      "[Desktop Entry]\nType=Application\nName=Glyphmason\nExec=/usr/bin/glyphmason --tray\n";
+  std::filesystem::create_directories(scene.Home.File(".config/autostart"));
+  scene.Home.Write(".config/autostart/Glyphmason.desktop", entry);
+  scene.RunFrom({scene.Program, "/Uninstall"});
+  TFakeMessageBoxes boxes;
+  boxes.Answer(kIdYes);
+  UninstallProgram("Glyphmason", scene.Installed);
+  EXPECT_TRUE(errors.Shown.empty());
+  EXPECT_FALSE(FileExists(scene.Installed));
+  EXPECT_EQ(scene.Home.Read(".config/autostart/Glyphmason.desktop"), entry);
 }
 
 TEST(Uninstall, ACopyThatTheInstallerDidNotInstallDeletesNothing) {
@@ -168,7 +261,8 @@ TEST(Uninstall, NeverDeletesARootOrTheHomeFolder) {
   scene.Home.Write("keep.txt", "precious");
   const std::string homeLink = scene.Downloads.File("home-link/");
   ASSERT_EQ(::symlink(scene.Home.Path().c_str(), scene.Downloads.File("home-link").c_str()), 0);
-  const std::string parentOfHome = std::filesystem::path(scene.Home.Path()).parent_path().parent_path();
+  const std::string parentOfHome =
+      std::filesystem::path(scene.Home.Path()).parent_path().parent_path();
   for (const std::string& directory : {std::string("/"), std::string("//"), scene.Home.Path(),
                                        homeLink, scene.Home.File("Games/.."), parentOfHome}) {
     TErrorRecorder errors;
