@@ -1,9 +1,5 @@
 #include "Libraries/File/WholeFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <vector>
 
@@ -37,24 +33,23 @@ bool ReadRegularFile(const std::string& path, std::string& bytes, std::string& p
   }
   problem = kReadFailed;
   // Not blocking, in case the path became a pipe since it was looked at.
-  const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  const int descriptor = Os::OpenForReading(path);
   if (descriptor < 0) {
     return false;
   }
-  struct stat status {};
-  bool read = ::fstat(descriptor, &status) == 0;
-  if (read && !S_ISREG(status.st_mode)) {
-    read = false;
+  const Os::TFileStatus status = Os::OpenFileStatus(descriptor);
+  bool read = status.Kind == Os::TFileKind::Regular;
+  if (!read && status.Kind != Os::TFileKind::Missing) {
     errno = EINVAL;
   }
-  if (read && static_cast<uint64_t>(status.st_size) > maxBytes) {
+  if (read && static_cast<uint64_t>(status.Size) > maxBytes) {
     read = false;
     problem = TooLargeProblem(maxBytes);
     errno = EFBIG;
   }
   std::string content;
   if (read) {
-    content.reserve(static_cast<size_t>(status.st_size));
+    content.reserve(static_cast<size_t>(status.Size));
     // A file that grows while it is read is held to the limit too.
     read = ReadBlocks(descriptor, [&](const char* block, size_t size) {
       if (size > maxBytes - content.size()) {
@@ -66,9 +61,7 @@ bool ReadRegularFile(const std::string& path, std::string& bytes, std::string& p
       return true;
     });
   }
-  const int error = errno;
-  ::close(descriptor);
-  errno = error;
+  Os::CloseFile(descriptor);
   if (read) {
     bytes = std::move(content);
     problem.clear();

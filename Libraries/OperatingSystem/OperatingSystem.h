@@ -136,6 +136,13 @@ TFileStatus PathStatus(const std::string& path);
 TFileStatus LinkStatus(const std::string& path);
 // The size in bytes of an open file; -1 on failure.
 int64_t OpenFileSize(int descriptor);
+// Opens an existing file for reading, without blocking on a pipe and without
+// taking a terminal as the controlling one; -1 on failure.
+int OpenForReading(const std::string& path);
+// What an open file is (Missing when it cannot be examined).
+TFileStatus OpenFileStatus(int descriptor);
+// Closes a file opened here, leaving the last system error as it was.
+void CloseFile(int descriptor);
 // Whether the user may run the file (or search the folder).
 bool IsExecutableByUser(const std::string& path);
 // Gives the path the permission bits; a symbolic link is never followed.

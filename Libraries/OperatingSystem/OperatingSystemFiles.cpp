@@ -128,6 +128,21 @@ int64_t OpenFileSize(int descriptor) {
   return ::fstat(descriptor, &status) == 0 ? static_cast<int64_t>(status.st_size) : -1;
 }
 
+int OpenForReading(const std::string& path) {
+  return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+}
+
+TFileStatus OpenFileStatus(int descriptor) {
+  struct stat status {};
+  return StatusOf(::fstat(descriptor, &status), status);
+}
+
+void CloseFile(int descriptor) {
+  const int error = errno;
+  ::close(descriptor);
+  errno = error;
+}
+
 bool IsExecutableByUser(const std::string& path) {
   return ::access(path.c_str(), X_OK) == 0;
 }
