@@ -175,6 +175,9 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  // A drag ends without a drop when the window loses the focus or is
+  // minimised: the button's release may never reach it.
+  void changeEvent(QEvent* event) override;
 
  private:
   void CreateControls();

@@ -155,7 +155,19 @@ void TGlyphmasonForm::WorkButtonClick() {
 
 void TGlyphmasonForm::HelpButtonClick() { ShowApplicationHelp(kHelpContext); }
 
-void TGlyphmasonForm::HideButtonClick() { showMinimized(); }
+void TGlyphmasonForm::HideButtonClick() {
+  Drag.CancelDrag();
+  showMinimized();
+}
+
+void TGlyphmasonForm::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  const bool focusLost = event->type() == QEvent::ActivationChange && !isActiveWindow();
+  const bool minimised = event->type() == QEvent::WindowStateChange && isMinimized();
+  if (focusLost || minimised) {
+    Drag.CancelDrag();
+  }
+}
 
 void TGlyphmasonForm::CloseButtonClick() { close(); }
 

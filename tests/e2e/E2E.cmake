@@ -6,7 +6,8 @@
 # have them. They take turns, one virtual screen at a time, so that a loaded
 # machine gives each the time it needs.
 set(GLYPHMASON_E2E_SCENARIOS
-    play moves close second-instance install uninstall-copy folder-game window captions suggest)
+    play moves close second-instance install uninstall-copy folder-game window captions suggest
+    stuck-drag)
 foreach(scenario IN LISTS GLYPHMASON_E2E_SCENARIOS)
   foreach(manager IN ITEMS "" openbox)
     if(manager STREQUAL "")

@@ -607,6 +607,80 @@ scenario_suggest() {
   close_game_and_expect_exit game
 }
 
+# --- Drags that end without a drop ---------------------------------------------
+
+# A drag begun on the first stock slot and held over the empty square (3, 3).
+begin_stock_drag() {
+  xdotool mousemove "$(stock_x 0)" "$(stock_y)" sleep 0.2 mousedown 1 sleep 0.3 \
+    mousemove "$(square_x 3)" "$(square_y 3)" sleep 0.3
+}
+
+# The drag has ended: the letter is still in its slot, and a click on the
+# empty square places nothing there.
+expect_drag_ended() {
+  sleep 0.5
+  stock_has_letter 0 || fail "$1: the letter left its stock slot"
+  square_is 3 3 empty || fail "$1: the letter was dropped"
+  click_at "$(square_x 3)" "$(square_y 3)"
+  sleep 0.5
+  square_is 3 3 empty || fail "$1: a later click on an empty square dropped the letter"
+  stock_has_letter 0 || fail "$1: a later click took the letter from its slot"
+}
+
+# A drag released outside the window or over a control that takes no
+# letters, a drag during which Space hides the program, and one during which
+# another window takes the focus: each ends with the letter in its slot.
+scenario_stuck_drag() {
+  start_game game
+  local GAME_WINDOW=$WINDOW
+  new_game
+
+  begin_stock_drag
+  xdotool mousemove 5 5 sleep 0.3 mouseup 1
+  expect_drag_ended "released outside the window"
+
+  begin_stock_drag
+  xdotool mousemove $((WX + 100)) $((WY + 90)) sleep 0.3 mouseup 1
+  expect_drag_ended "released on the dictionary's name"
+
+  begin_stock_drag
+  key space
+  if [ -n "$WINDOW_MANAGER" ]; then
+    wait_until "the window to be minimised" is_minimised
+    xdotool mouseup 1
+    xdotool windowactivate --sync "$WINDOW" 2>/dev/null || xdotool windowmap "$WINDOW"
+    wait_until "the window to come back" has_window '^Glyphmason'
+    use_game_window "$WINDOW"
+  else
+    xdotool mouseup 1
+  fi
+  expect_drag_ended "Space hid the program"
+
+  start_program elsewhere xmessage -geometry +0+0 "another program"
+  local other_pid=$STARTED_PID
+  wait_for_window '^xmessage$'
+  local other=$WINDOW
+  WINDOW=$GAME_WINDOW
+  begin_stock_drag
+  if [ -n "$WINDOW_MANAGER" ]; then
+    xdotool windowactivate "$other"
+  else
+    xdotool windowfocus "$other"
+  fi
+  sleep 0.5
+  xdotool mouseup 1
+  expect_drag_ended "another window took the focus"
+  kill "$other_pid" 2>/dev/null || true
+
+  drag_stock_to_square 0 3 3
+  wait_for_square 3 3 loose
+  press_close
+  answer_save_question n
+  wait_for_exit "$GAME_PID" "the game"
+  expect_equal "exit code of the game" "$EXIT_CODE" 0
+  check_output game
+}
+
 # A signal (a test timeout, a broken pipe) ends the run through the same
 # cleanup as a normal end, so no server or program is left behind.
 trap cleanup EXIT
@@ -626,6 +700,7 @@ case $SCENARIO in
   uninstall-copy) scenario_uninstall_copy ;;
   folder-game) scenario_folder_game ;;
   suggest) scenario_suggest ;;
+  stuck-drag) scenario_stuck_drag ;;
   *) echo "unknown scenario: $SCENARIO" >&2; exit 2 ;;
 esac
 log "passed"
