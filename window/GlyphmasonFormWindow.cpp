@@ -62,8 +62,13 @@ QRect TGlyphmasonForm::WorkArea() const {
   if (WorkAreaOverride.isValid()) {
     return WorkAreaOverride;
   }
-  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QScreen* screen = WindowScreen();
   return screen == nullptr ? QRect(0, 0, 1024, 768) : screen->availableGeometry();
+}
+
+const QScreen* TGlyphmasonForm::WindowScreen() const {
+  const QScreen* shown = screen();
+  return shown != nullptr ? shown : QGuiApplication::primaryScreen();
 }
 
 void TGlyphmasonForm::ApplyWindowMode() {
@@ -74,7 +79,7 @@ void TGlyphmasonForm::ApplyWindowMode() {
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     // A window manager makes a full-screen window cover the screen; without
     // one, nothing would, so the window takes the screen's bounds itself.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    if (const QScreen* screen = WindowScreen()) {
       setGeometry(screen->geometry());
     }
     setWindowState(Qt::WindowFullScreen);

@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, WindowModesFillTheirAreaAndTheBoardFollowsEverySizeChange
   Form->RowsCountComboBox->setCurrentText("30");
   PressKey(Qt::Key_N, Qt::ControlModifier);
   ExpectWholeBoardInside(*Form);
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const QRect screen = Form->screen()->geometry();  // the screen the window is on
   Form->FullScreenCheckBox->setChecked(true);
   EXPECT_EQ(Form->geometry(), screen);
   ExpectWholeBoardInside(*Form);
@@ -120,6 +120,30 @@ TEST_F(MainWindowTest, WindowModesFillTheirAreaAndTheBoardFollowsEverySizeChange
   EXPECT_EQ(Form->geometry(), screen);
   PressKey(Qt::Key_N, Qt::ControlModifier);
   ExpectWholeBoardInside(*Form);
+}
+
+// The window tests have two screens side by side.
+QScreen* ScreenBesideThePrimary() {
+  for (QScreen* screen : QGuiApplication::screens()) {
+    if (screen != QGuiApplication::primaryScreen()) {
+      return screen;
+    }
+  }
+  return nullptr;
+}
+
+TEST_F(MainWindowTest, WindowModesFillTheScreenTheWindowIsOn) {
+  QScreen* other = ScreenBesideThePrimary();
+  ASSERT_NE(other, nullptr);
+  Form->SetWorkAreaForTesting(QRect());
+  Form->setScreen(other);
+  Form->FullScreenCheckBox->setChecked(true);
+  EXPECT_EQ(Form->geometry(), other->geometry());
+  Form->FullScreenCheckBox->setChecked(false);
+  const QRect area = other->availableGeometry();
+  const TWindowBounds bounds = WindowedBounds(area.width(), area.height());
+  EXPECT_EQ(Form->frameGeometry(),
+            QRect(area.left() + bounds.Left, area.top() + bounds.Top, bounds.Width, bounds.Height));
 }
 
 TEST_F(MainWindowTest, SpaceHidesTheProgramAndPressesNothingElse) {
