@@ -104,7 +104,7 @@ TGlyphmasonForm::TGlyphmasonForm(QWidget* parent)
   resize(kDesignWidth, kDesignHeight);
   CreateControls();
 
-  Hints = std::make_unique<THints>();
+  Hints = std::make_unique<THints>(this);
   SetApplicationHelpFile(GetProgramDirFile("Help.hlp"));
   HelpWindow = std::make_unique<THelpWindow>(this);
 
