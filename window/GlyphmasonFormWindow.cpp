@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
-#include <filesystem>
 
 #include "Libraries/AboutDialog/ui/AboutForm.h"
 #include "Libraries/Error/FunctionScope.h"
@@ -30,10 +29,9 @@ constexpr int kBoardMargin = 5;
 constexpr int kFrameCheckInterval = 100;
 constexpr int kFrameChecks = 20;
 
-void CreateFolder(const std::string& path) {
+void CreateDataFolder(const std::string& path) {
   Os::ClearLastError();
-  std::error_code ignored;  // an existing folder is fine
-  std::filesystem::create_directory(path, ignored);
+  Os::CreateFolder(path);  // an existing folder is fine
 }
 }  // namespace
 
@@ -43,8 +41,8 @@ void TGlyphmasonForm::BeforeRun() {
                     if (AboutForm != nullptr) {
                       AboutForm->SetProgram(kProgramName, kProgramVersion);
                     }
-                    CreateFolder(DictionariesDirectory());
-                    CreateFolder(GamesDirectory());
+                    CreateDataFolder(DictionariesDirectory());
+                    CreateDataFolder(GamesDirectory());
                     OptionsList.FileName = GetProgramDirFile("Glyphmason.ini");
                     OptionsList.OnLoad = [this](TStoredTextList& list) { ReadOptions(list); };
                     OptionsList.OnSave = [this](TStoredTextList& list) { WriteOptions(list); };

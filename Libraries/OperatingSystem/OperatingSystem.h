@@ -168,6 +168,11 @@ std::string DefaultHandlerProgram();
 void SetDefaultHandlerForTesting(const std::string& program);
 
 // --- Folders the main window uses (OperatingSystemWindow.cpp) ----------------
+// Creates one folder; its parent must exist. False when it could not be made
+// (it exists already, the parent is missing, no permission), with the last
+// system error telling why.
+bool CreateFolder(const std::string& path);
+
 // A folder held open and reachable, while the object lives, under a second
 // path of plain ASCII: a stand-in for the window toolkit, which cannot name a
 // folder whose name is no text in the system's encoding. Path() is empty when

@@ -10,6 +10,15 @@
 
 namespace Os {
 
+namespace {
+// What the user's file-creation mask leaves of it, as for any new folder.
+constexpr mode_t kFolderMode = 0777;
+}  // namespace
+
+bool CreateFolder(const std::string& path) {
+  return ::mkdir(path.c_str(), kFolderMode) == 0;
+}
+
 TFolderStandIn::TFolderStandIn(const std::string& folder) {
   Descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
   if (Descriptor < 0) {
