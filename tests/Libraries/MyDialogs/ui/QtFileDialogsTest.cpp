@@ -31,6 +31,12 @@ std::string Confirm(TFileDialogKind kind, std::string path, const QString& typed
     }
     // Return presses the dialog's default button.
     QMetaObject::invokeMethod(dialog, "accept");
+    // A dialog that refuses the name stays up: the test fails, not hangs.
+    QTimer::singleShot(1000, [] {
+      for (int open = 0; open < 3 && QApplication::activeModalWidget() != nullptr; ++open) {
+        QApplication::activeModalWidget()->close();
+      }
+    });
   });
   TQtFileDialogs dialogs;
   return dialogs.Execute(kind, kGameFilter, path) ? path : "cancelled";
