@@ -26,6 +26,7 @@ class QMenu;
 class QAction;
 class QPushButton;
 class QFrame;
+class QScreen;
 class TBoardPaintBox;
 
 // Shows the text on the label; while it is empty, a screen reader gets a
@@ -50,7 +51,8 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   // Windowed (95 % of the work area, centred) or full screen, as the check
   // box says; the board area follows the window's size.
   void ApplyWindowMode();
-  // The work area the window mode is computed from; tests may set it.
+  // The work area of the screen the window is on, from which the window mode
+  // is computed; tests may set it.
   QRect WorkArea() const;
   void SetWorkAreaForTesting(QRect area) { WorkAreaOverride = area; }
 
@@ -199,9 +201,14 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  // A drag ends without a drop when the window loses the focus or is
+  // minimised: the button's release may never reach it.
+  void changeEvent(QEvent* event) override;
 
  private:
   void CreateControls();
+  // The screen the window is on; the primary one before it is placed.
+  const QScreen* WindowScreen() const;
   // The board group box and paint area fill the window's client area as it
   // is now; the squares follow.
   void LayOutBoard();

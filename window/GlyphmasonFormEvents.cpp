@@ -170,6 +170,10 @@ bool TGlyphmasonForm::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::MouseMove: {
       const auto* mouse = static_cast<QMouseEvent*>(event);
+      if (Drag.IsDragging() && !(mouse->buttons() & Qt::LeftButton)) {
+        // The button went up where this window could not see it.
+        Drag.CancelDrag();
+      }
       if (Drag.IsDragging()) {
         Drag.DragMove(GlobalPosition(mouse));
       } else if (slot >= 0) {

@@ -107,7 +107,7 @@ TGlyphmasonForm::TGlyphmasonForm(QWidget* parent)
   CreateControls();
   NameControlsForScreenReaders();
 
-  Hints = std::make_unique<THints>();
+  Hints = std::make_unique<THints>(this);
   SetApplicationHelpFile(GetProgramDirFile("Help.hlp"));
   HelpWindow = std::make_unique<THelpWindow>(this);
 

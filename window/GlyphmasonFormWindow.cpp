@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
-#include <filesystem>
 
 #include "Libraries/AboutDialog/ui/AboutForm.h"
 #include "Libraries/Error/FunctionScope.h"
@@ -30,10 +29,9 @@ constexpr int kBoardMargin = 5;
 constexpr int kFrameCheckInterval = 100;
 constexpr int kFrameChecks = 20;
 
-void CreateFolder(const std::string& path) {
+void CreateDataFolder(const std::string& path) {
   Os::ClearLastError();
-  std::error_code ignored;  // an existing folder is fine
-  std::filesystem::create_directory(path, ignored);
+  Os::CreateFolder(path);  // an existing folder is fine
 }
 }  // namespace
 
@@ -43,8 +41,8 @@ void TGlyphmasonForm::BeforeRun() {
                     if (AboutForm != nullptr) {
                       AboutForm->SetProgram(kProgramName, kProgramVersion);
                     }
-                    CreateFolder(DictionariesDirectory());
-                    CreateFolder(GamesDirectory());
+                    CreateDataFolder(DictionariesDirectory());
+                    CreateDataFolder(GamesDirectory());
                     OptionsList.FileName = GetProgramDirFile("Glyphmason.ini");
                     OptionsList.OnLoad = [this](TStoredTextList& list) { ReadOptions(list); };
                     OptionsList.OnSave = [this](TStoredTextList& list) { WriteOptions(list); };
@@ -62,8 +60,13 @@ QRect TGlyphmasonForm::WorkArea() const {
   if (WorkAreaOverride.isValid()) {
     return WorkAreaOverride;
   }
-  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QScreen* screen = WindowScreen();
   return screen == nullptr ? QRect(0, 0, 1024, 768) : screen->availableGeometry();
+}
+
+const QScreen* TGlyphmasonForm::WindowScreen() const {
+  const QScreen* shown = screen();
+  return shown != nullptr ? shown : QGuiApplication::primaryScreen();
 }
 
 void TGlyphmasonForm::ApplyWindowMode() {
@@ -74,7 +77,7 @@ void TGlyphmasonForm::ApplyWindowMode() {
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     // A window manager makes a full-screen window cover the screen; without
     // one, nothing would, so the window takes the screen's bounds itself.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    if (const QScreen* screen = WindowScreen()) {
       setGeometry(screen->geometry());
     }
     setWindowState(Qt::WindowFullScreen);
@@ -155,7 +158,19 @@ void TGlyphmasonForm::WorkButtonClick() {
 
 void TGlyphmasonForm::HelpButtonClick() { ShowApplicationHelp(kHelpContext); }
 
-void TGlyphmasonForm::HideButtonClick() { showMinimized(); }
+void TGlyphmasonForm::HideButtonClick() {
+  Drag.CancelDrag();
+  showMinimized();
+}
+
+void TGlyphmasonForm::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  const bool focusLost = event->type() == QEvent::ActivationChange && !isActiveWindow();
+  const bool minimised = event->type() == QEvent::WindowStateChange && isMinimized();
+  if (focusLost || minimised) {
+    Drag.CancelDrag();
+  }
+}
 
 void TGlyphmasonForm::CloseButtonClick() { close(); }
 

@@ -25,7 +25,7 @@ QWidget* HintedControlAt(QWidget* receiver, QPoint global) {
 }
 }  // namespace
 
-THints::THints(QObject* parent) : QObject(parent) {
+THints::THints(QWidget* window) : HintedWindow(window) {
   Clock.start();
   ShowTimer.setSingleShot(true);
   HideTimer.setSingleShot(true);
@@ -52,19 +52,23 @@ bool THints::eventFilter(QObject* watched, QEvent* event) {
   if (widget == nullptr || widget == Window) {
     return false;
   }
+  // Moves without a button reach only filters of the whole application, so
+  // this filter sees every window's events and keeps to those of its own.
+  const bool ours = HintedWindow != nullptr && widget->window() == HintedWindow;
   switch (event->type()) {
     case QEvent::ToolTip:
-      return true;  // shown here, on the program's own schedule
+      // The window's hints are shown here, on the program's own schedule.
+      return ours && !widget->toolTip().isEmpty();
     case QEvent::MouseMove: {
       const auto* mouse = static_cast<QMouseEvent*>(event);
-      if (mouse->buttons() == Qt::NoButton) {
+      if (ours && mouse->buttons() == Qt::NoButton) {
         PointerMoved(widget, mouse->globalPosition().toPoint());
       }
       return false;
     }
     case QEvent::Leave:
-      if (widget->isWindow()) {
-        PointerMoved(widget, QPoint(-1, -1));
+      if (ours && widget->isWindow()) {
+        PointerLeft();
       }
       return false;
     case QEvent::MouseButtonPress:
@@ -83,9 +87,14 @@ bool THints::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void THints::PointerMoved(QWidget* receiver, QPoint global) {
-  QWidget* control = global.x() < 0 ? nullptr : HintedControlAt(receiver, global);
-  const THintSchedule::TStep step = Schedule.PointerMoved(control, Clock.elapsed());
   Pointer = global;
+  PointerOver(HintedControlAt(receiver, global));
+}
+
+void THints::PointerLeft() { PointerOver(nullptr); }
+
+void THints::PointerOver(QWidget* control) {
+  const THintSchedule::TStep step = Schedule.PointerMoved(control, Clock.elapsed());
   if (step.HideShown) {
     HideHint();
   }

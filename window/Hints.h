@@ -16,8 +16,9 @@ class QWidget;
 
 class THints : public QObject {
  public:
-  // Takes over the hints of every window of the application while it lives.
-  explicit THints(QObject* parent = nullptr);
+  // Takes over the hints of the window's controls while it lives; other
+  // windows keep the toolkit's own tooltips.
+  explicit THints(QWidget* window);
   ~THints() override;
 
   // The hint window; hidden while no hint is up.
@@ -28,10 +29,15 @@ class THints : public QObject {
 
  private:
   void PointerMoved(QWidget* receiver, QPoint global);
+  // The pointer left the window: no control is under it any more.
+  void PointerLeft();
+  // The schedule's step for the hinted control now under the pointer.
+  void PointerOver(QWidget* control);
   void Cancel();
   void ShowHint();
   void HideHint();
 
+  QPointer<QWidget> HintedWindow;
   THintSchedule Schedule;
   QElapsedTimer Clock;
   QTimer ShowTimer;

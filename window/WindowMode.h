@@ -11,6 +11,6 @@ inline constexpr int kMinWindowWidth = 760;
 inline constexpr int kMinWindowHeight = 540;
 
 // The outer bounds for a work area of that size: 1024 x 738 gives 972 x 701
-// at (26, 18). The product with 0.95 is formed in extended precision before
-// it is truncated, so a work area 1280 wide gives 1215, not 1216.
+// at (26, 18). An extent that is a multiple of 20 gives one less than its
+// exact 95 %: a work area 1280 wide gives 1215, not 1216.
 TWindowBounds WindowedBounds(int workWidth, int workHeight);

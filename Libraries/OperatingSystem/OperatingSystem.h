@@ -267,4 +267,28 @@ std::string DefaultHandlerProgram();
 // restores it.
 void SetDefaultHandlerForTesting(const std::string& program);
 
+// --- Folders the main window uses (OperatingSystemWindow.cpp) ----------------
+// Creates one folder; its parent must exist. False when it could not be made
+// (it exists already, the parent is missing, no permission), with the last
+// system error telling why.
+bool CreateFolder(const std::string& path);
+
+// A folder held open and reachable, while the object lives, under a second
+// path of plain ASCII: a stand-in for the window toolkit, which cannot name a
+// folder whose name is no text in the system's encoding. Path() is empty when
+// the folder cannot be opened or the system offers no such path.
+class TFolderStandIn {
+ public:
+  explicit TFolderStandIn(const std::string& folder);
+  TFolderStandIn(const TFolderStandIn&) = delete;
+  TFolderStandIn& operator=(const TFolderStandIn&) = delete;
+  ~TFolderStandIn();
+
+  const std::string& Path() const { return StandInPath; }
+
+ private:
+  int Descriptor = -1;
+  std::string StandInPath;
+};
+
 }  // namespace Os

@@ -15,12 +15,20 @@
 
 namespace {
 constexpr const char* kGameExtension = ".GMG";
+constexpr const char* kSavedGameExtension = ".gmg";
 
 // The text from the last dot of the file name on.
 std::string ExtensionOf(const std::string& path) {
   const std::string name = NameOfPath(path);
   const size_t dot = name.rfind('.');
   return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+// A name typed without any extension gets the game files' own, so that the
+// load dialog lists the saved game and a load reads it. A name with another
+// extension is the player's choice and stays.
+std::string WithGameExtension(const std::string& path) {
+  return ExtensionOf(path).empty() ? path + kSavedGameExtension : path;
 }
 }  // namespace
 
@@ -108,6 +116,7 @@ void TGlyphmasonForm::SaveGameMenuClick() {
                     if (!SaveDialog.Execute()) {
                       return;
                     }
+                    SaveDialog.FileName = WithGameExtension(SaveDialog.FileName);
                     SaveGameTo(SaveDialog.FileName);
                     Fun.CalleeFailed();
                   });

@@ -8,7 +8,8 @@
 set(GLYPHMASON_E2E_SCENARIOS
     play moves close second-instance install uninstall-copy folder-game window captions suggest
     squatted-instance second-start-shows
-    keys screen-reader)
+    keys screen-reader
+    stuck-drag)
 foreach(scenario IN LISTS GLYPHMASON_E2E_SCENARIOS)
   foreach(manager IN ITEMS "" openbox)
     if(manager STREQUAL "")

@@ -6,8 +6,8 @@
 #
 # Scenarios: play, moves, close, second-instance, install, uninstall-copy,
 # folder-game, window, captions, suggest, squatted-instance,
-# second-start-shows, keys, screen-reader. With GLYPHMASON_E2E_WM=openbox they
-# run under that window manager. Exit code 0 when the scenario passed, 1 when
+# second-start-shows, keys, screen-reader, stuck-drag. With
+# GLYPHMASON_E2E_WM=openbox they run under that window manager. Exit code 0 when the scenario passed, 1 when
 # it failed (a screenshot is kept in ARTIFACTS_FOLDER), 77 when Xvfb or
 # xdotool is missing.
 set -euo pipefail
@@ -814,6 +814,75 @@ scenario_screen_reader() {
     fail "the stock buttons should name seven letters, found: $stock"
   expect_equal "score label" "$(ask_reader label Score)" \
     "Score $(placed_score "$WORK/Glyphmason/GlyphmasonDictionaries/English.gmd" "$word" 2)"
+}
+
+# --- Drags that end without a drop ---------------------------------------------
+
+# A drag begun on the first stock slot and held over the empty square (3, 3).
+begin_stock_drag() {
+  xdotool mousemove "$(stock_x 0)" "$(stock_y)" sleep 0.2 mousedown 1 sleep 0.3 \
+    mousemove "$(square_x 3)" "$(square_y 3)" sleep 0.3
+}
+
+# The drag has ended: the letter is still in its slot, and a click on the
+# empty square places nothing there.
+expect_drag_ended() {
+  sleep 0.5
+  stock_has_letter 0 || fail "$1: the letter left its stock slot"
+  square_is 3 3 empty || fail "$1: the letter was dropped"
+  click_at "$(square_x 3)" "$(square_y 3)"
+  sleep 0.5
+  square_is 3 3 empty || fail "$1: a later click on an empty square dropped the letter"
+  stock_has_letter 0 || fail "$1: a later click took the letter from its slot"
+}
+
+# A drag released outside the window or over a control that takes no
+# letters, a drag during which Space hides the program, and one during which
+# another window takes the focus: each ends with the letter in its slot.
+scenario_stuck_drag() {
+  start_game game
+  local GAME_WINDOW=$WINDOW
+  new_game
+
+  begin_stock_drag
+  xdotool mousemove 5 5 sleep 0.3 mouseup 1
+  expect_drag_ended "released outside the window"
+
+  begin_stock_drag
+  xdotool mousemove $((WX + 100)) $((WY + 90)) sleep 0.3 mouseup 1
+  expect_drag_ended "released on the dictionary's name"
+
+  begin_stock_drag
+  key space
+  if [ -n "$WINDOW_MANAGER" ]; then
+    wait_until "the window to be minimised" is_minimised
+    xdotool mouseup 1
+    xdotool windowactivate --sync "$WINDOW" 2>/dev/null || xdotool windowmap "$WINDOW"
+    wait_until "the window to come back" has_window '^Glyphmason'
+    use_game_window "$WINDOW"
+  else
+    xdotool mouseup 1
+  fi
+  expect_drag_ended "Space hid the program"
+
+  start_program elsewhere xmessage -geometry +0+0 "another program"
+  local other_pid=$STARTED_PID
+  wait_for_window '^xmessage$'
+  local other=$WINDOW
+  WINDOW=$GAME_WINDOW
+  begin_stock_drag
+  if [ -n "$WINDOW_MANAGER" ]; then
+    xdotool windowactivate "$other"
+  else
+    xdotool windowfocus "$other"
+  fi
+  sleep 0.5
+  xdotool mouseup 1
+  expect_drag_ended "another window took the focus"
+  kill "$other_pid" 2>/dev/null || true
+
+  drag_stock_to_square 0 3 3
+  wait_for_square 3 3 loose
   press_close
   answer_save_question n
   wait_for_exit "$GAME_PID" "the game"
@@ -844,6 +913,7 @@ case $SCENARIO in
   second-start-shows) scenario_second_start_shows ;;
   keys) scenario_keys ;;
   screen-reader) scenario_screen_reader ;;
+  stuck-drag) scenario_stuck_drag ;;
   *) echo "unknown scenario: $SCENARIO" >&2; exit 2 ;;
 esac
 log "passed"

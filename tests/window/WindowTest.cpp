@@ -22,9 +22,26 @@ namespace {
 using MainWindowTest = TWindowTest;
 
 TEST(WindowMode, WorkAreaArithmetic) {
-  EXPECT_EQ(WindowedBounds(1280, 1024).Width, 1215);
+  EXPECT_EQ(WindowedBounds(1024, 738), (TWindowBounds{26, 18, 972, 701}));
   EXPECT_EQ(WindowedBounds(800, 570), (TWindowBounds{20, 14, 760, 541}));
   EXPECT_EQ(WindowedBounds(640, 480), (TWindowBounds{-60, -30, 760, 540}));
+}
+
+// Extents whose 95 % is whole come out one lower, on every compiler.
+TEST(WindowMode, AWholeShareComesOutOneLower) {
+  const struct {
+    int Width, Height;
+    TWindowBounds Bounds;
+  } sizes[] = {
+      {1280, 1024, {32, 26, 1215, 972}},  {1920, 1080, {48, 27, 1823, 1025}},
+      {1600, 900, {40, 23, 1519, 854}},   {2560, 1440, {64, 36, 2431, 1367}},
+      {1440, 1200, {36, 30, 1367, 1139}}, {3840, 2160, {96, 54, 3647, 2051}},
+      {1366, 768, {34, 19, 1297, 729}},   {1920, 1040, {48, 26, 1823, 987}},
+  };
+  for (const auto& size : sizes) {
+    EXPECT_EQ(WindowedBounds(size.Width, size.Height), size.Bounds)
+        << size.Width << " x " << size.Height;
+  }
 }
 
 TEST(KeyTest, OnlyTheOneModifierCounts) {
@@ -82,7 +99,7 @@ TEST_F(MainWindowTest, WindowModesFillTheirAreaAndTheBoardFollowsEverySizeChange
   Form->RowsCountComboBox->setCurrentText("30");
   PressKey(Qt::Key_N, Qt::ControlModifier);
   ExpectWholeBoardInside(*Form);
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const QRect screen = Form->screen()->geometry();  // the screen the window is on
   Form->FullScreenCheckBox->setChecked(true);
   EXPECT_EQ(Form->geometry(), screen);
   ExpectWholeBoardInside(*Form);
@@ -103,6 +120,30 @@ TEST_F(MainWindowTest, WindowModesFillTheirAreaAndTheBoardFollowsEverySizeChange
   EXPECT_EQ(Form->geometry(), screen);
   PressKey(Qt::Key_N, Qt::ControlModifier);
   ExpectWholeBoardInside(*Form);
+}
+
+// The window tests have two screens side by side.
+QScreen* ScreenBesideThePrimary() {
+  for (QScreen* screen : QGuiApplication::screens()) {
+    if (screen != QGuiApplication::primaryScreen()) {
+      return screen;
+    }
+  }
+  return nullptr;
+}
+
+TEST_F(MainWindowTest, WindowModesFillTheScreenTheWindowIsOn) {
+  QScreen* other = ScreenBesideThePrimary();
+  ASSERT_NE(other, nullptr);
+  Form->SetWorkAreaForTesting(QRect());
+  Form->setScreen(other);
+  Form->FullScreenCheckBox->setChecked(true);
+  EXPECT_EQ(Form->geometry(), other->geometry());
+  Form->FullScreenCheckBox->setChecked(false);
+  const QRect area = other->availableGeometry();
+  const TWindowBounds bounds = WindowedBounds(area.width(), area.height());
+  EXPECT_EQ(Form->frameGeometry(),
+            QRect(area.left() + bounds.Left, area.top() + bounds.Top, bounds.Width, bounds.Height));
 }
 
 TEST_F(MainWindowTest, SpaceHidesTheProgramAndPressesNothingElse) {

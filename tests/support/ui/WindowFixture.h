@@ -50,9 +50,12 @@ class TWindowTest : public ::testing::Test {
   std::unique_ptr<TAboutForm> About;
   std::unique_ptr<TGlyphmasonForm> Form;
 
+  // The parts of a drag: the press, and the held button moved to a point on
+  // the screen and released there (the pressed control receives both).
+  void PressStock(int slot, Qt::MouseButton button);
+  void MoveAndRelease(QWidget* control, QPoint globalPoint);
+
  private:
   void Press(QWidget* control, QPoint point, Qt::MouseButton button);
   void PressCell(int column, int row, Qt::MouseButton button);
-  void PressStock(int slot, Qt::MouseButton button);
-  void MoveAndRelease(QWidget* control, QPoint globalPoint);
 };

@@ -1,0 +1,76 @@
+// The toolkit's file dialogs, answered as a player does: the file offered
+// confirmed with Return, or another name typed in its place.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
+#include <filesystem>
+
+#include "Libraries/MyDialogs/ui/QtFileDialogs.h"
+#include "support/TestFolders.h"
+
+namespace {
+
+const std::string kGameFilter = "Glyphmason game (*.gmg)|*.gmg";
+
+// Runs the dialog of that kind offering the path; the player types the name
+// (unless empty) and confirms. The path the dialog gives back, or "cancelled".
+std::string Confirm(TFileDialogKind kind, std::string path, const QString& typed = {}) {
+  QTimer::singleShot(0, [typed] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    if (!typed.isEmpty()) {
+      // Typed into the name field, which has the focus.
+      QApplication::setActiveWindow(dialog);
+      auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+      name->setFocus();
+      name->setText(typed);
+    }
+    // Return presses the dialog's default button.
+    QMetaObject::invokeMethod(dialog, "accept");
+    // A dialog that refuses the name stays up: the test fails, not hangs.
+    QTimer::singleShot(1000, [] {
+      for (int open = 0; open < 3 && QApplication::activeModalWidget() != nullptr; ++open) {
+        QApplication::activeModalWidget()->close();
+      }
+    });
+  });
+  TQtFileDialogs dialogs;
+  return dialogs.Execute(kind, kGameFilter, path) ? path : "cancelled";
+}
+
+class FileDialogsOfAnotherEncoding : public ::testing::Test {
+ protected:
+  FileDialogsOfAnotherEncoding() {
+    std::filesystem::create_directory(Folder);
+    Temp.Write("Spiele-M\xfcller/caf\xe9.gmg", "[GlyphmasonGame]\r\n");
+  }
+  TTempFolder Temp;
+  // A folder and a game named in Latin-1 by an older system.
+  const std::string Folder = Temp.File("Spiele-M\xfcller");
+  const std::string Game = Folder + "/caf\xe9.gmg";
+};
+
+TEST_F(FileDialogsOfAnotherEncoding, ReturnInTheSaveDialogGivesBackTheLoadedGame) {
+  EXPECT_EQ(Confirm(TFileDialogKind::Save, Game), Game);
+}
+
+TEST_F(FileDialogsOfAnotherEncoding, ANewNameTypedThereIsSavedInThatFolder) {
+  EXPECT_EQ(Confirm(TFileDialogKind::Save, Game, "neu.gmg"), Folder + "/neu.gmg");
+}
+
+TEST_F(FileDialogsOfAnotherEncoding, TheOpenDialogConfirmsTheOfferedGame) {
+  EXPECT_EQ(Confirm(TFileDialogKind::Open, Game), Game);
+}
+
+TEST(FileDialogs, AGameNamedInTheSystemsEncodingComesBackAsChosen) {
+  TTempFolder temp;
+  const std::string game = temp.Write("Über mine.gmg", "[GlyphmasonGame]\r\n");
+  EXPECT_EQ(Confirm(TFileDialogKind::Open, game), game);
+  EXPECT_EQ(Confirm(TFileDialogKind::Save, game, "other.gmg"), temp.File("other.gmg"));
+}
+
+}  // namespace
