@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <filesystem>
@@ -151,7 +152,7 @@ bool IsInsideOf(const std::string& destination, const std::string& source) {
 }
 
 void CopyTree(const std::string& source, const std::string& destination,
-              const std::string& keepExistingName, bool nested) {
+              const std::vector<std::string>& keepExistingNames, bool nested) {
   PassingFunction("CopyDeleteDirectory", [&](TFunScope& Fun) {
     if (destination.empty()) {
       Fun.Fail("Empty destination name.", source, destination, 0);
@@ -196,7 +197,9 @@ void CopyTree(const std::string& source, const std::string& destination,
       } else if (S_ISLNK(status.st_mode)) {
         CopyLink(from + name, to + name);
       } else if (S_ISREG(status.st_mode)) {
-        if (name == keepExistingName && FileExists(to + name)) {
+        if (std::find(keepExistingNames.begin(), keepExistingNames.end(), name) !=
+                keepExistingNames.end() &&
+            FileExists(to + name)) {
           continue;
         }
         CopyFileOver(from + name, to + name);
@@ -213,5 +216,12 @@ void DeleteDirectoryNoErrors(const std::string& directory) {
 
 void CopyDeleteDirectory(const std::string& source, const std::string& destination,
                          const std::string& keepExistingName) {
-  CopyTree(source, destination, keepExistingName, false);
+  CopyDeleteDirectoryKeeping(source, destination,
+                             keepExistingName.empty() ? std::vector<std::string>{}
+                                                      : std::vector<std::string>{keepExistingName});
+}
+
+void CopyDeleteDirectoryKeeping(const std::string& source, const std::string& destination,
+                                const std::vector<std::string>& keepExistingNames) {
+  CopyTree(source, destination, keepExistingNames, false);
 }

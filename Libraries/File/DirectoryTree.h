@@ -4,6 +4,7 @@
 // operation reaches outside the tree. Both report through GlobalFunStat.
 
 #include <string>
+#include <vector>
 
 // Deletes the directory with everything in it, as far as it can: a file or
 // folder that cannot be removed is left and the rest still goes. A directory
@@ -24,3 +25,6 @@ void DeleteDirectoryNoErrors(const std::string& directory);
 // destination is kept when it exists already.
 void CopyDeleteDirectory(const std::string& source, const std::string& destination,
                          const std::string& keepExistingName = {});
+// The same, keeping every file of these names directly in destination.
+void CopyDeleteDirectoryKeeping(const std::string& source, const std::string& destination,
+                                const std::vector<std::string>& keepExistingNames);

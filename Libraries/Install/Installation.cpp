@@ -25,6 +25,7 @@ constexpr const char* kUninstallFailed = "Failed to uninstall program.";
 constexpr const char* kNotInstalled =
     "This copy of the program was not installed by its installer.\nNothing was deleted.";
 constexpr const char* kOptionsExtension = ".ini";
+constexpr const char* kRecordsSuffix = "Records.ini";
 constexpr const char* kGameCategories = "Game;BoardGame;";
 constexpr int kEntryIconSize = 256;
 
@@ -119,7 +120,9 @@ void InstallProgram(const std::string& programName, const std::string& installTo
     if (!ShowQueryDialog("Install the program in directory \"" + destination + "\"?")) {
       return;
     }
-    CopyDeleteDirectory(source, destination, programName + kOptionsExtension);
+    // The options and the records of a copy installed before stay its own.
+    CopyDeleteDirectoryKeeping(source, destination,
+                               {programName + kOptionsExtension, programName + kRecordsSuffix});
 
     const std::string installed = IncludeSlashIfNotEmpty(destination);
     const std::string executable = installed + programName;
