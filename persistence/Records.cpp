@@ -69,7 +69,7 @@ std::string RecordTableName(const std::string& dictionaryName, int32_t columns, 
 }
 
 bool MayEnterRecords(const TGameFigures& figures) {
-  return !figures.UnknownWordCommitted;
+  return figures.WordsCommitted() > 0 && !figures.UnknownWordCommitted;
 }
 
 TRecord RecordOfGame(const TGameFigures& figures, int32_t score, const std::string& dateTime) {

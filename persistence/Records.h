@@ -50,8 +50,8 @@ struct TRecords {
 // The table of a dictionary and board size: "English.gmd 15 x 15".
 std::string RecordTableName(const std::string& dictionaryName, int32_t columns, int32_t rows);
 
-// Whether a game may enter the records: not when a word the words list did
-// not know was committed.
+// Whether a game may enter the records: only with a word committed, and
+// not when a word the words list did not know was committed.
 bool MayEnterRecords(const TGameFigures& figures);
 // The record of an ended game with its final score.
 TRecord RecordOfGame(const TGameFigures& figures, int32_t score, const std::string& dateTime);

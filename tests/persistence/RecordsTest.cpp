@@ -1,3 +1,4 @@
+#include "persistence/GameSummary.h"
 #include "persistence/Records.h"
 
 #include <gtest/gtest.h>
@@ -63,8 +64,9 @@ TEST(RecordTables, EachDictionaryAndSizeHasItsOwnTable) {
   EXPECT_EQ(records.Find("German.gmd 16 x 15"), nullptr);
 }
 
-TEST(RecordTables, AGameWithAnUnknownWordIsKeptOut) {
+TEST(RecordTables, AGameWithAnUnknownWordOrNoWordIsKeptOut) {
   TGameFigures figures;
+  EXPECT_FALSE(MayEnterRecords(figures));
   figures.Turns = {{10, 12, 2, "ZQ"}, {14, 14, 3, "CAT"}};
   figures.SuggestionsUsed = 1;
   EXPECT_TRUE(MayEnterRecords(figures));
@@ -169,4 +171,24 @@ TEST_F(RecordsFileTest, ALinkWithinTheFolderIsRead) {
   SaveRecordsFile(Folder.File("kept.ini"), Some());
   ASSERT_EQ(::symlink(Folder.File("kept.ini").c_str(), Path().c_str()), 0);
   EXPECT_EQ(LoadRecordsFile(Path()).Tables.size(), 2u);
+}
+
+TEST(GameSummaryText, NamesEveryFigureAndWhatTheRecordsMadeOfTheGame) {
+  TSummaryFacts facts;
+  facts.FinalScore = 52;
+  facts.LetterChangesUsed = 2;
+  facts.Figures.Turns = {{10, 10, 2, "AB"}, {21, 30, 3, "ABC"}, {21, 21, 3, "CBA"}};
+  facts.Figures.SuggestionsUsed = 1;
+  facts.Outcome = {TRecordOutcome::Entered, 3, "English.gmd 10 x 10"};
+  EXPECT_EQ(GameSummaryLines(facts),
+            (std::vector<std::string>{"Final score: 52", "Words committed: 3", "Letters placed: 8",
+                                      "Best word: \"ABC\", 21 points",
+                                      "Average score per word: 17.3", "Letter changes used: 2",
+                                      "Suggest word used: 1 time", "Par: 61, accuracy 85 %",
+                                      "Records: place 3 of the ten best for English.gmd 10 x 10"}));
+  facts.Outcome = {TRecordOutcome::UnknownWord, 0, ""};
+  EXPECT_EQ(GameSummaryLines(facts).back(),
+            "Records: not entered, a word unknown to the words list was committed");
+  facts.Outcome = {};
+  EXPECT_EQ(GameSummaryLines(facts).size(), 8u);
 }
