@@ -23,6 +23,7 @@ void TGlyphmasonForm::BoardSizeChanged(int32_t columns, int32_t rows) {
 }
 
 void TGlyphmasonForm::ShowWholeBoard() {
+  StartPromptLabel->hide();
   BoardPaintBox->show();
   BoardPaintBox->update();
 }

@@ -17,9 +17,11 @@
 #include "Libraries/Program/ProgramIdentity.h"
 #include "Libraries/Program/ProgramPaths.h"
 #include "window/BoardView.h"
+#include "window/GameOverForm.h"
 #include "window/GlyphmasonForm.h"
 #include "window/HelpWindow.h"
 #include "window/Hints.h"
+#include "window/RecordsForm.h"
 
 namespace {
 
@@ -134,6 +136,7 @@ void TGlyphmasonForm::CreateControls() {
   CreateLettersPanel();
   CreateBoard();
   CreateWorkMenu();
+  CreateGameEndControls();
 }
 
 void TGlyphmasonForm::CreateMenuPanel() {
