@@ -7,6 +7,9 @@ namespace {
 constexpr int kMargin = 4;
 // Room below the bars for the turn numbers.
 constexpr int kLabelHeight = 14;
+// A turn's slot is never wider than this, so that a short game still reads
+// as a chart.
+constexpr double kWidestSlot = 36;
 }  // namespace
 
 TTurnChart::TTurnChart(QWidget* parent) : QWidget(parent) {
@@ -44,7 +47,7 @@ void TTurnChart::paintEvent(QPaintEvent*) {
   }
   // Each turn gets a slot: the par bar with the score bar in front of its
   // right part, so both stay visible even when slots are a few pixels wide.
-  const double slot = static_cast<double>(width() - 2 * kMargin) / count;
+  const double slot = std::min(kWidestSlot, static_cast<double>(width() - 2 * kMargin) / count);
   const auto barHeight = [&](int32_t value) {
     return static_cast<int>(static_cast<double>(value) * barsHeight / highest + 0.5);
   };
