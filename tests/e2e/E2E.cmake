@@ -7,7 +7,7 @@
 # machine gives each the time it needs.
 set(GLYPHMASON_E2E_SCENARIOS
     play moves close second-instance install uninstall-copy folder-game window captions suggest
-    squatted-instance second-start-shows)
+    squatted-instance second-start-shows game-end)
 foreach(scenario IN LISTS GLYPHMASON_E2E_SCENARIOS)
   foreach(manager IN ITEMS "" openbox)
     if(manager STREQUAL "")
