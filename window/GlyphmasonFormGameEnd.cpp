@@ -78,7 +78,11 @@ void TGlyphmasonForm::ShowPlayState(TPlayState state) {
   GameSummaryMenu->setEnabled(state == TPlayState::Ended);
   SuggestWordMenu->setEnabled(state != TPlayState::Ended);
   if (state != TPlayState::Ended) {
+    // A summary left open belongs to a game that is no longer shown.
     LastOutcome = {};
+    if (GameOverForm) {
+      GameOverForm->hide();
+    }
   }
 }
 

@@ -63,6 +63,7 @@ TEST_F(GameEndWindow, CtrlEndAsksAndEndsTheGameWithItsSummary) {
   EXPECT_TRUE(Form->GameOverForm->isVisible());
   Boxes.Answer(kIdNo);  // the ended game was not saved
   StartGame();
+  EXPECT_FALSE(Form->GameOverForm->isVisible());
   EXPECT_FALSE(Form->GameSummaryMenu->isEnabled());
   EXPECT_TRUE(Form->PlayStateLabel->text().isEmpty() ||
               Form->PlayStateLabel->text().startsWith("No word"));
