@@ -13,6 +13,7 @@
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "dictionary/Dictionary.h"
 #include "game/Game.h"
+#include "game/GameEnd.h"
 #include "game/WordFinder.h"
 
 namespace {
@@ -139,6 +140,28 @@ void BM_SuggestWordByScan15x15English(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SuggestWordByScan15x15English)->Unit(benchmark::kMillisecond);
+
+// What a commit adds on a mid-game 30 x 30 board with the German list: the
+// par of the turn (the best move for the letters on hand) and the check for
+// the game's end after it, each one best-move search.
+void BM_GameOverCheck30x30German(benchmark::State& state) {
+  static TMidGame game("German", 30, 40);
+  if (!Ready(state, game)) {
+    return;
+  }
+  for (int32_t slot = 0; slot < kStockSlots; ++slot) {
+    game.Game.SetStockLetter(slot, game.Hand[static_cast<size_t>(slot)]);
+  }
+  TPlayState result = TPlayState::Playing;
+  for (auto _ : state) {
+    game.Game.PlayState = TPlayState::Playing;
+    benchmark::DoNotOptimize(BestScoreOnHand(game.Game));
+    result = CheckGameEnd(game.Game, false);
+  }
+  state.counters["words on board"] = game.WordsLaid;
+  state.counters["over"] = result == TPlayState::Playing ? 0 : 1;
+}
+BENCHMARK(BM_GameOverCheck30x30German)->Unit(benchmark::kMillisecond);
 
 // The graph of the largest list, built from the list in memory as the first
 // suggestion after a load builds it; its memory beside the list file's size.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Libraries/Text/Text.h"
+#include "game/GameEnd.h"
 #include "game/Scoring.h"
 #include "game/WordRule.h"
 
@@ -25,6 +26,9 @@ void TGame::ResetGameDisplay() {
   Score = 0;
   Display.SetScoreLabel({});
   ShowLetterScore(0);
+  Figures = {};
+  PlayState = TPlayState::Playing;
+  Display.ShowPlayState(PlayState);
 }
 
 void TGame::SetUpNewBoard() {
@@ -131,7 +135,7 @@ void TGame::FillStock() {
 }
 
 void TGame::ShowLetterChanges() {
-  Display.SetNewStockLettersEnabled(LetterChangesCount >= 1);
+  Display.SetNewStockLettersEnabled(LetterChangesCount >= 1 && !IsEnded());
   Display.SetLetterChangesLabel("Available letter changes " +
                                 std::to_string(std::max(LetterChangesCount, 0)));
 }
@@ -141,11 +145,12 @@ std::string TGame::ReadLooseWord() const {
 }
 
 void TGame::UpdatePutButtons() {
-  Display.SetPutButtonsEnabled(CanPutWord(ReadLooseWord(), LooseLetterList.Count()));
+  Display.SetPutButtonsEnabled(!IsEnded() &&
+                               CanPutWord(ReadLooseWord(), LooseLetterList.Count()));
 }
 
 TPutWordResult TGame::PutWord(bool flipped, const TUnknownWordRules& rules) {
-  std::string word = ReadLooseWord();
+  std::string word = IsEnded() ? std::string() : ReadLooseWord();
   if (word.empty()) {
     return TPutWordResult::NoWord;
   }
@@ -166,13 +171,32 @@ TPutWordResult TGame::PutWord(bool flipped, const TUnknownWordRules& rules) {
       WordsListModified = true;
       ShowWordsCount();
     }
+    Figures.UnknownWordCommitted = true;
   }
-  Score = AddScore(Score, WordScore());
+  // Par looks at the letters on hand before they are fixed.
+  const TTurnFigures turn{WordScore(), std::max(BestScoreOnHand(*this), 0),
+                          LooseLetterList.Count(), word};
+  Score = AddScore(Score, turn.Score);
   ShowScore(0);
   ShowLetterScore(0);
   FixLooseLetters();
   FillStock();
+  Figures.Turns.push_back(turn);
+  CheckGameEnd(*this, true);
   return TPutWordResult::Committed;
+}
+
+void TGame::SetPlayState(TPlayState state, bool announce) {
+  const bool endsNow = state == TPlayState::Ended && !IsEnded();
+  PlayState = state;
+  Display.ShowPlayState(state);
+  if (IsEnded()) {
+    Display.SetPutButtonsEnabled(false);
+    ShowLetterChanges();
+  }
+  if (endsNow && announce) {
+    Display.GameEnded();
+  }
 }
 
 void TGame::ShowWordsCount() {

@@ -10,6 +10,7 @@
 
 #include "game/Board.h"
 #include "game/GameDisplay.h"
+#include "game/GameFigures.h"
 #include "game/MyRandom.h"
 #include "game/WordFinder.h"
 #include "lexicon/LetterData.h"
@@ -52,6 +53,14 @@ class TGame {
   // The suggestion's word graphs over WordsListLines, built at the first
   // suggestion after the list is read and kept in step with added words.
   TWordFinder WordFinder;
+  // The game's figures since its first commit, and where it stands.
+  TGameFigures Figures;
+  TPlayState PlayState = TPlayState::Playing;
+  bool IsEnded() const { return PlayState == TPlayState::Ended; }
+  // Records the state and shows it; an ended game disables the commit
+  // buttons and "New stock letters". The display hears GameEnded only when
+  // the game ends now and announce is set.
+  void SetPlayState(TPlayState state, bool announce);
 
   // --- Start-up and new boards -------------------------------------------------
   // The state of a program just started: no board shown, empty labels,
@@ -111,7 +120,9 @@ class TGame {
   void UpdatePutButtons();
   // Commits the loose letters' word, read backwards when flipped: looks it up,
   // reports the result in the word label, refuses or adds an unknown word as
-  // the rules say, scores it, fixes the letters and refills the stock.
+  // the rules say, scores it, fixes the letters and refills the stock. The
+  // turn goes into the figures with its par, and the game's end is checked.
+  // An ended game commits nothing.
   TPutWordResult PutWord(bool flipped, const TUnknownWordRules& rules);
   // Shows the words list's size; "; new words." while words were added.
   void ShowWordsCount();

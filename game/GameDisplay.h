@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <string>
 
+// Where a game stands: moves can be made, the letters on hand make no word
+// but letter changes are left, or the game has ended (no move is taken).
+enum class TPlayState { Playing, StockMakesNoWord, Ended };
+
 class IGameDisplay {
  public:
   virtual ~IGameDisplay() = default;
@@ -25,6 +29,11 @@ class IGameDisplay {
   virtual void SetValidWordLabel(const std::string& text) = 0;
   virtual void SetWordsCountLabel(const std::string& text) = 0;
   virtual void SetCaption(const std::string& text) = 0;
+  // The game's play state, told after every check and on every new board.
+  virtual void ShowPlayState(TPlayState) {}
+  // The game has just ended in play (its last move, or "End game"): the
+  // summary is due. Not told for a game loaded as ended.
+  virtual void GameEnded() {}
 };
 
 // A display that shows nothing, for work without a window.

@@ -1,5 +1,7 @@
 #include "game/LetterMoves.h"
 
+#include "game/GameEnd.h"
+
 namespace {
 
 bool IsOnCurrentBoard(const TGame& game, TCellPosition square) {
@@ -23,7 +25,7 @@ bool HasLooseOrigin(const TGame& game) {
 }  // namespace
 
 bool StartStockDrag(TGame& game, int32_t slot) {
-  if (game.StockLetter(slot) == 0) {
+  if (game.IsEnded() || game.StockLetter(slot) == 0) {
     return false;
   }
   game.DragOrigin = {-1, -1};
@@ -32,7 +34,8 @@ bool StartStockDrag(TGame& game, int32_t slot) {
 
 bool StartBoardDrag(TGame& game, TCellPosition square) {
   const TBoardCell* cell = CellAt(game, square);
-  if (cell != nullptr && IsOnCurrentBoard(game, square) && cell->IsLooseLetter()) {
+  if (!game.IsEnded() && cell != nullptr && IsOnCurrentBoard(game, square) &&
+      cell->IsLooseLetter()) {
     game.DragOrigin = square;
     return true;
   }
@@ -41,7 +44,7 @@ bool StartBoardDrag(TGame& game, TCellPosition square) {
 }
 
 bool StockAcceptsDrop(const TGame& game, TDragSource source, int32_t targetSlot) {
-  if (!IsValidSlot(targetSlot)) {
+  if (game.IsEnded() || !IsValidSlot(targetSlot)) {
     return false;
   }
   if (source.FromBoard) {
@@ -68,7 +71,7 @@ void DropOnStock(TGame& game, TDragSource source, int32_t targetSlot) {
 }
 
 bool BoardAcceptsDrop(const TGame& game, TDragSource source, TCellPosition square) {
-  if (!IsOnCurrentBoard(game, square) || square == game.DragOrigin) {
+  if (game.IsEnded() || !IsOnCurrentBoard(game, square) || square == game.DragOrigin) {
     return false;
   }
   if (!game.Board[square.Column][square.Row].IsEmpty()) {
@@ -101,7 +104,7 @@ void DropOnBoard(TGame& game, IGameDisplay& display, TDragSource source, TCellPo
 
 bool TakeBackLooseLetter(TGame& game, TCellPosition square) {
   const TBoardCell* cell = CellAt(game, square);
-  if (cell == nullptr || !cell->IsLooseLetter()) {
+  if (game.IsEnded() || cell == nullptr || !cell->IsLooseLetter()) {
     return false;
   }
   const int32_t slot = game.FirstEmptyStockSlot();
@@ -117,7 +120,7 @@ bool TakeBackLooseLetter(TGame& game, TCellPosition square) {
 }
 
 bool CanReplaceStockLetter(const TGame& game, int32_t slot) {
-  return game.LetterChangesCount > 0 && game.StockLetter(slot) != 0;
+  return !game.IsEnded() && game.LetterChangesCount > 0 && game.StockLetter(slot) != 0;
 }
 
 void ReplaceStockLetter(TGame& game, int32_t slot, char chosen) {
@@ -128,10 +131,11 @@ void ReplaceStockLetter(TGame& game, int32_t slot, char chosen) {
   game.SetStockLetter(slot, chosen);
   --game.LetterChangesCount;
   game.ShowLetterChanges();
+  CheckGameEnd(game, true);
 }
 
 bool NewStockLetters(TGame& game) {
-  if (game.LetterChangesCount <= 0) {
+  if (game.IsEnded() || game.LetterChangesCount <= 0) {
     return false;
   }
   for (int32_t i = game.LooseLetterList.Count() - 1; i >= 0; --i) {
@@ -144,5 +148,6 @@ bool NewStockLetters(TGame& game) {
   --game.LetterChangesCount;
   game.ShowLetterChanges();
   game.ShowScore(0);
+  CheckGameEnd(game, true);
   return true;
 }

@@ -1,5 +1,7 @@
 #include "persistence/GameFile.h"
 
+#include <cstdint>
+
 #include "Libraries/File/PathText.h"
 #include "game/Scoring.h"
 
@@ -7,6 +9,9 @@ namespace {
 
 constexpr const char* kStockSection = "StockLetters";
 constexpr const char* kMapSection = "Map";
+// Every turn places a letter on an empty square.
+constexpr int32_t kMaxTurns = kMaxBoardSize * kMaxBoardSize;
+constexpr size_t kMaxTurnWordLength = kMaxBoardSize;
 
 void ReadBoardSide(const TStoredTextList& list, const char* key, int32_t& value) {
   list.ReadInteger(kGameSection, key, value, kMaxBoardSize, kMinBoardSize);
@@ -63,6 +68,7 @@ void ReadGame(const TStoredTextList& list, TGame& game) {
       }
     }
   }
+  ReadGameFigures(list, game);
 }
 
 void WriteGame(TStoredTextList& list, const TGameSettings& settings, const TGame& game) {
@@ -80,6 +86,68 @@ void WriteGame(TStoredTextList& list, const TGameSettings& settings, const TGame
       list.WriteChar(kMapSection, "L" + std::to_string(k), cell.Letter);
       list.WriteBool(kMapSection, "S" + std::to_string(k), cell.IsLoose != 0);
     }
+  }
+  WriteGameFigures(list, game);
+}
+
+std::string TurnText(const TTurnFigures& turn) {
+  return std::to_string(turn.Score) + "," + std::to_string(turn.Par) + "," +
+         std::to_string(turn.LettersPlaced) + "," + turn.Word;
+}
+
+bool ParseTurnText(const std::string& text, TTurnFigures& turn) {
+  TTurnFigures read;
+  size_t from = 0;
+  for (int32_t* number : {&read.Score, &read.Par, &read.LettersPlaced}) {
+    const size_t comma = text.find(',', from);
+    if (comma == std::string::npos ||
+        !ParseStoredInteger(text.substr(from, comma - from), *number) || *number < 0) {
+      return false;
+    }
+    from = comma + 1;
+  }
+  read.Word = text.substr(from);
+  if (read.Word.empty() || read.Word.size() > kMaxTurnWordLength || read.LettersPlaced < 1 ||
+      read.LettersPlaced > kMaxLooseLetters) {
+    return false;
+  }
+  turn = read;
+  return true;
+}
+
+void ReadGameFigures(const TStoredTextList& list, TGame& game) {
+  TGameFigures figures;
+  int32_t count = 0;
+  list.ReadInteger(kFiguresSection, "WordsCount", count, kMaxTurns, 0);
+  for (int32_t n = 1; n <= count; ++n) {
+    std::string text;
+    list.ReadString(kFiguresSection, "Word" + std::to_string(n), false, text, SIZE_MAX);
+    TTurnFigures turn;
+    if (ParseTurnText(text, turn)) {
+      figures.Turns.push_back(turn);
+    }
+  }
+  list.ReadInteger(kFiguresSection, "SuggestionsUsed", figures.SuggestionsUsed, INT32_MAX, 0);
+  list.ReadBool(kFiguresSection, "UnknownWordCommitted", figures.UnknownWordCommitted);
+  game.Figures = figures;
+  bool ended = false;
+  list.ReadBool(kFiguresSection, "Ended", ended);
+  if (ended) {
+    game.SetPlayState(TPlayState::Ended, false);
+  }
+}
+
+void WriteGameFigures(TStoredTextList& list, const TGame& game) {
+  const TGameFigures& figures = game.Figures;
+  if (figures.IsEmpty() && !game.IsEnded()) {
+    return;
+  }
+  list.WriteBool(kFiguresSection, "Ended", game.IsEnded());
+  list.WriteInteger(kFiguresSection, "SuggestionsUsed", figures.SuggestionsUsed);
+  list.WriteBool(kFiguresSection, "UnknownWordCommitted", figures.UnknownWordCommitted);
+  list.WriteInteger(kFiguresSection, "WordsCount", figures.WordsCommitted());
+  for (int32_t n = 1; n <= figures.WordsCommitted(); ++n) {
+    list.WriteString(kFiguresSection, "Word" + std::to_string(n), TurnText(figures.Turns[n - 1]));
   }
 }
 

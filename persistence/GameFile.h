@@ -43,7 +43,19 @@ void WriteGameSettings(TStoredTextList& list, const TGameSettings& settings);
 void ReadGame(const TStoredTextList& list, TGame& game);
 // The whole game file: settings, counters, stock, then square by square
 // row by row ("L<k>" letter and "S<k>" loose flag, k = row x columns + column).
+// The game's figures follow in a section of their own, only when the game
+// has any or has ended; a game without them is written as it was read.
 void WriteGame(TStoredTextList& list, const TGameSettings& settings, const TGame& game);
+
+inline constexpr const char* kFiguresSection = "GlyphmasonFigures";
+// The figures section: turns that do not read are left out, and a game
+// marked ended comes back ended (without its summary being announced).
+void ReadGameFigures(const TStoredTextList& list, TGame& game);
+void WriteGameFigures(TStoredTextList& list, const TGame& game);
+// One turn as its stored line, "score,par,letters,word", and back; false
+// (and the turn unchanged) for a line that does not read.
+std::string TurnText(const TTurnFigures& turn);
+bool ParseTurnText(const std::string& text, TTurnFigures& turn);
 
 void ReadOptions(const TStoredTextList& list, TOptions& options);
 void WriteOptions(TStoredTextList& list, const TOptions& options);

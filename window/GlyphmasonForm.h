@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -15,6 +16,7 @@
 #include "game/Game.h"
 #include "game/GameDisplay.h"
 #include "game/LetterMoves.h"
+#include "persistence/GameSummary.h"
 #include "window/DragController.h"
 
 class QCheckBox;
@@ -28,13 +30,15 @@ class QPushButton;
 class QFrame;
 class QScreen;
 class TBoardPaintBox;
+class TGameOverForm;
+class TRecordsForm;
+class THelpWindow;
+class THints;
+struct TGameSettings;
 
 // Shows the text on the label; while it is empty, a screen reader gets a
 // name for the label from its place ("Score: none") instead of nothing.
 void ShowLabelText(QLabel& label, const QString& text);
-class THelpWindow;
-class THints;
-struct TGameSettings;
 
 class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryDisplay {
   Q_OBJECT
@@ -79,6 +83,12 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   // Lays the best word the stock can make as loose letters and names the
   // button that commits it; a message when no word can be made.
   void SuggestWordMenuClick();
+  // "End game": after the player agrees, the game ends as if it were over.
+  void EndGameMenuClick();
+  // The summary of the ended game, again.
+  void GameSummaryMenuClick();
+  // The records of the current dictionary and board size.
+  void RecordsMenuClick();
   // Loads a game; a passing function (the caller shows its failure).
   void LoadGameFrom(const std::string& path);
   // Saves the new words and the game; a passing function.
@@ -138,6 +148,9 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   void SetValidWordLabel(const std::string& text) override;
   void SetWordsCountLabel(const std::string& text) override;
   void SetCaption(const std::string& text) override;
+  void ShowPlayState(TPlayState state) override;
+  // Enters the game into the records and shows the summary.
+  void GameEnded() override;
 
   // --- IDictionaryDisplay ----------------------------------------------------
   void SetDictionaryNames(const std::string& dictionary, const std::string& wordsList) override;
@@ -190,6 +203,21 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   QAction* SaveGameMenu = nullptr;
   QAction* AnalyzeWordsListMenu = nullptr;
   QAction* SuggestWordMenu = nullptr;
+  QAction* EndGameMenu = nullptr;
+  QAction* GameSummaryMenu = nullptr;
+  QAction* RecordsMenu = nullptr;
+  // How to start, shown on the board's frame while no game is shown.
+  QLabel* StartPromptLabel = nullptr;
+  // Says when the letters on hand make no word, and when the game is over.
+  QLabel* PlayStateLabel = nullptr;
+  std::unique_ptr<TGameOverForm> GameOverForm;
+  std::unique_ptr<TRecordsForm> RecordsForm;
+  // What the records made of the game that ended last.
+  TRecordOutcome LastOutcome;
+  // The date and time a record is entered with; tests may fix it.
+  std::function<std::string()> RecordDateTime;
+  // The records file beside the program.
+  std::string RecordsFilePath() const;
   std::unique_ptr<THelpWindow> HelpWindow;
   // The hints of the controls, on the program's own schedule.
   std::unique_ptr<THints> Hints;
@@ -227,6 +255,9 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   void CreateWorkMenu();
   // Names the panels and the controls without a caption of their own.
   void NameControlsForScreenReaders();
+  // The start prompt, the play-state label and the items of a game's end.
+  void CreateGameEndControls();
+  TSummaryFacts CurrentSummaryFacts() const;
   void ConnectDragTargets();
   // Answers the close request: the save question, then the options file.
   bool FormCloseQuery();

@@ -49,6 +49,7 @@ void TGlyphmasonForm::BoardSizeChanged(int32_t columns, int32_t rows) {
 }
 
 void TGlyphmasonForm::ShowWholeBoard() {
+  StartPromptLabel->hide();
   BoardPaintBox->show();
   BoardPaintBox->update();
   BoardPaintBox->NotifyWholeBoardChanged();

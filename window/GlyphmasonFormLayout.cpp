@@ -17,9 +17,11 @@
 #include "Libraries/Program/ProgramIdentity.h"
 #include "Libraries/Program/ProgramPaths.h"
 #include "window/BoardView.h"
+#include "window/GameOverForm.h"
 #include "window/GlyphmasonForm.h"
 #include "window/HelpWindow.h"
 #include "window/Hints.h"
+#include "window/RecordsForm.h"
 #include "window/StockAccessible.h"
 
 namespace {
@@ -137,6 +139,7 @@ void TGlyphmasonForm::CreateControls() {
   CreateLettersPanel();
   CreateBoard();
   CreateWorkMenu();
+  CreateGameEndControls();
 }
 
 void TGlyphmasonForm::CreateMenuPanel() {

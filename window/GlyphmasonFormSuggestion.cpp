@@ -12,7 +12,8 @@ void TGlyphmasonForm::SuggestWordMenuClick() {
                     // Without a game on the board or a usable dictionary there
                     // is nothing to suggest; during a drag the letters are in hand.
                     if (BoardPaintBox->isHidden() ||
-                        Dictionary.ActiveLettersCount < kMinActiveLetters || Drag.IsDragging()) {
+                        Dictionary.ActiveLettersCount < kMinActiveLetters || Drag.IsDragging() ||
+                        Game.IsEnded()) {
                       return;
                     }
                     const std::optional<TWordMove> move = FindSuggestion(Game);
@@ -21,5 +22,6 @@ void TGlyphmasonForm::SuggestWordMenuClick() {
                       return;
                     }
                     PlaceSuggestion(Game, *this, *move);
+                    ++Game.Figures.SuggestionsUsed;
                   });
 }

@@ -222,6 +222,11 @@ void TGlyphmasonForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers,
     case Qt::Key_Space:
       HideButton->click();
       break;
+    case Qt::Key_End:
+      if (IsOnlyModifier(shift, ssCtrl)) {
+        EndGameMenu->trigger();
+      }
+      break;
     default:
       break;
   }

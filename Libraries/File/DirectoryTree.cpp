@@ -1,5 +1,6 @@
 #include "Libraries/File/DirectoryTree.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <vector>
 
@@ -130,8 +131,8 @@ bool IsInsideOf(const std::string& destination, const std::string& source) {
 }
 
 void CopyTree(const std::string& source, const std::string& destination,
-              const std::string& keepExistingName, const TCopyFailureQuestion& askOnFailure,
-              bool nested) {
+              const std::vector<std::string>& keepExistingNames,
+              const TCopyFailureQuestion& askOnFailure, bool nested) {
   PassingFunction("CopyDeleteDirectory", [&](TFunScope& Fun) {
     if (destination.empty()) {
       Fun.Fail("Empty destination name.", source, destination, 0);
@@ -173,7 +174,9 @@ void CopyTree(const std::string& source, const std::string& destination,
           CopyLink(from + name, to + name);
           break;
         case Os::TFileKind::Regular:
-          if (name != keepExistingName || !FileExists(to + name)) {
+          const bool kept = std::find(keepExistingNames.begin(), keepExistingNames.end(), name) !=
+                                keepExistingNames.end();
+          if (!kept || !FileExists(to + name)) {
             CopyFileOver(from + name, to + name);
           }
           break;
@@ -190,7 +193,7 @@ void DeleteDirectoryNoErrors(const std::string& directory) {
 }
 
 void CopyDeleteDirectory(const std::string& source, const std::string& destination,
-                         const std::string& keepExistingName,
+                         const std::vector<std::string>& keepExistingNames,
                          const TCopyFailureQuestion& askOnFailure) {
-  CopyTree(source, destination, keepExistingName, askOnFailure, false);
+  CopyTree(source, destination, keepExistingNames, askOnFailure, false);
 }

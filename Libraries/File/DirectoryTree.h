@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // Deletes the directory with everything in it, as far as it can: a file or
 // folder that cannot be removed is left and the rest still goes. A directory
@@ -20,11 +21,11 @@ void DeleteDirectoryNoErrors(const std::string& directory);
 // copy are passed over silently. Fails with "Empty destination name.",
 // "Failed to create directory.", "Failed to find first file." or, for a
 // destination inside the source, "Destination lies inside the source
-// directory.". A file named keepExistingName directly in
-// destination is kept when it exists already.
+// directory.". Files named in keepExistingNames directly in destination
+// are kept when they exist already.
 // This layer shows nothing: each failing level asks the caller, through
 // askOnFailure (when given), with the text "Failed to process directory.".
 using TCopyFailureQuestion = std::function<void(const std::string& text)>;
 void CopyDeleteDirectory(const std::string& source, const std::string& destination,
-                         const std::string& keepExistingName = {},
+                         const std::vector<std::string>& keepExistingNames = {},
                          const TCopyFailureQuestion& askOnFailure = {});

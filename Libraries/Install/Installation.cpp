@@ -24,6 +24,7 @@ constexpr const char* kUninstallFailed = "Failed to uninstall program.";
 constexpr const char* kNotInstalled =
     "This copy of the program was not installed by its installer.\nNothing was deleted.";
 constexpr const char* kOptionsExtension = ".ini";
+constexpr const char* kRecordsSuffix = "Records.ini";
 constexpr const char* kGameCategories = "Game;BoardGame;";
 constexpr int kEntryIconSize = 256;
 constexpr uint32_t kMenuFolderMode = 0755;
@@ -158,7 +159,10 @@ void InstallProgram(const std::string& programName, const std::string& installTo
     const auto installedLists = ReadWordsLists(dictionaries);
     // Nothing may be renamed or recorded after a failed copy: the record
     // would name a folder that the installer did not make.
-    CopyDeleteDirectory(source, destination, programName + kOptionsExtension, AskAboutCopyFailure);
+    // The options and the records of a copy installed before stay its own.
+    CopyDeleteDirectory(source, destination,
+                        {programName + kOptionsExtension, programName + kRecordsSuffix},
+                        AskAboutCopyFailure);
     if (Fun.CalleeFailed()) {
       return;
     }

@@ -15,8 +15,9 @@ inline constexpr const char* kUninstallLinkName = "Uninstall";
 // to programName (replacing the old program file), writes the desktop entry,
 // the menu folder with the program, uninstall and read-me entries and the
 // uninstall entry, and starts the installed program. An options file
-// (programName + ".ini") already in place is kept, and so are the words
-// that the installed words lists hold beyond the new ones. Failures end in the error
+// (programName + ".ini") and a records file (programName + "Records.ini")
+// already in place are kept, and so are the words that the installed words
+// lists hold beyond the new ones. Failures end in the error
 // dialog with "Failed to install program. Check to see if you have rights to
 // write in the installation directory."
 void InstallProgram(const std::string& programName, const std::string& installTo);

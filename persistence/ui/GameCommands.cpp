@@ -11,6 +11,7 @@
 #include "Libraries/Program/ProgramPaths.h"
 #include "Libraries/Text/Cp1252.h"
 #include "Libraries/Utilities/ui/Utilities.h"
+#include "game/GameEnd.h"
 #include "window/GlyphmasonForm.h"
 
 namespace {
@@ -72,6 +73,7 @@ void TGlyphmasonForm::NewGameMenuClick() {
                     Game.ClearStock();
                     Game.FillStock();
                     Game.GameModified = false;
+                    CheckGameEnd(Game, true);
                   });
 }
 
@@ -147,6 +149,7 @@ void TGlyphmasonForm::LoadGameFrom(const std::string& path) {
     Game.GameModified = false;
     Game.UpdatePutButtons();
     ShowWholeBoard();
+    CheckGameEnd(Game, false);
     Game.ShowScore(Game.WordScore());
     Game.ShowLetterScore(0);
     LastGameFileName = path;

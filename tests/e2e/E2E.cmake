@@ -9,7 +9,7 @@ set(GLYPHMASON_E2E_SCENARIOS
     play moves close second-instance install uninstall-copy folder-game window captions suggest
     squatted-instance second-start-shows
     keys screen-reader
-    stuck-drag)
+    stuck-drag game-end)
 foreach(scenario IN LISTS GLYPHMASON_E2E_SCENARIOS)
   foreach(manager IN ITEMS "" openbox)
     if(manager STREQUAL "")

@@ -6,10 +6,10 @@
 #
 # Scenarios: play, moves, close, second-instance, install, uninstall-copy,
 # folder-game, window, captions, suggest, squatted-instance,
-# second-start-shows, keys, screen-reader, stuck-drag. With
-# GLYPHMASON_E2E_WM=openbox they run under that window manager. Exit code 0 when the scenario passed, 1 when
-# it failed (a screenshot is kept in ARTIFACTS_FOLDER), 77 when Xvfb or
-# xdotool is missing.
+# second-start-shows, keys, screen-reader, stuck-drag, game-end. With
+# GLYPHMASON_E2E_WM=openbox they run under that window manager. Exit code 0
+# when the scenario passed, 1 when it failed (a screenshot is kept in
+# ARTIFACTS_FOLDER), 77 when Xvfb or xdotool is missing.
 set -euo pipefail
 
 SCENARIO=$1
@@ -894,6 +894,84 @@ scenario_stuck_drag() {
 # cleanup as a normal end, so no server or program is left behind.
 trap cleanup EXIT
 trap 'exit 1' HUP INT PIPE TERM
+# --- The end of a game -----------------------------------------------------------
+
+# A dictionary whose only word is AB, where A is never drawn.
+write_tiny_dictionary() {
+  local folder="$WORK/Glyphmason/GlyphmasonDictionaries" letters=ABCDEFGHIJKLM i
+  {
+    printf '[Main]\r\nWordsListName=Tiny\r\nFontName=Tahoma\r\n\r\n[Alphabet]\r\n'
+    for ((i = 0; i < ${#letters}; i++)); do
+      printf 'Char%d=%s\r\nProb%d=%d\r\n' $i "${letters:i:1}" $i $((i == 0 ? 0 : 100))
+    done
+    printf '\r\n[LengthScores]\r\n1=0\r\n2=1\r\n'
+  } >"$folder/Tiny.gmd"
+  printf 'AB\r\n' >"$folder/Tiny.txt"
+}
+
+# A 10 x 10 game with the Tiny dictionary, no letter change left and a B in
+# the first stock slot; the A at the left edge has a C above and below it, so
+# once a B is laid right of it nothing more can be made.
+write_last_game() {
+  local game="$WORK/saves/last.gmg" k letter
+  {
+    printf '[GlyphmasonGame]\r\nColumnsCount=10\r\nRowsCount=10\r\n'
+    printf 'LastDictionaryName=Tiny.gmd\r\nLetterChangesCount=0\r\nScore=0\r\n\r\n'
+    printf '[StockLetters]\r\n1=B\r\n2=C\r\n3=D\r\n4=E\r\n5=F\r\n6=G\r\n7=H\r\n\r\n[Map]\r\n'
+    for ((k = 0; k < 100; k++)); do
+      case $k in
+        50) letter=A ;;
+        40 | 60) letter=C ;;
+        *) letter= ;;
+      esac
+      printf 'L%d=%s\r\nS%d=FALSE\r\n' $k "$letter" $k
+    done
+  } >"$game"
+  printf '[GlyphmasonGame]\r\nLastGameTitle=%s\r\n' "$game" >"$WORK/Glyphmason/Glyphmason.ini"
+}
+
+# The last word of a game ends it: the "Game over" window comes up and the
+# records file holds the game. A second game is ended with Ctrl+End; without
+# a word it stays out of the records.
+scenario_game_end() {
+  BOARD_SIZE=10
+  write_tiny_dictionary
+  write_last_game
+  start_game game
+  key ctrl+z
+  wait_until "the last game" board_is_shown
+  drag_stock_to_square 0 1 5
+  wait_for_square 1 5 loose
+  press_put_word
+  wait_for_window '^Game over$'
+  sleep 0.5
+  import -display ":$DISPLAY_NUMBER" -window root "$ARTIFACTS/$RUN_NAME-summary.png" 2>/dev/null || true
+  local records="$WORK/Glyphmason/GlyphmasonRecords.ini"
+  wait_until "the records file" test -s "$records"
+  expect_equal "records of the table" "$(file_value "$records" GlyphmasonRecords Table1)" "Tiny.gmd 10 x 10"
+  [[ $(file_value "$records" "Tiny.gmd 10 x 10" 1) =~ ^[1-9][0-9]*\|1\|100\|0\|[1-9][0-9]*\|.+\|AB$ ]] ||
+    fail "the record reads '$(file_value "$records" "Tiny.gmd 10 x 10" 1)'"
+  key Escape
+  wait_until "the summary to close" lacks_window '^Game over$'
+
+  use_game_window "$(find_window '^Glyphmason')"
+  rest_pointer
+  key ctrl+n
+  answer_save_question n
+  wait_until "a new board with a full stock" eval 'board_is_shown && stock_is_full'
+  rest_pointer
+  key ctrl+End
+  wait_for_window '^Query$'
+  sleep 0.3
+  key y
+  wait_for_window '^Game over$'
+  sleep 0.3
+  key Return
+  wait_until "the summary to close" lacks_window '^Game over$'
+  [ "$(grep -c "^[0-9]*=" "$records")" -eq 1 ] || fail "the records changed: $(cat "$records")"
+  close_game_and_expect_exit game
+}
+
 require_tools
 prepare_work_folder
 start_x_server
@@ -914,6 +992,7 @@ case $SCENARIO in
   keys) scenario_keys ;;
   screen-reader) scenario_screen_reader ;;
   stuck-drag) scenario_stuck_drag ;;
+  game-end) scenario_game_end ;;
   *) echo "unknown scenario: $SCENARIO" >&2; exit 2 ;;
 esac
 log "passed"

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableWidget>
 #include <filesystem>
 #include <set>
 #include <sstream>
@@ -18,6 +19,8 @@
 #include "Libraries/Text/ui/QtText.h"
 #include "support/Golden.h"
 #include "support/ui/WindowFixture.h"
+#include "window/GameOverForm.h"
+#include "window/RecordsForm.h"
 
 namespace {
 
@@ -48,6 +51,11 @@ namespace {
 //   suggest                H, then the button the word label names
 //   about                  the About button
 //   menu                   the Work menu's items
+//   changes N              the letter changes left set by hand
+//   endgame                Ctrl+End ("End game"; answer its question first)
+//   records                "Records": the rows of the table shown
+// A "Game over" window that opens during a step is read into the transcript
+// and closed; the records file is compared whole when the game writes one.
 struct TScript {
   uint64_t Seed = 0;
   std::vector<std::string> Steps;
@@ -68,7 +76,10 @@ TScript ReadScript(const std::string& game) {
 
 class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<const char*> {
  protected:
-  GoldenGame() { RandomSource().SeedForTesting(Script.Seed); }
+  GoldenGame() {
+    RandomSource().SeedForTesting(Script.Seed);
+    Form->RecordDateTime = [] { return std::string("Monday, December 07, 2026 5:00:00 PM"); };
+  }
   ~GoldenGame() override { RandomSource().SeedForTesting(std::nullopt); }
 
   void Play(const std::string& step) {
@@ -178,8 +189,34 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<cons
       }
       const bool flipped = Form->ValidWordLabel->text().contains("Put flipped word");
       (flipped ? Form->PutFlippedWordButton : Form->PutWordButton)->click();
+    } else if (command == "changes" && in >> a) {
+      Form->Game.LetterChangesCount = a;
+      Form->Game.ShowLetterChanges();
+    } else if (command == "endgame") {
+      PressKey(Qt::Key_End, Qt::ControlModifier);
+    } else if (command == "records") {
+      Form->RecordsMenu->trigger();
+      const TRecordsForm& records = *Form->RecordsForm;
+      Notes += "  records: " + FromQString(records.TableComboBox->currentText()) + "\n";
+      for (int row = 0; row < records.RecordsTable->rowCount(); ++row) {
+        std::string line;
+        for (int column = 0; column < records.RecordsTable->columnCount(); ++column) {
+          const QTableWidgetItem* item = records.RecordsTable->item(row, column);
+          line += (column == 0 ? "" : " | ") + (item ? FromQString(item->text()) : "");
+        }
+        if (line.find_first_not_of(" |") != std::string::npos) {
+          Notes += "    " + line + "\n";
+        }
+      }
+      Form->RecordsForm->close();
     } else {
       FAIL() << "unknown step: " << step;
+    }
+    if (Form->GameOverForm && Form->GameOverForm->isVisible()) {
+      for (const std::string& line : Form->GameOverForm->Lines) {
+        Notes += "  game over: " + line + "\n";
+      }
+      Form->GameOverForm->close();
     }
     Transcript += step + " | " + Stock() + " | loose " +
                   std::to_string(Form->Game.LooseLetterList.Count()) + " | " +
@@ -187,8 +224,11 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<cons
                   FromQString(Form->ValidWordLabel->text()) + " | " +
                   FromQString(Form->LetterChangesLabel->text()) + " | " +
                   FromQString(Form->WordsInDictionaryLabel->text()) +
-                  (Form->PutWordButton->isEnabled() ? " | word" : "") + " | " +
-                  WithoutFolder(FromQString(Form->windowTitle())) + " | " + Settings() +
+                  (Form->PutWordButton->isEnabled() ? " | word" : "") +
+                  (Form->PlayStateLabel->text().isEmpty()
+                       ? ""
+                       : " | " + FromQString(Form->PlayStateLabel->text())) +
+                  " | " + WithoutFolder(FromQString(Form->windowTitle())) + " | " + Settings() +
                   (Form->isVisible() ? "" : " | closed") + "\n";
     Transcript += Notes;
     Notes.clear();
@@ -240,6 +280,9 @@ TEST_P(GoldenGame, PlaysAsRecorded) {
   if (std::filesystem::exists(Program.File("Glyphmason.ini"))) {
     outputs.emplace_back("Glyphmason.ini", WithoutFolder(Program.Read("Glyphmason.ini")));
   }
+  if (std::filesystem::exists(Program.File(kRecordsFileName))) {
+    outputs.emplace_back(kRecordsFileName, Program.Read(kRecordsFileName));
+  }
   for (const std::string& name : Saved) {
     outputs.emplace_back(name, Program.Read("GlyphmasonGames/" + name));
   }
@@ -255,7 +298,7 @@ TEST_P(GoldenGame, PlaysAsRecorded) {
 
 INSTANTIATE_TEST_SUITE_P(, GoldenGame,
                          ::testing::Values("FirstGame", "SmallBoardFlipped", "Suggestions",
-                                           "Commands", "Keys"),
+                                           "Commands", "Keys", "GameEnd"),
                          [](const auto& info) { return std::string(info.param); });
 
 }  // namespace

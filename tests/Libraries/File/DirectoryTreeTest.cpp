@@ -38,7 +38,7 @@ TEST(CopyDeleteDirectory, CopiesOverReadOnlyFilesWithoutHiddenOnesOrLinkTargets)
   ::mkdir(target.File("Glyphmason").c_str(), 0755);
   ::chmod(target.Write("Glyphmason/Readme.txt", "old").c_str(), 0444);
   target.Write("Glyphmason/Glyphmason.ini", "the player's options");
-  CopyDeleteDirectory(source.Path(), target.File("Glyphmason"), "Glyphmason.ini");
+  CopyDeleteDirectory(source.Path(), target.File("Glyphmason"), {"Glyphmason.ini"});
   EXPECT_FALSE(GlobalFunStat.Failed());
   EXPECT_EQ(target.Read("Glyphmason/Readme.txt"), "read me");
   EXPECT_EQ(target.Read("Glyphmason/GlyphmasonDictionaries/English.gmd"), "dictionary");

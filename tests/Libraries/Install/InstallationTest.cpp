@@ -68,7 +68,10 @@ TEST(Install, ReplacesTheProgramKeepsTheOptionsAndMakesTheEntriesAndTheRecord) {
   scene.Home.Write("Games/Glyphmason/Glyphmason", "the old program, not executable");
   scene.Home.Write("Games/Glyphmason/Glyphmason.ini", "the player's options");
   scene.Downloads.Write("Glyphmason/Glyphmason.ini", "options of a trial run");
+  scene.Home.Write("Games/Glyphmason/GlyphmasonRecords.ini", "the player's records");
+  scene.Downloads.Write("Glyphmason/GlyphmasonRecords.ini", "records of a trial run");
   ASSERT_TRUE(scene.Install(kIdYes));
+  EXPECT_EQ(scene.Home.Read("Games/Glyphmason/GlyphmasonRecords.ini"), "the player's records");
   EXPECT_TRUE(errors.Shown.empty());
   EXPECT_EQ(::access(scene.Program.c_str(), X_OK), 0);
   EXPECT_EQ(scene.Home.Read("Games/Glyphmason/Glyphmason.ini"), "the player's options");

@@ -1,0 +1,71 @@
+// Speed of the records file at its fullest expected size: ten records for
+// each of the six shipped dictionaries at ten board sizes.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "persistence/Records.h"
+
+namespace {
+
+TRecords FullRecords() {
+  TRecords records;
+  for (const char* dictionary :
+       {"English.gmd", "German.gmd", "French.gmd", "Spanish.gmd", "Italian.gmd", "Dutch.gmd"}) {
+    for (int32_t size = 10; size < 30; size += 2) {
+      for (int32_t game = 0; game < 10; ++game) {
+        records.Enter(RecordTableName(dictionary, size, size),
+                      {"Monday, December 07, 2026 (341) 5:00:00 PM (612)", 100 + game * 37, 12,
+                       "QUIZZED", 64, 87, 1});
+      }
+    }
+  }
+  return records;
+}
+
+struct TRecordsFile {
+  TRecordsFile() {
+    Path = (std::filesystem::temp_directory_path() / "GlyphmasonRecordsBenchmark.ini").string();
+    SaveRecordsFile(Path, Records);
+  }
+  ~TRecordsFile() { std::filesystem::remove(Path); }
+  TRecords Records = FullRecords();
+  std::string Path;
+};
+
+void BM_LoadRecordsFile600(benchmark::State& state) {
+  TRecordsFile file;
+  size_t tables = 0;
+  for (auto _ : state) {
+    tables = LoadRecordsFile(file.Path).Tables.size();
+  }
+  state.counters["tables"] = static_cast<double>(tables);
+}
+BENCHMARK(BM_LoadRecordsFile600)->Unit(benchmark::kMillisecond);
+
+// The whole save, with the wait until the file is on the disk.
+void BM_SaveRecordsFile600(benchmark::State& state) {
+  TRecordsFile file;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(SaveRecordsFile(file.Path, file.Records));
+  }
+}
+BENCHMARK(BM_SaveRecordsFile600)->Unit(benchmark::kMillisecond);
+
+// The save's own work: the records turned into the file's text.
+void BM_WriteRecordsText600(benchmark::State& state) {
+  const TRecords records = FullRecords();
+  size_t bytes = 0;
+  for (auto _ : state) {
+    TStoredTextList list;
+    list.ReadFromText({});
+    WriteRecords(list, records);
+    bytes = list.WrittenText().size();
+  }
+  state.counters["file bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_WriteRecordsText600)->Unit(benchmark::kMillisecond);
+
+}  // namespace

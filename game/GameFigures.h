@@ -1,0 +1,45 @@
+#pragma once
+// What a game has done since its first commit: every word committed with
+// its score beside the par of its turn (the best score the word finder could
+// make from the same letters just before the commit), the suggestions used,
+// and whether a word the words list did not know was ever committed.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct TTurnFigures {
+  int32_t Score = 0;
+  // The best score the letters on hand allowed at that moment.
+  int32_t Par = 0;
+  int32_t LettersPlaced = 0;
+  std::string Word;
+  friend bool operator==(const TTurnFigures&, const TTurnFigures&) = default;
+};
+
+struct TGameFigures {
+  std::vector<TTurnFigures> Turns;
+  int32_t SuggestionsUsed = 0;
+  bool UnknownWordCommitted = false;
+
+  // True while nothing has been recorded: no commit, no suggestion.
+  bool IsEmpty() const { return Turns.empty() && SuggestionsUsed == 0 && !UnknownWordCommitted; }
+  int32_t WordsCommitted() const { return static_cast<int32_t>(Turns.size()); }
+  int32_t LettersPlaced() const;
+  // The sum of the committed words' scores.
+  int32_t TurnsScore() const;
+  // The sum of the turns' pars.
+  int32_t Par() const;
+  // The first of the highest-scoring turns; nullptr before the first commit.
+  const TTurnFigures* BestTurn() const;
+  // The turns' score as a whole percentage of par, rounded half up; 0
+  // without a par. A word the list did not know can take it above 100.
+  int32_t AccuracyPercent() const;
+  // The average score per word in tenths, rounded half up; 0 without words.
+  int32_t AverageScoreTenths() const;
+
+  friend bool operator==(const TGameFigures&, const TGameFigures&) = default;
+};
+
+// Tenths as text with one decimal: 125 reads "12.5".
+std::string TenthsText(int32_t tenths);

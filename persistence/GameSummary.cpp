@@ -1,0 +1,55 @@
+#include "persistence/GameSummary.h"
+
+namespace {
+
+std::string Quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
+std::string TimesText(int32_t count) {
+  return std::to_string(count) + (count == 1 ? " time" : " times");
+}
+
+std::string OutcomeText(const TRecordOutcome& outcome) {
+  switch (outcome.Kind) {
+    case TRecordOutcome::Entered:
+      return "Records: place " + std::to_string(outcome.Rank) + " of the ten best for " +
+             outcome.Table;
+    case TRecordOutcome::NotEntered:
+      return "Records: not among the ten best for " + outcome.Table;
+    case TRecordOutcome::UnknownWord:
+      return "Records: not entered, a word unknown to the words list was committed";
+    case TRecordOutcome::NoWord:
+      return "Records: not entered, no word was committed";
+    case TRecordOutcome::NotSaved:
+      return "Records: place " + std::to_string(outcome.Rank) +
+             ", but the records file could not be written";
+    case TRecordOutcome::Unknown:
+      break;
+  }
+  return {};
+}
+
+}  // namespace
+
+std::vector<std::string> GameSummaryLines(const TSummaryFacts& facts) {
+  const TGameFigures& figures = facts.Figures;
+  const TTurnFigures* best = figures.BestTurn();
+  std::vector<std::string> lines = {
+      "Final score: " + std::to_string(facts.FinalScore),
+      "Words committed: " + std::to_string(figures.WordsCommitted()),
+      "Letters placed: " + std::to_string(figures.LettersPlaced()),
+      "Best word: " + (best == nullptr
+                           ? std::string("none")
+                           : Quoted(best->Word) + ", " + std::to_string(best->Score) + " points"),
+      "Average score per word: " + TenthsText(figures.AverageScoreTenths()),
+      "Letter changes used: " + std::to_string(facts.LetterChangesUsed),
+      "Suggest word used: " + TimesText(figures.SuggestionsUsed),
+      "Par: " + std::to_string(figures.Par()) + ", accuracy " +
+          std::to_string(figures.AccuracyPercent()) + " %",
+  };
+  if (const std::string outcome = OutcomeText(facts.Outcome); !outcome.empty()) {
+    lines.push_back(outcome);
+  }
+  return lines;
+}

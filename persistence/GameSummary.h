@@ -1,0 +1,36 @@
+#pragma once
+// The text of the summary shown when a game ends: the final score, the
+// game's figures, its accuracy against par, and what became of it in the
+// records.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/GameFigures.h"
+
+// What the records made of an ended game.
+struct TRecordOutcome {
+  enum TKind {
+    Unknown,      // not looked at (a game loaded as ended)
+    Entered,      // Rank holds its place
+    NotEntered,   // below the ten best
+    UnknownWord,  // kept out: a word unknown to the words list was committed
+    NoWord,       // kept out: no word was committed
+    NotSaved,     // entered, but the records file could not be written
+  };
+  TKind Kind = Unknown;
+  int32_t Rank = 0;
+  // The table: dictionary and board size.
+  std::string Table;
+};
+
+struct TSummaryFacts {
+  int32_t FinalScore = 0;
+  int32_t LetterChangesUsed = 0;
+  TGameFigures Figures;
+  TRecordOutcome Outcome;
+};
+
+// One line per figure, in the order shown.
+std::vector<std::string> GameSummaryLines(const TSummaryFacts& facts);

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "game/GameDisplay.h"
+#include "persistence/GameFile.h"
+
+namespace {
+
+class GameFiguresFileTest : public ::testing::Test {
+ protected:
+  GameFiguresFileTest() : Game(Display) {
+    Game.ColumnsCount = 10;
+    Game.RowsCount = 10;
+    Game.SetUpNewBoard();
+    Game.SetStockLetter(0, 'E');
+    Game.Board[4][5] = {'A', 0};
+    Game.Board[5][5] = {'T', 1};
+    Game.AddLooseLetter(5, 5);
+  }
+  // The game written, then read into a fresh game of the same size.
+  TGame& ReadBack() {
+    TStoredTextList list;
+    WriteGame(list, Settings, Game);
+    Copy.ColumnsCount = Copy.RowsCount = 10;
+    Copy.SetUpNewBoard();
+    TStoredTextList read;
+    read.ReadFromText(list.WrittenText());
+    ReadGame(read, Copy);
+    return Copy;
+  }
+  TSilentGameDisplay Display;
+  TGame Game;
+  TGame Copy{Display};
+  TGameSettings Settings{10, 10, "English.gmd", true, false};
+};
+
+}  // namespace
+
+TEST_F(GameFiguresFileTest, TheFiguresComeBackAfterSaveAndLoad) {
+  Game.Figures.Turns = {{12, 20, 3, "CAT"}, {7, 7, 1, "AT,S"}};
+  Game.Figures.SuggestionsUsed = 2;
+  Game.Figures.UnknownWordCommitted = true;
+  const TGame& copy = ReadBack();
+  EXPECT_EQ(copy.Figures, Game.Figures);
+  EXPECT_FALSE(copy.IsEnded());
+}
+
+TEST_F(GameFiguresFileTest, AnEndedGameComesBackEnded) {
+  Game.SetPlayState(TPlayState::Ended, false);
+  EXPECT_TRUE(ReadBack().IsEnded());
+  EXPECT_TRUE(ReadBack().Figures.IsEmpty());
+}
+
+TEST_F(GameFiguresFileTest, AGameWithoutFiguresIsWrittenWithoutTheSection) {
+  TStoredTextList list;
+  WriteGame(list, Settings, Game);
+  EXPECT_EQ(list.WrittenText().find(kFiguresSection), std::string::npos);
+}
+
+TEST_F(GameFiguresFileTest, AFileWithoutFiguresLoadedAndSavedComesBackByteForByte) {
+  TStoredTextList plain;
+  WriteGame(plain, Settings, Game);
+  const std::string bytes = plain.WrittenText();
+  TStoredTextList list;
+  list.ReadFromText(bytes);
+  Copy.ColumnsCount = Copy.RowsCount = 10;
+  Copy.SetUpNewBoard();
+  ReadGame(list, Copy);
+  WriteGame(list, Settings, Copy);
+  EXPECT_EQ(list.WrittenText(), bytes);
+  EXPECT_EQ(bytes.substr(bytes.size() - 13), "S99=FALSE\r\n\r\n");
+}
+
+TEST_F(GameFiguresFileTest, TheFiguresFollowTheDescribedSections) {
+  Game.Figures.Turns = {{5, 9, 2, "AT"}};
+  TStoredTextList list;
+  WriteGame(list, Settings, Game);
+  const std::string text = list.WrittenText();
+  EXPECT_LT(text.find("S99=FALSE"), text.find("[GlyphmasonFigures]"));
+  EXPECT_NE(text.find("WordsCount=1\r\nWord1=5,9,2,AT\r\n"), std::string::npos);
+}
+
+TEST_F(GameFiguresFileTest, TurnsThatDoNotReadAreLeftOut) {
+  TStoredTextList list;
+  list.ReadFromText(
+      "[GlyphmasonFigures]\r\nWordsCount=6\r\nWord1=5,9,2,AT\r\nWord2=5,9,AT\r\n"
+      "Word3=-1,9,2,AT\r\nWord4=5,9,8,ATATATATA\r\nWord5=5,9,2,\r\nWord6=x,9,2,AT\r\n"
+      "SuggestionsUsed=-3\r\n");
+  Game.Figures.SuggestionsUsed = 4;
+  ReadGameFigures(list, Game);
+  ASSERT_EQ(Game.Figures.WordsCommitted(), 1);
+  EXPECT_EQ(Game.Figures.Turns[0], (TTurnFigures{5, 9, 2, "AT"}));
+  EXPECT_EQ(Game.Figures.SuggestionsUsed, 0);
+}

@@ -1,0 +1,194 @@
+#include "persistence/GameSummary.h"
+#include "persistence/Records.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "Libraries/Error/FunStatContext.h"
+#include "Libraries/OperatingSystem/OperatingSystem.h"
+#include "support/ErrorRecorder.h"
+#include "support/TestFolders.h"
+
+namespace {
+
+TRecord Game(int32_t score, const std::string& word = "WORD") {
+  return {"Monday, December 07, 2026 5:00:00 PM", score, 3, word, score / 2, 80, 0};
+}
+
+const std::string kTable = RecordTableName("English.gmd", 15, 15);
+
+}  // namespace
+
+TEST(RecordTables, KeepTheBestFirstAndMarkTheNewest) {
+  TRecords records;
+  EXPECT_EQ(records.Enter(kTable, Game(20)), 1);
+  EXPECT_EQ(records.Enter(kTable, Game(50)), 1);
+  EXPECT_EQ(records.Enter(kTable, Game(30)), 2);
+  const TRecordTable* table = records.Find(kTable);
+  ASSERT_NE(table, nullptr);
+  ASSERT_EQ(table->Records.size(), 3u);
+  EXPECT_EQ(table->Records[0].Score, 50);
+  EXPECT_EQ(table->Records[2].Score, 20);
+  EXPECT_EQ(table->Newest, 2);
+}
+
+TEST(RecordTables, ATieKeepsTheEarlierGameFirst) {
+  TRecords records;
+  records.Enter(kTable, Game(40, "FIRST"));
+  EXPECT_EQ(records.Enter(kTable, Game(40, "SECOND")), 2);
+  EXPECT_EQ(records.Find(kTable)->Records[0].BestWord, "FIRST");
+}
+
+TEST(RecordTables, TheEleventhGameIsDroppedAndALowerOneNeverEnters) {
+  TRecords records;
+  for (int32_t score = 10; score <= 100; score += 10) {
+    records.Enter(kTable, Game(score));
+  }
+  EXPECT_EQ(records.Enter(kTable, Game(10)), 0);  // ties the tenth: stays out
+  EXPECT_EQ(records.Find(kTable)->Newest, 1);
+  EXPECT_EQ(records.Enter(kTable, Game(55)), 6);
+  const TRecordTable& table = *records.Find(kTable);
+  ASSERT_EQ(table.Records.size(), kMaxRecords);
+  EXPECT_EQ(table.Records.back().Score, 20);
+}
+
+TEST(RecordTables, EachDictionaryAndSizeHasItsOwnTable) {
+  TRecords records;
+  records.Enter(kTable, Game(10));
+  records.Enter(RecordTableName("English.gmd", 15, 16), Game(20));
+  records.Enter(RecordTableName("German.gmd", 15, 15), Game(30));
+  EXPECT_EQ(records.Tables.size(), 3u);
+  EXPECT_EQ(records.Find(kTable)->Records.size(), 1u);
+  EXPECT_EQ(records.Find("German.gmd 15 x 15")->Records[0].Score, 30);
+  EXPECT_EQ(records.Find("German.gmd 16 x 15"), nullptr);
+}
+
+TEST(RecordTables, AGameWithAnUnknownWordOrNoWordIsKeptOut) {
+  TGameFigures figures;
+  EXPECT_FALSE(MayEnterRecords(figures));
+  figures.Turns = {{10, 12, 2, "ZQ"}, {14, 14, 3, "CAT"}};
+  figures.SuggestionsUsed = 1;
+  EXPECT_TRUE(MayEnterRecords(figures));
+  const TRecord record = RecordOfGame(figures, 24, "now");
+  EXPECT_EQ(record, (TRecord{"now", 24, 2, "CAT", 14, 92, 1}));
+  figures.UnknownWordCommitted = true;
+  EXPECT_FALSE(MayEnterRecords(figures));
+}
+
+TEST(RecordsText, RecordsSurviveTheirLineWithSeparatorsInTheWord) {
+  TRecord record = Game(77, "A|B");
+  TRecord read;
+  ASSERT_TRUE(ParseRecordText(RecordText(record), read));
+  EXPECT_EQ(read, record);
+  for (const std::string bad :
+       {"", "1|2|3|4|5|", "1|2|3|4|x|date|W", "-1|2|3|4|5|date|W", "1|2|3|4|5"}) {
+    EXPECT_FALSE(ParseRecordText(bad, read)) << bad;
+  }
+}
+
+class RecordsFileTest : public ::testing::Test {
+ protected:
+  std::string Path() const { return Folder.File(kRecordsFileName); }
+  TRecords Some() const {
+    TRecords records;
+    records.Enter(kTable, Game(40));
+    records.Enter(kTable, Game(60));
+    records.Enter(RecordTableName("Dutch.gmd", 30, 10), Game(5));
+    return records;
+  }
+  TTempFolder Folder;
+  TErrorRecorder Errors;
+};
+
+TEST_F(RecordsFileTest, RecordsComeBackFromTheFileWhole) {
+  ASSERT_TRUE(SaveRecordsFile(Path(), Some()));
+  const TRecords read = LoadRecordsFile(Path());
+  ASSERT_EQ(read.Tables.size(), 2u);
+  EXPECT_EQ(read.Find(kTable)->Records, Some().Find(kTable)->Records);
+  EXPECT_EQ(read.Find(kTable)->Newest, 1);
+  EXPECT_EQ(read.Tables[1].first, "Dutch.gmd 30 x 10");
+  EXPECT_TRUE(Errors.Shown.empty());
+}
+
+TEST_F(RecordsFileTest, MissingEmptyOrMalformedFilesGiveEmptyTables) {
+  EXPECT_TRUE(LoadRecordsFile(Path()).Tables.empty());
+  Folder.Write(kRecordsFileName, "");
+  EXPECT_TRUE(LoadRecordsFile(Path()).Tables.empty());
+  Folder.Write(kRecordsFileName, std::string("\x00\xff[[]]=\r\n", 9));
+  EXPECT_TRUE(LoadRecordsFile(Path()).Tables.empty());
+  Folder.Write(kRecordsFileName,
+               "[GlyphmasonRecords]\r\nTablesCount=3\r\nTable1=A 10 x 10\r\nTable2=\r\n"
+               "Table3=A 10 x 10\r\n[A 10 x 10]\r\n1=5|1|2|0|5|d|OK\r\n2=garbage\r\n"
+               "3=9|1|2|0|9|d|BEST\r\nNewest=7\r\n");
+  const TRecords read = LoadRecordsFile(Path());
+  ASSERT_EQ(read.Tables.size(), 1u);
+  ASSERT_EQ(read.Tables[0].second.Records.size(), 2u);
+  EXPECT_EQ(read.Tables[0].second.Records[0].BestWord, "BEST");
+  EXPECT_EQ(read.Tables[0].second.Newest, 0);
+  EXPECT_TRUE(Errors.Shown.empty());
+}
+
+TEST_F(RecordsFileTest, AFolderInThePlaceOfTheFileReadsEmptyAndCannotBeWritten) {
+  ASSERT_EQ(::mkdir(Path().c_str(), 0755), 0);
+  EXPECT_TRUE(LoadRecordsFile(Path()).Tables.empty());
+  EXPECT_EQ(GlobalFunStat.Status, fsPerfect);
+  EXPECT_FALSE(SaveRecordsFile(Path(), Some()));
+  ASSERT_EQ(Errors.Shown.size(), 1u);
+  EXPECT_EQ(Errors.Shown[0].Message, "Failed to save file.");
+}
+
+TEST_F(RecordsFileTest, AFailedWriteKeepsTheOldFile) {
+  Folder.Write(kRecordsFileName, "old");
+  Os::InjectWriteFailureForTesting(3);
+  EXPECT_FALSE(SaveRecordsFile(Path(), Some()));
+  Os::InjectWriteFailureForTesting(-1);
+  EXPECT_EQ(Folder.Read(kRecordsFileName), "old");
+  EXPECT_EQ(Errors.Shown.size(), 1u);
+}
+
+TEST_F(RecordsFileTest, AReadOnlyFileIsReplacedAndKeepsItsMode) {
+  ASSERT_TRUE(SaveRecordsFile(Path(), Some()));
+  ASSERT_EQ(::chmod(Path().c_str(), 0444), 0);
+  TRecords more = Some();
+  more.Enter(kTable, Game(99));
+  ASSERT_TRUE(SaveRecordsFile(Path(), more));
+  EXPECT_EQ(LoadRecordsFile(Path()).Find(kTable)->Records[0].Score, 99);
+}
+
+TEST_F(RecordsFileTest, ALinkOutOfTheFolderIsNeitherReadNorFollowed) {
+  TTempFolder elsewhere;
+  const std::string outside = elsewhere.Write("theirs.ini", "");
+  ASSERT_TRUE(SaveRecordsFile(outside, Some()));
+  const std::string outsideBytes = elsewhere.Read("theirs.ini");
+  ASSERT_EQ(::symlink(outside.c_str(), Path().c_str()), 0);
+  EXPECT_TRUE(LoadRecordsFile(Path()).Tables.empty());
+  ASSERT_TRUE(SaveRecordsFile(Path(), TRecords{}));
+  EXPECT_EQ(elsewhere.Read("theirs.ini"), outsideBytes);
+}
+
+TEST_F(RecordsFileTest, ALinkWithinTheFolderIsRead) {
+  SaveRecordsFile(Folder.File("kept.ini"), Some());
+  ASSERT_EQ(::symlink(Folder.File("kept.ini").c_str(), Path().c_str()), 0);
+  EXPECT_EQ(LoadRecordsFile(Path()).Tables.size(), 2u);
+}
+
+TEST(GameSummaryText, NamesEveryFigureAndWhatTheRecordsMadeOfTheGame) {
+  TSummaryFacts facts;
+  facts.FinalScore = 52;
+  facts.LetterChangesUsed = 2;
+  facts.Figures.Turns = {{10, 10, 2, "AB"}, {21, 30, 3, "ABC"}, {21, 21, 3, "CBA"}};
+  facts.Figures.SuggestionsUsed = 1;
+  facts.Outcome = {TRecordOutcome::Entered, 3, "English.gmd 10 x 10"};
+  EXPECT_EQ(GameSummaryLines(facts),
+            (std::vector<std::string>{"Final score: 52", "Words committed: 3", "Letters placed: 8",
+                                      "Best word: \"ABC\", 21 points",
+                                      "Average score per word: 17.3", "Letter changes used: 2",
+                                      "Suggest word used: 1 time", "Par: 61, accuracy 85 %",
+                                      "Records: place 3 of the ten best for English.gmd 10 x 10"}));
+  facts.Outcome = {TRecordOutcome::UnknownWord, 0, ""};
+  EXPECT_EQ(GameSummaryLines(facts).back(),
+            "Records: not entered, a word unknown to the words list was committed");
+  facts.Outcome = {};
+  EXPECT_EQ(GameSummaryLines(facts).size(), 8u);
+}

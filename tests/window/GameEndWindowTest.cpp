@@ -1,0 +1,143 @@
+// The window's side of a game's beginning and end: the prompt on the empty
+// board, the text for letters that make no word, the end of a game through
+// its key and menu, the summary and the records windows.
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <filesystem>
+
+#include "Libraries/OperatingSystem/OperatingSystem.h"
+#include "Libraries/Text/ui/QtText.h"
+#include "persistence/Records.h"
+#include "support/ui/CaptionFit.h"
+#include "support/ui/WindowFixture.h"
+#include "window/BoardView.h"
+#include "window/GameOverForm.h"
+#include "window/RecordsForm.h"
+
+namespace {
+
+class GameEndWindow : public TWindowTest {
+ protected:
+  // A new game with CAT committed across the middle square.
+  void PlayCat() {
+    StartGame("CATSENO");
+    DragStockToCell(0, 6, 7);
+    DragStockToCell(1, 7, 7);
+    DragStockToCell(2, 8, 7);
+    Form->PutWordButton->click();
+  }
+};
+
+TEST_F(GameEndWindow, ThePromptShowsUntilAGameIsShown) {
+  EXPECT_TRUE(Form->StartPromptLabel->isVisible());
+  EXPECT_TRUE(Form->StartPromptLabel->text().contains("Ctrl+N"));
+  EXPECT_FALSE(Form->EndGameMenu->isEnabled());
+  StartGame();
+  EXPECT_FALSE(Form->StartPromptLabel->isVisible());
+  EXPECT_TRUE(Form->EndGameMenu->isEnabled());
+}
+
+TEST_F(GameEndWindow, CtrlEndAsksAndEndsTheGameWithItsSummary) {
+  PlayCat();
+  Boxes.Answer(kIdNo);
+  PressKey(Qt::Key_End, Qt::ControlModifier);
+  EXPECT_FALSE(Form->Game.IsEnded());
+  Boxes.Answer(kIdYes);
+  PressKey(Qt::Key_End, Qt::ControlModifier);
+  ASSERT_TRUE(Form->Game.IsEnded());
+  EXPECT_EQ(Boxes.Shown.back().Text, "End this game?");
+  ASSERT_TRUE(Form->GameOverForm && Form->GameOverForm->isVisible());
+  EXPECT_EQ(Form->GameOverForm->windowTitle(), "Game over");
+  EXPECT_EQ(Form->GameOverForm->Lines.front(), "Final score: 21");
+  EXPECT_EQ(Form->PlayStateLabel->text(), "The game is over.");
+  EXPECT_FALSE(Form->NewStockLettersButton->isEnabled());
+  EXPECT_FALSE(Form->SuggestWordMenu->isEnabled());
+  EXPECT_TRUE(Form->GameSummaryMenu->isEnabled());
+  EXPECT_TRUE(std::filesystem::exists(Program.File(kRecordsFileName)));
+  Form->GameOverForm->close();
+  Form->GameSummaryMenu->trigger();
+  EXPECT_TRUE(Form->GameOverForm->isVisible());
+  Boxes.Answer(kIdNo);  // the ended game was not saved
+  StartGame();
+  EXPECT_FALSE(Form->GameOverForm->isVisible());
+  EXPECT_FALSE(Form->GameSummaryMenu->isEnabled());
+  EXPECT_TRUE(Form->PlayStateLabel->text().isEmpty() ||
+              Form->PlayStateLabel->text().startsWith("No word"));
+}
+
+TEST_F(GameEndWindow, AnEndedGameSavedAndLoadedIsShownOverWithoutItsSummary) {
+  PlayCat();
+  Boxes.Answer(kIdYes);
+  PressKey(Qt::Key_End, Qt::ControlModifier);
+  Form->GameOverForm->close();
+  Files.Choose(Program.File("GlyphmasonGames/ended.gmg"));
+  PressKey(Qt::Key_S);
+  StartGame();
+  Files.Choose(Program.File("GlyphmasonGames/ended.gmg"));
+  PressKey(Qt::Key_L);
+  EXPECT_TRUE(Form->Game.IsEnded());
+  EXPECT_FALSE(Form->GameOverForm->isVisible());
+  EXPECT_EQ(Form->Game.Figures.WordsCommitted(), 1);
+  EXPECT_FALSE(Form->PutWordButton->isEnabled());
+}
+
+TEST_F(GameEndWindow, ARecordsFileThatCannotBeWrittenShowsTheErrorAndTheGameGoesOn) {
+  std::filesystem::create_directory(Program.File(kRecordsFileName));
+  PlayCat();
+  Boxes.Answer(kIdYes);
+  PressKey(Qt::Key_End, Qt::ControlModifier);
+  ASSERT_EQ(Errors.Shown.size(), 1u);
+  EXPECT_EQ(Errors.Shown[0].Message, "Failed to save file.");
+  EXPECT_EQ(Form->GameOverForm->Lines.back(),
+            "Records: place 1, but the records file could not be written");
+  EXPECT_TRUE(std::filesystem::is_directory(Program.File(kRecordsFileName)));
+  Boxes.Answer(kIdNo);
+  StartGame();
+  EXPECT_FALSE(Form->Game.IsEnded());
+}
+
+TEST_F(GameEndWindow, TheRecordsWindowShowsTheCurrentTableAndOthersOnRequest) {
+  TRecords records;
+  records.Enter("English.gmd 15 x 15", {"then", 40, 2, "CATS", 30, 90, 0});
+  records.Enter("English.gmd 15 x 15", {"now", 50, 2, "AXE", 30, 90, 1});
+  records.Enter("German.gmd 20 x 20", {"long ago", 7, 1, "AB", 7, 100, 0});
+  ASSERT_TRUE(SaveRecordsFile(Program.File(kRecordsFileName), records));
+  Form->RecordsMenu->trigger();
+  const TRecordsForm& shown = *Form->RecordsForm;
+  EXPECT_EQ(shown.TableComboBox->currentText(), "English.gmd 15 x 15");
+  EXPECT_EQ(shown.RecordsTable->item(0, 0)->text(), "1 *");
+  EXPECT_EQ(shown.RecordsTable->item(1, 4)->text(), "CATS (30)");
+  shown.TableComboBox->setCurrentText("German.gmd 20 x 20");
+  EXPECT_EQ(shown.RecordsTable->item(0, 2)->text(), "7");
+  EXPECT_EQ(shown.RecordsTable->item(1, 2), nullptr);
+}
+
+TEST_F(GameEndWindow, CaptionsFitInTheSummaryTheRecordsAndTheWordGroup) {
+  StartGame();
+  Form->ShowPlayState(TPlayState::StockMakesNoWord);
+  EXPECT_EQ(CaptionsThatDoNotFit(*Form), std::vector<std::string>{});
+  EXPECT_EQ(ControlsThatOverlap(*Form), std::vector<std::string>{});
+
+  TGameOverForm summary(nullptr);
+  TSummaryFacts facts;
+  facts.FinalScore = 99999;
+  facts.Figures.Turns.assign(200, {99, 99, 7, "WMWMWMWMWMWMWMWMWMWMWMWMWMWMWM"});
+  facts.Figures.SuggestionsUsed = 999;
+  facts.LetterChangesUsed = 45;
+  facts.Outcome = {TRecordOutcome::UnknownWord, 0, ""};
+  summary.Show(facts);
+  EXPECT_EQ(CaptionsThatDoNotFit(summary), std::vector<std::string>{});
+  facts.Outcome = {TRecordOutcome::Entered, 10, "Wwwwwwwwwwwwwwwwwwwwwwww.gmd 30 x 30"};
+  summary.Show(facts);
+  EXPECT_EQ(CaptionsThatDoNotFit(summary), std::vector<std::string>{});
+
+  TRecordsForm table(nullptr);
+  table.Show({}, "Wwwwwwwwwwwwwwwwwwwwwwww.gmd 30 x 30");
+  EXPECT_EQ(CaptionsThatDoNotFit(table), std::vector<std::string>{});
+}
+
+}  // namespace

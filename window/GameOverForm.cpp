@@ -1,0 +1,37 @@
+#include "window/GameOverForm.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "Libraries/MyDialogs/ui/FormParts.h"
+#include "Libraries/Text/ui/QtText.h"
+#include "window/TurnChart.h"
+
+TGameOverForm::TGameOverForm(QWidget* parent) : QDialog(parent, kFixedDialogFlags) {
+  SetUpFixedForm(*this, "GameOverForm", "Game over", {500, 390});
+  SetProgramFont(*this);
+  SummaryLabel = MakeLabel(this, "SummaryLabel", "", {10, 10, 480, 170});
+  SummaryLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  ChartLabel = MakeLabel(this, "ChartLabel",
+                         "Each word's score (dark) beside the best possible then (light)",
+                         {10, 185, 480, 16});
+  Chart = new TTurnChart(this);
+  Chart->setGeometry(10, 205, 480, 140);
+  OkayButton = MakeButton(this, "OkayButton", "Okay", {212, 355, 75, 25});
+  OkayButton->setDefault(true);
+  connect(OkayButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TGameOverForm::Show(const TSummaryFacts& facts) {
+  Lines = GameSummaryLines(facts);
+  std::string text;
+  for (const std::string& line : Lines) {
+    text += (text.empty() ? "" : "\n") + line;
+  }
+  SummaryLabel->setText(ToQString(text));
+  Chart->SetTurns(facts.Figures.Turns);
+  show();
+  raise();
+  activateWindow();
+  OkayButton->setFocus();
+}
