@@ -173,13 +173,14 @@ void CopyTree(const std::string& source, const std::string& destination,
         case Os::TFileKind::Link:
           CopyLink(from + name, to + name);
           break;
-        case Os::TFileKind::Regular:
+        case Os::TFileKind::Regular: {
           const bool kept = std::find(keepExistingNames.begin(), keepExistingNames.end(), name) !=
-                                keepExistingNames.end();
+                            keepExistingNames.end();
           if (!kept || !FileExists(to + name)) {
             CopyFileOver(from + name, to + name);
           }
           break;
+        }
         default:
           break;  // pipes, sockets and devices are not copied
       }
