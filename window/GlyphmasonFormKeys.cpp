@@ -26,6 +26,14 @@ int StockSlotOfDigit(int key) {
   return key >= Qt::Key_1 && key < Qt::Key_1 + kStockSlots ? key - Qt::Key_1 : -1;
 }
 
+// A refused key beeps, but not in an ended game: there every move is refused
+// quietly, the way its buttons are disabled.
+void BeepUnlessEnded(const TGame& game) {
+  if (!game.IsEnded()) {
+    BeepSimple();
+  }
+}
+
 bool IsEnter(int key) {
   return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
@@ -76,7 +84,7 @@ bool TGlyphmasonForm::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
     if (button->isEnabled()) {
       button->click();
     } else {
-      BeepSimple();
+      BeepUnlessEnded(Game);
     }
     return true;
   }
@@ -103,13 +111,13 @@ bool TGlyphmasonForm::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
       return true;
     case Qt::Key_Backspace:
       if (!TakeBackBehindCursor(Game, cursor)) {
-        BeepSimple();
+        BeepUnlessEnded(Game);
       }
       BoardPaintBox->SetCursor(cursor);
       return true;
     case Qt::Key_Delete:
       if (!TakeBackLooseLetter(Game, cursor.Square)) {
-        BeepSimple();
+        BeepUnlessEnded(Game);
       }
       return true;
     default:
@@ -126,7 +134,7 @@ void TGlyphmasonForm::MoveBoardCursor(int32_t columnStep, int32_t rowStep) {
 void TGlyphmasonForm::PutStockLetterAtCursor(int slot) {
   TBoardCursor cursor = BoardPaintBox->Cursor();
   if (!BoardPaintBox->isVisible() || !PutStockLetterAt(Game, *this, slot, cursor.Square)) {
-    BeepSimple();
+    BeepUnlessEnded(Game);
     return;
   }
   cursor.Advance(Game.Board, Game.ColumnsCount, Game.RowsCount);
@@ -136,7 +144,7 @@ void TGlyphmasonForm::PutStockLetterAtCursor(int slot) {
 
 void TGlyphmasonForm::ChangeStockLetter(int slot) {
   if (!CanReplaceStockLetter(Game, slot) || ChooseLetterForm == nullptr) {
-    BeepSimple();
+    BeepUnlessEnded(Game);
     return;
   }
   ReplaceStockLetter(Game, slot, ChooseLetterForm->AskReplacementLetter());

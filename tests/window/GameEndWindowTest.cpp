@@ -85,6 +85,22 @@ TEST_F(GameEndWindow, AnEndedGameSavedAndLoadedIsShownOverWithoutItsSummary) {
   EXPECT_FALSE(Form->PutWordButton->isEnabled());
 }
 
+TEST_F(GameEndWindow, AnEndedGameRefusesTheKeysOfPlayQuietly) {
+  PlayCat();
+  Boxes.Answer(kIdYes);
+  PressKey(Qt::Key_End, Qt::ControlModifier);
+  Form->GameOverForm->close();
+  const std::string stock = Stock();
+  const size_t beeps = Boxes.Beeps.size();
+  PressKey(Qt::Key_1);
+  PressKey(Qt::Key_2, Qt::ControlModifier);
+  PressKey(Qt::Key_Backspace);
+  PressKey(Qt::Key_Return);
+  EXPECT_EQ(Stock(), stock);
+  EXPECT_EQ(Form->Game.LooseLetterList.Count(), 0);
+  EXPECT_EQ(Boxes.Beeps.size(), beeps);
+}
+
 TEST_F(GameEndWindow, ARecordsFileThatCannotBeWrittenShowsTheErrorAndTheGameGoesOn) {
   std::filesystem::create_directory(Program.File(kRecordsFileName));
   PlayCat();
