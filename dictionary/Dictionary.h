@@ -110,9 +110,18 @@ class TDictionary {
   void SaveDictionary();
 
  private:
+  void ReadDictionaryValues(TStoredTextList& list);
+  // The letter data and counts of ClearDictionary, without the words list.
+  void ClearLetters();
+  void ClearWordsList();
+  // Reads the words list file at path, unless the list holds that file
+  // unchanged; a missing file leaves it empty. False when reading failed.
+  bool ReadWordsList(const std::string& path);
   void ReadSlots(const TStoredTextList& list);
   void ComputeWeights();
 
   TGame& Game;
   IDictionaryDisplay& Display;
+  // The words list was emptied or kept during the current read.
+  bool WordsListSettled = false;
 };

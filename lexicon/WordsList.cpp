@@ -180,6 +180,7 @@ void TWordsList::Clear() {
   Index.clear();
   IndexedWords = 0;
   ++LoadsCount;
+  Source.reset();
   CutAtByteZero = false;
 }
 
@@ -199,6 +200,7 @@ void TWordsList::ReadWordsListText(std::string bytes) {
     Raise("The words list is too large.");
   }
   CutAtByteZero = zero != nullptr;
+  Source.reset();
   Starts.clear();
   ++LoadsCount;
   Text = std::move(bytes);
@@ -296,6 +298,7 @@ void TWordsList::AddWord(std::string_view word) {
       static_cast<size_t>(Count()) >= kMaxEntries) {
     Raise("The words list is too large.");
   }
+  Source.reset();
   if (Starts.empty()) {
     Starts.push_back(0);
   }

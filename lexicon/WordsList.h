@@ -6,9 +6,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "Libraries/File/FileInfo.h"
 
 // The largest words list file that is read: millions of words, far beyond
 // any real list. A larger file is refused whole.
@@ -39,6 +42,15 @@ class TWordsList {
   void LoadWordsListFile(const std::string& path);
   // The same line rules applied to bytes already in memory.
   void ReadWordsListText(std::string bytes);
+
+  // The file the entries were read from, by its stamp at the time, as long
+  // as the list holds exactly what was read: clearing, reading other text
+  // and adding a word forget it. Reading that file again while its stamp is
+  // the same would give the same list.
+  void RememberSourceFile(const TFileStamp& stamp) { Source = stamp; }
+  bool HoldsFileAsRead(const TFileStamp& stamp) const {
+    return Source.has_value() && *Source == stamp;
+  }
 
   // False when the text last read held a byte 0: the lines after it were
   // never read, so writing the list back would lose them.
@@ -92,6 +104,7 @@ class TWordsList {
   std::vector<uint32_t> Index;
   size_t IndexedWords = 0;
   uint32_t LoadsCount = 0;
+  std::optional<TFileStamp> Source;
   bool CutAtByteZero = false;
 };
 

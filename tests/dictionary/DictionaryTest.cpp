@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <chrono>
 #include <filesystem>
 
 #include "Libraries/Error/FunStatContext.h"
 #include "Libraries/Error/FunctionScope.h"
+#include "Libraries/File/FileInfo.h"
 #include "Libraries/File/FileOperations.h"
 #include "Libraries/Program/ProgramPaths.h"
 #include "game/Scoring.h"
@@ -138,6 +140,68 @@ TEST_F(DictionaryTest, ScoresFontChoiceLettersAndTheListFollowTheFile) {
   EXPECT_EQ(Dictionary.WordsListPath(), DictionariesDirectory() + "Scores.txt");
   EXPECT_EQ(Display.DictionaryEdit + " " + Display.WordsListEdit, "Scores Scores");
   EXPECT_EQ(GameDisplay.WordsCount, "There are 2 words in the words list.");
+}
+
+// --- Loading the same dictionary again ---------------------------------------------
+
+TEST_F(DictionaryTest, AnUnchangedWordsListIsKeptAndAChangedOneReadAgain) {
+  Put("Same.gmd", kElevenLetters);
+  const std::string list = Put("Same.txt", "cat\ndog\n");
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  const uint32_t loads = Game.WordsListLines.Loads();
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  EXPECT_EQ(Game.WordsListLines.Loads(), loads);
+  EXPECT_EQ(GameDisplay.WordsCount, "There are 2 words in the words list.");
+
+  // Rewritten in place with as many bytes: the modification time tells.
+  Put("Same.txt", "cow\nhen\n");
+  std::filesystem::last_write_time(
+      list, std::filesystem::last_write_time(list) + std::chrono::seconds(5));
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  EXPECT_EQ(Game.WordsListLines.Lines(), (std::vector<std::string>{"cow", "hen"}));
+
+  // Replaced by another file of the same size and time: its identity tells.
+  const auto time = std::filesystem::last_write_time(list);
+  const std::string other = Put("Other.txt", "elk\nant\n");
+  std::filesystem::last_write_time(other, time);
+  std::filesystem::rename(other, list);
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  EXPECT_EQ(Game.WordsListLines.Lines(), (std::vector<std::string>{"elk", "ant"}));
+
+  // Gone: the list is empty, as the file is.
+  std::filesystem::remove(list);
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  EXPECT_EQ(Game.WordsListLines.Count(), 0);
+}
+
+TEST_F(DictionaryTest, WordsAddedAndNotSavedAreLostWhenTheDictionaryIsLoadedAgain) {
+  Put("Same.gmd", kElevenLetters);
+  Put("Same.txt", "cat\ndog\n");
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  Game.WordsListLines.AddWord("EMU");
+  Game.WordsListModified = true;
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  EXPECT_EQ(Game.WordsListLines.Lines(), (std::vector<std::string>{"cat", "dog"}));
+  EXPECT_FALSE(Game.WordsListModified);
+  EXPECT_EQ(GameDisplay.WordsCount, "There are 2 words in the words list.");
+
+  // Added without the flag (as no caller does) still counts as a change.
+  Game.WordsListLines.AddWord("EMU");
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  EXPECT_EQ(Game.WordsListLines.Count(), 2);
+}
+
+TEST_F(DictionaryTest, AnotherDictionaryWithTheSameListKeepsItAndShowsItsOwnValues) {
+  Put("Same.gmd", "[Main]\nWordsListName=Shared\nFontName=Arial\n" + kElevenLetters);
+  Put("Other.gmd", "[Main]\nWordsListName=Shared\n" + SlotSection(std::vector<int>(12, 2)));
+  Put("Shared.txt", "cat\n");
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  const uint32_t loads = Game.WordsListLines.Loads();
+  ASSERT_TRUE(Dictionary.LoadDictionary("Other.gmd"));
+  EXPECT_EQ(Game.WordsListLines.Loads(), loads);
+  EXPECT_EQ(Dictionary.ActiveLettersCount, 12);
+  EXPECT_EQ(Display.LetterFont, "Tahoma");
+  EXPECT_EQ(Display.DictionaryEdit + " " + Display.WordsListEdit, "Other Shared");
 }
 
 // --- Weights computed from the words list -----------------------------------------
