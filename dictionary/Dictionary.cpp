@@ -314,7 +314,9 @@ void TDictionary::SaveDictionary() {
       Fun.Fail(kWordsListNotHeldWhole, path);
     } else if (IsReadOnly(path)) {
       Fun.Fail("The words list file is read-only.", path);
-    } else {
+    } else if (!Game.WordsListLines.FileHoldsList(path)) {
+      // A file that holds the list already, as after an earlier save of the
+      // same new words, is left as it is.
       Game.WordsListLines.SaveWordsListFile(path);
     }
   });

@@ -262,6 +262,40 @@ void TWordsList::SaveWordsListFile(const std::string& path) const {
   }
 }
 
+bool TWordsList::FileHoldsList(const std::string& path) const {
+  TFileStamp stamp;
+  if (!GetFileStamp(path, stamp)) {
+    return false;
+  }
+  size_t size = 0;
+  for (int32_t i = 0; i < Count(); ++i) {
+    size += Entry(i).size() + 2;
+  }
+  if (stamp.Size < 0 || static_cast<size_t>(stamp.Size) != size) {
+    return false;
+  }
+  std::string bytes;
+  try {
+    // A file that grew since its size was taken is refused here.
+    bytes = ReadWholeFile(path, size);
+  } catch (...) {
+    return false;
+  }
+  if (bytes.size() != size) {
+    return false;
+  }
+  size_t at = 0;
+  for (int32_t i = 0; i < Count(); ++i) {
+    const std::string_view entry = Entry(i);
+    if (bytes.compare(at, entry.size(), entry) != 0 || bytes[at + entry.size()] != '\r' ||
+        bytes[at + entry.size() + 1] != '\n') {
+      return false;
+    }
+    at += entry.size() + 2;
+  }
+  return true;
+}
+
 int32_t TWordsList::FindWord(std::string_view word) const {
   if (Index.empty()) {
     return -1;

@@ -62,6 +62,10 @@ class TWordsList {
   // held whole (the file is then not touched).
   void SaveWordsListFile(const std::string& path) const;
 
+  // True when the file at path holds exactly the bytes SaveWordsListFile
+  // would write; false when it differs or cannot be read.
+  bool FileHoldsList(const std::string& path) const;
+
   // The index of the first entry equal to the word when Windows-1252 letters
   // are compared without regard to case; -1 when none is.
   int32_t FindWord(std::string_view word) const;

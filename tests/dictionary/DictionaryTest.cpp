@@ -204,6 +204,29 @@ TEST_F(DictionaryTest, AnotherDictionaryWithTheSameListKeepsItAndShowsItsOwnValu
   EXPECT_EQ(Display.DictionaryEdit + " " + Display.WordsListEdit, "Other Shared");
 }
 
+TEST_F(DictionaryTest, ASaveWritesTheListOnlyWhenTheFileDiffersAndKeepsTheFlag) {
+  Put("Same.gmd", kElevenLetters);
+  const std::string list = Put("Same.txt", "cat\ndog\n");
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  Game.WordsListLines.AddWord("EMU");
+  Game.WordsListModified = true;
+  Dictionary.SaveDictionary();
+  EXPECT_EQ(Read("Same.txt"), "cat\r\ndog\r\nEMU\r\n");
+  TFileStamp written;
+  ASSERT_TRUE(GetFileStamp(list, written));
+  // The second save finds the file as it would write it and leaves it.
+  Dictionary.SaveDictionary();
+  TFileStamp again;
+  ASSERT_TRUE(GetFileStamp(list, again));
+  EXPECT_EQ(again, written);
+  EXPECT_TRUE(Game.WordsListModified);
+  EXPECT_TRUE(Errors.Shown.empty());
+  // Changed behind the game's back, it is written again.
+  Put("Same.txt", "cat\r\ndog\r\nELK\r\n");
+  Dictionary.SaveDictionary();
+  EXPECT_EQ(Read("Same.txt"), "cat\r\ndog\r\nEMU\r\n");
+}
+
 // --- Weights computed from the words list -----------------------------------------
 
 TEST_F(DictionaryTest, AnAlphabetTextWithAtLeast1000EntriesGivesComputedWeights) {

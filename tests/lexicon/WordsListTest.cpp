@@ -173,3 +173,21 @@ TEST(WordsListFile, AListCutByAByteZeroRefusesToBeWrittenUntilReadWhole) {
   list.SaveWordsListFile(path);
   EXPECT_EQ(folder.Read("English.txt"), "dog\r\n");
 }
+
+TEST(WordsListFile, AFileHoldsTheListOnlyWithEveryByteAsTheSaveWouldWriteIt) {
+  TTempFolder folder;
+  TWordsList list;
+  list.ReadWordsListText("dog\ncat\r\n\r\nemu");
+  EXPECT_FALSE(list.FileHoldsList(folder.File("missing.txt")));
+  EXPECT_FALSE(list.FileHoldsList(folder.Path()));
+  // The same lines with other line breaks, or one letter changed, differ.
+  EXPECT_FALSE(list.FileHoldsList(folder.Write("a.txt", "dog\ncat\n\nemu\n")));
+  EXPECT_FALSE(list.FileHoldsList(folder.Write("b.txt", "dog\r\ncat\r\n\r\nemU\r\n")));
+  EXPECT_FALSE(list.FileHoldsList(folder.Write("c.txt", "dog\r\ncat\r\n\r\nemu\r\nx")));
+  EXPECT_FALSE(list.FileHoldsList(folder.Write("d.txt", "dog\r\ncat\r\n\r\nemu\n\r")));
+  EXPECT_TRUE(list.FileHoldsList(folder.Write("e.txt", "dog\r\ncat\r\n\r\nemu\r\n")));
+  list.SaveWordsListFile(folder.File("f.txt"));
+  EXPECT_TRUE(list.FileHoldsList(folder.File("f.txt")));
+  list.AddWord("elk");
+  EXPECT_FALSE(list.FileHoldsList(folder.File("f.txt")));
+}
