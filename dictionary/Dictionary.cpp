@@ -277,8 +277,16 @@ void TDictionary::ReadSlots(const TStoredTextList& list) {
 }
 
 void TDictionary::ComputeWeights() {
-  TLetterCounts counts;
-  const int64_t within = CountLetters(Game.WordsListLines, Game.Letters, counts);
+  // A list kept from the last load, with the same alphabet, counts as before.
+  const TWordsList& words = Game.WordsListLines;
+  if (!Counted.has_value() || Counted->Loads != words.Loads() ||
+      Counted->Entries != words.Count() || Counted->Alphabet != Game.Letters.Alphabet) {
+    TCountedLetters counted{words.Loads(), words.Count(), Game.Letters.Alphabet, {}, 0};
+    counted.Within = CountLetters(words, Game.Letters, counted.Counts);
+    Counted = counted;
+  }
+  const TLetterCounts& counts = Counted->Counts;
+  const int64_t within = Counted->Within;
   Game.Letters.LetterProbabilities = counts.Weights;
   // Every slot holding a letter is active, whatever its code; a words list
   // without any letter of the alphabet gives no weights and no active letter.

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "Libraries/StoredTextList/StoredTextList.h"
@@ -122,6 +123,16 @@ class TDictionary {
 
   TGame& Game;
   IDictionaryDisplay& Display;
+  // The last count of the words list's letters: the list's reads and
+  // entries then (words are only ever appended) and the alphabet counted by.
+  struct TCountedLetters {
+    uint32_t Loads = 0;
+    int32_t Entries = 0;
+    std::array<char, kMaxAlphabetSlots> Alphabet{};
+    TLetterCounts Counts;
+    int64_t Within = 0;
+  };
+  std::optional<TCountedLetters> Counted;
   // The words list was emptied or kept during the current read.
   bool WordsListSettled = false;
 };

@@ -229,6 +229,21 @@ TEST_F(DictionaryTest, ASaveWritesTheListOnlyWhenTheFileDiffersAndKeepsTheFlag) 
 
 // --- Weights computed from the words list -----------------------------------------
 
+TEST_F(DictionaryTest, AKeptListIsCountedAgainForAnotherAlphabetOrAddedWords) {
+  Put("Shared.txt", Lines(999, "aab") + "ccc\n");
+  Put("One.gmd", "[Main]\nWordsListName=Shared\nAlphabet=ABCDEFGHIJK\n");
+  Put("Two.gmd", "[Main]\nWordsListName=Shared\nAlphabet=CBADEFGHIJK\n");
+  ASSERT_TRUE(Dictionary.LoadDictionary("One.gmd"));
+  EXPECT_EQ(First(Letters().LetterProbabilities, 3), (std::vector<int32_t>{1000, 500, 2}));
+  ASSERT_TRUE(Dictionary.LoadDictionary("Two.gmd"));
+  EXPECT_EQ(First(Letters().LetterProbabilities, 3), (std::vector<int32_t>{2, 500, 1000}));
+  // Words added but not saved are dropped by the load: the file's counts come back.
+  Game.WordsListLines.AddWord("CCCCCCCCCC");
+  Game.WordsListModified = true;
+  ASSERT_TRUE(Dictionary.LoadDictionary("Two.gmd"));
+  EXPECT_EQ(First(Letters().LetterProbabilities, 3), (std::vector<int32_t>{2, 500, 1000}));
+}
+
 TEST_F(DictionaryTest, AnAlphabetTextWithAtLeast1000EntriesGivesComputedWeights) {
   std::string fifty;
   for (int i = 0; i < 50; ++i) {
