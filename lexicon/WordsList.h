@@ -91,11 +91,13 @@ class TWordsList {
   }
 
   // An empty index with room for the expected number of different words.
-  void ResetIndex(size_t expectedWords);
-  void IndexEntry(uint32_t entry, uint32_t hash);
+  void ResetIndex(size_t expectedWords) const;
+  void IndexEntry(uint32_t entry, uint32_t hash) const;
   // Moves the index into one with room for the expected number of different
   // words, unless it has that room already.
-  void SizeIndexFor(size_t expectedWords);
+  void SizeIndexFor(size_t expectedWords) const;
+  // Indexes every entry; the index is built on first use after a read.
+  void BuildIndex() const;
 
   // The file's bytes with their line breaks; added words follow, each with
   // an LF. Four bytes of Starts and of Index per entry keep a list within
@@ -105,8 +107,10 @@ class TWordsList {
   // Open addressing over entry numbers plus one (0 marks a free slot), at
   // most three quarters full; holds the first entry of each word. Loading
   // again reuses the memory of Starts and Index.
-  std::vector<uint32_t> Index;
-  size_t IndexedWords = 0;
+  mutable std::vector<uint32_t> Index;
+  mutable size_t IndexedWords = 0;
+  // The entries were read and not yet indexed.
+  mutable bool IndexPending = false;
   uint32_t LoadsCount = 0;
   std::optional<TFileStamp> Source;
   bool CutAtByteZero = false;

@@ -72,6 +72,19 @@ TEST(FindWord, FirstEntryEqualWithoutRegardToCase) {
   }
 }
 
+TEST(FindWord, AListReadAgainIsLookedUpInItsNewEntriesOnly) {
+  TWordsList list;
+  list.ReadWordsListText("emu\r\ncat\r\n");
+  EXPECT_EQ(list.FindWord("CAT"), 1);
+  list.ReadWordsListText("cat\r\nelk\r\n");
+  EXPECT_EQ(list.FindWord("CAT"), 0);
+  EXPECT_EQ(list.FindWord("emu"), -1);
+  list.ReadWordsListText("");
+  EXPECT_EQ(list.FindWord("cat"), -1);
+  list.AddWord("Cat");
+  EXPECT_EQ(list.FindWord("cat"), 0);
+}
+
 TEST(AddWord, AppendsAndKeepsTheIndexInStep) {
   TWordsList list;
   list.ReadWordsListText("cat\r\nsea");
