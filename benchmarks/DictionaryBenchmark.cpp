@@ -239,7 +239,8 @@ void BM_HeapOfTheLargestWordsList(benchmark::State& state) {
 }
 BENCHMARK(BM_HeapOfTheLargestWordsList)->Unit(benchmark::kMillisecond)->Iterations(2);
 
-// The floor of reading a words list: its bytes read and their lines counted.
+// The floor of BM_LoadLargestWordsListFile: the bytes read and their lines
+// counted.
 void BM_ReadAndCountLinesGerman(benchmark::State& state) {
   if (!DictionaryPresent(state)) {
     return;
@@ -251,20 +252,6 @@ void BM_ReadAndCountLinesGerman(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ReadAndCountLinesGerman)->Unit(benchmark::kMillisecond);
-
-// The same file read into the words list, with its entries and index.
-void BM_LoadWordsListFileGerman(benchmark::State& state) {
-  if (!DictionaryPresent(state)) {
-    return;
-  }
-  const std::string path = DictionariesFolder() + kDictionaryName + ".txt";
-  TWordsList list;
-  for (auto _ : state) {
-    list.LoadWordsListFile(path);
-    benchmark::DoNotOptimize(list.Count());
-  }
-}
-BENCHMARK(BM_LoadWordsListFileGerman)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -17,6 +17,7 @@
 #include "Libraries/Error/ErrorDialog.h"
 #include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
+#include "benchmarks/Toolkit.h"
 #include "game/ui/ChooseLetterForm.h"
 #include "window/GlyphmasonForm.h"
 
@@ -27,17 +28,6 @@ namespace {
 #endif
 const std::string kShippedDictionaries =
     std::string(GLYPHMASON_PROGRAM_FOLDER) + "/GlyphmasonDictionaries/";
-
-QApplication& Toolkit() {
-  static int argc = 1;
-  static char name[] = "glyphmason_benchmarks";
-  static char* argv[] = {name, nullptr};
-  static std::unique_ptr<QApplication> application = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
-  }();
-  return *application;
-}
 
 // Answers every box with No (OK where that is the only button) and counts
 // them: a benchmark that met one measured something else.
