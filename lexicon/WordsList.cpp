@@ -262,12 +262,21 @@ void TWordsList::SaveWordsListFile(const std::string& path) const {
     Raise("Failed to write the words list file \"" + path + "\": " +
           Os::SystemErrorMessage(Os::LastError()));
   }
+  TFileStamp stamp;
+  if (GetFileStamp(path, stamp) && stamp.Size == static_cast<int64_t>(bytes.size())) {
+    Written = TWrittenFile{stamp, LoadsCount, Count()};
+  }
 }
 
 bool TWordsList::FileHoldsList(const std::string& path) const {
   TFileStamp stamp;
   if (!GetFileStamp(path, stamp)) {
     return false;
+  }
+  // Unchanged since this very list was written there or found there.
+  if (Written.has_value() && Written->Stamp == stamp && Written->Loads == LoadsCount &&
+      Written->Entries == Count()) {
+    return true;
   }
   size_t size = 0;
   for (int32_t i = 0; i < Count(); ++i) {
@@ -295,6 +304,7 @@ bool TWordsList::FileHoldsList(const std::string& path) const {
     }
     at += entry.size() + 2;
   }
+  Written = TWrittenFile{stamp, LoadsCount, Count()};
   return true;
 }
 

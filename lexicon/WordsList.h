@@ -113,6 +113,15 @@ class TWordsList {
   mutable bool IndexPending = false;
   uint32_t LoadsCount = 0;
   std::optional<TFileStamp> Source;
+  // The file this list was last written to or found in, by its stamp then,
+  // with the list's reads and entries at that time (words are only ever
+  // appended, so those tell whether the list has changed since).
+  struct TWrittenFile {
+    TFileStamp Stamp;
+    uint32_t Loads = 0;
+    int32_t Entries = 0;
+  };
+  mutable std::optional<TWrittenFile> Written;
   bool CutAtByteZero = false;
 };
 

@@ -223,6 +223,8 @@ TEST_F(DictionaryTest, ASaveWritesTheListOnlyWhenTheFileDiffersAndKeepsTheFlag) 
   EXPECT_TRUE(Errors.Shown.empty());
   // Changed behind the game's back, it is written again.
   Put("Same.txt", "cat\r\ndog\r\nELK\r\n");
+  std::filesystem::last_write_time(
+      list, std::filesystem::last_write_time(list) + std::chrono::seconds(5));
   Dictionary.SaveDictionary();
   EXPECT_EQ(Read("Same.txt"), "cat\r\ndog\r\nEMU\r\n");
 }

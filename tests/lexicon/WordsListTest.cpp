@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -201,6 +202,13 @@ TEST(WordsListFile, AFileHoldsTheListOnlyWithEveryByteAsTheSaveWouldWriteIt) {
   EXPECT_TRUE(list.FileHoldsList(folder.Write("e.txt", "dog\r\ncat\r\n\r\nemu\r\n")));
   list.SaveWordsListFile(folder.File("f.txt"));
   EXPECT_TRUE(list.FileHoldsList(folder.File("f.txt")));
+  // Written there, then changed on the disk: the change is seen.
+  folder.Write("f.txt", "dog\r\ncat\r\n\r\nemU\r\n");
+  std::filesystem::last_write_time(
+      folder.File("f.txt"),
+      std::filesystem::last_write_time(folder.File("f.txt")) + std::chrono::seconds(5));
+  EXPECT_FALSE(list.FileHoldsList(folder.File("f.txt")));
+  list.SaveWordsListFile(folder.File("f.txt"));
   list.AddWord("elk");
   EXPECT_FALSE(list.FileHoldsList(folder.File("f.txt")));
 }
