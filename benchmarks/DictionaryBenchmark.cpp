@@ -18,6 +18,7 @@
 #include <string>
 
 #include "Libraries/File/FileOperations.h"
+#include "Libraries/File/WholeFile.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/StoredTextList/StoredTextList.h"
 #include "dictionary/Dictionary.h"
@@ -216,6 +217,41 @@ void BM_PeakMemoryOfTheLargestWordsList(benchmark::State& state) {
   MeasurePeak(state, DictionariesFolder() + kDictionaryName + ".txt", ReadWordsList);
 }
 BENCHMARK(BM_PeakMemoryOfTheLargestWordsList)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// What the largest list holds on the heap once read, against its file.
+void BM_HeapOfTheLargestWordsList(benchmark::State& state) {
+  if (!DictionaryPresent(state)) {
+    return;
+  }
+  const std::string path = DictionariesFolder() + kDictionaryName + ".txt";
+  double ratio = 0;
+  for (auto _ : state) {
+    const int64_t before = HeapBytes.load();
+    TWordsList list;
+    list.LoadWordsListFile(path);
+    // With its index, which the first lookup builds.
+    benchmark::DoNotOptimize(list.FindWord("Haus"));
+    ratio = static_cast<double>(HeapBytes.load() - before) /
+            static_cast<double>(std::filesystem::file_size(path));
+    benchmark::DoNotOptimize(list.Count());
+  }
+  state.counters["held_per_file_byte"] = ratio;
+}
+BENCHMARK(BM_HeapOfTheLargestWordsList)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// The floor of BM_LoadLargestWordsListFile: the bytes read and their lines
+// counted.
+void BM_ReadAndCountLinesGerman(benchmark::State& state) {
+  if (!DictionaryPresent(state)) {
+    return;
+  }
+  const std::string path = DictionariesFolder() + kDictionaryName + ".txt";
+  for (auto _ : state) {
+    const std::string bytes = ReadWholeFile(path, kMaxWordsListBytes);
+    benchmark::DoNotOptimize(std::count(bytes.begin(), bytes.end(), '\n'));
+  }
+}
+BENCHMARK(BM_ReadAndCountLinesGerman)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -10,23 +10,12 @@
 #include <filesystem>
 #include <memory>
 
+#include "benchmarks/Toolkit.h"
 #include "game/GameDisplay.h"
 #include "persistence/GameFile.h"
 #include "window/BoardView.h"
 
 namespace {
-
-// The window toolkit, offscreen, created once for the whole run.
-QApplication& Toolkit() {
-  static int argc = 1;
-  static char name[] = "glyphmason_benchmarks";
-  static char* argv[] = {name, nullptr};
-  static std::unique_ptr<QApplication> application = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
-  }();
-  return *application;
-}
 
 // A full board: fixed letters everywhere, the first row loose.
 void FillBoard(TBoard& board) {

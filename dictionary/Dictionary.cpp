@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Libraries/Error/FunctionScope.h"
+#include "Libraries/File/FileInfo.h"
 #include "Libraries/File/FileOperations.h"
 #include "Libraries/File/FullPath.h"
 #include "Libraries/File/PathText.h"
@@ -112,11 +113,8 @@ TDictionary::TDictionary(TGame& game, IDictionaryDisplay& display) : Game(game),
 }
 
 void TDictionary::ClearDictionary() {
-  AutoProbabilities = false;
-  ActiveLettersCount = 0;
-  Game.Letters.Clear();
-  Game.WordsListModified = false;
-  Game.WordsListLines.Clear();
+  ClearLetters();
+  ClearWordsList();
 }
 
 void TDictionary::ShowDictionaryNames() {
@@ -169,7 +167,58 @@ bool TDictionary::LoadDictionary(const std::string& name) {
 }
 
 void TDictionary::ReadDictionary(TStoredTextList& list) {
-  ClearDictionary();
+  // The words list is emptied once its file is known, unless that file is
+  // the one it holds unchanged; a failure before then empties it as well.
+  ClearLetters();
+  try {
+    ReadDictionaryValues(list);
+  } catch (...) {
+    if (!WordsListSettled) {
+      ClearWordsList();
+    }
+    throw;
+  }
+}
+
+void TDictionary::ClearLetters() {
+  AutoProbabilities = false;
+  ActiveLettersCount = 0;
+  Game.Letters.Clear();
+  WordsListSettled = false;
+}
+
+void TDictionary::ClearWordsList() {
+  Game.WordsListModified = false;
+  Game.WordsListLines.Clear();
+  WordsListSettled = true;
+}
+
+bool TDictionary::ReadWordsList(const std::string& path) {
+  TFileStamp stamp;
+  const bool stamped = FileExists(path) && GetFileStamp(path, stamp);
+  // The same file, unchanged and without added words, would be read into
+  // the same list: it is kept, and with it whatever was built over it.
+  if (stamped && !Game.WordsListModified && Game.WordsListLines.HoldsFileAsRead(stamp)) {
+    WordsListSettled = true;
+    return true;
+  }
+  ClearWordsList();
+  if (!FileExists(path)) {
+    return true;
+  }
+  std::string bytes;
+  if (!ReadFileBytes(path, bytes, kMaxWordsListBytes)) {
+    return false;
+  }
+  Game.WordsListLines.ReadWordsListText(std::move(bytes));
+  // Taken before the read: a change during it shows as a new stamp next time.
+  if (stamped) {
+    Game.WordsListLines.RememberSourceFile(stamp);
+  }
+  return true;
+}
+
+void TDictionary::ReadDictionaryValues(TStoredTextList& list) {
   std::string wordsListName = WordsListName;
   list.ReadString(kMainSection, "WordsListName", true, wordsListName, kMaxDictionaryText);
   // The words list is written back at every game save, so its name must
@@ -190,15 +239,8 @@ void TDictionary::ReadDictionary(TStoredTextList& list) {
       Game.Letters.Alphabet[i] = alphabet[i];
     }
   }
-  const std::string wordsListPath = WordsListPath();
-  if (FileExists(wordsListPath)) {
-    Game.WordsListLines.Clear();
-    Game.WordsListModified = false;
-    std::string bytes;
-    if (!ReadFileBytes(wordsListPath, bytes, kMaxWordsListBytes)) {
-      return;  // the failure stays in GlobalFunStat for the load to report
-    }
-    Game.WordsListLines.ReadWordsListText(std::move(bytes));
+  if (!ReadWordsList(WordsListPath())) {
+    return;  // the failure stays in GlobalFunStat for the load to report
   }
   if (AutoProbabilities && Game.WordsListLines.Count() < kMinWordsForAutoProbabilities) {
     AutoProbabilities = false;
@@ -235,8 +277,16 @@ void TDictionary::ReadSlots(const TStoredTextList& list) {
 }
 
 void TDictionary::ComputeWeights() {
-  TLetterCounts counts;
-  const int64_t within = CountLetters(Game.WordsListLines, Game.Letters, counts);
+  // A list kept from the last load, with the same alphabet, counts as before.
+  const TWordsList& words = Game.WordsListLines;
+  if (!Counted.has_value() || Counted->Loads != words.Loads() ||
+      Counted->Entries != words.Count() || Counted->Alphabet != Game.Letters.Alphabet) {
+    TCountedLetters counted{words.Loads(), words.Count(), Game.Letters.Alphabet, {}, 0};
+    counted.Within = CountLetters(words, Game.Letters, counted.Counts);
+    Counted = counted;
+  }
+  const TLetterCounts& counts = Counted->Counts;
+  const int64_t within = Counted->Within;
   Game.Letters.LetterProbabilities = counts.Weights;
   // Every slot holding a letter is active, whatever its code; a words list
   // without any letter of the alphabet gives no weights and no active letter.
@@ -272,7 +322,9 @@ void TDictionary::SaveDictionary() {
       Fun.Fail(kWordsListNotHeldWhole, path);
     } else if (IsReadOnly(path)) {
       Fun.Fail("The words list file is read-only.", path);
-    } else {
+    } else if (!Game.WordsListLines.FileHoldsList(path)) {
+      // A file that holds the list already, as after an earlier save of the
+      // same new words, is left as it is.
       Game.WordsListLines.SaveWordsListFile(path);
     }
   });

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "Libraries/StoredTextList/StoredTextList.h"
@@ -110,9 +111,28 @@ class TDictionary {
   void SaveDictionary();
 
  private:
+  void ReadDictionaryValues(TStoredTextList& list);
+  // The letter data and counts of ClearDictionary, without the words list.
+  void ClearLetters();
+  void ClearWordsList();
+  // Reads the words list file at path, unless the list holds that file
+  // unchanged; a missing file leaves it empty. False when reading failed.
+  bool ReadWordsList(const std::string& path);
   void ReadSlots(const TStoredTextList& list);
   void ComputeWeights();
 
   TGame& Game;
   IDictionaryDisplay& Display;
+  // The last count of the words list's letters: the list's reads and
+  // entries then (words are only ever appended) and the alphabet counted by.
+  struct TCountedLetters {
+    uint32_t Loads = 0;
+    int32_t Entries = 0;
+    std::array<char, kMaxAlphabetSlots> Alphabet{};
+    TLetterCounts Counts;
+    int64_t Within = 0;
+  };
+  std::optional<TCountedLetters> Counted;
+  // The words list was emptied or kept during the current read.
+  bool WordsListSettled = false;
 };

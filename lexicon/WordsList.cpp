@@ -100,13 +100,11 @@ uint32_t CaseFreeHash(std::string_view word) {
   return FinishHash(hash, word.size());
 }
 
-// Marks the bytes of the chunk that are CR or LF with their high bit.
-uint64_t LineBreakBytes(uint64_t chunk) {
-  const uint64_t lf = chunk ^ (kEveryByte * '\n');
-  const uint64_t cr = chunk ^ (kEveryByte * '\r');
-  const uint64_t zeroLf = (lf - kEveryByte) & ~lf;
-  const uint64_t zeroCr = (cr - kEveryByte) & ~cr;
-  return (zeroLf | zeroCr) & kHighBits;
+// How many bytes have their high bit marked, when no other bit is set: by
+// multiplication, since without a popcount instruction std::popcount is a
+// library call.
+size_t MarkedBytes(uint64_t marks) {
+  return static_cast<size_t>(((marks >> 7) * kEveryByte) >> 56);
 }
 
 // The number of lines of the text: every CR, LF or CR LF ends one, and a
@@ -123,7 +121,7 @@ size_t CountLines(const char* text, size_t end) {
     const uint64_t chunk = LoadBytes(text + i, 8);
     const uint64_t lf = zeroBytes(chunk ^ (kEveryByte * '\n'));
     const uint64_t cr = zeroBytes(chunk ^ (kEveryByte * '\r'));
-    count += static_cast<size_t>(std::popcount(lf | cr) - std::popcount(cr & (lf >> 8)));
+    count += MarkedBytes(lf | cr) - MarkedBytes(cr & (lf >> 8));
     count -= crBefore && (lf & 0x80) != 0;
     crBefore = (cr >> 63) != 0;
   }
@@ -135,32 +133,12 @@ size_t CountLines(const char* text, size_t end) {
   return count + (end > 0 && text[end - 1] != '\n' && text[end - 1] != '\r');
 }
 
-// Finds the end of the line that starts at `from` (the first CR or LF, or
-// `end`) and hashes the line on the way.
-size_t ScanLine(const char* text, size_t from, size_t end, uint32_t& hash) {
-  uint64_t partial = 0;
-  size_t i = from;
-  for (; i + 8 <= end; i += 8) {
-    const uint64_t chunk = LoadBytes(text + i, 8);
-    if (const uint64_t marks = LineBreakBytes(chunk)) {
-      const int kept = std::countr_zero(marks) / 8;
-      if (kept > 0) {
-        partial = AddChunk(partial, chunk & (~uint64_t{0} >> (64 - 8 * kept)));
-      }
-      hash = FinishHash(partial, i + static_cast<size_t>(kept) - from);
-      return i + static_cast<size_t>(kept);
-    }
-    partial = AddChunk(partial, chunk);
-  }
-  size_t stop = i;
-  while (stop < end && text[stop] != '\n' && text[stop] != '\r') {
-    ++stop;
-  }
-  if (stop > i) {
-    partial = AddChunk(partial, LoadBytes(text + i, stop - i));
-  }
-  hash = FinishHash(partial, stop - from);
-  return stop;
+// Marks the bytes of the chunk that are CR or LF with their high bit, and
+// no others.
+uint64_t ExactLineBreakBytes(uint64_t chunk) {
+  constexpr uint64_t kLowBits = ~kHighBits;
+  const auto zeroBytes = [](uint64_t v) { return ~(((v & kLowBits) + kLowBits) | v | kLowBits); };
+  return zeroBytes(chunk ^ (kEveryByte * '\n')) | zeroBytes(chunk ^ (kEveryByte * '\r'));
 }
 
 }  // namespace
@@ -179,7 +157,9 @@ void TWordsList::Clear() {
   Starts.clear();
   Index.clear();
   IndexedWords = 0;
+  IndexPending = false;
   ++LoadsCount;
+  Source.reset();
   CutAtByteZero = false;
 }
 
@@ -199,45 +179,69 @@ void TWordsList::ReadWordsListText(std::string bytes) {
     Raise("The words list is too large.");
   }
   CutAtByteZero = zero != nullptr;
+  Source.reset();
   Starts.clear();
   ++LoadsCount;
   Text = std::move(bytes);
   const char* text = Text.data();
   const size_t end = Text.size();
   Starts.reserve(lines + 1);
-  // The index is sized for the first lines, then once for as many different
-  // words as their share among those lines foretells: a list of different
-  // words gets its whole index at once instead of growing through twice its
-  // size, and a list of many repeated lines keeps a small one.
-  constexpr size_t kSampleLines = 4096;
-  ResetIndex(std::min(lines, kSampleLines));
+  // An entry starts at the text's start and after every line break; the LF
+  // of a CR LF moves the start its CR set. The last start lies past the
+  // last line's break, or one past the end when the last line has none.
+  Starts.push_back(0);
+  const auto lineBreak = [&](size_t at) {
+    if (text[at] == '\n' && at > 0 && text[at - 1] == '\r') {
+      Starts.back() = static_cast<uint32_t>(at + 1);
+    } else {
+      Starts.push_back(static_cast<uint32_t>(at + 1));
+    }
+  };
+  size_t i = 0;
+  for (; i + 8 <= end; i += 8) {
+    for (uint64_t marks = ExactLineBreakBytes(LoadBytes(text + i, 8)); marks != 0;
+         marks &= marks - 1) {
+      lineBreak(i + static_cast<size_t>(std::countr_zero(marks) / 8));
+    }
+  }
+  for (; i < end; ++i) {
+    if (text[i] == '\n' || text[i] == '\r') {
+      lineBreak(i);
+    }
+  }
+  if (end > 0 && text[end - 1] != '\n' && text[end - 1] != '\r') {
+    Starts.push_back(static_cast<uint32_t>(end + 1));
+  }
+  // The index waits for the first lookup or added word: a list read only to
+  // be counted or searched through its word graph never needs it.
+  IndexPending = true;
+}
 
+void TWordsList::BuildIndex() const {
+  IndexPending = false;
+  const size_t count = static_cast<size_t>(Count());
+  // The index is sized for the first entries, then once for as many
+  // different words as their share among those entries foretells: a list of
+  // different words gets its whole index at once instead of growing through
+  // twice its size, and a list of many repeated lines keeps a small one.
+  constexpr size_t kSampleLines = 4096;
+  ResetIndex(std::min(count, kSampleLines));
   // Each entry's index slot is fetched from memory as soon as its hash is
-  // known, and the entry is inserted a few lines later, when the slot is at hand.
+  // known, and the entry is inserted a few entries later, when the slot is
+  // at hand.
   constexpr size_t kAhead = 16;
   std::array<uint32_t, kAhead> hashes{};
-  size_t start = 0;
-  while (start < end) {
-    uint32_t hash = 0;
-    const size_t stop = ScanLine(text, start, end, hash);
-    const size_t entry = Starts.size();
-    Starts.push_back(static_cast<uint32_t>(start));
+  for (size_t entry = 0; entry < count; ++entry) {
+    const uint32_t hash = CaseFreeHash(EntryAt(static_cast<uint32_t>(entry)));
     if (entry >= kAhead) {
       IndexEntry(static_cast<uint32_t>(entry - kAhead), hashes[entry % kAhead]);
       if (entry - kAhead + 1 == kSampleLines) {
-        SizeIndexFor(lines * IndexedWords / kSampleLines);
+        SizeIndexFor(count * IndexedWords / kSampleLines);
       }
     }
     hashes[entry % kAhead] = hash;
     __builtin_prefetch(&Index[hash & (Index.size() - 1)]);
-    start = stop + 1;
-    if (stop + 1 < end && text[stop] == '\r' && text[stop + 1] == '\n') {
-      ++start;
-    }
   }
-  // Past the last line's break, or one past the end when it has none.
-  Starts.push_back(static_cast<uint32_t>(start));
-  const size_t count = Starts.size() - 1;
   for (size_t entry = count > kAhead ? count - kAhead : 0; entry < count; ++entry) {
     IndexEntry(static_cast<uint32_t>(entry), hashes[entry % kAhead]);
   }
@@ -258,9 +262,56 @@ void TWordsList::SaveWordsListFile(const std::string& path) const {
     Raise("Failed to write the words list file \"" + path + "\": " +
           Os::SystemErrorMessage(Os::LastError()));
   }
+  TFileStamp stamp;
+  if (GetFileStamp(path, stamp) && stamp.Size == static_cast<int64_t>(bytes.size())) {
+    Written = TWrittenFile{stamp, LoadsCount, Count()};
+  }
+}
+
+bool TWordsList::FileHoldsList(const std::string& path) const {
+  TFileStamp stamp;
+  if (!GetFileStamp(path, stamp)) {
+    return false;
+  }
+  // Unchanged since this very list was written there or found there.
+  if (Written.has_value() && Written->Stamp == stamp && Written->Loads == LoadsCount &&
+      Written->Entries == Count()) {
+    return true;
+  }
+  size_t size = 0;
+  for (int32_t i = 0; i < Count(); ++i) {
+    size += Entry(i).size() + 2;
+  }
+  if (stamp.Size < 0 || static_cast<size_t>(stamp.Size) != size) {
+    return false;
+  }
+  std::string bytes;
+  try {
+    // A file that grew since its size was taken is refused here.
+    bytes = ReadWholeFile(path, size);
+  } catch (...) {
+    return false;
+  }
+  if (bytes.size() != size) {
+    return false;
+  }
+  size_t at = 0;
+  for (int32_t i = 0; i < Count(); ++i) {
+    const std::string_view entry = Entry(i);
+    if (bytes.compare(at, entry.size(), entry) != 0 || bytes[at + entry.size()] != '\r' ||
+        bytes[at + entry.size() + 1] != '\n') {
+      return false;
+    }
+    at += entry.size() + 2;
+  }
+  Written = TWrittenFile{stamp, LoadsCount, Count()};
+  return true;
 }
 
 int32_t TWordsList::FindWord(std::string_view word) const {
+  if (IndexPending) {
+    BuildIndex();
+  }
   if (Index.empty()) {
     return -1;
   }
@@ -296,6 +347,7 @@ void TWordsList::AddWord(std::string_view word) {
       static_cast<size_t>(Count()) >= kMaxEntries) {
     Raise("The words list is too large.");
   }
+  Source.reset();
   if (Starts.empty()) {
     Starts.push_back(0);
   }
@@ -307,6 +359,9 @@ void TWordsList::AddWord(std::string_view word) {
   Text.append(word);
   Text += '\n';
   Starts.push_back(static_cast<uint32_t>(Text.size()));
+  if (IndexPending) {
+    BuildIndex();
+  }
   if (Index.empty()) {
     ResetIndex(1);
   }
@@ -325,12 +380,12 @@ size_t IndexSlotsFor(size_t words) {
 }
 }  // namespace
 
-void TWordsList::ResetIndex(size_t expectedWords) {
+void TWordsList::ResetIndex(size_t expectedWords) const {
   Index.assign(IndexSlotsFor(expectedWords), 0);
   IndexedWords = 0;
 }
 
-void TWordsList::IndexEntry(uint32_t entry, uint32_t hash) {
+void TWordsList::IndexEntry(uint32_t entry, uint32_t hash) const {
   const size_t mask = Index.size() - 1;
   const std::string_view word = EntryAt(entry);
   for (size_t i = hash & mask;; i = (i + 1) & mask) {
@@ -351,7 +406,7 @@ void TWordsList::IndexEntry(uint32_t entry, uint32_t hash) {
   }
 }
 
-void TWordsList::SizeIndexFor(size_t expectedWords) {
+void TWordsList::SizeIndexFor(size_t expectedWords) const {
   const size_t slots = IndexSlotsFor(expectedWords);
   if (slots <= Index.size()) {
     return;

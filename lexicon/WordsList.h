@@ -6,9 +6,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "Libraries/File/FileInfo.h"
 
 // The largest words list file that is read: millions of words, far beyond
 // any real list. A larger file is refused whole.
@@ -40,6 +43,15 @@ class TWordsList {
   // The same line rules applied to bytes already in memory.
   void ReadWordsListText(std::string bytes);
 
+  // The file the entries were read from, by its stamp at the time, as long
+  // as the list holds exactly what was read: clearing, reading other text
+  // and adding a word forget it. Reading that file again while its stamp is
+  // the same would give the same list.
+  void RememberSourceFile(const TFileStamp& stamp) { Source = stamp; }
+  bool HoldsFileAsRead(const TFileStamp& stamp) const {
+    return Source.has_value() && *Source == stamp;
+  }
+
   // False when the text last read held a byte 0: the lines after it were
   // never read, so writing the list back would lose them.
   bool HeldWhole() const { return !CutAtByteZero; }
@@ -49,6 +61,10 @@ class TWordsList {
   // (TRaisedError) when the file cannot be written, and when the list is not
   // held whole (the file is then not touched).
   void SaveWordsListFile(const std::string& path) const;
+
+  // True when the file at path holds exactly the bytes SaveWordsListFile
+  // would write; false when it differs or cannot be read.
+  bool FileHoldsList(const std::string& path) const;
 
   // The index of the first entry equal to the word when Windows-1252 letters
   // are compared without regard to case; -1 when none is.
@@ -75,11 +91,13 @@ class TWordsList {
   }
 
   // An empty index with room for the expected number of different words.
-  void ResetIndex(size_t expectedWords);
-  void IndexEntry(uint32_t entry, uint32_t hash);
+  void ResetIndex(size_t expectedWords) const;
+  void IndexEntry(uint32_t entry, uint32_t hash) const;
   // Moves the index into one with room for the expected number of different
   // words, unless it has that room already.
-  void SizeIndexFor(size_t expectedWords);
+  void SizeIndexFor(size_t expectedWords) const;
+  // Indexes every entry; the index is built on first use after a read.
+  void BuildIndex() const;
 
   // The file's bytes with their line breaks; added words follow, each with
   // an LF. Four bytes of Starts and of Index per entry keep a list within
@@ -89,9 +107,21 @@ class TWordsList {
   // Open addressing over entry numbers plus one (0 marks a free slot), at
   // most three quarters full; holds the first entry of each word. Loading
   // again reuses the memory of Starts and Index.
-  std::vector<uint32_t> Index;
-  size_t IndexedWords = 0;
+  mutable std::vector<uint32_t> Index;
+  mutable size_t IndexedWords = 0;
+  // The entries were read and not yet indexed.
+  mutable bool IndexPending = false;
   uint32_t LoadsCount = 0;
+  std::optional<TFileStamp> Source;
+  // The file this list was last written to or found in, by its stamp then,
+  // with the list's reads and entries at that time (words are only ever
+  // appended, so those tell whether the list has changed since).
+  struct TWrittenFile {
+    TFileStamp Stamp;
+    uint32_t Loads = 0;
+    int32_t Entries = 0;
+  };
+  mutable std::optional<TWrittenFile> Written;
   bool CutAtByteZero = false;
 };
 

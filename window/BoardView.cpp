@@ -1,6 +1,7 @@
 #include "window/BoardView.h"
 
 #include <QAccessible>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -64,7 +65,9 @@ QRect TBoardPaintBox::CellRect(int32_t column, int32_t row) const {
   return QRect(column * Width, row * Height, Width, Height);
 }
 
-void TBoardPaintBox::PaintCell(int32_t column, int32_t row) { repaint(CellRect(column, row)); }
+void TBoardPaintBox::PaintCell(int32_t column, int32_t row) {
+  update(CellRect(column, row));
+}
 
 void TBoardPaintBox::paintEvent(QPaintEvent* event) {
   if (Board == nullptr) {
@@ -72,10 +75,11 @@ void TBoardPaintBox::paintEvent(QPaintEvent* event) {
   }
   QPainter painter(this);
   const QRect dirty = event->rect();
+  const TCellLook look = CurrentLook(painter);
   for (int32_t row = 0; row < RowCount; ++row) {
     for (int32_t column = 0; column < ColumnCount; ++column) {
       if (dirty.intersects(CellRect(column, row))) {
-        DrawCell(painter, column, row);
+        DrawCell(painter, column, row, look);
       }
     }
   }
@@ -193,24 +197,38 @@ void TBoardPaintBox::DrawCursor(QPainter& painter) const {
   painter.restore();
 }
 
-void TBoardPaintBox::DrawCell(QPainter& painter, int32_t column, int32_t row) const {
+TCellLook TBoardPaintBox::CurrentLook(const QPainter& painter) const {
+  const QPalette& colours = palette();
+  TCellLook look;
+  look.Size = QSize(Width, Height);
+  look.Font = painter.font();
+  look.Empty = colours.color(QPalette::Button);
+  look.Loose = colours.color(QPalette::Dark);
+  look.Fixed = colours.color(QPalette::Highlight);
+  look.Letter = colours.color(QPalette::HighlightedText);
+  look.Outline = colours.color(QPalette::ButtonText);
+  look.DpiX = logicalDpiX();
+  look.DpiY = logicalDpiY();
+  // The pictures take the format and pixel ratio of what is painted on (the
+  // window's backing store, or the image a widget is rendered into).
+  if (const QPaintEngine* engine = painter.paintEngine()) {
+    if (const QPaintDevice* target = engine->paintDevice()) {
+      look.PixelRatio = target->devicePixelRatioF();
+      if (target->devType() == QInternal::Image) {
+        look.Format = static_cast<const QImage*>(target)->format();
+      }
+    }
+  }
+  return look;
+}
+
+void TBoardPaintBox::DrawCell(QPainter& painter, int32_t column, int32_t row,
+                              const TCellLook& look) {
   const TBoardCell& cell = (*Board)[column][row];
   const QRect square = CellRect(column, row);
-  const QPalette& colours = palette();
-  const QColor fill = cell.IsEmpty()         ? colours.color(QPalette::Button)
-                      : cell.IsLoose != 0    ? colours.color(QPalette::Dark)
-                                             : colours.color(QPalette::Highlight);
-  painter.fillRect(square, fill);
-  if (!cell.IsEmpty()) {
-    painter.setPen(colours.color(QPalette::HighlightedText));
-    painter.setClipRect(square);
-    painter.drawText(square, Qt::AlignCenter, ToQString(std::string(1, cell.Letter)));
-    painter.setClipping(false);
+  if (CellImagesUsed) {
+    painter.drawImage(square.topLeft(), CellImages.Of(cell, look));
+    return;
   }
-  painter.setPen(colours.color(QPalette::ButtonText));
-  const int right = square.left() + Width - 1;
-  const int bottom = square.top() + Height - 1;
-  const QPoint outline[] = {{square.left(), square.top()}, {right, square.top()},
-                            {right, bottom}, {square.left(), bottom}, {square.left(), square.top()}};
-  painter.drawPolyline(outline, 5);
+  DrawCellContent(painter, cell, look, square);
 }

@@ -10,6 +10,7 @@
 
 #include "game/Board.h"
 #include "game/BoardCursor.h"
+#include "window/CellImages.h"
 
 class TBoardPaintBox : public QWidget {
   Q_OBJECT
@@ -30,8 +31,12 @@ class TBoardPaintBox : public QWidget {
   // The square under a point of the paint area; false for a point outside
   // the current board (the unpainted strip, or outside the area).
   bool CellAtPoint(QPoint point, TCellPosition& cell) const;
-  // Repaints one square at once.
+  // Marks one square for the next paint; squares changed together are
+  // painted together.
   void PaintCell(int32_t column, int32_t row);
+  // Squares are copied from finished pictures (the default) or drawn one
+  // by one; both give the same pixels.
+  void SetCellImagesUsed(bool used) { CellImagesUsed = used; }
   QRect CellRect(int32_t column, int32_t row) const;
 
   const TBoard* BoardSquares() const { return Board; }
@@ -60,7 +65,9 @@ class TBoardPaintBox : public QWidget {
   void focusInEvent(QFocusEvent* event) override;
 
  private:
-  void DrawCell(class QPainter& painter, int32_t column, int32_t row) const;
+  void DrawCell(class QPainter& painter, int32_t column, int32_t row, const TCellLook& look);
+  // How squares look now on the painter's target.
+  TCellLook CurrentLook(const class QPainter& painter) const;
   void DrawCursor(class QPainter& painter) const;
   // Sends the accessibility focus event for the cursor's square.
   void NotifyCursor();
@@ -73,4 +80,6 @@ class TBoardPaintBox : public QWidget {
   int32_t Width = 1;
   int32_t Height = 1;
   int32_t PointSize = 1;
+  TCellImages CellImages;
+  bool CellImagesUsed = true;
 };

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <chrono>
 #include <filesystem>
 
 #include "Libraries/Error/FunStatContext.h"
 #include "Libraries/Error/FunctionScope.h"
+#include "Libraries/File/FileInfo.h"
 #include "Libraries/File/FileOperations.h"
 #include "Libraries/Program/ProgramPaths.h"
 #include "game/Scoring.h"
@@ -140,7 +142,109 @@ TEST_F(DictionaryTest, ScoresFontChoiceLettersAndTheListFollowTheFile) {
   EXPECT_EQ(GameDisplay.WordsCount, "There are 2 words in the words list.");
 }
 
+// --- Loading the same dictionary again ---------------------------------------------
+
+TEST_F(DictionaryTest, AnUnchangedWordsListIsKeptAndAChangedOneReadAgain) {
+  Put("Same.gmd", kElevenLetters);
+  const std::string list = Put("Same.txt", "cat\ndog\n");
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  const uint32_t loads = Game.WordsListLines.Loads();
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  EXPECT_EQ(Game.WordsListLines.Loads(), loads);
+  EXPECT_EQ(GameDisplay.WordsCount, "There are 2 words in the words list.");
+
+  // Rewritten in place with as many bytes: the modification time tells.
+  Put("Same.txt", "cow\nhen\n");
+  std::filesystem::last_write_time(
+      list, std::filesystem::last_write_time(list) + std::chrono::seconds(5));
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  EXPECT_EQ(Game.WordsListLines.Lines(), (std::vector<std::string>{"cow", "hen"}));
+
+  // Replaced by another file of the same size and time: its identity tells.
+  const auto time = std::filesystem::last_write_time(list);
+  const std::string other = Put("Other.txt", "elk\nant\n");
+  std::filesystem::last_write_time(other, time);
+  std::filesystem::rename(other, list);
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  EXPECT_EQ(Game.WordsListLines.Lines(), (std::vector<std::string>{"elk", "ant"}));
+
+  // Gone: the list is empty, as the file is.
+  std::filesystem::remove(list);
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  EXPECT_EQ(Game.WordsListLines.Count(), 0);
+}
+
+TEST_F(DictionaryTest, WordsAddedAndNotSavedAreLostWhenTheDictionaryIsLoadedAgain) {
+  Put("Same.gmd", kElevenLetters);
+  Put("Same.txt", "cat\ndog\n");
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  Game.WordsListLines.AddWord("EMU");
+  Game.WordsListModified = true;
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  EXPECT_EQ(Game.WordsListLines.Lines(), (std::vector<std::string>{"cat", "dog"}));
+  EXPECT_FALSE(Game.WordsListModified);
+  EXPECT_EQ(GameDisplay.WordsCount, "There are 2 words in the words list.");
+
+  // Added without the flag (as no caller does) still counts as a change.
+  Game.WordsListLines.AddWord("EMU");
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  EXPECT_EQ(Game.WordsListLines.Count(), 2);
+}
+
+TEST_F(DictionaryTest, AnotherDictionaryWithTheSameListKeepsItAndShowsItsOwnValues) {
+  Put("Same.gmd", "[Main]\nWordsListName=Shared\nFontName=Arial\n" + kElevenLetters);
+  Put("Other.gmd", "[Main]\nWordsListName=Shared\n" + SlotSection(std::vector<int>(12, 2)));
+  Put("Shared.txt", "cat\n");
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  const uint32_t loads = Game.WordsListLines.Loads();
+  ASSERT_TRUE(Dictionary.LoadDictionary("Other.gmd"));
+  EXPECT_EQ(Game.WordsListLines.Loads(), loads);
+  EXPECT_EQ(Dictionary.ActiveLettersCount, 12);
+  EXPECT_EQ(Display.LetterFont, "Tahoma");
+  EXPECT_EQ(Display.DictionaryEdit + " " + Display.WordsListEdit, "Other Shared");
+}
+
+TEST_F(DictionaryTest, ASaveWritesTheListOnlyWhenTheFileDiffersAndKeepsTheFlag) {
+  Put("Same.gmd", kElevenLetters);
+  const std::string list = Put("Same.txt", "cat\ndog\n");
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  Game.WordsListLines.AddWord("EMU");
+  Game.WordsListModified = true;
+  Dictionary.SaveDictionary();
+  EXPECT_EQ(Read("Same.txt"), "cat\r\ndog\r\nEMU\r\n");
+  TFileStamp written;
+  ASSERT_TRUE(GetFileStamp(list, written));
+  // The second save finds the file as it would write it and leaves it.
+  Dictionary.SaveDictionary();
+  TFileStamp again;
+  ASSERT_TRUE(GetFileStamp(list, again));
+  EXPECT_EQ(again, written);
+  EXPECT_TRUE(Game.WordsListModified);
+  EXPECT_TRUE(Errors.Shown.empty());
+  // Changed behind the game's back, it is written again.
+  Put("Same.txt", "cat\r\ndog\r\nELK\r\n");
+  std::filesystem::last_write_time(
+      list, std::filesystem::last_write_time(list) + std::chrono::seconds(5));
+  Dictionary.SaveDictionary();
+  EXPECT_EQ(Read("Same.txt"), "cat\r\ndog\r\nEMU\r\n");
+}
+
 // --- Weights computed from the words list -----------------------------------------
+
+TEST_F(DictionaryTest, AKeptListIsCountedAgainForAnotherAlphabetOrAddedWords) {
+  Put("Shared.txt", Lines(999, "aab") + "ccc\n");
+  Put("One.gmd", "[Main]\nWordsListName=Shared\nAlphabet=ABCDEFGHIJK\n");
+  Put("Two.gmd", "[Main]\nWordsListName=Shared\nAlphabet=CBADEFGHIJK\n");
+  ASSERT_TRUE(Dictionary.LoadDictionary("One.gmd"));
+  EXPECT_EQ(First(Letters().LetterProbabilities, 3), (std::vector<int32_t>{1000, 500, 2}));
+  ASSERT_TRUE(Dictionary.LoadDictionary("Two.gmd"));
+  EXPECT_EQ(First(Letters().LetterProbabilities, 3), (std::vector<int32_t>{2, 500, 1000}));
+  // Words added but not saved are dropped by the load: the file's counts come back.
+  Game.WordsListLines.AddWord("CCCCCCCCCC");
+  Game.WordsListModified = true;
+  ASSERT_TRUE(Dictionary.LoadDictionary("Two.gmd"));
+  EXPECT_EQ(First(Letters().LetterProbabilities, 3), (std::vector<int32_t>{2, 500, 1000}));
+}
 
 TEST_F(DictionaryTest, AnAlphabetTextWithAtLeast1000EntriesGivesComputedWeights) {
   std::string fifty;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -70,6 +71,19 @@ TEST(FindWord, FirstEntryEqualWithoutRegardToCase) {
     const std::string word = std::string("W") + static_cast<char>(byte);
     EXPECT_EQ(list.FindWord(word), list.FindWordByScan(word)) << byte;
   }
+}
+
+TEST(FindWord, AListReadAgainIsLookedUpInItsNewEntriesOnly) {
+  TWordsList list;
+  list.ReadWordsListText("emu\r\ncat\r\n");
+  EXPECT_EQ(list.FindWord("CAT"), 1);
+  list.ReadWordsListText("cat\r\nelk\r\n");
+  EXPECT_EQ(list.FindWord("CAT"), 0);
+  EXPECT_EQ(list.FindWord("emu"), -1);
+  list.ReadWordsListText("");
+  EXPECT_EQ(list.FindWord("cat"), -1);
+  list.AddWord("Cat");
+  EXPECT_EQ(list.FindWord("cat"), 0);
 }
 
 TEST(AddWord, AppendsAndKeepsTheIndexInStep) {
@@ -172,4 +186,29 @@ TEST(WordsListFile, AListCutByAByteZeroRefusesToBeWrittenUntilReadWhole) {
   EXPECT_TRUE(list.HeldWhole());
   list.SaveWordsListFile(path);
   EXPECT_EQ(folder.Read("English.txt"), "dog\r\n");
+}
+
+TEST(WordsListFile, AFileHoldsTheListOnlyWithEveryByteAsTheSaveWouldWriteIt) {
+  TTempFolder folder;
+  TWordsList list;
+  list.ReadWordsListText("dog\ncat\r\n\r\nemu");
+  EXPECT_FALSE(list.FileHoldsList(folder.File("missing.txt")));
+  EXPECT_FALSE(list.FileHoldsList(folder.Path()));
+  // The same lines with other line breaks, or one letter changed, differ.
+  EXPECT_FALSE(list.FileHoldsList(folder.Write("a.txt", "dog\ncat\n\nemu\n")));
+  EXPECT_FALSE(list.FileHoldsList(folder.Write("b.txt", "dog\r\ncat\r\n\r\nemU\r\n")));
+  EXPECT_FALSE(list.FileHoldsList(folder.Write("c.txt", "dog\r\ncat\r\n\r\nemu\r\nx")));
+  EXPECT_FALSE(list.FileHoldsList(folder.Write("d.txt", "dog\r\ncat\r\n\r\nemu\n\r")));
+  EXPECT_TRUE(list.FileHoldsList(folder.Write("e.txt", "dog\r\ncat\r\n\r\nemu\r\n")));
+  list.SaveWordsListFile(folder.File("f.txt"));
+  EXPECT_TRUE(list.FileHoldsList(folder.File("f.txt")));
+  // Written there, then changed on the disk: the change is seen.
+  folder.Write("f.txt", "dog\r\ncat\r\n\r\nemU\r\n");
+  std::filesystem::last_write_time(
+      folder.File("f.txt"),
+      std::filesystem::last_write_time(folder.File("f.txt")) + std::chrono::seconds(5));
+  EXPECT_FALSE(list.FileHoldsList(folder.File("f.txt")));
+  list.SaveWordsListFile(folder.File("f.txt"));
+  list.AddWord("elk");
+  EXPECT_FALSE(list.FileHoldsList(folder.File("f.txt")));
 }
