@@ -23,15 +23,14 @@ int64_t GetFileSize(int descriptor) {
 }
 
 bool GetFileStamp(const std::string& path, TFileStamp& stamp) {
-  struct stat status {};
-  if (::stat(path.c_str(), &status) != 0) {
+  const Os::TFileStatus status = Os::PathStatus(path);
+  if (status.Kind == Os::TFileKind::Missing) {
     return false;
   }
-  stamp.Device = static_cast<uint64_t>(status.st_dev);
-  stamp.FileNumber = static_cast<uint64_t>(status.st_ino);
-  stamp.Size = static_cast<int64_t>(status.st_size);
-  stamp.ModifiedNanoseconds =
-      static_cast<int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+  stamp.Device = status.Device;
+  stamp.FileNumber = status.Inode;
+  stamp.Size = status.Size;
+  stamp.ModifiedNanoseconds = status.ModifiedNanoseconds;
   return true;
 }
 

@@ -125,6 +125,7 @@ struct TFileStatus {
   uint64_t Device = 0;                  // Device and Inode together name one file
   uint64_t Inode = 0;
   int64_t Size = 0;
+  int64_t ModifiedNanoseconds = 0;      // last change of the contents, since 1970 UTC
 };
 // Permission bits of the file's owner.
 inline constexpr uint32_t kOwnerWrite = 0200;

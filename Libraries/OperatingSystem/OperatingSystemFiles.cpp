@@ -43,6 +43,8 @@ TFileStatus StatusOf(int result, const struct stat& status) {
     file.Device = status.st_dev;
     file.Inode = status.st_ino;
     file.Size = status.st_size;
+    file.ModifiedNanoseconds =
+        static_cast<int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
   }
   return file;
 }
