@@ -191,18 +191,6 @@ TEST_F(DictionaryTest, WordsAddedAndNotSavedAreLostWhenTheDictionaryIsLoadedAgai
   EXPECT_EQ(Game.WordsListLines.Count(), 2);
 }
 
-TEST_F(DictionaryTest, AnotherDictionaryWithTheSameListKeepsItAndShowsItsOwnValues) {
-  Put("Same.gmd", "[Main]\nWordsListName=Shared\nFontName=Arial\n" + kElevenLetters);
-  Put("Other.gmd", "[Main]\nWordsListName=Shared\n" + SlotSection(std::vector<int>(12, 2)));
-  Put("Shared.txt", "cat\n");
-  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
-  const uint32_t loads = Game.WordsListLines.Loads();
-  ASSERT_TRUE(Dictionary.LoadDictionary("Other.gmd"));
-  EXPECT_EQ(Game.WordsListLines.Loads(), loads);
-  EXPECT_EQ(Dictionary.ActiveLettersCount, 12);
-  EXPECT_EQ(Display.LetterFont, "Tahoma");
-  EXPECT_EQ(Display.DictionaryEdit + " " + Display.WordsListEdit, "Other Shared");
-}
 
 TEST_F(DictionaryTest, ASaveWritesTheListOnlyWhenTheFileDiffersAndKeepsTheFlag) {
   Put("Same.gmd", kElevenLetters);

@@ -50,14 +50,6 @@ TEST_F(BoardCursorTest, AtTheEdgeTheCursorStaysOnItsLetter) {
   EXPECT_EQ(Cursor.Square, (TCellPosition{10, 4}));
 }
 
-TEST_F(BoardCursorTest, EmptySlotOrOccupiedSquareRefusesAndChangesNothing) {
-  EXPECT_FALSE(PutStockLetterAt(Game, Display, 5, {1, 1}));
-  Picture({"", " X"});
-  EXPECT_FALSE(PutStockLetterAt(Game, Display, 0, {1, 1}));
-  EXPECT_FALSE(PutStockLetterAt(Game, Display, 0, {12, 1}));  // off the 12 x 12 board
-  EXPECT_EQ(Game.StockLetter(0), 'C');
-  EXPECT_FALSE(Game.GameModified);
-}
 
 TEST_F(BoardCursorTest, BackspaceTakesBackUnderOrBehindTheCursor) {
   PutStockLetterAt(Game, Display, 0, {6, 6});

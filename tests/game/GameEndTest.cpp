@@ -91,22 +91,7 @@ TEST(GameEnd, NoWordAndNoChangeLeftIsOverAndSaidOnce) {
   EXPECT_FALSE(scene.Display.NewStockLettersEnabled);
 }
 
-TEST(GameEnd, AGameLoadedOverIsShownOverWithoutTheSummary) {
-  TEndScene scene("CAT\r\n");
-  scene.Stock("XXXXQQQ");
-  scene.Game.LetterChangesCount = 0;
-  EXPECT_EQ(CheckGameEnd(scene.Game, false), TPlayState::Ended);
-  EXPECT_EQ(scene.Display.State, TPlayState::Ended);
-  EXPECT_EQ(scene.Display.Ends, 0);
-}
 
-TEST(GameEnd, AFullBoardHasNoRoomForAWord) {
-  TEndScene scene("CAT\r\nAA\r\n");
-  scene.FillBoard('A');
-  scene.Stock("CATAAAA");
-  scene.Game.LetterChangesCount = 0;
-  EXPECT_EQ(CheckGameEnd(scene.Game, true), TPlayState::Ended);
-}
 
 TEST(GameEnd, ABoardWithoutRoomBesideItsLettersIsOver) {
   // Every free square lies where no word through a fixed letter fits.

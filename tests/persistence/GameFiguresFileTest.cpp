@@ -50,11 +50,6 @@ TEST_F(GameFiguresFileTest, AnEndedGameComesBackEnded) {
   EXPECT_TRUE(ReadBack().Figures.IsEmpty());
 }
 
-TEST_F(GameFiguresFileTest, AGameWithoutFiguresIsWrittenWithoutTheSection) {
-  TStoredTextList list;
-  WriteGame(list, Settings, Game);
-  EXPECT_EQ(list.WrittenText().find(kFiguresSection), std::string::npos);
-}
 
 TEST_F(GameFiguresFileTest, AFileWithoutFiguresLoadedAndSavedComesBackByteForByte) {
   TStoredTextList plain;

@@ -167,11 +167,6 @@ TEST_F(RecordsFileTest, ALinkOutOfTheFolderIsNeitherReadNorFollowed) {
   EXPECT_EQ(elsewhere.Read("theirs.ini"), outsideBytes);
 }
 
-TEST_F(RecordsFileTest, ALinkWithinTheFolderIsRead) {
-  SaveRecordsFile(Folder.File("kept.ini"), Some());
-  ASSERT_EQ(::symlink(Folder.File("kept.ini").c_str(), Path().c_str()), 0);
-  EXPECT_EQ(LoadRecordsFile(Path()).Tables.size(), 2u);
-}
 
 TEST(GameSummaryText, NamesEveryFigureAndWhatTheRecordsMadeOfTheGame) {
   TSummaryFacts facts;

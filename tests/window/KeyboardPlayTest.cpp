@@ -43,14 +43,6 @@ TEST_F(KeyboardPlayTest, DigitsTypeAWordThatEnterCommits) {
   EXPECT_GT(Form->Game.Score, 0);
 }
 
-TEST_F(KeyboardPlayTest, ShiftEnterCommitsTheFlippedWord) {
-  PressKey(Qt::Key_3);  // T
-  PressKey(Qt::Key_2);  // A
-  PressKey(Qt::Key_1);  // C: the row reads TAC
-  PressKey(Qt::Key_Return, Qt::ShiftModifier);
-  EXPECT_TRUE(Square(9, 7).IsFixedLetter());
-  EXPECT_NE(Form->ValidWordLabel->text().indexOf("\"CAT\""), -1);
-}
 
 TEST_F(KeyboardPlayTest, AnEmptySlotOrAnOccupiedSquareChangesNothing) {
   Form->Game.SetStockLetter(3, 0);
@@ -65,25 +57,6 @@ TEST_F(KeyboardPlayTest, AnEmptySlotOrAnOccupiedSquareChangesNothing) {
   EXPECT_EQ(Boxes.Beeps.size(), 2u);
 }
 
-TEST_F(KeyboardPlayTest, ArrowsDirectionAndTakingBack) {
-  PressKey(Qt::Key_Slash);  // now down
-  PressKey(Qt::Key_Up);
-  PressKey(Qt::Key_1);
-  PressKey(Qt::Key_2);
-  EXPECT_EQ(CursorSquare(), (TCellPosition{7, 8}));
-  EXPECT_TRUE(Square(7, 7).IsLooseLetter());
-  PressKey(Qt::Key_Backspace);  // steps back up onto the A and takes it
-  EXPECT_EQ(CursorSquare(), (TCellPosition{7, 7}));
-  EXPECT_TRUE(Square(7, 7).IsEmpty());
-  PressKey(Qt::Key_Up);
-  PressKey(Qt::Key_Delete);  // the C under the cursor
-  EXPECT_EQ(Form->Game.LooseLetterList.Count(), 0);
-  EXPECT_EQ(Stock(), "ACTSENO");  // each went back to the first empty slot
-  for (int i = 0; i < 20; ++i) {
-    PressKey(Qt::Key_Left);
-  }
-  EXPECT_EQ(CursorSquare(), (TCellPosition{0, 6}));
-}
 
 TEST_F(KeyboardPlayTest, AClickOnASquareMovesTheCursorThere) {
   Form->WorkButton->setFocus();
