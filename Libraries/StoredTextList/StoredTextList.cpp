@@ -87,6 +87,42 @@ std::string OverwriteQuestion(const std::string& fileName) {
   return "File \"" + fileName + "\"already exists.\nOverwrite it?";
 }
 
+// The slot of the name in an index: the one holding its first item, or the
+// free one where it would go. nameOf gives the name an item holds.
+template <class NameOf>
+size_t NameSlot(const std::vector<uint32_t>& slots, std::string_view name, uint32_t hash,
+                const NameOf& nameOf) {
+  const size_t mask = slots.size() - 1;
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    if (slots[i] == 0 || SameName(nameOf(slots[i] - 1), name)) {
+      return i;
+    }
+  }
+}
+
+// Enters the item under its name unless an earlier item holds that name,
+// and doubles the slots when they are three quarters full.
+template <class NameOf>
+void AddName(std::vector<uint32_t>& slots, size_t& names, size_t item, const NameOf& nameOf) {
+  const std::string_view name = nameOf(item);
+  const size_t slot = NameSlot(slots, name, NameHash(name), nameOf);
+  if (slots[slot] != 0) {
+    return;  // an earlier item holds the name
+  }
+  slots[slot] = static_cast<uint32_t>(item + 1);
+  if (++names * 4 <= slots.size() * 3) {
+    return;
+  }
+  std::vector<uint32_t> old = std::move(slots);
+  slots.assign(old.size() * 2, 0);
+  for (const uint32_t entry : old) {
+    if (entry != 0) {
+      const std::string_view oldName = nameOf(entry - 1);
+      slots[NameSlot(slots, oldName, NameHash(oldName), nameOf)] = entry;
+    }
+  }
+}
+
 }  // namespace
 
 bool ParseStoredInteger(const std::string& text, int32_t& value) {
@@ -115,8 +151,8 @@ bool ParseStoredInteger(const std::string& text, int32_t& value) {
   if (magnitude > static_cast<uint64_t>(limit)) {
     return false;
   }
-  const int64_t signedValue = negative ? -static_cast<int64_t>(magnitude)
-                                       : static_cast<int64_t>(magnitude);
+  const int64_t signedValue =
+      negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude);
   value = static_cast<int32_t>(signedValue);
   return true;
 }
@@ -250,6 +286,7 @@ void TStoredTextList::Clear() {
 
 void TStoredTextList::ForgetLookups() const {
   KeyIndexes.clear();
+  SectionIndex = {};
   LastSectionKnown = false;
 }
 
@@ -257,12 +294,18 @@ std::optional<size_t> TStoredTextList::FindSection(const std::string& name) cons
   if (LastSectionKnown && LastSectionName == name) {
     return LastSection;
   }
-  std::optional<size_t> found;
-  for (size_t i = 0; i < Items.size() && !found; ++i) {
-    if (Items[i].IsSection != 0 && SameName(LineOf(i).substr(1, Items[i].Length - 2), name)) {
-      found = i;
+  if (SectionIndex.Slots.empty()) {
+    SectionIndex.Slots.assign(16, 0);
+    for (size_t item = 0; item < Items.size(); ++item) {
+      if (Items[item].IsSection != 0) {
+        AddSectionToIndex(item);
+      }
     }
   }
+  const uint32_t slot =
+      SectionIndex.Slots[NameSlot(SectionIndex.Slots, name, NameHash(name),
+                                  [this](size_t item) { return SectionNameAt(item); })];
+  const std::optional<size_t> found = slot == 0 ? std::nullopt : std::optional<size_t>(slot - 1);
   LastSectionName = name;
   LastSection = found;
   LastSectionKnown = true;
@@ -277,45 +320,23 @@ size_t TStoredTextList::SectionEnd(size_t section) const {
   return end;
 }
 
-namespace {
+std::string_view TStoredTextList::KeyNameAt(size_t item) const {
+  return *KeyOf(LineOf(item));
+}
 
-// The slot of the key in the index: the one holding its first line, or the
-// free one where it would go.
-template <class LineOf>
-size_t KeySlot(const std::vector<uint32_t>& slots, std::string_view key, uint32_t hash,
-               const LineOf& lineOf) {
-  const size_t mask = slots.size() - 1;
-  for (size_t i = hash & mask;; i = (i + 1) & mask) {
-    if (slots[i] == 0 || SameName(*KeyOf(lineOf(slots[i] - 1)), key)) {
-      return i;
-    }
+std::string_view TStoredTextList::SectionNameAt(size_t item) const {
+  return LineOf(item).substr(1, Items[item].Length - 2);
+}
+
+void TStoredTextList::AddToIndex(TKeyIndex& index, size_t item) const {
+  if (KeyOf(LineOf(item))) {
+    AddName(index.Slots, index.Keys, item, [this](size_t item) { return KeyNameAt(item); });
   }
 }
 
-}  // namespace
-
-void TStoredTextList::AddToIndex(TKeyIndex& index, size_t item) const {
-  const auto lineOf = [this](size_t line) { return LineOf(line); };
-  const std::optional<std::string_view> key = KeyOf(LineOf(item));
-  if (!key) {
-    return;
-  }
-  const size_t slot = KeySlot(index.Slots, *key, NameHash(*key), lineOf);
-  if (index.Slots[slot] != 0) {
-    return;  // an earlier line holds the key
-  }
-  index.Slots[slot] = static_cast<uint32_t>(item + 1);
-  if (++index.Keys * 4 <= index.Slots.size() * 3) {
-    return;
-  }
-  std::vector<uint32_t> old = std::move(index.Slots);
-  index.Slots.assign(old.size() * 2, 0);
-  for (const uint32_t entry : old) {
-    if (entry != 0) {
-      const std::string_view oldKey = *KeyOf(LineOf(entry - 1));
-      index.Slots[KeySlot(index.Slots, oldKey, NameHash(oldKey), lineOf)] = entry;
-    }
-  }
+void TStoredTextList::AddSectionToIndex(size_t item) const {
+  AddName(SectionIndex.Slots, SectionIndex.Keys, item,
+          [this](size_t item) { return SectionNameAt(item); });
 }
 
 // A line holds the key that stands before its first "=".
@@ -332,8 +353,8 @@ std::optional<size_t> TStoredTextList::FindLine(size_t section, const std::strin
   if (key.find('=') != std::string::npos) {
     return std::nullopt;
   }
-  const auto lineOf = [this](size_t item) { return LineOf(item); };
-  const uint32_t slot = index.Slots[KeySlot(index.Slots, key, NameHash(key), lineOf)];
+  const uint32_t slot = index.Slots[NameSlot(index.Slots, key, NameHash(key),
+                                             [this](size_t item) { return KeyNameAt(item); })];
   return slot == 0 ? std::nullopt : std::optional<size_t>(slot - 1);
 }
 
@@ -397,6 +418,9 @@ void TStoredTextList::WriteString(const std::string& section, const std::string&
     Items.push_back(Keep("[" + OneLine(section) + "]", true));
     index = Items.size() - 1;
     LastSectionKnown = false;
+    if (!SectionIndex.Slots.empty()) {
+      AddSectionToIndex(*index);
+    }
   }
   std::string line = OneLine(key + "=" + value);
   // A key cut to nothing, or one that would read back as a comment or a

@@ -119,12 +119,17 @@ class TStoredTextList {
   std::string_view LineOf(size_t item) const {
     return {Text.data() + Items[item].Start, Items[item].Length};
   }
+  // The key of a key line's item; the name of a section line's item.
+  std::string_view KeyNameAt(size_t item) const;
+  std::string_view SectionNameAt(size_t item) const;
   // Item number of the first section of that name.
   std::optional<size_t> FindSection(const std::string& name) const;
   // The item after the section's last line.
   size_t SectionEnd(size_t section) const;
   // Adds the key of the line at that item unless an earlier line holds it.
   void AddToIndex(TKeyIndex& index, size_t item) const;
+  // Adds the section at that item unless an earlier section has its name.
+  void AddSectionToIndex(size_t item) const;
   // Item number of the line of the key in the section; nullopt when none.
   std::optional<size_t> FindLine(size_t section, const std::string& key) const;
   // The value of the first line of the key; nullopt when there is none.
@@ -141,6 +146,10 @@ class TStoredTextList {
   // Built on the first lookup in a section and kept in step by the writes,
   // so that a file of thousands of keys is read and written in linear time.
   mutable std::unordered_map<size_t, TKeyIndex> KeyIndexes;
+  // The first section of each name, built on the first section lookup and
+  // kept in step when a section is appended, so that a file of thousands of
+  // sections is read and written in linear time. Empty while not built.
+  mutable TKeyIndex SectionIndex;
   // The last section looked up: a handler reads its keys section by section.
   mutable std::string LastSectionName;
   mutable std::optional<size_t> LastSection;
