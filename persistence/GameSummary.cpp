@@ -24,6 +24,8 @@ std::string OutcomeText(const TRecordOutcome& outcome) {
     case TRecordOutcome::NotSaved:
       return "Records: place " + std::to_string(outcome.Rank) +
              ", but the records file could not be written";
+    case TRecordOutcome::FileUnreadable:
+      return "Records: not entered, the records file could not be read";
     case TRecordOutcome::Unknown:
       break;
   }
@@ -50,6 +52,10 @@ std::vector<std::string> GameSummaryLines(const TSummaryFacts& facts) {
   };
   if (const std::string outcome = OutcomeText(facts.Outcome); !outcome.empty()) {
     lines.push_back(outcome);
+  }
+  if (!facts.Outcome.KeptUnreadableAs.empty()) {
+    lines.push_back("The old records file could not be read; it was kept as " +
+                    facts.Outcome.KeptUnreadableAs);
   }
   return lines;
 }

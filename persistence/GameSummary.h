@@ -12,17 +12,21 @@
 // What the records made of an ended game.
 struct TRecordOutcome {
   enum TKind {
-    Unknown,      // not looked at (a game loaded as ended)
-    Entered,      // Rank holds its place
-    NotEntered,   // below the ten best
-    UnknownWord,  // kept out: a word unknown to the words list was committed
-    NoWord,       // kept out: no word was committed
-    NotSaved,     // entered, but the records file could not be written
+    Unknown,         // not looked at (a game loaded as ended)
+    Entered,         // Rank holds its place
+    NotEntered,      // below the ten best
+    UnknownWord,     // kept out: a word unknown to the words list was committed
+    NoWord,          // kept out: no word was committed
+    NotSaved,        // entered, but the records file could not be written
+    FileUnreadable,  // kept out: the records file could not be read, nor kept aside
   };
   TKind Kind = Unknown;
   int32_t Rank = 0;
   // The table: dictionary and board size.
   std::string Table;
+  // The name a records file that could not be read was kept under, beside
+  // the new one; empty when there was none.
+  std::string KeptUnreadableAs;
 };
 
 struct TSummaryFacts {

@@ -13,6 +13,10 @@
 #include "game/GameFigures.h"
 
 inline constexpr size_t kMaxRecords = 10;
+// The most tables a records file holds: far more than the dictionaries and
+// board sizes a player could fill. A new table beyond it pushes out the
+// table made first.
+inline constexpr int32_t kMaxTables = 10000;
 inline constexpr const char* kRecordsFileName = "GlyphmasonRecords.ini";
 
 struct TRecord {
@@ -40,10 +44,11 @@ struct TRecords {
 
   // The table of that name; nullptr when there is none.
   const TRecordTable* Find(const std::string& name) const;
-  // Enters the record into its table (made when missing) when it is among
-  // the ten best: after every record of the same score or more, so that
-  // ties keep the earlier game first. Returns its place 1..10, or 0 when it
-  // did not enter (the table is then unchanged).
+  // Enters the record into its table (made when missing, in place of the
+  // first table when there are kMaxTables) when it is among the ten best:
+  // after every record of the same score or more, so that ties keep the
+  // earlier game first. Returns its place 1..10, or 0 when it did not enter
+  // (the tables are then unchanged). Table names are told apart by case.
   int32_t Enter(const std::string& name, const TRecord& record);
 };
 
@@ -53,8 +58,9 @@ std::string RecordTableName(const std::string& dictionaryName, int32_t columns, 
 // Whether a game may enter the records: only with a word committed, and
 // not when a word the words list did not know was committed.
 bool MayEnterRecords(const TGameFigures& figures);
-// The record of an ended game with its final score.
-TRecord RecordOfGame(const TGameFigures& figures, int32_t score, const std::string& dateTime);
+// The record of an ended game: its score is the sum of its committed words,
+// so that the score, the words and the accuracy of a record always agree.
+TRecord RecordOfGame(const TGameFigures& figures, const std::string& dateTime);
 
 // One record as its stored line, "score|words|accuracy|suggestions|best
 // word's score|date and time|best word", and back; false (the record
@@ -63,13 +69,24 @@ std::string RecordText(const TRecord& record);
 bool ParseRecordText(const std::string& text, TRecord& record);
 
 // Reads every table the index names; records that do not read are left
-// out, so a damaged file gives fewer records, never a failure.
-void ReadRecords(const TStoredTextList& list, TRecords& records);
-// Clears the list and writes the index and every table.
+// out, so a damaged file gives fewer records. False when the list has no
+// index with a count of tables that can be read.
+bool ReadRecords(const TStoredTextList& list, TRecords& records);
+// Clears the list and writes the index and every table, each table under a
+// section of its own even where names differ only in letter case.
 void WriteRecords(TStoredTextList& list, const TRecords& records);
 
+struct TRecordsFile {
+  TRecords Records;
+  // True when a file is there that could not be read as records whole: not
+  // readable, larger than kMaxStoredTextBytes, holding a byte 0 (saved as
+  // UTF-16, say), or without an index this program reads. Such a file must
+  // not be written over: its records are not in Records.
+  bool Unreadable = false;
+};
 // The records in the file; none when it is missing, empty, unreadable, no
 // regular file, or a link that leads out of its folder. Never a failure.
+TRecordsFile ReadRecordsFile(const std::string& path);
 TRecords LoadRecordsFile(const std::string& path);
 // Replaces the file with the records in one step. A file that cannot be
 // written shows "Failed to save file." and gives false; the old file stays.

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "Libraries/Error/FunctionScope.h"
+#include "Libraries/File/FileOperations.h"
 #include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/MyTime/MyTime.h"
@@ -17,6 +18,7 @@
 #include "Libraries/Text/ui/QtText.h"
 #include "Libraries/Utilities/ui/Utilities.h"
 #include "game/GameEnd.h"
+#include "persistence/RecordEntry.h"
 #include "persistence/Records.h"
 #include "window/BoardView.h"
 #include "window/GameOverForm.h"
@@ -26,6 +28,7 @@
 namespace {
 
 constexpr const char* kStartPrompt = "Ctrl+N: new game      Ctrl+Z: continue the last game";
+constexpr const char* kFirstStartPrompt = "Ctrl+N: new game";
 
 std::string CurrentDateTime() {
   const TDateTime now = Now();
@@ -37,7 +40,8 @@ std::string CurrentDateTime() {
 void TGlyphmasonForm::CreateGameEndControls() {
   // The prompt fills the board's frame and is centred in it; the paint area
   // covers it once a game is shown.
-  StartPromptLabel = MakeLabel(BoardGroupBox, "StartPromptLabel", kStartPrompt, {});
+  StartPromptLabel = MakeLabel(BoardGroupBox, "StartPromptLabel", "", {});
+  ShowStartPrompt();
   StartPromptLabel->setAlignment(Qt::AlignCenter);
   auto* layout = new QVBoxLayout(BoardGroupBox);
   layout->addWidget(StartPromptLabel);
@@ -59,6 +63,11 @@ void TGlyphmasonForm::CreateGameEndControls() {
   EndGameMenu->setEnabled(false);
   GameSummaryMenu->setEnabled(false);
   RecordDateTime = CurrentDateTime;
+}
+
+void TGlyphmasonForm::ShowStartPrompt() {
+  // Ctrl+Z is offered only when there is a last game to continue.
+  StartPromptLabel->setText(FileExists(LastGameFileName) ? kStartPrompt : kFirstStartPrompt);
 }
 
 std::string TGlyphmasonForm::RecordsFilePath() const {
@@ -97,20 +106,10 @@ TSummaryFacts TGlyphmasonForm::CurrentSummaryFacts() const {
 }
 
 void TGlyphmasonForm::GameEnded() {
-  const std::string table =
-      RecordTableName(Dictionary.DictionaryName, Game.ColumnsCount, Game.RowsCount);
-  LastOutcome = {
-      Game.Figures.WordsCommitted() == 0 ? TRecordOutcome::NoWord : TRecordOutcome::UnknownWord, 0,
-      table};
-  if (MayEnterRecords(Game.Figures)) {
-    TRecords records = LoadRecordsFile(RecordsFilePath());
-    const int32_t rank =
-        records.Enter(table, RecordOfGame(Game.Figures, Game.Score, RecordDateTime()));
-    LastOutcome.Rank = rank;
-    LastOutcome.Kind = rank == 0                                     ? TRecordOutcome::NotEntered
-                       : SaveRecordsFile(RecordsFilePath(), records) ? TRecordOutcome::Entered
-                                                                     : TRecordOutcome::NotSaved;
-  }
+  LastOutcome = EnterGameInRecords(
+      RecordsFilePath(),
+      RecordTableName(Dictionary.DictionaryName, Game.ColumnsCount, Game.RowsCount), Game.Figures,
+      RecordDateTime());
   GameSummaryMenuClick();
 }
 

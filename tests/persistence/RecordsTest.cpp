@@ -1,14 +1,18 @@
 #include "persistence/GameSummary.h"
+#include "persistence/RecordEntry.h"
 #include "persistence/Records.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <filesystem>
 
 #include "Libraries/Error/FunStatContext.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "support/ErrorRecorder.h"
 #include "support/TestFolders.h"
+
+using namespace std::string_literals;
 
 namespace {
 
@@ -70,7 +74,7 @@ TEST(RecordTables, AGameWithAnUnknownWordOrNoWordIsKeptOut) {
   figures.Turns = {{10, 12, 2, "ZQ"}, {14, 14, 3, "CAT"}};
   figures.SuggestionsUsed = 1;
   EXPECT_TRUE(MayEnterRecords(figures));
-  const TRecord record = RecordOfGame(figures, 24, "now");
+  const TRecord record = RecordOfGame(figures, "now");
   EXPECT_EQ(record, (TRecord{"now", 24, 2, "CAT", 14, 92, 1}));
   figures.UnknownWordCommitted = true;
   EXPECT_FALSE(MayEnterRecords(figures));
@@ -167,7 +171,6 @@ TEST_F(RecordsFileTest, ALinkOutOfTheFolderIsNeitherReadNorFollowed) {
   EXPECT_EQ(elsewhere.Read("theirs.ini"), outsideBytes);
 }
 
-
 TEST(GameSummaryText, NamesEveryFigureAndWhatTheRecordsMadeOfTheGame) {
   TSummaryFacts facts;
   facts.FinalScore = 52;
@@ -186,4 +189,116 @@ TEST(GameSummaryText, NamesEveryFigureAndWhatTheRecordsMadeOfTheGame) {
             "Records: not entered, a word unknown to the words list was committed");
   facts.Outcome = {};
   EXPECT_EQ(GameSummaryLines(facts).size(), 8u);
+}
+
+class RecordEntryTest : public RecordsFileTest {
+ protected:
+  TRecordOutcome EndGame(const std::string& table = kTable) {
+    TGameFigures figures;
+    figures.Turns = {{12, 12, 3, "CAT"}};
+    return EnterGameInRecords(Path(), table, figures, "now");
+  }
+  // The names of the folder's files other than the records file.
+  std::vector<std::string> OtherFiles() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(Folder.Path())) {
+      if (entry.path().filename() != kRecordsFileName) {
+        names.push_back(entry.path().filename().string());
+      }
+    }
+    return names;
+  }
+};
+
+TEST_F(RecordEntryTest, ARecordsFileThatCannotBeReadIsKeptBesideTheNewOne) {
+  ASSERT_TRUE(SaveRecordsFile(Path(), Some()));
+  std::string utf16 = "\xff\xfe";
+  for (const char c : Folder.Read(kRecordsFileName)) {
+    utf16 += std::string{c, '\0'};
+  }
+  const std::string laterFormat = "[GlyphmasonRecords2]\r\nTables=1\r\n";
+  // A byte 0 inside a record would lose every record after it.
+  const std::string cutByByte0 =
+      "[GlyphmasonRecords]\r\nTablesCount=1\r\nTable1=A 10 x 10\r\n[A 10 x 10]\r\n"
+      "1=5|1|2|0|5|d|OK\0x\r\n2=9|1|2|0|9|d|B\r\n"s;
+  const std::string tooManyTables = "[GlyphmasonRecords]\r\nTablesCount=10001\r\n";
+  for (const std::string& old : {utf16, laterFormat, cutByByte0, tooManyTables}) {
+    std::filesystem::remove_all(Folder.Path());
+    std::filesystem::create_directory(Folder.Path());
+    Folder.Write(kRecordsFileName, old);
+    const TRecordOutcome outcome = EndGame();
+    EXPECT_EQ(outcome.Kind, TRecordOutcome::Entered);
+    EXPECT_EQ(outcome.KeptUnreadableAs, "GlyphmasonRecords-unreadable-1.ini");
+    EXPECT_EQ(OtherFiles(), std::vector<std::string>{outcome.KeptUnreadableAs});
+    EXPECT_EQ(Folder.Read(outcome.KeptUnreadableAs), old);
+    EXPECT_EQ(LoadRecordsFile(Path()).Find(kTable)->Records.size(), 1u);
+    // Told once: the next game finds a file it reads.
+    EXPECT_EQ(EndGame().KeptUnreadableAs, "");
+  }
+  TSummaryFacts facts;
+  facts.Outcome = {TRecordOutcome::Entered, 1, kTable, "GlyphmasonRecords-unreadable-2.ini"};
+  EXPECT_EQ(GameSummaryLines(facts).back(),
+            "The old records file could not be read; it was kept as "
+            "GlyphmasonRecords-unreadable-2.ini");
+}
+
+TEST_F(RecordEntryTest, AFileTooLargeToReadIsKeptAsItIs) {
+  Folder.Write(kRecordsFileName, "");
+  std::filesystem::resize_file(Path(), kMaxStoredTextBytes + 1);
+  Folder.Write("GlyphmasonRecords-unreadable-1.ini", "the player's own");
+  const TRecordOutcome outcome = EndGame();
+  EXPECT_EQ(outcome.KeptUnreadableAs, "GlyphmasonRecords-unreadable-2.ini");
+  EXPECT_EQ(std::filesystem::file_size(Folder.File(outcome.KeptUnreadableAs)),
+            kMaxStoredTextBytes + 1);
+  EXPECT_EQ(Folder.Read("GlyphmasonRecords-unreadable-1.ini"), "the player's own");
+}
+
+TEST_F(RecordEntryTest, AnEmptyFileOrAGameThatMayNotEnterKeepsEverythingAsItIs) {
+  Folder.Write(kRecordsFileName, "\r\n");
+  EXPECT_EQ(EndGame().KeptUnreadableAs, "");
+  EXPECT_TRUE(OtherFiles().empty());
+  const std::string before = Folder.Read(kRecordsFileName);
+  TGameFigures unknown;
+  unknown.Turns = {{12, 12, 3, "QZX"}};
+  unknown.UnknownWordCommitted = true;
+  EXPECT_EQ(EnterGameInRecords(Path(), kTable, unknown, "now").Kind, TRecordOutcome::UnknownWord);
+  EXPECT_EQ(EnterGameInRecords(Path(), kTable, {}, "now").Kind, TRecordOutcome::NoWord);
+  EXPECT_EQ(Folder.Read(kRecordsFileName), before);
+}
+
+TEST_F(RecordsFileTest, TablesWhoseNamesDifferOnlyInCaseOrBeginWithABracketKeepTheirRecords) {
+  TRecords records;
+  const std::vector<std::string> names = {"English.gmd 15 x 15",
+                                          "english.gmd 15 x 15",
+                                          "ENGLISH.GMD 15 x 15",
+                                          "[Odd.gmd 10 x 10",
+                                          "Table2",
+                                          "GlyphmasonRecords"};
+  for (size_t n = 0; n < names.size(); ++n) {
+    records.Enter(names[n], Game(static_cast<int32_t>(n + 1) * 10));
+  }
+  ASSERT_TRUE(SaveRecordsFile(Path(), records));
+  const TRecords read = LoadRecordsFile(Path());
+  ASSERT_EQ(read.Tables.size(), names.size());
+  for (size_t n = 0; n < names.size(); ++n) {
+    EXPECT_EQ(read.Tables[n].first, names[n]);
+    EXPECT_EQ(read.Tables[n].second.Records, records.Tables[n].second.Records) << names[n];
+  }
+}
+
+TEST_F(RecordsFileTest, ANewTableBeyondTheLastOneReadPushesOutTheFirst) {
+  TRecords records;
+  for (int32_t n = 0; n < kMaxTables; ++n) {
+    records.Enter(RecordTableName("D" + std::to_string(n) + ".gmd", 10, 10), Game(n + 1));
+  }
+  ASSERT_TRUE(SaveRecordsFile(Path(), records));
+  TRecords read = LoadRecordsFile(Path());
+  ASSERT_EQ(read.Tables.size(), static_cast<size_t>(kMaxTables));
+  EXPECT_EQ(read.Enter(kTable, Game(5)), 1);
+  ASSERT_TRUE(SaveRecordsFile(Path(), read));
+  const TRecords again = LoadRecordsFile(Path());
+  ASSERT_EQ(again.Tables.size(), static_cast<size_t>(kMaxTables));
+  EXPECT_EQ(again.Find(RecordTableName("D0.gmd", 10, 10)), nullptr);
+  EXPECT_NE(again.Find(RecordTableName("D1.gmd", 10, 10)), nullptr);
+  EXPECT_EQ(again.Find(kTable)->Records[0].Score, 5);
 }

@@ -1,0 +1,51 @@
+#include "persistence/RecordEntry.h"
+
+#include "Libraries/File/FileOperations.h"
+#include "Libraries/File/PathText.h"
+#include "Libraries/OperatingSystem/OperatingSystem.h"
+#include "persistence/Records.h"
+
+namespace {
+
+// Names tried for a records file that cannot be read.
+constexpr int32_t kMaxKeptNames = 100;
+
+// Renames the file to the first free "<name>-unreadable-<n><extension>"
+// beside it, never replacing a file; the new name, or empty when it failed.
+std::string KeepBeside(const std::string& path) {
+  const std::string stem = PathWithoutExtension(path);
+  const std::string extension = path.substr(stem.size());
+  for (int32_t n = 1; n <= kMaxKeptNames; ++n) {
+    const std::string kept = stem + "-unreadable-" + std::to_string(n) + extension;
+    if (FileExists(kept)) {
+      continue;
+    }
+    return Os::RenameFileNoReplace(path, kept) ? NameOfPath(kept) : std::string();
+  }
+  return {};
+}
+
+}  // namespace
+
+TRecordOutcome EnterGameInRecords(const std::string& path, const std::string& table,
+                                  const TGameFigures& figures, const std::string& dateTime) {
+  TRecordOutcome outcome{
+      figures.WordsCommitted() == 0 ? TRecordOutcome::NoWord : TRecordOutcome::UnknownWord, 0,
+      table};
+  if (!MayEnterRecords(figures)) {
+    return outcome;
+  }
+  TRecordsFile file = ReadRecordsFile(path);
+  if (file.Unreadable) {
+    outcome.KeptUnreadableAs = KeepBeside(path);
+    if (outcome.KeptUnreadableAs.empty()) {
+      outcome.Kind = TRecordOutcome::FileUnreadable;
+      return outcome;
+    }
+  }
+  outcome.Rank = file.Records.Enter(table, RecordOfGame(figures, dateTime));
+  outcome.Kind = outcome.Rank == 0                     ? TRecordOutcome::NotEntered
+                 : SaveRecordsFile(path, file.Records) ? TRecordOutcome::Entered
+                                                       : TRecordOutcome::NotSaved;
+  return outcome;
+}
