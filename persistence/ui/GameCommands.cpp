@@ -25,11 +25,20 @@ std::string ExtensionOf(const std::string& path) {
   return dot == std::string::npos ? std::string() : name.substr(dot);
 }
 
-// A name typed without any extension gets the game files' own, so that the
-// load dialog lists the saved game and a load reads it. A name with another
-// extension is the player's choice and stays.
+bool HasGameExtension(const std::string& path) {
+  return UpperCaseCp1252(ExtensionOf(path)) == kGameExtension;
+}
+
+// A saved game always ends in the game files' extension, so that the load
+// dialog lists it and Ctrl+Z reads it again: a name without it ("game1",
+// "Mr. Smith", "notes.txt") gets it, a name typed with a final dot
+// ("game1.") in that dot's place.
 std::string WithGameExtension(const std::string& path) {
-  return ExtensionOf(path).empty() ? path + kSavedGameExtension : path;
+  if (HasGameExtension(path)) {
+    return path;
+  }
+  const bool endsInDot = !path.empty() && path.back() == '.' && !NameOfPath(path).empty();
+  return (endsInDot ? path.substr(0, path.size() - 1) : path) + kSavedGameExtension;
 }
 }  // namespace
 
@@ -126,7 +135,7 @@ void TGlyphmasonForm::SaveGameMenuClick() {
 
 void TGlyphmasonForm::LoadGameFrom(const std::string& path) {
   PassingFunction("TGlyphmasonForm::LoadGameFrom", [&](TFunScope& Fun) {
-    if (UpperCaseCp1252(ExtensionOf(path)) != kGameExtension) {
+    if (!HasGameExtension(path)) {
       return;
     }
     if (!FileExists(path)) {

@@ -1,6 +1,9 @@
 // The names under which games are saved and offered again.
 
+#include <QLabel>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "support/ui/WindowFixture.h"
 
@@ -42,13 +45,46 @@ TEST_F(SavedGameNames, TheOverwriteQuestionNamesTheFileWithItsExtension) {
       << Boxes.Shown[0].Text;
 }
 
-TEST_F(SavedGameNames, ANameWithAnotherExtensionStaysAsTyped) {
-  StartGame();
-  SaveAs(Games("notes.txt"));
-  SaveAs(Games("game1."));
-  EXPECT_TRUE(std::filesystem::is_regular_file(Games("notes.txt")));
-  EXPECT_TRUE(std::filesystem::is_regular_file(Games("game1.")));
-  EXPECT_FALSE(std::filesystem::exists(Games("notes.txt.gmg")));
+TEST_F(SavedGameNames, EveryNameIsSavedAsAGameThatCtrlZLoadsAgain) {
+  StartGame("CATSENO");
+  DragStockToCell(0, 7, 7);
+  for (const auto& [typed, saved] : std::vector<std::pair<std::string, std::string>>{
+           {"notes.txt", "notes.txt.gmg"},
+           {"game1.", "game1.gmg"},
+           {"Mr. Smith", "Mr. Smith.gmg"},
+           {"KEPT.GMG", "KEPT.GMG"}}) {
+    SaveAs(Games(typed));
+    EXPECT_TRUE(std::filesystem::is_regular_file(Games(saved))) << typed;
+    EXPECT_EQ(Form->LastGameFileName, Games(saved));
+  }
+  EXPECT_FALSE(std::filesystem::exists(Games("notes.txt")));
+
+  StartGame("XXXXXXX");
+  PressKey(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Form->Game.Board[7][7].Letter, 'C');
+  EXPECT_EQ(Form->LastGameFileName, Games("KEPT.GMG"));
+}
+
+TEST_F(SavedGameNames, TheStartPromptOffersCtrlZOnlyForALastGameThatIsThere) {
+  EXPECT_EQ(Form->StartPromptLabel->text(), "Ctrl+N: new game");
+  // A path far longer than a Windows path may be.
+  const std::string folder = Games(std::string(200, 'd'));
+  std::filesystem::create_directories(folder);
+  const std::string path = folder + "/" + std::string(100, 'g') + ".gmg";
+  StartGame("CATSENO");
+  DragStockToCell(0, 7, 7);
+  SaveAs(path);
+  Form->OptionsList.Save(false);
+
+  Form.reset();
+  Form = std::make_unique<TGlyphmasonForm>();
+  Form->BeforeRun();
+  Form->show();
+  EXPECT_EQ(Form->StartPromptLabel->text(),
+            "Ctrl+N: new game      Ctrl+Z: continue the last game");
+  PressKey(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Form->Game.Board[7][7].Letter, 'C');
+  EXPECT_EQ(Form->LastGameFileName, path);
 }
 
 }  // namespace
