@@ -29,7 +29,10 @@ struct TOptions {
 
 inline constexpr const char* kGameSection = "GlyphmasonGame";
 inline constexpr size_t kMaxDictionaryNameLength = 255;
-inline constexpr size_t kMaxLastGameTitleLength = 259;
+// The longest path the system opens (its PATH_MAX less the end byte), so
+// that a game saved under any path it takes is the last game again after a
+// restart.
+inline constexpr size_t kMaxLastGameTitleLength = 4095;
 
 // Board sizes 10..30, a dictionary name of 1..255 characters that names a
 // file inside the dictionaries folder, and the two check boxes.

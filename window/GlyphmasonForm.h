@@ -257,6 +257,9 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   void NameControlsForScreenReaders();
   // The start prompt, the play-state label and the items of a game's end.
   void CreateGameEndControls();
+  // The prompt of the empty board, which offers Ctrl+Z only when the last
+  // game's file is there.
+  void ShowStartPrompt();
   TSummaryFacts CurrentSummaryFacts() const;
   void ConnectDragTargets();
   // Answers the close request: the save question, then the options file.

@@ -69,6 +69,7 @@ void TGlyphmasonForm::ReadOptions(TStoredTextList& list) {
   OpenDialog.FileName = LastGameFileName;
   SaveDialog.FileName = LastGameFileName;
   FullScreenCheckBox->setChecked(options.FullScreen);
+  ShowStartPrompt();
 }
 
 void TGlyphmasonForm::WriteOptions(TStoredTextList& list) {
