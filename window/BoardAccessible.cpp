@@ -158,6 +158,10 @@ int TBoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
     return -1;
   }
   const auto* cell = static_cast<const TBoardCellAccessible*>(child);
+  // A cell kept from a larger board is no child of the board shown now.
+  if (cell->rowIndex() >= rowCount() || cell->columnIndex() >= columnCount()) {
+    return -1;
+  }
   return cell->rowIndex() * columnCount() + cell->columnIndex();
 }
 

@@ -80,6 +80,13 @@ TEST_F(AccessibilityTest, TheTableFollowsANewBoardSize) {
   EXPECT_EQ(CellName(11, 29), "AD12, empty");
   EXPECT_EQ(CellName(12, 0), "(none)");
   EXPECT_EQ(Board()->focusChild()->text(QAccessible::Name), "P7, empty");
+
+  // A square of the wide board is no child of a narrower one, and takes no
+  // other square's index.
+  QAccessibleInterface* farCell = Board()->tableInterface()->cellAt(2, 20);
+  Form->ColumnsCountComboBox->setCurrentText("10");
+  StartGame("CATSENO");
+  EXPECT_EQ(Board()->indexOfChild(farCell), -1);
 }
 
 TEST_F(AccessibilityTest, StockSlotsAreButtonsNamedByLetterAndScore) {
