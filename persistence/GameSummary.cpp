@@ -54,8 +54,8 @@ std::vector<std::string> GameSummaryLines(const TSummaryFacts& facts) {
     lines.push_back(outcome);
   }
   if (!facts.Outcome.KeptUnreadableAs.empty()) {
-    lines.push_back("The old records file could not be read; it was kept as " +
-                    facts.Outcome.KeptUnreadableAs);
+    lines.push_back("The old records file could not be read.");
+    lines.push_back("It was kept as " + facts.Outcome.KeptUnreadableAs + ".");
   }
   return lines;
 }

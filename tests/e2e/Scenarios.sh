@@ -937,6 +937,12 @@ scenario_game_end() {
   BOARD_SIZE=10
   write_tiny_dictionary
   write_last_game
+  # A records file an editor saved again as UTF-16: the game cannot read it,
+  # and must keep it rather than write over it.
+  local records="$WORK/Glyphmason/GlyphmasonRecords.ini" kept="$WORK/old-records.ini"
+  printf '[GlyphmasonRecords]\r\nTablesCount=1\r\nTable1=Tiny.gmd 10 x 10\r\n\r\n[Tiny.gmd 10 x 10]\r\n1=9|1|100|0|9|Monday|AB\r\n' |
+    iconv -f WINDOWS-1252 -t UTF-16 >"$kept"
+  cp "$kept" "$records"
   start_game game
   key ctrl+z
   wait_until "the last game" board_is_shown
@@ -946,8 +952,9 @@ scenario_game_end() {
   wait_for_window '^Game over$'
   sleep 0.5
   import -display ":$DISPLAY_NUMBER" -window root "$ARTIFACTS/$RUN_NAME-summary.png" 2>/dev/null || true
-  local records="$WORK/Glyphmason/GlyphmasonRecords.ini"
   wait_until "the records file" test -s "$records"
+  cmp -s "$kept" "$WORK/Glyphmason/GlyphmasonRecords-unreadable-1.ini" ||
+    fail "the unreadable records file was not kept: $(ls "$WORK/Glyphmason")"
   expect_equal "records of the table" "$(file_value "$records" GlyphmasonRecords Table1)" "Tiny.gmd 10 x 10"
   [[ $(file_value "$records" "Tiny.gmd 10 x 10" 1) =~ ^[1-9][0-9]*\|1\|100\|0\|[1-9][0-9]*\|.+\|AB$ ]] ||
     fail "the record reads '$(file_value "$records" "Tiny.gmd 10 x 10" 1)'"

@@ -147,7 +147,8 @@ TEST_F(GameEndWindow, CaptionsFitInTheSummaryTheRecordsAndTheWordGroup) {
   facts.Outcome = {TRecordOutcome::UnknownWord, 0, ""};
   summary.Show(facts);
   EXPECT_EQ(CaptionsThatDoNotFit(summary), std::vector<std::string>{});
-  facts.Outcome = {TRecordOutcome::Entered, 10, "Wwwwwwwwwwwwwwwwwwwwwwww.gmd 30 x 30"};
+  facts.Outcome = {TRecordOutcome::Entered, 10, "Wwwwwwwwwwwwwwwwwwwwwwww.gmd 30 x 30",
+                   "GlyphmasonRecords-unreadable-100.ini"};
   summary.Show(facts);
   EXPECT_EQ(CaptionsThatDoNotFit(summary), std::vector<std::string>{});
 
