@@ -83,23 +83,19 @@ int ExitCodeOf(const std::function<int()>& child) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Another account of the machine that took socket names first: bound only,
-// or bound and answering. It holds them until the object goes.
-class TStranger {
+// A child process that runs the work, tells whether it succeeded, and then
+// waits, keeping whatever it took, until the object goes.
+class THoldingChild {
  public:
-  TStranger(const std::vector<std::string>& names, bool answers) {
+  explicit THoldingChild(const std::function<bool()>& work) {
     int ready[2];
-    if (::getuid() != 0 || ::pipe(ready) != 0) {
+    if (::pipe(ready) != 0) {
       return;
     }
     Pid = ::fork();
     if (Pid == 0) {
-      bool held = ActAsAnotherAccount();
-      for (const std::string& name : names) {
-        const int descriptor = AbstractNameSocket(name, false);
-        held = held && descriptor >= 0 && (!answers || ::listen(descriptor, 8) == 0);
-      }
-      const char answer = held ? 'y' : 'n';
+      ::alarm(kLifeSeconds);
+      const char answer = work() ? 'y' : 'n';
       [[maybe_unused]] const ssize_t written = ::write(ready[1], &answer, 1);
       ::pause();
       _exit(0);
@@ -109,17 +105,36 @@ class TStranger {
     ::close(ready[0]);
     ::close(ready[1]);
   }
-  ~TStranger() {
+  THoldingChild(const THoldingChild&) = delete;
+  THoldingChild& operator=(const THoldingChild&) = delete;
+  ~THoldingChild() {
     if (Pid > 0) {
       ::kill(Pid, SIGKILL);
       ::waitpid(Pid, nullptr, 0);
     }
   }
-  // False where this system lets no process act as another account.
   bool Holds = false;
 
  private:
+  // A child the test lost ends by itself after this long.
+  static constexpr unsigned kLifeSeconds = 60;
   pid_t Pid = -1;
+};
+
+// Another account of the machine that took socket names first: bound only,
+// or bound and answering. Holds is false where no process may act as
+// another account.
+class TStranger : public THoldingChild {
+ public:
+  TStranger(const std::vector<std::string>& names, bool answers)
+      : THoldingChild([&names, answers] {
+          bool held = ::getuid() == 0 && ActAsAnotherAccount();
+          for (const std::string& name : names) {
+            const int descriptor = AbstractNameSocket(name, false);
+            held = held && descriptor >= 0 && (!answers || ::listen(descriptor, 8) == 0);
+          }
+          return held;
+        }) {}
 };
 
 TEST(InstanceOwner, NamesAnotherAccountTookFirstArePassedOver) {
