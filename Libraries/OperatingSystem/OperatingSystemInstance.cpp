@@ -10,7 +10,9 @@
 // and the system vouches that it belongs to this user. A name that another
 // account holds, or that nobody answers on, is passed over for the next of
 // a short fixed row of names derived from it; every process of the user
-// walks the same row and so still meets the same lock.
+// walks the same row and so still meets the same lock. A start looks for its
+// user's holder on every name of the row before it takes one: a name passed
+// over may be free again by then.
 //
 // A later start may leave one byte, a request, at its user's holder; the
 // holder takes it from the connection when the listening socket turns
@@ -26,6 +28,7 @@
 #include <cstring>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 
@@ -39,8 +42,6 @@ constexpr int kLockNames = 5;
 // before it counts as not held by this user.
 constexpr int kAnswerLooks = 5;
 constexpr std::chrono::milliseconds kAnswerPause{20};
-// Connections that may wait until the holder takes them.
-constexpr int kWaitingConnections = 8;
 // How long the holder waits for a request once its sender has connected:
 // the sender writes it at once, so this is never reached but by a stall.
 constexpr int kRequestWaitMilliseconds = 100;
@@ -68,6 +69,20 @@ bool MakeAbstractAddress(const std::string& socketName, TAbstractAddress& result
   }
   std::memcpy(result.Address.sun_path + 1, socketName.data(), socketName.size());
   result.Length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + socketName.size());
+  return true;
+}
+
+// The addresses of the row of names, the lock's own first; false when one
+// does not fit into a socket address.
+bool MakeAddressRow(const std::string& name, std::vector<TAbstractAddress>& row) {
+  const std::string socketName = InstanceSocketName(name);
+  row.assign(kLockNames, {});
+  for (int index = 0; index < kLockNames; ++index) {
+    const std::string indexed = index == 0 ? socketName : socketName + "/" + std::to_string(index);
+    if (!MakeAbstractAddress(indexed, row[index])) {
+      return false;
+    }
+  }
   return true;
 }
 
@@ -101,22 +116,45 @@ enum class TNameLook {
   Taken,      // this process holds the name now
   OurHolder,  // another process of this user holds it
   Stranger,   // another account holds it
-  Silent,     // bound, but nobody answers (or too many wait for an answer)
+  Busy,       // its holder listens, but so many wait that it takes no more
+  Silent,     // bound, or just free, but nobody answers
   Failed,     // no socket could be made; errno tells why
 };
 
-// One attempt at a name: bind it, else ask who holds it, leaving the
-// request (when not 0) with a holder of this user.
+// A socket that never reaches the programs this process starts (they would
+// hold the name after it ends) and never blocks (a holder that takes no
+// connections must not stop a start).
+int InstanceSocket() {
+  return ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+}
+
+// Asks who holds the name, through the fresh socket, which it closes; the
+// request (when not 0) is left with a holder of this user.
+TNameLook AskHolder(int descriptor, const TAbstractAddress& address, char request) {
+  TNameLook look = TNameLook::Silent;
+  if (::connect(descriptor, AsSocketAddress(address), address.Length) == 0) {
+    look = PeerIsThisUser(descriptor) ? TNameLook::OurHolder : TNameLook::Stranger;
+  } else if (errno == EAGAIN) {
+    look = TNameLook::Busy;
+  }
+  if (look == TNameLook::OurHolder && request != 0) {
+    // The holder may have ended meanwhile: the request is lost with it.
+    ::send(descriptor, &request, 1, MSG_NOSIGNAL);
+  }
+  ::close(descriptor);
+  return look;
+}
+
+// One attempt at a name: bind it and listen there, else ask who holds it.
 TNameLook LookAtName(const TAbstractAddress& address, char request, int& handle) {
-  // The descriptor must not reach the programs this process starts: they
-  // would hold the lock after it ends. It never blocks: a holder that takes
-  // no connections must not stop a start.
-  const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+  const int descriptor = InstanceSocket();
   if (descriptor < 0) {
     return TNameLook::Failed;
   }
   if (::bind(descriptor, AsSocketAddress(address), address.Length) == 0) {
-    if (::listen(descriptor, kWaitingConnections) != 0) {
+    // Every start waiting at once is queued, so that none reads a busy
+    // holder as gone.
+    if (::listen(descriptor, SOMAXCONN) != 0) {
       CloseKeepingError(descriptor);
       return TNameLook::Failed;
     }
@@ -127,16 +165,7 @@ TNameLook LookAtName(const TAbstractAddress& address, char request, int& handle)
     CloseKeepingError(descriptor);
     return TNameLook::Failed;
   }
-  TNameLook look = TNameLook::Silent;
-  if (::connect(descriptor, AsSocketAddress(address), address.Length) == 0) {
-    look = PeerIsThisUser(descriptor) ? TNameLook::OurHolder : TNameLook::Stranger;
-  }
-  if (look == TNameLook::OurHolder && request != 0) {
-    // The holder may have ended meanwhile: the request is lost with it.
-    ::send(descriptor, &request, 1, MSG_NOSIGNAL);
-  }
-  ::close(descriptor);
-  return look;
+  return AskHolder(descriptor, address, request);
 }
 
 // A silent name is looked at again a few times: its holder may be between
@@ -149,23 +178,39 @@ TNameLook LookUntilAnswered(const TAbstractAddress& address, char request, int& 
   }
   return look;
 }
-}  // namespace
 
-TInstanceLock LockInstance(const std::string& name, int& handle, char request) {
-  handle = -1;
-  const std::string socketName = InstanceSocketName(name);
-  for (int index = 0; index < kLockNames; ++index) {
-    TAbstractAddress address;
-    if (name.empty() ||
-        !MakeAbstractAddress(index == 0 ? socketName : socketName + "/" + std::to_string(index),
-                             address)) {
-      errno = EINVAL;
-      return TInstanceLock::Unavailable;
+// Looks for a holder of this user on every name of the row, without taking
+// any, and leaves the request with the first one found: OurHolder then;
+// Busy when none was found but a name's holder took no more connections.
+TNameLook FindOurHolder(const std::vector<TAbstractAddress>& row, char request) {
+  TNameLook found = TNameLook::Silent;
+  for (const TAbstractAddress& address : row) {
+    const int descriptor = InstanceSocket();
+    if (descriptor < 0) {
+      return TNameLook::Failed;
     }
+    const TNameLook look = AskHolder(descriptor, address, request);
+    if (look == TNameLook::OurHolder) {
+      return look;
+    }
+    if (look == TNameLook::Busy) {
+      found = look;
+    }
+  }
+  return found;
+}
+
+// Takes the first name of the row that is free, or meets a holder of this
+// user on one.
+TInstanceLock TakeName(const std::vector<TAbstractAddress>& row, char request, int& handle) {
+  for (const TAbstractAddress& address : row) {
     switch (LookUntilAnswered(address, request, handle)) {
       case TNameLook::Taken:
         return TInstanceLock::Acquired;
       case TNameLook::OurHolder:
+      case TNameLook::Busy:
+        // A holder too busy to answer may be this user's: counting it as
+        // gone would start a second game.
         return TInstanceLock::HeldElsewhere;
       case TNameLook::Failed:
         return TInstanceLock::Unavailable;
@@ -177,6 +222,21 @@ TInstanceLock LockInstance(const std::string& name, int& handle, char request) {
   // Every name is held by others: the caller runs without the lock.
   errno = EADDRINUSE;
   return TInstanceLock::Unavailable;
+}
+}  // namespace
+
+TInstanceLock LockInstance(const std::string& name, int& handle, char request) {
+  handle = -1;
+  std::vector<TAbstractAddress> row;
+  if (name.empty() || !MakeAddressRow(name, row)) {
+    errno = EINVAL;
+    return TInstanceLock::Unavailable;
+  }
+  const TNameLook running = FindOurHolder(row, request);
+  if (running == TNameLook::OurHolder || running == TNameLook::Busy) {
+    return TInstanceLock::HeldElsewhere;  // a busy holder: see TakeName
+  }
+  return TakeName(row, request, handle);
 }
 
 void UnlockInstance(int handle) {

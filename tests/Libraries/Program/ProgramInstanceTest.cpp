@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -113,6 +114,9 @@ class THoldingChild {
       ::waitpid(Pid, nullptr, 0);
     }
   }
+  // Stops the child where it is, as a debugger or the shell's Ctrl+Z would.
+  void Stop() const { ::kill(Pid, SIGSTOP); }
+
   bool Holds = false;
 
  private:
@@ -150,6 +154,19 @@ TEST(InstanceOwner, NamesAnotherAccountTookFirstArePassedOver) {
   ReleaseProgramInstance();
 }
 
+TEST(InstanceOwner, AGameOnALaterNameIsMetAfterTheStrangerBeforeItLeft) {
+  TTestHome home;
+  auto stranger = std::make_unique<TStranger>(std::vector{LockSocketName("Glyphmason")}, true);
+  if (!stranger->Holds) {
+    GTEST_SKIP() << "no process here may act as another account";
+  }
+  ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason")) << "the game takes the next name";
+  stranger.reset();  // the lock's own name is free again
+  EXPECT_EQ(ExitCodeOf([] { return IsAnotherInstanceRunning("Glyphmason") ? 0 : 1; }), 0)
+      << "a later start took the freed name beside the running game";
+  ReleaseProgramInstance();
+}
+
 TEST(InstanceOwner, WithEveryNameTakenByAnotherAccountTheGameRunsUnguarded) {
   TTestHome home;
   std::vector<std::string> names{LockSocketName("Glyphmason")};
@@ -162,6 +179,19 @@ TEST(InstanceOwner, WithEveryNameTakenByAnotherAccountTheGameRunsUnguarded) {
   }
   EXPECT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
   EXPECT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
+  ReleaseProgramInstance();
+}
+
+TEST(InstanceLock, AStoppedGameIsMetByEveryLaterStart) {
+  TTestHome home;
+  // The player's game in another process, which never takes requests.
+  THoldingChild game([] { return !IsAnotherInstanceRunning("Glyphmason"); });
+  ASSERT_TRUE(game.Holds);
+  game.Stop();
+  // Each start leaves a connection the stopped game never takes.
+  for (int start = 1; start <= 12; ++start) {
+    EXPECT_TRUE(IsAnotherInstanceRunning("Glyphmason")) << "start " << start << " runs";
+  }
   ReleaseProgramInstance();
 }
 
