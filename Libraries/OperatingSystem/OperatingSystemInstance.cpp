@@ -1,30 +1,35 @@
-// The instance lock: a Unix socket bound to a name in the abstract namespace,
-// made of the lock's name and the user's id, and listening there. Only one
-// socket can hold a name; no file is involved, so no environment variable,
-// folder or leftover file can give two processes of one user different
-// locks, and the system frees the name when the last descriptor of its
-// holder closes, even after a crash.
+// The instance lock has two parts. The guard is a file lock (flock) on a
+// file in the user's runtime folder: that folder is the user's alone, so no
+// other account can take or block the lock, and the system frees it when
+// the last descriptor of its holder closes, even after a crash.
+//
+// Beside it the holder listens on a Unix socket bound to a name in the
+// abstract namespace, made of the lock's name and the user's id. A later
+// start looks there first: it reaches the holder whatever its environment
+// (a start that sees another runtime folder still meets the running game),
+// and may leave one byte, a request, which the holder takes when the
+// listening socket turns readable, and only from a process of its own user.
 //
 // Abstract names have no owner: any account of the machine may bind any
-// name. A bound name therefore counts as held only when its socket answers
-// and the system vouches that it belongs to this user. A name that another
-// account holds, or that nobody answers on, is passed over for the next of
-// a short fixed row of names derived from it; every process of the user
-// walks the same row and so still meets the same lock. A start looks for its
-// user's holder on every name of the row before it takes one: a name passed
-// over may be free again by then.
-//
-// A later start may leave one byte, a request, at its user's holder; the
-// holder takes it from the connection when the listening socket turns
-// readable, and only from a process of its own user.
+// name. A bound name therefore counts as the user's only when its socket
+// answers and the system vouches that it belongs to this user. A name that
+// another account holds is passed over for the next of a short fixed row of
+// names derived from it, and a start looks for its user's holder on every
+// name of the row before it takes one. Where no runtime folder can be used,
+// the socket names alone guard the game, as far as names that others can
+// take allow.
 
+#include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -110,6 +115,70 @@ bool PeerIsThisUser(int descriptor) {
   socklen_t length = sizeof peer;
   return ::getsockopt(descriptor, SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0 &&
          peer.uid == ::geteuid();
+}
+
+// The user's runtime folder when it is a folder of this user that no other
+// account may enter: $XDG_RUNTIME_DIR, else the system's /run/user/<uid>;
+// under a stand-in home, that home. Empty when there is none.
+std::string PrivateRuntimeFolder() {
+  std::vector<std::string> candidates;
+  if (!HomeForTesting().empty()) {
+    candidates.push_back(HomeForTesting());
+  } else {
+    if (const char* variable = std::getenv("XDG_RUNTIME_DIR");
+        variable != nullptr && variable[0] == '/') {
+      candidates.emplace_back(variable);
+    }
+    candidates.push_back("/run/user/" + std::to_string(::getuid()));
+  }
+  for (const std::string& folder : candidates) {
+    struct stat status {};
+    if (::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
+        status.st_uid == ::geteuid() && (status.st_mode & (S_IRWXG | S_IRWXO)) == 0) {
+      return folder;
+    }
+  }
+  return {};
+}
+
+enum class TFileLock {
+  Taken,    // this process holds it now
+  Held,     // another process holds it
+  Missing,  // no private runtime folder, or no lock file could be had there
+};
+
+// Takes the lock file of the name in the private runtime folder without
+// waiting. The file is made when missing and never removed: removing it
+// would let a later start lock a new file beside a holder of the old one.
+TFileLock TakeFileLock(const std::string& name, int& descriptor) {
+  descriptor = -1;
+  const std::string folder = PrivateRuntimeFolder();
+  if (folder.empty() || name.find('/') != std::string::npos) {
+    return TFileLock::Missing;
+  }
+  const std::string path = folder + "/glyphmason-instance-" + name + ".lock";
+  // Not inherited by the programs this process starts: they would hold the
+  // lock after it ends.
+  const int file =
+      ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+  if (file < 0) {
+    return TFileLock::Missing;
+  }
+  struct stat status {};
+  if (::fstat(file, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid()) {
+    ::close(file);
+    return TFileLock::Missing;
+  }
+  while (::flock(file, LOCK_EX | LOCK_NB) != 0) {
+    if (errno == EINTR) {
+      continue;
+    }
+    const bool held = errno == EWOULDBLOCK;
+    ::close(file);
+    return held ? TFileLock::Held : TFileLock::Missing;
+  }
+  descriptor = file;
+  return TFileLock::Taken;
 }
 
 enum class TNameLook {
@@ -201,55 +270,84 @@ TNameLook FindOurHolder(const std::vector<TAbstractAddress>& row, char request) 
 }
 
 // Takes the first name of the row that is free, or meets a holder of this
-// user on one.
-TInstanceLock TakeName(const std::vector<TAbstractAddress>& row, char request, int& handle) {
+// user on one; guarded tells whether this process holds the file lock.
+TInstanceLock TakeName(const std::vector<TAbstractAddress>& row, bool guarded, char request,
+                       int& requests) {
   for (const TAbstractAddress& address : row) {
-    switch (LookUntilAnswered(address, request, handle)) {
+    switch (LookUntilAnswered(address, request, requests)) {
       case TNameLook::Taken:
         return TInstanceLock::Acquired;
       case TNameLook::OurHolder:
-      case TNameLook::Busy:
-        // A holder too busy to answer may be this user's: counting it as
-        // gone would start a second game.
         return TInstanceLock::HeldElsewhere;
+      case TNameLook::Busy:
+        // Without the file lock, a holder too busy to answer may be this
+        // user's: counting it as gone would start a second game.
+        if (!guarded) {
+          return TInstanceLock::HeldElsewhere;
+        }
+        break;
       case TNameLook::Failed:
-        return TInstanceLock::Unavailable;
+        // The file lock still guards the game; only requests cannot reach it.
+        return guarded ? TInstanceLock::Acquired : TInstanceLock::Unavailable;
       case TNameLook::Stranger:
       case TNameLook::Silent:
         break;
     }
   }
-  // Every name is held by others: the caller runs without the lock.
+  // Every name is held by others: only the file lock, if any, guards the game.
+  if (guarded) {
+    return TInstanceLock::Acquired;
+  }
   errno = EADDRINUSE;
   return TInstanceLock::Unavailable;
 }
 }  // namespace
 
-TInstanceLock LockInstance(const std::string& name, int& handle, char request) {
-  handle = -1;
+TInstanceLock LockInstance(const std::string& name, TInstanceHandle& handle, char request) {
+  handle = {};
   std::vector<TAbstractAddress> row;
   if (name.empty() || !MakeAddressRow(name, row)) {
     errno = EINVAL;
     return TInstanceLock::Unavailable;
   }
   const TNameLook running = FindOurHolder(row, request);
-  if (running == TNameLook::OurHolder || running == TNameLook::Busy) {
-    return TInstanceLock::HeldElsewhere;  // a busy holder: see TakeName
+  if (running == TNameLook::OurHolder) {
+    return TInstanceLock::HeldElsewhere;
   }
-  return TakeName(row, request, handle);
+  switch (TakeFileLock(name, handle.LockFile)) {
+    case TFileLock::Held:
+      return TInstanceLock::HeldElsewhere;
+    case TFileLock::Missing:
+      if (running == TNameLook::Busy) {
+        return TInstanceLock::HeldElsewhere;  // see TakeName
+      }
+      break;
+    case TFileLock::Taken:
+      break;
+  }
+  const TInstanceLock result = TakeName(row, handle.LockFile >= 0, request, handle.Requests);
+  if (result != TInstanceLock::Acquired) {
+    UnlockInstance(handle);
+  }
+  return result;
 }
 
-void UnlockInstance(int handle) {
-  if (handle >= 0) {
-    ::close(handle);
+void UnlockInstance(TInstanceHandle& handle) {
+  const int error = errno;
+  for (int* descriptor : {&handle.Requests, &handle.LockFile}) {
+    if (*descriptor >= 0) {
+      ::close(*descriptor);
+      *descriptor = -1;
+    }
   }
+  errno = error;
 }
 
-std::string TakeInstanceRequests(int handle) {
+std::string TakeInstanceRequests(int requests) {
   const int error = errno;  // nothing waiting is no failure of the caller's
-  std::string requests;
+  std::string taken;
   for (;;) {
-    const int peer = ::accept4(handle, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+    const int peer = ::accept4(requests, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
     if (peer < 0) {
       if (errno == EINTR || errno == ECONNABORTED) {
         continue;
@@ -258,12 +356,12 @@ std::string TakeInstanceRequests(int handle) {
     }
     char request = 0;
     if (PeerIsThisUser(peer) && ReadRequest(peer, request)) {
-      requests += request;
+      taken += request;
     }
     ::close(peer);
   }
   errno = error;
-  return requests;
+  return taken;
 }
 
 }  // namespace Os
