@@ -233,25 +233,35 @@ void SetHomeForTesting(const std::string& folder);
 const std::string& HomeForTesting();
 
 // --- Instance lock (OperatingSystemInstance.cpp) ------------------------------
-// A lock by name, one for each user of the machine: every process of the
-// user meets the same lock whatever its environment, and the system releases
-// it when its holder ends, however it ends. A lock whose name another user
-// took first is not this user's: the lock is then taken under a name derived
-// from it, the same for every process of the user.
+// A lock by name, one for each user of the machine, which the system releases
+// when its holder ends, however it ends. It is a file lock in the user's
+// private runtime folder ($XDG_RUNTIME_DIR, else /run/user/<uid>; under a
+// stand-in home, that home), which no other account can take, and a socket
+// name where later starts of the user meet the holder whatever their
+// environment. A socket name another user took first is passed over for a
+// name derived from it, the same for every process of the user.
 enum class TInstanceLock {
   Acquired,       // this process holds it now; handle set
   HeldElsewhere,  // another process of this user has it
   Unavailable,    // the lock could not be made; the last system error tells why
 };
+// What a held lock keeps open; -1 for a part it could not have.
+struct TInstanceHandle {
+  int LockFile = -1;  // the file lock in the runtime folder
+  int Requests = -1;  // the socket later starts leave requests at
+};
 // Takes the lock without waiting. When another process of this user holds
 // it and request is not 0, that byte is sent to the holder, which finds it
-// through TakeInstanceRequests.
-TInstanceLock LockInstance(const std::string& name, int& handle, char request = 0);
-void UnlockInstance(int handle);
-// The request bytes that processes of this user have sent to the held lock
-// since the last call, oldest first; requests of other users are dropped
-// unread. Waits for no new ones: the handle turns readable when one comes.
-std::string TakeInstanceRequests(int handle);
+// through TakeInstanceRequests. Acquired also when only the file lock could
+// be had (every socket name taken by others): Requests is then -1.
+TInstanceLock LockInstance(const std::string& name, TInstanceHandle& handle, char request = 0);
+// Releases what the handle holds and resets it.
+void UnlockInstance(TInstanceHandle& handle);
+// The request bytes that processes of this user have sent to the held lock's
+// Requests socket since the last call, oldest first; requests of other users
+// are dropped unread. Waits for no new ones: the socket turns readable when
+// one comes.
+std::string TakeInstanceRequests(int requests);
 
 // --- Starting programs (OperatingSystemProcess.cpp) ---------------------------
 // Starts the program with exactly these arguments (no shell ever sees them),

@@ -3,22 +3,20 @@
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 
 namespace {
-// The held lock; -1 while none is held.
-int InstanceMutex = -1;
+// The held lock; both parts -1 while none is held.
+Os::TInstanceHandle InstanceMutex;
 // What a later start asks of the game that holds the lock.
 constexpr char kShowWindowRequest = 'S';
 }  // namespace
 
 bool IsAnotherInstanceRunning(const std::string& programName) {
   Os::ClearLastError();
-  int handle = -1;
+  Os::TInstanceHandle handle;
   switch (Os::LockInstance(kInstanceNamePrefix + programName, handle, kShowWindowRequest)) {
     case Os::TInstanceLock::HeldElsewhere:
       return true;
     case Os::TInstanceLock::Acquired:
-      if (InstanceMutex >= 0) {
-        Os::UnlockInstance(InstanceMutex);
-      }
+      Os::UnlockInstance(InstanceMutex);
       InstanceMutex = handle;
       return false;
     case Os::TInstanceLock::Unavailable:
@@ -28,17 +26,15 @@ bool IsAnotherInstanceRunning(const std::string& programName) {
 }
 
 void ReleaseProgramInstance() {
-  if (InstanceMutex >= 0) {
-    Os::UnlockInstance(InstanceMutex);
-    InstanceMutex = -1;
-  }
+  Os::UnlockInstance(InstanceMutex);
 }
 
 int InstanceRequestHandle() {
-  return InstanceMutex;
+  return InstanceMutex.Requests;
 }
 
 bool TakeShowWindowRequest() {
-  return InstanceMutex >= 0 &&
-         Os::TakeInstanceRequests(InstanceMutex).find(kShowWindowRequest) != std::string::npos;
+  return InstanceMutex.Requests >= 0 &&
+         Os::TakeInstanceRequests(InstanceMutex.Requests).find(kShowWindowRequest) !=
+             std::string::npos;
 }

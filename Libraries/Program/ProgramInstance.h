@@ -2,7 +2,8 @@
 // One running game at a time: the first game process holds a named lock
 // of its user; a later one of the same user finds it taken and leaves. The system
 // frees the lock when its holder ends, even by a crash. Processes of other
-// users can neither hold nor block it.
+// users can neither hold nor block it where the user has a private runtime
+// folder; elsewhere only socket names guard it, which they can take first.
 
 #include <string>
 
@@ -18,7 +19,8 @@ bool IsAnotherInstanceRunning(const std::string& programName);
 // Frees the lock, when this process holds it.
 void ReleaseProgramInstance();
 // The held lock's handle, readable when a later start has asked something
-// of this process; -1 while no lock is held.
+// of this process; -1 while no lock is held, and while later starts cannot
+// reach this one (other users took every name they would look at).
 int InstanceRequestHandle();
 // Takes the requests that later starts of this user left at the held lock,
 // without waiting: true when one asks to show the window.

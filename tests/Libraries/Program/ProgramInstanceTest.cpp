@@ -1,6 +1,8 @@
 #include "Libraries/Program/ProgramInstance.h"
 
+#include <poll.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -83,23 +86,19 @@ int ExitCodeOf(const std::function<int()>& child) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Another account of the machine that took socket names first: bound only,
-// or bound and answering. It holds them until the object goes.
-class TStranger {
+// A child process that runs the work, tells whether it succeeded, and then
+// waits, keeping whatever it took, until the object goes.
+class THoldingChild {
  public:
-  TStranger(const std::vector<std::string>& names, bool answers) {
+  explicit THoldingChild(const std::function<bool()>& work) {
     int ready[2];
-    if (::getuid() != 0 || ::pipe(ready) != 0) {
+    if (::pipe(ready) != 0) {
       return;
     }
     Pid = ::fork();
     if (Pid == 0) {
-      bool held = ActAsAnotherAccount();
-      for (const std::string& name : names) {
-        const int descriptor = AbstractNameSocket(name, false);
-        held = held && descriptor >= 0 && (!answers || ::listen(descriptor, 8) == 0);
-      }
-      const char answer = held ? 'y' : 'n';
+      ::alarm(kLifeSeconds);
+      const char answer = work() ? 'y' : 'n';
       [[maybe_unused]] const ssize_t written = ::write(ready[1], &answer, 1);
       ::pause();
       _exit(0);
@@ -109,17 +108,43 @@ class TStranger {
     ::close(ready[0]);
     ::close(ready[1]);
   }
-  ~TStranger() {
+  THoldingChild(const THoldingChild&) = delete;
+  THoldingChild& operator=(const THoldingChild&) = delete;
+  ~THoldingChild() {
     if (Pid > 0) {
       ::kill(Pid, SIGKILL);
       ::waitpid(Pid, nullptr, 0);
     }
   }
-  // False where this system lets no process act as another account.
+  // Stops the child where it is, as a debugger or the shell's Ctrl+Z would.
+  void Stop() const {
+    if (Pid > 0) {
+      ::kill(Pid, SIGSTOP);
+    }
+  }
+
   bool Holds = false;
 
  private:
+  // A child the test lost ends by itself after this long.
+  static constexpr unsigned kLifeSeconds = 60;
   pid_t Pid = -1;
+};
+
+// Another account of the machine that took socket names first: bound only,
+// or bound and answering. Holds is false where no process may act as
+// another account.
+class TStranger : public THoldingChild {
+ public:
+  TStranger(const std::vector<std::string>& names, bool answers)
+      : THoldingChild([&names, answers] {
+          bool held = ::getuid() == 0 && ActAsAnotherAccount();
+          for (const std::string& name : names) {
+            const int descriptor = AbstractNameSocket(name, false);
+            held = held && descriptor >= 0 && (!answers || ::listen(descriptor, 8) == 0);
+          }
+          return held;
+        }) {}
 };
 
 TEST(InstanceOwner, NamesAnotherAccountTookFirstArePassedOver) {
@@ -135,19 +160,130 @@ TEST(InstanceOwner, NamesAnotherAccountTookFirstArePassedOver) {
   ReleaseProgramInstance();
 }
 
-TEST(InstanceOwner, WithEveryNameTakenByAnotherAccountTheGameRunsUnguarded) {
-  TTestHome home;
-  std::vector<std::string> names{LockSocketName("Glyphmason")};
-  for (int index = 1; index < 10; ++index) {
-    names.push_back(LockSocketName("Glyphmason", "/" + std::to_string(index)));
+// The socket names every process of the player walks, the lock's own first.
+std::vector<std::string> LockSocketRow(const std::string& programName) {
+  std::vector<std::string> names{LockSocketName(programName)};
+  for (int index = 1; index < 5; ++index) {
+    names.push_back(LockSocketName(programName, "/" + std::to_string(index)));
   }
-  TStranger stranger(names, true);
-  if (!stranger.Holds) {
+  return names;
+}
+
+// The scenes below are played twice: with the player's runtime folder (the
+// stand-in home) private, and open to others, where the game cannot keep
+// its lock file there and the socket names alone guard it.
+void OpenRuntimeFolderToOthers(const TTestHome& home) {
+  ASSERT_EQ(::chmod(home.Path().c_str(), 0755), 0);
+}
+
+TEST(InstanceOwner, AGameOnALaterNameIsMetAfterTheStrangerBeforeItLeft) {
+  for (const bool privateRuntime : {true, false}) {
+    SCOPED_TRACE(privateRuntime ? "private runtime folder" : "runtime folder open to others");
+    TTestHome home;
+    if (!privateRuntime) {
+      OpenRuntimeFolderToOthers(home);
+    }
+    auto stranger = std::make_unique<TStranger>(std::vector{LockSocketName("Glyphmason")}, true);
+    if (!stranger->Holds) {
+      GTEST_SKIP() << "no process here may act as another account";
+    }
+    ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason")) << "the game takes the next name";
+    stranger.reset();  // the lock's own name is free again
+    EXPECT_EQ(ExitCodeOf([] { return IsAnotherInstanceRunning("Glyphmason") ? 0 : 1; }), 0)
+        << "a later start took the freed name beside the running game";
+    ReleaseProgramInstance();
+  }
+}
+
+TEST(InstanceOwner, WithEveryNameTakenByAnotherAccountASecondStartStillMeetsTheGame) {
+  TTestHome home;
+  const std::vector<std::string> row = LockSocketRow("Glyphmason");
+  // Some names answer, the others are bound only.
+  TStranger answering({row[0], row[2], row[4]}, true);
+  TStranger silent({row[1], row[3]}, false);
+  if (!answering.Holds || !silent.Holds) {
     GTEST_SKIP() << "no process here may act as another account";
   }
-  EXPECT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
-  EXPECT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
+  ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
+  EXPECT_EQ(ExitCodeOf([] { return IsAnotherInstanceRunning("Glyphmason") ? 0 : 1; }), 0)
+      << "a second game runs beside the first";
   ReleaseProgramInstance();
+  EXPECT_FALSE(IsAnotherInstanceRunning("Glyphmason")) << "the released lock can be taken";
+  ReleaseProgramInstance();
+}
+
+TEST(InstanceLock, AStoppedGameIsMetByEveryLaterStart) {
+  for (const bool privateRuntime : {true, false}) {
+    SCOPED_TRACE(privateRuntime ? "private runtime folder" : "runtime folder open to others");
+    TTestHome home;
+    if (!privateRuntime) {
+      OpenRuntimeFolderToOthers(home);
+    }
+    // The player's game in another process, which never takes requests.
+    THoldingChild game([] { return !IsAnotherInstanceRunning("Glyphmason"); });
+    ASSERT_TRUE(game.Holds);
+    game.Stop();
+    // Each start leaves a connection the stopped game never takes.
+    for (int start = 1; start <= 12; ++start) {
+      EXPECT_TRUE(IsAnotherInstanceRunning("Glyphmason")) << "start " << start << " runs";
+    }
+    ReleaseProgramInstance();
+  }
+}
+
+// Starts that many processes at once, each trying the lock and keeping what
+// it got until all have answered: how many took it.
+int GamesAfterSimultaneousStarts(int starts) {
+  int go[2];
+  int answers[2];
+  if (::pipe(go) != 0 || ::pipe(answers) != 0) {
+    return -1;
+  }
+  std::vector<pid_t> children;
+  for (int start = 0; start < starts; ++start) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      ::alarm(60);
+      ::close(go[1]);
+      char byte = 0;
+      [[maybe_unused]] const ssize_t read = ::read(go[0], &byte, 1);  // until the parent lets go
+      const char answer = IsAnotherInstanceRunning("Glyphmason") ? 'n' : 'y';
+      [[maybe_unused]] const ssize_t written = ::write(answers[1], &answer, 1);
+      ::pause();
+      _exit(0);
+    }
+    if (pid < 0) {
+      break;  // the starts made so far still answer
+    }
+    children.push_back(pid);
+  }
+  ::close(go[0]);
+  ::close(go[1]);  // every child starts now
+  ::close(answers[1]);
+  int games = 0;
+  pollfd answer{answers[0], POLLIN, 0};
+  const int made = static_cast<int>(children.size());
+  for (int answered = 0; answered < made && ::poll(&answer, 1, 30000) == 1; ++answered) {
+    char taken = 0;
+    games += ::read(answers[0], &taken, 1) == 1 && taken == 'y' ? 1 : 0;
+  }
+  ::close(answers[0]);
+  for (const pid_t child : children) {
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+  }
+  return games;
+}
+
+TEST(InstanceLock, OfAHundredStartsAtOnceExactlyOneRuns) {
+  for (const bool privateRuntime : {true, false}) {
+    SCOPED_TRACE(privateRuntime ? "private runtime folder" : "runtime folder open to others");
+    TTestHome home;
+    if (!privateRuntime) {
+      OpenRuntimeFolderToOthers(home);
+    }
+    EXPECT_EQ(GamesAfterSimultaneousStarts(100), 1);
+  }
 }
 
 TEST(InstanceRequests, ASecondStartOfThePlayerAsksTheRunningGameToShowItsWindow) {
@@ -191,26 +327,31 @@ TEST(InstanceRequests, AnotherAccountCannotAskTheGameAnything) {
 }
 
 // Without a stand-in home: the lock is the one every process of the user
-// meets, so the name is made unique to this test run.
+// meets, so the name is made unique to this test run, and the runtime folder
+// is a temporary one.
 TEST(InstanceLock, HoldsWhateverTheEnvironmentAndEndsWithItsHolder) {
   const std::string name = "GlyphmasonTest" + std::to_string(::getpid());
   const char* saved = std::getenv("XDG_RUNTIME_DIR");
   const std::string savedRuntime = saved != nullptr ? saved : "";
   TTempFolder runtime;
+  TTempFolder otherRuntime;
   ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
-  int first = -1;
+  Os::TInstanceHandle first;
   ASSERT_EQ(Os::LockInstance(name, first), Os::TInstanceLock::Acquired);
-  ::unsetenv("XDG_RUNTIME_DIR");
-  int second = -1;
+  EXPECT_GE(first.LockFile, 0);
+  EXPECT_GE(first.Requests, 0);
+  ::setenv("XDG_RUNTIME_DIR", otherRuntime.Path().c_str(), 1);
+  Os::TInstanceHandle second;
   EXPECT_EQ(Os::LockInstance(name, second), Os::TInstanceLock::HeldElsewhere);
   Os::UnlockInstance(first);
+  EXPECT_EQ(first.LockFile, -1);
 
   // A holder killed outright leaves the lock free.
   int ready[2];
   ASSERT_EQ(::pipe(ready), 0);
   const pid_t holder = ::fork();
   if (holder == 0) {
-    int handle = -1;
+    Os::TInstanceHandle handle;
     const char held = Os::LockInstance(name, handle) == Os::TInstanceLock::Acquired ? 'y' : 'n';
     [[maybe_unused]] const ssize_t written = ::write(ready[1], &held, 1);
     ::pause();
@@ -228,6 +369,8 @@ TEST(InstanceLock, HoldsWhateverTheEnvironmentAndEndsWithItsHolder) {
   ::close(ready[1]);
   if (saved != nullptr) {
     ::setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
+  } else {
+    ::unsetenv("XDG_RUNTIME_DIR");
   }
 }
 
