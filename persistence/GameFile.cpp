@@ -9,8 +9,6 @@ namespace {
 
 constexpr const char* kStockSection = "StockLetters";
 constexpr const char* kMapSection = "Map";
-// Every turn places a letter on an empty square.
-constexpr int32_t kMaxTurns = kMaxBoardSize * kMaxBoardSize;
 constexpr size_t kMaxTurnWordLength = kMaxBoardSize;
 
 void ReadBoardSide(const TStoredTextList& list, const char* key, int32_t& value) {
