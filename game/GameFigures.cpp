@@ -58,9 +58,12 @@ const TTurnFigures* TGameFigures::BestTurn() const {
 }
 
 int32_t TGameFigures::AccuracyPercent() const {
+  if (Turns.empty()) {
+    return 0;
+  }
   const int64_t par = Par();
   if (par == 0) {
-    return 0;
+    return 100;
   }
   return ClampedToInt32((int64_t{TurnsScore()} * 200 + par) / (2 * par));
 }

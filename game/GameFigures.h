@@ -52,7 +52,8 @@ struct TGameFigures {
   // The first of the highest-scoring turns; nullptr before the first commit.
   const TTurnFigures* BestTurn() const;
   // The turns' score as a whole percentage of par, rounded half up; 0
-  // without a par. A word the list did not know can take it above 100.
+  // without words, 100 when the par is 0 (no word of the list could score,
+  // so none was missed). A word the list did not know can take it above 100.
   int32_t AccuracyPercent() const;
   // The average score per word in tenths, rounded half up; 0 without words.
   int32_t AverageScoreTenths() const;

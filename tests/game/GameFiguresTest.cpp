@@ -13,6 +13,13 @@ TEST(GameFiguresLimits, HostileTurnsGiveFiguresBetweenZeroAndTheInt32Limit) {
   EXPECT_EQ(figures.AccuracyPercent(), 50);
 }
 
+TEST(GameFiguresLimits, WordsWithoutAnyParAreFullAccuracyAndNoWordsAreNone) {
+  TGameFigures figures;
+  EXPECT_EQ(figures.AccuracyPercent(), 0);
+  figures.Turns = {{0, 0, 1, "A"}, {7, 0, 2, "XY"}};  // XY: a word the list did not know
+  EXPECT_EQ(figures.AccuracyPercent(), 100);
+}
+
 TEST(GameFiguresLimits, SuggestionsStopBeingCountedAtTheLimit) {
   TGameFigures figures;
   figures.SuggestionsUsed = kMaxSuggestionsUsed;
