@@ -1,5 +1,6 @@
 #include "persistence/GameFile.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "Libraries/File/PathText.h"
@@ -9,8 +10,6 @@ namespace {
 
 constexpr const char* kStockSection = "StockLetters";
 constexpr const char* kMapSection = "Map";
-// Every turn places a letter on an empty square.
-constexpr int32_t kMaxTurns = kMaxBoardSize * kMaxBoardSize;
 constexpr size_t kMaxTurnWordLength = kMaxBoardSize;
 
 void ReadBoardSide(const TStoredTextList& list, const char* key, int32_t& value) {
@@ -91,8 +90,10 @@ void WriteGame(TStoredTextList& list, const TGameSettings& settings, const TGame
 }
 
 std::string TurnText(const TTurnFigures& turn) {
-  return std::to_string(turn.Score) + "," + std::to_string(turn.Par) + "," +
-         std::to_string(turn.LettersPlaced) + "," + turn.Word;
+  // Bounded the way ParseTurnText reads them, so that no turn written is lost.
+  return std::to_string(std::clamp(turn.Score, 0, kMaxTurnScore)) + "," +
+         std::to_string(std::clamp(turn.Par, 0, kMaxTurnScore)) + "," +
+         std::to_string(std::clamp(turn.LettersPlaced, 1, kMaxLooseLetters)) + "," + turn.Word;
 }
 
 bool ParseTurnText(const std::string& text, TTurnFigures& turn) {
@@ -107,8 +108,9 @@ bool ParseTurnText(const std::string& text, TTurnFigures& turn) {
     from = comma + 1;
   }
   read.Word = text.substr(from);
-  if (read.Word.empty() || read.Word.size() > kMaxTurnWordLength || read.LettersPlaced < 1 ||
-      read.LettersPlaced > kMaxLooseLetters) {
+  // Only what a turn can really give: no board makes more than kMaxTurnScore.
+  if (read.Word.empty() || read.Word.size() > kMaxTurnWordLength || read.Score > kMaxTurnScore ||
+      read.Par > kMaxTurnScore || read.LettersPlaced < 1 || read.LettersPlaced > kMaxLooseLetters) {
     return false;
   }
   turn = read;
@@ -118,7 +120,9 @@ bool ParseTurnText(const std::string& text, TTurnFigures& turn) {
 void ReadGameFigures(const TStoredTextList& list, TGame& game) {
   TGameFigures figures;
   int32_t count = 0;
-  list.ReadInteger(kFiguresSection, "WordsCount", count, kMaxTurns, 0);
+  list.ReadInteger(kFiguresSection, "WordsCount", count, INT32_MAX, 0);
+  // No board holds more turns: a longer list keeps its first ones.
+  count = std::min(count, kMaxTurns);
   for (int32_t n = 1; n <= count; ++n) {
     std::string text;
     list.ReadString(kFiguresSection, "Word" + std::to_string(n), false, text, SIZE_MAX);
@@ -127,7 +131,8 @@ void ReadGameFigures(const TStoredTextList& list, TGame& game) {
       figures.Turns.push_back(turn);
     }
   }
-  list.ReadInteger(kFiguresSection, "SuggestionsUsed", figures.SuggestionsUsed, INT32_MAX, 0);
+  list.ReadInteger(kFiguresSection, "SuggestionsUsed", figures.SuggestionsUsed, kMaxSuggestionsUsed,
+                   0);
   list.ReadBool(kFiguresSection, "UnknownWordCommitted", figures.UnknownWordCommitted);
   game.Figures = figures;
   bool ended = false;
@@ -143,10 +148,13 @@ void WriteGameFigures(TStoredTextList& list, const TGame& game) {
     return;
   }
   list.WriteBool(kFiguresSection, "Ended", game.IsEnded());
-  list.WriteInteger(kFiguresSection, "SuggestionsUsed", figures.SuggestionsUsed);
+  // Written within the limits ReadGameFigures reads, so that none is lost.
+  list.WriteInteger(kFiguresSection, "SuggestionsUsed",
+                    std::clamp(figures.SuggestionsUsed, 0, kMaxSuggestionsUsed));
   list.WriteBool(kFiguresSection, "UnknownWordCommitted", figures.UnknownWordCommitted);
-  list.WriteInteger(kFiguresSection, "WordsCount", figures.WordsCommitted());
-  for (int32_t n = 1; n <= figures.WordsCommitted(); ++n) {
+  const int32_t count = std::min(figures.WordsCommitted(), kMaxTurns);
+  list.WriteInteger(kFiguresSection, "WordsCount", count);
+  for (int32_t n = 1; n <= count; ++n) {
     list.WriteString(kFiguresSection, "Word" + std::to_string(n), TurnText(figures.Turns[n - 1]));
   }
 }

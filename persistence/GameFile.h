@@ -51,12 +51,16 @@ void ReadGame(const TStoredTextList& list, TGame& game);
 void WriteGame(TStoredTextList& list, const TGameSettings& settings, const TGame& game);
 
 inline constexpr const char* kFiguresSection = "GlyphmasonFigures";
-// The figures section: turns that do not read are left out, and a game
-// marked ended comes back ended (without its summary being announced).
+// The figures section: turns that do not read are left out, only the first
+// kMaxTurns are read, and a game marked ended comes back ended (without its
+// summary being announced).
 void ReadGameFigures(const TStoredTextList& list, TGame& game);
+// Writes no more turns than ReadGameFigures reads, and SuggestionsUsed
+// within 0..kMaxSuggestionsUsed.
 void WriteGameFigures(TStoredTextList& list, const TGame& game);
-// One turn as its stored line, "score,par,letters,word", and back; false
-// (and the turn unchanged) for a line that does not read.
+// One turn as its stored line, "score,par,letters,word", its numbers brought
+// within what ParseTurnText reads; and back: false (and the turn unchanged)
+// for a line that does not read or holds more than a turn can score.
 std::string TurnText(const TTurnFigures& turn);
 bool ParseTurnText(const std::string& text, TTurnFigures& turn);
 

@@ -22,6 +22,6 @@ void TGlyphmasonForm::SuggestWordMenuClick() {
                       return;
                     }
                     PlaceSuggestion(Game, *this, *move);
-                    ++Game.Figures.SuggestionsUsed;
+                    Game.Figures.CountSuggestion();
                   });
 }

@@ -50,7 +50,6 @@ TEST_F(GameFiguresFileTest, AnEndedGameComesBackEnded) {
   EXPECT_TRUE(ReadBack().Figures.IsEmpty());
 }
 
-
 TEST_F(GameFiguresFileTest, AFileWithoutFiguresLoadedAndSavedComesBackByteForByte) {
   TStoredTextList plain;
   WriteGame(plain, Settings, Game);
@@ -84,5 +83,32 @@ TEST_F(GameFiguresFileTest, TurnsThatDoNotReadAreLeftOut) {
   ReadGameFigures(list, Game);
   ASSERT_EQ(Game.Figures.WordsCommitted(), 1);
   EXPECT_EQ(Game.Figures.Turns[0], (TTurnFigures{5, 9, 2, "AT"}));
+  EXPECT_EQ(Game.Figures.SuggestionsUsed, 0);
+}
+
+TEST_F(GameFiguresFileTest, FiguresAtAndBeyondTheReadersLimitsComeBackAtThoseLimits) {
+  // A full 30 x 30 board, one letter a turn, and one turn more than it holds.
+  Game.Figures.Turns.assign(kMaxTurns + 1, {kMaxTurnScore, 0, 1, std::string(kMaxBoardSize, 'Z')});
+  Game.Figures.SuggestionsUsed = kMaxSuggestionsUsed;
+  TGameFigures written = Game.Figures;
+  written.Turns.pop_back();
+  EXPECT_EQ(ReadBack().Figures, written);
+  Game.Figures.Turns = {{kMaxTurnScore + 1, -1, 8, "CAT"}};
+  Game.Figures.SuggestionsUsed = INT32_MAX;
+  EXPECT_EQ(ReadBack().Figures.Turns, (std::vector<TTurnFigures>{{kMaxTurnScore, 0, 7, "CAT"}}));
+  EXPECT_EQ(ReadBack().Figures.SuggestionsUsed, kMaxSuggestionsUsed);
+}
+
+TEST_F(GameFiguresFileTest, AHostileFileGivesOnlyTurnsAGameCanReach) {
+  std::string text = "[GlyphmasonFigures]\r\nSuggestionsUsed=2147483647\r\nWordsCount=" +
+                     std::to_string(kMaxTurns + 1) + "\r\nWord1=2147483647,1,1,A\r\nWord2=1," +
+                     std::to_string(kMaxTurnScore + 1) + ",1,A\r\n";
+  for (int32_t n = 3; n <= kMaxTurns + 1; ++n) {
+    text += "Word" + std::to_string(n) + "=" + std::to_string(kMaxTurnScore) + ",1,1,A\r\n";
+  }
+  TStoredTextList list;
+  list.ReadFromText(text);
+  ReadGameFigures(list, Game);
+  EXPECT_EQ(Game.Figures.WordsCommitted(), kMaxTurns - 2);  // the first kMaxTurns lines
   EXPECT_EQ(Game.Figures.SuggestionsUsed, 0);
 }
