@@ -69,12 +69,16 @@ class TWordSet {
     });
   }
 
-  bool Contains(std::string_view word) const { return Slots[SlotOf(word)] != 0; }
+  bool Contains(std::string_view word) const { return Slots[SlotOf(word, Hash(word))] != 0; }
 
   // Appends a word that the text lacks, after a line break when the text
   // does not end with one, followed by CR LF; true when it was appended.
   bool Add(std::string_view word) {
-    if (word.empty() || Contains(word)) {
+    if (word.empty()) {
+      return false;
+    }
+    const size_t slot = SlotOf(word, Hash(word));
+    if (Slots[slot] != 0) {
       return false;
     }
     if (!Text.empty() && !EndsWithLineBreak(Text)) {
@@ -82,7 +86,7 @@ class TWordSet {
     }
     const uint32_t start = static_cast<uint32_t>(Text.size());
     Text.append(word).append(kLineBreak);
-    Insert(start, word);
+    Fill(slot, start);
     return true;
   }
 
@@ -101,7 +105,11 @@ class TWordSet {
     for (const char letter : word) {
       hash = (hash ^ capitals[static_cast<unsigned char>(letter)]) * 1099511628211ull;
     }
-    return hash;
+    // FNV-1a leaves the last letters out of the high bits, which pick the
+    // slot: mixed once more, words that differ only there spread too.
+    hash = (hash ^ (hash >> 33)) * 0xff51afd7ed558ccdull;
+    hash = (hash ^ (hash >> 33)) * 0xc4ceb9fe1a85ec53ull;
+    return hash ^ (hash >> 33);
   }
 
   static bool SameWord(std::string_view a, std::string_view b) {
@@ -124,9 +132,9 @@ class TWordSet {
   }
 
   // The slot that holds the word, or the free slot where it would go.
-  size_t SlotOf(std::string_view word) const {
+  size_t SlotOf(std::string_view word, uint64_t hash) const {
     // The hash's high half scaled to the table: any table size will do.
-    size_t slot = static_cast<size_t>(((Hash(word) >> 32) * Slots.size()) >> 32);
+    size_t slot = static_cast<size_t>(((hash >> 32) * Slots.size()) >> 32);
     while (Slots[slot] != 0 && !SameWord(LineAt(Slots[slot] - 1), word)) {
       slot = slot + 1 == Slots.size() ? 0 : slot + 1;
     }
@@ -134,10 +142,13 @@ class TWordSet {
   }
 
   void Insert(uint32_t start, std::string_view word) {
-    const size_t slot = SlotOf(word);
-    if (Slots[slot] != 0) {
-      return;  // the word's first line stands for it
+    const size_t slot = SlotOf(word, Hash(word));
+    if (Slots[slot] == 0) {  // else the word's first line stands for it
+      Fill(slot, start);
     }
+  }
+
+  void Fill(size_t slot, uint32_t start) {
     Slots[slot] = start + 1;
     if (++Words * 4 > Slots.size() * 3) {
       Grow();
@@ -149,7 +160,8 @@ class TWordSet {
     old.swap(Slots);
     for (const uint32_t entry : old) {
       if (entry != 0) {
-        Slots[SlotOf(LineAt(entry - 1))] = entry;
+        const std::string_view word = LineAt(entry - 1);
+        Slots[SlotOf(word, Hash(word))] = entry;
       }
     }
   }
