@@ -19,6 +19,7 @@
 
 #include "Libraries/File/FileOperations.h"
 #include "Libraries/File/WholeFile.h"
+#include "Libraries/Install/KeptWords.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/StoredTextList/StoredTextList.h"
 #include "dictionary/Dictionary.h"
@@ -209,6 +210,38 @@ void BM_PeakMemoryOfAWordsListOfOneLetterLines(benchmark::State& state) {
   MeasurePeak(state, file.Path, ReadWordsList);
 }
 BENCHMARK(BM_PeakMemoryOfAWordsListOfOneLetterLines)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// A reinstall over a copy without records of its shipped lists, whose
+// installed list holds 50 MB of words that the new release lacks: they are
+// read, held through the copy and put back behind the new list.
+void BM_PeakMemoryOfAReinstallKeepingALargeList(benchmark::State& state) {
+  const TLargeFile file("glyphmason-bench-kept.txt", "", [](size_t i) {
+    std::string word;
+    for (size_t n = i + 1; n > 0; n /= 26) {
+      word += static_cast<char>('a' + n % 26);
+    }
+    return word + "\r\n";
+  });
+  const std::filesystem::path root =
+      std::filesystem::temp_directory_path() / "glyphmason-bench-reinstall";
+  const std::string installed = (root / "Installed").string();
+  const std::string source = (root / "Source").string();
+  for (const std::string& folder : {installed, source}) {
+    std::filesystem::create_directories(folder + "/GlyphmasonDictionaries");
+    std::ofstream(folder + "/GlyphmasonDictionaries/English.gmd", std::ios::binary) << "[Main]\r\n";
+    std::ofstream(folder + "/GlyphmasonDictionaries/English.txt", std::ios::binary) << "cat\r\n";
+  }
+  const std::string list = installed + "/GlyphmasonDictionaries/English.txt";
+  MeasurePeak(state, file.Path, [&](const std::string& path) {
+    std::filesystem::copy_file(path, list, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::remove(installed + "/GlyphmasonDictionaries/.English.txt.shipped");
+    const TAddedWords added = CollectAddedWords(installed);
+    std::ofstream(list, std::ios::binary | std::ios::trunc) << "cat\r\n";  // the copy
+    KeepAddedWords(installed, source, added);
+  });
+  std::filesystem::remove_all(root);
+}
+BENCHMARK(BM_PeakMemoryOfAReinstallKeepingALargeList)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 void BM_PeakMemoryOfTheLargestWordsList(benchmark::State& state) {
   if (!DictionaryPresent(state)) {

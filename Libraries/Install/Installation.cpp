@@ -155,8 +155,7 @@ void InstallProgram(const std::string& programName, const std::string& installTo
     }
     // The shipped words lists replace the installed ones, which may hold
     // words the player added.
-    const std::string dictionaries = IncludeSlashIfNotEmpty(destination) + kDictionariesFolderName;
-    const auto installedLists = ReadWordsLists(dictionaries);
+    const TAddedWords addedWords = CollectAddedWords(destination);
     // Nothing may be renamed or recorded after a failed copy: the record
     // would name a folder that the installer did not make.
     // The options and the records of a copy installed before stay its own.
@@ -166,7 +165,11 @@ void InstallProgram(const std::string& programName, const std::string& installTo
     if (Fun.CalleeFailed()) {
       return;
     }
-    KeepAddedWords(dictionaries, installedLists);
+    // Words that cannot be put back fail the install like a failed copy.
+    KeepAddedWords(destination, source, addedWords);
+    if (Fun.CalleeFailed()) {
+      return;
+    }
 
     const std::string installed = IncludeSlashIfNotEmpty(destination);
     const std::string executable = installed + programName;

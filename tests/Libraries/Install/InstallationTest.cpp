@@ -107,20 +107,90 @@ TEST(Install, EveryEntryPassesTheDesktopsValidator) {
   }
 }
 
-TEST(Install, AReinstallKeepsTheWordsThePlayerAddedAndTakesTheNewOnes) {
+// The shipped English dictionary as a release lays it out: the dictionary
+// naming its words list, the list and the list's copyright notice.
+void ShipEnglish(TInstallScene& scene, const std::string& words, const std::string& notice) {
+  const std::string folder = "Glyphmason/GlyphmasonDictionaries/";
+  scene.Downloads.Write(folder + "English.gmd", "[Main]\r\nWordsListName=English\r\n");
+  scene.Downloads.Write(folder + "English.txt", words);
+  scene.Downloads.Write(folder + "English-copyright.txt", notice);
+}
+
+// An installed copy as an older installer left it: no record of the shipped lists.
+void MakeOlderInstalledCopy(TInstallScene& scene, const std::string& english) {
+  std::filesystem::create_directories(scene.Installed + "GlyphmasonDictionaries");
+  scene.Home.Write("Games/Glyphmason/GlyphmasonDictionaries/English.gmd", "[Main]\r\n");
+  scene.Home.Write("Games/Glyphmason/GlyphmasonDictionaries/English.txt", english);
+}
+
+// Lifts an injected write failure however the test ends.
+struct TWritesFailFromNowOn {
+  TWritesFailFromNowOn() { Os::InjectWriteFailureForTesting(0); }
+  ~TWritesFailFromNowOn() { Os::InjectWriteFailureForTesting(-1); }
+};
+
+const char* const kInstalledEnglish = "Games/Glyphmason/GlyphmasonDictionaries/English.txt";
+
+TEST(Install, AReinstallBringsBackThePlayersWordsButNotTheWordsTheReleaseRemoved) {
   TInstallScene scene;
   TErrorRecorder errors;
-  scene.Downloads.Write("Glyphmason/GlyphmasonDictionaries/English.txt", "cat\r\ndog\r\n");
+  ShipEnglish(scene, "cat\r\ndog\r\nemu\r\n", "notice\r\n");
   ASSERT_TRUE(scene.Install(kIdYes));
   // Played: a word was added to the installed list.
-  scene.Home.Write("Games/Glyphmason/GlyphmasonDictionaries/English.txt",
-                   "cat\r\ndog\r\nquizzed\r\n");
-  // A new version ships a longer list.
-  scene.Downloads.Write("Glyphmason/GlyphmasonDictionaries/English.txt", "cat\r\ndog\r\nemu\r\n");
+  scene.Home.Write(kInstalledEnglish, "cat\r\ndog\r\nemu\r\nquizzed\r\n");
+  // The next release drops "emu" and adds "fox".
+  ShipEnglish(scene, "cat\r\ndog\r\nfox\r\n", "notice\r\n");
   ASSERT_TRUE(scene.Install(kIdYes));
   EXPECT_TRUE(errors.Shown.empty());
-  EXPECT_EQ(scene.Home.Read("Games/Glyphmason/GlyphmasonDictionaries/English.txt"),
-            "cat\r\ndog\r\nemu\r\nquizzed\r\n");
+  EXPECT_EQ(scene.Home.Read(kInstalledEnglish), "cat\r\ndog\r\nfox\r\nquizzed\r\n");
+  // A reinstall of the same release changes nothing.
+  ASSERT_TRUE(scene.Install(kIdYes));
+  EXPECT_EQ(scene.Home.Read(kInstalledEnglish), "cat\r\ndog\r\nfox\r\nquizzed\r\n");
+}
+
+TEST(Install, OverACopyWithoutARecordEveryWordTheNewListLacksIsKeptButNoNoticeLine) {
+  TInstallScene scene;
+  TErrorRecorder errors;
+  MakeOlderInstalledCopy(scene, "cat\r\ndog\r\nquizzed\r\n");
+  const std::string notice = "Games/Glyphmason/GlyphmasonDictionaries/English-copyright.txt";
+  scene.Home.Write(notice, "Copyright 2025 the word list's authors\r\n");
+  ShipEnglish(scene, "cat\r\ndog\r\nemu\r\n", "Copyright 2026 the word list's authors\r\n");
+  ASSERT_TRUE(scene.Install(kIdYes));
+  EXPECT_TRUE(errors.Shown.empty());
+  EXPECT_EQ(scene.Home.Read(kInstalledEnglish), "cat\r\ndog\r\nemu\r\nquizzed\r\n");
+  EXPECT_EQ(scene.Home.Read(notice), "Copyright 2026 the word list's authors\r\n");
+}
+
+TEST(Install, WordsThatCannotBePutBackFailTheInstallBeforeTheProgramIsRenamed) {
+  TInstallScene scene;
+  TErrorRecorder errors;
+  MakeOlderInstalledCopy(scene, "cat\r\nquizzed\r\n");
+  ShipEnglish(scene, "cat\r\nemu\r\n", "notice\r\n");
+  {
+    TWritesFailFromNowOn full;  // the disk fills up after the copy
+    ASSERT_TRUE(scene.Install(kIdYes));
+  }
+  ASSERT_EQ(errors.Shown.size(), 1u);
+  EXPECT_EQ(errors.Shown[0].Message, kInstallFailed);
+  EXPECT_TRUE(Holds(errors.Shown[0].Report, "\"Failed to write file.\""));
+  EXPECT_FALSE(FileExists(scene.Program));
+  EXPECT_FALSE(FileExists(scene.Home.File("Desktop/Glyphmason.desktop")));
+}
+
+TEST(Install, AListLinkedOutOfTheProgramFolderIsNotReadAndWhatItLinksToStays) {
+  TInstallScene scene;
+  TErrorRecorder errors;
+  TTempFolder elsewhere;
+  const std::string outside = elsewhere.Write("words.txt", "outside\r\nlines\r\n");
+  MakeOlderInstalledCopy(scene, "cat\r\n");
+  const std::string list = scene.Home.File(kInstalledEnglish);
+  std::filesystem::remove(list);
+  ASSERT_EQ(::symlink(outside.c_str(), list.c_str()), 0);
+  ShipEnglish(scene, "cat\r\nemu\r\n", "notice\r\n");
+  ASSERT_TRUE(scene.Install(kIdYes));
+  EXPECT_TRUE(errors.Shown.empty());
+  EXPECT_EQ(scene.Home.Read(kInstalledEnglish), "cat\r\nemu\r\n");
+  EXPECT_EQ(elsewhere.Read("words.txt"), "outside\r\nlines\r\n");
 }
 
 TEST(Install, DecliningCopiesNothingWhileNoTargetOrAFailedRenameIsAFailure) {
