@@ -126,7 +126,11 @@ struct TFileStatus {
   uint64_t Inode = 0;
   int64_t Size = 0;
   int64_t ModifiedNanoseconds = 0;      // last change of the contents, since 1970 UTC
+  int64_t ChangedNanoseconds = 0;       // last change of the file or its entry (contents,
+                                        // name, mode, times); no program sets it back
 };
+// The time now, by the clock that stamps files: nanoseconds since 1970 UTC.
+int64_t FileClockNanoseconds();
 // Permission bits of the file's owner.
 inline constexpr uint32_t kOwnerWrite = 0200;
 inline constexpr uint32_t kOwnerAll = 0700;

@@ -3,6 +3,7 @@
 #include <limits.h>
 #include <stdio.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -45,6 +46,8 @@ TFileStatus StatusOf(int result, const struct stat& status) {
     file.Size = status.st_size;
     file.ModifiedNanoseconds =
         static_cast<int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+    file.ChangedNanoseconds =
+        static_cast<int64_t>(status.st_ctim.tv_sec) * 1000000000 + status.st_ctim.tv_nsec;
   }
   return file;
 }
@@ -113,6 +116,12 @@ bool ReadBlocks(int descriptor, const std::function<bool(const char*, size_t)>& 
       return false;
     }
   }
+}
+
+int64_t FileClockNanoseconds() {
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  return static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
 TFileStatus PathStatus(const std::string& path) {
