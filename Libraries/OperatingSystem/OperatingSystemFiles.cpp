@@ -1,6 +1,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
+#include <signal.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <time.h>
@@ -48,6 +49,7 @@ TFileStatus StatusOf(int result, const struct stat& status) {
         static_cast<int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
     file.ChangedNanoseconds =
         static_cast<int64_t>(status.st_ctim.tv_sec) * 1000000000 + status.st_ctim.tv_nsec;
+    file.Owner = status.st_uid;
   }
   return file;
 }
@@ -122,6 +124,25 @@ int64_t FileClockNanoseconds() {
   timespec now{};
   ::clock_gettime(CLOCK_REALTIME, &now);
   return static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+uint32_t UserId() {
+  return ::getuid();
+}
+
+uint32_t ProcessId() {
+  return static_cast<uint32_t>(::getpid());
+}
+
+bool ProcessRuns(uint32_t id) {
+  // 0 and negative numbers name process groups, not one process.
+  if (id == 0 || id > static_cast<uint32_t>(INT_MAX)) {
+    return true;
+  }
+  const int error = errno;
+  const bool gone = ::kill(static_cast<pid_t>(id), 0) != 0 && errno == ESRCH;
+  errno = error;
+  return !gone;
 }
 
 TFileStatus PathStatus(const std::string& path) {
