@@ -263,7 +263,8 @@ void TWordsList::SaveWordsListFile(const std::string& path) const {
           Os::SystemErrorMessage(Os::LastError()));
   }
   TFileStamp stamp;
-  if (GetFileStamp(path, stamp) && stamp.Size == static_cast<int64_t>(bytes.size())) {
+  if (GetFileStamp(path, stamp) && stamp.Settled &&
+      stamp.Size == static_cast<int64_t>(bytes.size())) {
     Written = TWrittenFile{stamp, LoadsCount, Count()};
   }
 }
@@ -274,8 +275,8 @@ bool TWordsList::FileHoldsList(const std::string& path) const {
     return false;
   }
   // Unchanged since this very list was written there or found there.
-  if (Written.has_value() && Written->Stamp == stamp && Written->Loads == LoadsCount &&
-      Written->Entries == Count()) {
+  if (stamp.Settled && Written.has_value() && Written->Stamp == stamp &&
+      Written->Loads == LoadsCount && Written->Entries == Count()) {
     return true;
   }
   size_t size = 0;
@@ -304,7 +305,9 @@ bool TWordsList::FileHoldsList(const std::string& path) const {
     }
     at += entry.size() + 2;
   }
-  Written = TWrittenFile{stamp, LoadsCount, Count()};
+  if (stamp.Settled) {
+    Written = TWrittenFile{stamp, LoadsCount, Count()};
+  }
   return true;
 }
 

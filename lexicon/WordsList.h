@@ -46,10 +46,13 @@ class TWordsList {
   // The file the entries were read from, by its stamp at the time, as long
   // as the list holds exactly what was read: clearing, reading other text
   // and adding a word forget it. Reading that file again while its stamp is
-  // the same would give the same list.
-  void RememberSourceFile(const TFileStamp& stamp) { Source = stamp; }
+  // the same would give the same list. A stamp that is not settled proves
+  // nothing: it is not remembered, nor taken as the same.
+  void RememberSourceFile(const TFileStamp& stamp) {
+    Source = stamp.Settled ? std::optional<TFileStamp>(stamp) : std::nullopt;
+  }
   bool HoldsFileAsRead(const TFileStamp& stamp) const {
-    return Source.has_value() && *Source == stamp;
+    return stamp.Settled && Source.has_value() && *Source == stamp;
   }
 
   // False when the text last read held a byte 0: the lines after it were
@@ -113,8 +116,8 @@ class TWordsList {
   mutable bool IndexPending = false;
   uint32_t LoadsCount = 0;
   std::optional<TFileStamp> Source;
-  // The file this list was last written to or found in, by its stamp then,
-  // with the list's reads and entries at that time (words are only ever
+  // The file this list was last written to or found in, by its settled stamp
+  // then, with the list's reads and entries at that time (words are only ever
   // appended, so those tell whether the list has changed since).
   struct TWrittenFile {
     TFileStamp Stamp;

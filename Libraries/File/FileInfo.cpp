@@ -1,5 +1,7 @@
 #include "Libraries/File/FileInfo.h"
 
+#include <algorithm>
+
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 
@@ -9,7 +11,28 @@ constexpr int64_t kFileTimeUnitsPerMillisecond = 10000;
 // Seconds from 1601-01-01 to 1970-01-01.
 constexpr int64_t kFileTimeEpochToUnixEpoch = 11644473600;
 
+// One tick of the clock that stamps files, with room to spare: the kernel
+// stamps from a clock that moves on at least 100 times a second.
+constexpr int64_t kFileClockTickNanoseconds = 20000000;
+// File systems that keep whole seconds only (FAT keeps even seconds).
+constexpr int64_t kWholeSecondsTickNanoseconds = 2000000000;
+constexpr int64_t kNanosecondsPerSecond = 1000000000;
+
+// Whether a stamp of the file's times, taken at the moment now, came after
+// the clock had ticked on from its last change.
+bool StampSettled(int64_t modified, int64_t changed, int64_t now) {
+  const int64_t last = std::max(modified, changed);
+  const int64_t tick =
+      last % kNanosecondsPerSecond == 0 ? kWholeSecondsTickNanoseconds : kFileClockTickNanoseconds;
+  return now - tick >= last;
+}
 }  // namespace
+
+bool TFileStamp::operator==(const TFileStamp& other) const {
+  return Device == other.Device && FileNumber == other.FileNumber && Size == other.Size &&
+         ModifiedNanoseconds == other.ModifiedNanoseconds &&
+         ChangedNanoseconds == other.ChangedNanoseconds;
+}
 
 int64_t GetFileSize(int descriptor) {
   return PassingFunction("GetFileSize", [&](TFunScope& Fun) -> int64_t {
@@ -23,6 +46,8 @@ int64_t GetFileSize(int descriptor) {
 }
 
 bool GetFileStamp(const std::string& path, TFileStamp& stamp) {
+  // The moment is taken first: a change after it shows in the times.
+  const int64_t now = Os::FileClockNanoseconds();
   const Os::TFileStatus status = Os::PathStatus(path);
   if (status.Kind == Os::TFileKind::Missing) {
     return false;
@@ -31,6 +56,8 @@ bool GetFileStamp(const std::string& path, TFileStamp& stamp) {
   stamp.FileNumber = status.Inode;
   stamp.Size = status.Size;
   stamp.ModifiedNanoseconds = status.ModifiedNanoseconds;
+  stamp.ChangedNanoseconds = status.ChangedNanoseconds;
+  stamp.Settled = StampSettled(status.ModifiedNanoseconds, status.ChangedNanoseconds, now);
   return true;
 }
 

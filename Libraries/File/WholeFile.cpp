@@ -96,13 +96,17 @@ std::string ReadWholeFile(const std::string& path, size_t maxBytes) {
 }
 
 namespace {
+// A leftover younger than this may still be written by a process this one
+// cannot see (on another machine, or in another process namespace).
+constexpr int64_t kLeftoverAgeNanoseconds = int64_t{3600} * 1000000000;
+
 // A temporary name beside the target that no other file uses yet; it fits
 // in the folder whenever the target's name does.
 bool CreateTemporaryBeside(const std::string& path, Os::TWriteFile& file, std::string& name) {
   const std::string folder = DirectoryOfPath(path);
   const size_t maxNameLength = Os::MaxFileNameLength(folder);
   for (unsigned attempt = 0; attempt <= kMaxTemporaryAttempt; ++attempt) {
-    name = folder + TemporaryName(NameOfPath(path), Os::TickCount(), attempt, maxNameLength);
+    name = folder + TemporaryName(NameOfPath(path), Os::ProcessId(), attempt, maxNameLength);
     Os::ClearLastError();
     if (file.CreateNew(name)) {
       return true;
@@ -114,8 +118,19 @@ bool CreateTemporaryBeside(const std::string& path, Os::TWriteFile& file, std::s
   return false;
 }
 
+// Whether the file at path is a save of this user's that broke off: a
+// regular file (no link followed) that the user owns, whose writer no longer
+// runs and that nothing has written to for a long time.
+bool IsAbandonedTemporary(const std::string& path, uint32_t writer) {
+  const Os::TFileStatus status = Os::LinkStatus(path);
+  return status.Kind == Os::TFileKind::Regular && status.Owner == Os::UserId() &&
+         !Os::ProcessRuns(writer) &&
+         Os::FileClockNanoseconds() - status.ModifiedNanoseconds > kLeftoverAgeNanoseconds;
+}
+
 // Removes the temporary files that interrupted saves of path left beside it:
-// only regular files whose names are temporary names of path's name.
+// only files named exactly as this program names them for path, and only
+// when they are abandoned.
 void RemoveLeftoverTemporaries(const std::string& path) {
   const std::string folder = DirectoryOfPath(path);
   const std::string finalName = NameOfPath(path);
@@ -123,8 +138,9 @@ void RemoveLeftoverTemporaries(const std::string& path) {
   std::vector<std::string> names;
   Os::ListFolder(folder.empty() ? "." : folder, names);
   for (const std::string& name : names) {
-    if (IsTemporaryNameOf(name, finalName, maxNameLength) &&
-        Os::LinkStatus(folder + name).Kind == Os::TFileKind::Regular) {
+    uint32_t writer = 0;
+    if (IsTemporaryNameOf(name, finalName, maxNameLength, writer) &&
+        IsAbandonedTemporary(folder + name, writer)) {
       Os::DeleteFile(folder + name);
     }
   }

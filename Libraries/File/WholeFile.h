@@ -39,6 +39,8 @@ inline constexpr int32_t kKeepFileMode = -1;
 // device or a socket is not replaced. False on failure, with the
 // last system error telling why; the temporary file is removed. After a
 // save, the temporary files that interrupted saves of the same file left
-// beside it are removed too.
+// beside it are removed too: only this user's regular files named exactly
+// as a save of this file names them, whose writing process has ended and
+// which have not been written to for an hour.
 bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
                            int32_t mode = kKeepFileMode);

@@ -126,7 +126,19 @@ struct TFileStatus {
   uint64_t Inode = 0;
   int64_t Size = 0;
   int64_t ModifiedNanoseconds = 0;      // last change of the contents, since 1970 UTC
+  int64_t ChangedNanoseconds = 0;       // last change of the file or its entry (contents,
+                                        // name, mode, times); no program sets it back
+  uint32_t Owner = 0;                   // the user id of the file's owner
 };
+// The time now, by the clock that stamps files: nanoseconds since 1970 UTC.
+int64_t FileClockNanoseconds();
+// The id of the user this program runs as, who owns the files it makes.
+uint32_t UserId();
+// The id of this process.
+uint32_t ProcessId();
+// Whether a process of that id runs on this machine, whoever's it is; true
+// when the system cannot tell (an id that no process can have included).
+bool ProcessRuns(uint32_t id);
 // Permission bits of the file's owner.
 inline constexpr uint32_t kOwnerWrite = 0200;
 inline constexpr uint32_t kOwnerAll = 0700;

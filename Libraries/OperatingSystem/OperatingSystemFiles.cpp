@@ -1,8 +1,10 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
+#include <signal.h>
 #include <stdio.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -45,6 +47,9 @@ TFileStatus StatusOf(int result, const struct stat& status) {
     file.Size = status.st_size;
     file.ModifiedNanoseconds =
         static_cast<int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+    file.ChangedNanoseconds =
+        static_cast<int64_t>(status.st_ctim.tv_sec) * 1000000000 + status.st_ctim.tv_nsec;
+    file.Owner = status.st_uid;
   }
   return file;
 }
@@ -113,6 +118,31 @@ bool ReadBlocks(int descriptor, const std::function<bool(const char*, size_t)>& 
       return false;
     }
   }
+}
+
+int64_t FileClockNanoseconds() {
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  return static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+uint32_t UserId() {
+  return ::getuid();
+}
+
+uint32_t ProcessId() {
+  return static_cast<uint32_t>(::getpid());
+}
+
+bool ProcessRuns(uint32_t id) {
+  // 0 and negative numbers name process groups, not one process.
+  if (id == 0 || id > static_cast<uint32_t>(INT_MAX)) {
+    return true;
+  }
+  const int error = errno;
+  const bool gone = ::kill(static_cast<pid_t>(id), 0) != 0 && errno == ESRCH;
+  errno = error;
+  return !gone;
 }
 
 TFileStatus PathStatus(const std::string& path) {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "Libraries/Error/FunStatContext.h"
 #include "Libraries/Error/FunctionScope.h"
@@ -19,6 +20,9 @@
 #include "tests/game/RecordingDisplay.h"
 
 namespace {
+
+// Long enough for the clock that stamps files to tick on.
+constexpr auto kPastFileClockTick = std::chrono::milliseconds(50);
 
 const char* const kNoSuchDictionary = "There is no such dictionary.";
 const char* const kTooFewActiveLetters =
@@ -147,6 +151,8 @@ TEST_F(DictionaryTest, ScoresFontChoiceLettersAndTheListFollowTheFile) {
 TEST_F(DictionaryTest, AnUnchangedWordsListIsKeptAndAChangedOneReadAgain) {
   Put("Same.gmd", kElevenLetters);
   const std::string list = Put("Same.txt", "cat\ndog\n");
+  // A stamp taken in the tick the file was written proves nothing.
+  std::this_thread::sleep_for(kPastFileClockTick);
   ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
   const uint32_t loads = Game.WordsListLines.Loads();
   ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
@@ -172,6 +178,30 @@ TEST_F(DictionaryTest, AnUnchangedWordsListIsKeptAndAChangedOneReadAgain) {
   std::filesystem::remove(list);
   ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
   EXPECT_EQ(Game.WordsListLines.Count(), 0);
+}
+
+TEST_F(DictionaryTest, AListDeletedAndWrittenAgainWithItsOldSizeAndTimeIsReadAgain) {
+  Put("Same.gmd", kElevenLetters);
+  const std::string list = Put("Same.txt", "cat\ndog\n");
+  // Rewritten at once, then after the file clock has ticked on past each step.
+  const struct {
+    bool Wait;
+    std::string Text;
+  } rewrites[] = {{false, "elk\nant\n"}, {true, "cow\nhen\n"}};
+  for (const auto& rewrite : rewrites) {
+    ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+    const auto time = std::filesystem::last_write_time(list);
+    if (rewrite.Wait) {
+      std::this_thread::sleep_for(kPastFileClockTick);
+      ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+      std::this_thread::sleep_for(kPastFileClockTick);
+    }
+    std::filesystem::remove(list);
+    Put("Same.txt", rewrite.Text);
+    std::filesystem::last_write_time(list, time);
+    ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+    EXPECT_EQ(Game.WordsListLines.Entry(0), rewrite.Text.substr(0, 3));
+  }
 }
 
 TEST_F(DictionaryTest, WordsAddedAndNotSavedAreLostWhenTheDictionaryIsLoadedAgain) {

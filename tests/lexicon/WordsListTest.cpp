@@ -3,6 +3,7 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "Libraries/Error/FunctionScope.h"
@@ -19,6 +20,9 @@ TLines LinesOf(const std::string& bytes) {
   list.ReadWordsListText(bytes);
   return list.Lines();
 }
+
+// Long enough for the clock that stamps files to tick on.
+constexpr auto kPastFileClockTick = std::chrono::milliseconds(50);
 
 }  // namespace
 
@@ -211,4 +215,25 @@ TEST(WordsListFile, AFileHoldsTheListOnlyWithEveryByteAsTheSaveWouldWriteIt) {
   list.SaveWordsListFile(folder.File("f.txt"));
   list.AddWord("elk");
   EXPECT_FALSE(list.FileHoldsList(folder.File("f.txt")));
+}
+
+TEST(WordsListFile, AListFileDeletedAndWrittenAgainWithItsOldSizeAndTimeDiffers) {
+  TTempFolder folder;
+  TWordsList list;
+  list.ReadWordsListText("dog\r\ncat\r\n");
+  const std::string path = folder.File("f.txt");
+  // Rewritten at once, then after the file clock has ticked on past each step.
+  for (const bool wait : {false, true}) {
+    list.SaveWordsListFile(path);
+    if (wait) {
+      std::this_thread::sleep_for(kPastFileClockTick);
+      ASSERT_TRUE(list.FileHoldsList(path));
+      std::this_thread::sleep_for(kPastFileClockTick);
+    }
+    const auto time = std::filesystem::last_write_time(path);
+    std::filesystem::remove(path);
+    folder.Write("f.txt", "dog\r\ncow\r\n");
+    std::filesystem::last_write_time(path, time);
+    EXPECT_FALSE(list.FileHoldsList(path)) << wait;
+  }
 }
