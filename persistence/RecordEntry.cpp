@@ -29,9 +29,10 @@ std::string KeepBeside(const std::string& path) {
 
 TRecordOutcome EnterGameInRecords(const std::string& path, const std::string& table,
                                   const TGameFigures& figures, const std::string& dateTime) {
-  TRecordOutcome outcome{
-      figures.WordsCommitted() == 0 ? TRecordOutcome::NoWord : TRecordOutcome::UnknownWord, 0,
-      table};
+  TRecordOutcome outcome;
+  outcome.Kind =
+      figures.WordsCommitted() == 0 ? TRecordOutcome::NoWord : TRecordOutcome::UnknownWord;
+  outcome.Table = table;
   if (!MayEnterRecords(figures)) {
     return outcome;
   }

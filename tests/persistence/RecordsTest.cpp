@@ -177,14 +177,14 @@ TEST(GameSummaryText, NamesEveryFigureAndWhatTheRecordsMadeOfTheGame) {
   facts.LetterChangesUsed = 2;
   facts.Figures.Turns = {{10, 10, 2, "AB"}, {21, 30, 3, "ABC"}, {21, 21, 3, "CBA"}};
   facts.Figures.SuggestionsUsed = 1;
-  facts.Outcome = {TRecordOutcome::Entered, 3, "English.gmd 10 x 10"};
+  facts.Outcome = {TRecordOutcome::Entered, 3, "English.gmd 10 x 10", ""};
   EXPECT_EQ(GameSummaryLines(facts),
             (std::vector<std::string>{"Final score: 52", "Words committed: 3", "Letters placed: 8",
                                       "Best word: \"ABC\", 21 points",
                                       "Average score per word: 17.3", "Letter changes used: 2",
                                       "Suggest word used: 1 time", "Par: 61, accuracy 85 %",
                                       "Records: place 3 of the ten best for English.gmd 10 x 10"}));
-  facts.Outcome = {TRecordOutcome::UnknownWord, 0, ""};
+  facts.Outcome = {TRecordOutcome::UnknownWord, 0, "", ""};
   EXPECT_EQ(GameSummaryLines(facts).back(),
             "Records: not entered, a word unknown to the words list was committed");
   facts.Outcome = {};
