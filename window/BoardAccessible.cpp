@@ -1,11 +1,10 @@
 #include "window/BoardAccessible.h"
 
 #include "Libraries/Text/ui/QtText.h"
+#include "game/SpokenText.h"
 #include "window/BoardView.h"
 
 namespace {
-
-constexpr int kLettersInAlphabet = 26;
 
 // One square of the board, found through the table each time it is asked,
 // so that it always tells the square's current state.
@@ -81,11 +80,7 @@ class TBoardCellAccessible : public QAccessibleInterface, public QAccessibleTabl
 }  // namespace
 
 QString SquareName(int32_t column, int32_t row) {
-  QString letters;
-  for (int32_t n = column + 1; n > 0; n = (n - 1) / kLettersInAlphabet) {
-    letters.prepend(QChar('A' + (n - 1) % kLettersInAlphabet));
-  }
-  return letters + QString::number(row + 1);
+  return ToQString(SquareNameText(column, row));
 }
 
 QString CellAccessibleName(const TBoardCell& cell, int32_t column, int32_t row) {
