@@ -49,7 +49,12 @@ class TBoardCellAccessible : public QAccessibleInterface, public QAccessibleTabl
     const TBoardPaintBox* board = Table->Board();
     state.focusable = true;
     state.selectable = true;
-    if (board != nullptr && board->Cursor().Square == TCellPosition{Column, Row}) {
+    const bool current =
+        board != nullptr && board->Cursor().Square == TCellPosition{Column, Row};
+    // Only the cursor's square shows: a screen reader that reads the whole
+    // row when the row changes then says just the square moved to.
+    state.invisible = !current;
+    if (current) {
       state.active = true;
       state.selected = true;
       state.focused = board->HasKeyboardFocus();
