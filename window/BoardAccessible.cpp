@@ -1,11 +1,10 @@
 #include "window/BoardAccessible.h"
 
 #include "Libraries/Text/ui/QtText.h"
+#include "game/SpokenText.h"
 #include "window/BoardView.h"
 
 namespace {
-
-constexpr int kLettersInAlphabet = 26;
 
 // One square of the board, found through the table each time it is asked,
 // so that it always tells the square's current state.
@@ -50,7 +49,12 @@ class TBoardCellAccessible : public QAccessibleInterface, public QAccessibleTabl
     const TBoardPaintBox* board = Table->Board();
     state.focusable = true;
     state.selectable = true;
-    if (board != nullptr && board->Cursor().Square == TCellPosition{Column, Row}) {
+    const bool current =
+        board != nullptr && board->Cursor().Square == TCellPosition{Column, Row};
+    // Only the cursor's square shows: a screen reader that reads the whole
+    // row when the row changes then says just the square moved to.
+    state.invisible = !current;
+    if (current) {
       state.active = true;
       state.selected = true;
       state.focused = board->HasKeyboardFocus();
@@ -81,11 +85,7 @@ class TBoardCellAccessible : public QAccessibleInterface, public QAccessibleTabl
 }  // namespace
 
 QString SquareName(int32_t column, int32_t row) {
-  QString letters;
-  for (int32_t n = column + 1; n > 0; n = (n - 1) / kLettersInAlphabet) {
-    letters.prepend(QChar('A' + (n - 1) % kLettersInAlphabet));
-  }
-  return letters + QString::number(row + 1);
+  return ToQString(SquareNameText(column, row));
 }
 
 QString CellAccessibleName(const TBoardCell& cell, int32_t column, int32_t row) {

@@ -34,6 +34,7 @@ class TGameOverForm;
 class TRecordsForm;
 class THelpWindow;
 class THints;
+class TAnnouncer;
 struct TGameSettings;
 
 // Shows the text on the label; while it is empty, a screen reader gets a
@@ -255,6 +256,21 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   void CreateWorkMenu();
   // Names the panels and the controls without a caption of their own.
   void NameControlsForScreenReaders();
+  // What the game says to a screen reader.
+  TAnnouncer* Announcer = nullptr;
+  // Says the sentence (Windows-1252 text) while the focus stays where it is.
+  void Say(const std::string& text);
+  // A commit's outcome: the word, its points, the score and the new letters;
+  // for a refused word, the word label's reason. Nothing for no word.
+  void SayPutWord(TPutWordResult result);
+  // Why the loose letters cannot be committed: the reason shown in the word
+  // box, "The game is over." in an ended game, else that nothing lies loose.
+  void SayWhyNoWord();
+  // The new stock letters, when the letter changes left show that a change
+  // was made since changesBefore.
+  void SayLetterChange(int32_t changesBefore);
+  // The key that reads the state: letters, score, changes left, cursor.
+  void SayState();
   // The start prompt, the play-state label and the items of a game's end.
   void CreateGameEndControls();
   // The prompt of the empty board, which offers Ctrl+Z only when the last

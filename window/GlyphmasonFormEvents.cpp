@@ -80,7 +80,9 @@ void TGlyphmasonForm::StockLetterPanelMouseDown(int slot, Qt::MouseButton button
     }
   } else if (button == Qt::RightButton && CanReplaceStockLetter(Game, slot) &&
              ChooseLetterForm != nullptr) {
+    const int32_t changesBefore = Game.LetterChangesCount;
     ReplaceStockLetter(Game, slot, ChooseLetterForm->AskReplacementLetter());
+    SayLetterChange(changesBefore);
   }
 }
 
@@ -123,15 +125,23 @@ void TGlyphmasonForm::BoardGroupBoxMouseMove(QPoint point) {
   RandomSource().NoteMousePosition(point.x(), point.y());
 }
 
-void TGlyphmasonForm::PutWordButtonClick() { Game.PutWord(false, CurrentUnknownWordRules()); }
+void TGlyphmasonForm::PutWordButtonClick() {
+  SayPutWord(Game.PutWord(false, CurrentUnknownWordRules()));
+}
 
-void TGlyphmasonForm::PutFlippedWordButtonClick() { Game.PutWord(true, CurrentUnknownWordRules()); }
+void TGlyphmasonForm::PutFlippedWordButtonClick() {
+  SayPutWord(Game.PutWord(true, CurrentUnknownWordRules()));
+}
 
 TUnknownWordRules TGlyphmasonForm::CurrentUnknownWordRules() const {
   return {AllowUnknownWordsCheckBox->isChecked(), AddToWordsListCheckBox->isChecked()};
 }
 
-void TGlyphmasonForm::NewStockLettersButtonClick() { NewStockLetters(Game); }
+void TGlyphmasonForm::NewStockLettersButtonClick() {
+  const int32_t changesBefore = Game.LetterChangesCount;
+  NewStockLetters(Game);
+  SayLetterChange(changesBefore);
+}
 
 namespace {
 QPoint GlobalPosition(const QMouseEvent* event) { return event->globalPosition().toPoint(); }

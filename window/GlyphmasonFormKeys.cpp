@@ -13,6 +13,7 @@
 #include "Libraries/Text/ui/QtText.h"
 #include "game/BoardCursor.h"
 #include "game/LetterMoves.h"
+#include "game/SpokenText.h"
 #include "game/WordRule.h"
 #include "game/ui/ChooseLetterForm.h"
 #include "window/BoardView.h"
@@ -85,6 +86,7 @@ bool TGlyphmasonForm::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
       button->click();
     } else {
       BeepUnlessEnded(Game);
+      SayWhyNoWord();
     }
     return true;
   }
@@ -108,6 +110,7 @@ bool TGlyphmasonForm::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
     case kDirectionKey:
       cursor.TurnDirection();
       BoardPaintBox->SetCursor(cursor);
+      Say(SpokenDirection(cursor.Down));
       return true;
     case Qt::Key_Backspace:
       if (!TakeBackBehindCursor(Game, cursor)) {
@@ -137,6 +140,7 @@ void TGlyphmasonForm::PutStockLetterAtCursor(int slot) {
     BeepUnlessEnded(Game);
     return;
   }
+  Say(SpokenLetterPut(Game.Board[cursor.Square.Column][cursor.Square.Row].Letter, cursor.Square));
   cursor.Advance(Game.Board, Game.ColumnsCount, Game.RowsCount);
   BoardPaintBox->setFocus(Qt::OtherFocusReason);
   BoardPaintBox->SetCursor(cursor);
@@ -147,7 +151,9 @@ void TGlyphmasonForm::ChangeStockLetter(int slot) {
     BeepUnlessEnded(Game);
     return;
   }
+  const int32_t changesBefore = Game.LetterChangesCount;
   ReplaceStockLetter(Game, slot, ChooseLetterForm->AskReplacementLetter());
+  SayLetterChange(changesBefore);
 }
 
 QString TGlyphmasonForm::StockSlotAccessibleName(int slot) const {

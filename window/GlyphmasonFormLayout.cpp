@@ -16,6 +16,7 @@
 #include "Libraries/Program/HelpSystem.h"
 #include "Libraries/Program/ProgramIdentity.h"
 #include "Libraries/Program/ProgramPaths.h"
+#include "window/Announcer.h"
 #include "window/BoardView.h"
 #include "window/GameOverForm.h"
 #include "window/GlyphmasonForm.h"
@@ -108,6 +109,7 @@ TGlyphmasonForm::TGlyphmasonForm(QWidget* parent)
   InstallGameAccessibility();
   CreateControls();
   NameControlsForScreenReaders();
+  Announcer = new TAnnouncer(this);
 
   Hints = std::make_unique<THints>(this);
   SetApplicationHelpFile(GetProgramDirFile("Help.hlp"));
@@ -266,7 +268,8 @@ void TGlyphmasonForm::CreateBoard() {
   BoardPaintBox->setToolTip(
       "Keys: 1 to 7 put that stock letter in the frame; the arrows move the frame, \"/\" turns "
       "it between right and down; Backspace and Delete take letters back; Enter puts the word, "
-      "Shift+Enter the flipped word; Ctrl+1 to Ctrl+7 change a stock letter.");
+      "Shift+Enter the flipped word; Ctrl+1 to Ctrl+7 change a stock letter. R reads your "
+      "letters, the score and the frame's square aloud.");
   BoardPaintBox->setToolTipDuration(kHintHidePause);
 }
 

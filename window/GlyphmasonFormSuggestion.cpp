@@ -2,6 +2,7 @@
 
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/MyDialogs/MyDialogs.h"
+#include "game/SpokenText.h"
 #include "game/Suggestion.h"
 #include "window/BoardView.h"
 #include "window/GlyphmasonForm.h"
@@ -23,5 +24,6 @@ void TGlyphmasonForm::SuggestWordMenuClick() {
                     }
                     PlaceSuggestion(Game, *this, *move);
                     Game.Figures.CountSuggestion();
+                    Say(SpokenSuggestion(*move));
                   });
 }

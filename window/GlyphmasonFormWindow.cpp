@@ -222,6 +222,12 @@ void TGlyphmasonForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers,
     case Qt::Key_Space:
       HideButton->click();
       break;
+    case Qt::Key_R:
+      // Reads the game's state aloud while a game is shown.
+      if (KeyboardShiftState(shift) == 0 && BoardPaintBox->isVisible()) {
+        SayState();
+      }
+      break;
     case Qt::Key_End:
       if (IsOnlyModifier(shift, ssCtrl)) {
         EndGameMenu->trigger();

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 
+#include "window/Announcer.h"
 #include "window/BoardAccessible.h"
 #include "window/BoardView.h"
 #include "window/GlyphmasonForm.h"
@@ -51,6 +52,9 @@ namespace {
 QAccessibleInterface* GameAccessibleFactory(const QString&, QObject* object) {
   if (auto* board = qobject_cast<TBoardPaintBox*>(object)) {
     return new TBoardAccessible(board);
+  }
+  if (QAccessibleInterface* announcer = AnnouncerAccessible(object)) {
+    return announcer;
   }
   // The stock panels are known by their names, which they have from the
   // start; the window they belong to is looked up when asked.

@@ -24,6 +24,6 @@ class TStockAccessible : public QAccessibleWidget {
   std::function<void()> Press;
 };
 
-// Makes the board's and the stock's accessible interfaces known to the
-// toolkit; called once before the main window is shown.
+// Makes the board's, the stock's and the announcer's accessible interfaces
+// known to the toolkit; called once before the main window is shown.
 void InstallGameAccessibility();

@@ -12,6 +12,7 @@
 #include "Libraries/Text/Cp1252.h"
 #include "Libraries/Utilities/ui/Utilities.h"
 #include "game/GameEnd.h"
+#include "game/SpokenText.h"
 #include "window/GlyphmasonForm.h"
 
 namespace {
@@ -83,6 +84,7 @@ void TGlyphmasonForm::NewGameMenuClick() {
                     Game.FillStock();
                     Game.GameModified = false;
                     CheckGameEnd(Game, true);
+                    Say(SpokenLetters("Your letters", Game));
                   });
 }
 
@@ -164,6 +166,7 @@ void TGlyphmasonForm::LoadGameFrom(const std::string& path) {
     LastGameFileName = path;
     Game.ShowCaption(path);
     SaveDialog.FileName = path;
+    Say(SpokenLetters("Your letters", Game));
   });
 }
 

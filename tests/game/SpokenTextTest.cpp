@@ -1,0 +1,55 @@
+#include "game/SpokenText.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/game/RecordingDisplay.h"
+
+namespace {
+
+// Stock K A T E S O with the last slot empty, and a score of 40.
+struct SpokenTextTest : ::testing::Test, TGameScene {
+  SpokenTextTest() {
+    Game.ClearStock();
+    for (int32_t slot = 0; slot < 6; ++slot) {
+      Game.SetStockLetter(slot, "KATESO"[slot]);
+    }
+    Game.Score = 40;
+    Game.LetterChangesCount = -2;  // a damaged count is never said below 0
+  }
+};
+
+TEST_F(SpokenTextTest, ACommitAndTheStateNameEverySlotInOrder) {
+  EXPECT_EQ(SpokenCommit("AT", 1, Game),
+            "AT for 1 point. Score 40. New letters: 1 K, 2 A, 3 T, 4 E, 5 S, 6 O, 7 empty.");
+  EXPECT_EQ(SpokenState(Game, {{7, 9}, true}),
+            "Your letters: 1 K, 2 A, 3 T, 4 E, 5 S, 6 O, 7 empty. Score 40. Letter changes "
+            "left: 0. Cursor on H10, moving down.");
+}
+
+TEST(SpokenSuggestion, ReadsFromTheWordsFirstLetterAndNamesTheKeyThatPutsIt) {
+  struct TCase {
+    bool Vertical, Flipped;
+    TCommitKeys Keys;
+    const char* Expected;
+  };
+  const TCase cases[] = {
+      {false, false, {}, "Suggested CAT from H8 right. Enter puts it on the board."},
+      {true, false, {}, "Suggested CAT from H8 down. Enter puts it on the board."},
+      {false, true, {}, "Suggested CAT from J8 left. Shift+Enter puts the flipped word."},
+      {true, true, {}, "Suggested CAT from H10 up. Shift+Enter puts the flipped word."},
+      {false,
+       true,
+       {"Shift+Enter", "Enter"},
+       "Suggested CAT from J8 left. Enter puts the flipped word."},
+  };
+  for (const TCase& c : cases) {
+    TWordMove move;
+    move.Word = "CAT";
+    move.First = {7, 7};
+    move.Vertical = c.Vertical;
+    move.Flipped = c.Flipped;
+    EXPECT_EQ(SpokenSuggestion(move, c.Keys), c.Expected);
+  }
+}
+
+}  // namespace
