@@ -8,6 +8,7 @@
 
 #include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/Text/ui/QtText.h"
+#include "Libraries/Utilities/ui/DevicePixels.h"
 #include "dictionary/Dictionary.h"
 
 TBoardPaintBox::TBoardPaintBox(QWidget* parent) : QWidget(parent) {
@@ -69,21 +70,33 @@ void TBoardPaintBox::PaintCell(int32_t column, int32_t row) {
   update(CellRect(column, row));
 }
 
+QRect TBoardPaintBox::DeviceCellRect(int32_t column, int32_t row,
+                                     const TDevicePixels& pixels) const {
+  return QRect(
+      QPoint(pixels.EdgeX(column * Width), pixels.EdgeY(row * Height)),
+      QPoint(pixels.EdgeX((column + 1) * Width) - 1, pixels.EdgeY((row + 1) * Height) - 1));
+}
+
 void TBoardPaintBox::paintEvent(QPaintEvent* event) {
   if (Board == nullptr) {
     return;
   }
   QPainter painter(this);
-  const QRect dirty = event->rect();
-  const TCellLook look = CurrentLook(painter);
+  // In the target's own pixels: at a scale of 1.5 or 1.25 every edge then
+  // falls on a whole pixel, so each line is one line and no fill shows
+  // through it. At a scale of 1 nothing moves.
+  const TDevicePixels pixels(painter);
+  // A square a pixel wider on the device than its share still repaints.
+  const QRect dirty = event->rect().adjusted(-1, -1, 1, 1);
+  const TCellLook look = CurrentLook(painter, pixels);
   for (int32_t row = 0; row < RowCount; ++row) {
     for (int32_t column = 0; column < ColumnCount; ++column) {
       if (dirty.intersects(CellRect(column, row))) {
-        DrawCell(painter, column, row, look);
+        DrawCell(painter, column, row, look, pixels);
       }
     }
   }
-  DrawCursor(painter);
+  DrawCursor(painter, look, pixels);
 }
 
 void TBoardPaintBox::focusInEvent(QFocusEvent* event) {
@@ -144,37 +157,42 @@ void TBoardPaintBox::SetStatusText(const QString& text) {
 #endif
 }
 
-// A band two pixels wide in the highlight colour just inside the square's
+// A band two lines wide in the highlight colour just inside the square's
 // outline; on a fixed letter, whose fill is the highlight colour itself, a
 // line in the highlight's text colour inside the band sets it off. The
 // middle of the square stays as it is, so the letter and the fill colour
 // still show. The arrow at the side the cursor moves on to is drawn the same
-// way.
-void TBoardPaintBox::DrawCursor(QPainter& painter) const {
+// way. Drawn in the target's own pixels, a line being look.Line of them.
+void TBoardPaintBox::DrawCursor(QPainter& painter, const TCellLook& look,
+                                const TDevicePixels& pixels) const {
   const TCellPosition at = KeyCursor.Square;
   if (at.Column >= ColumnCount || at.Row >= RowCount || Board == nullptr) {
     return;
   }
-  const QRect cell = CellRect(at.Column, at.Row);
-  // The ring of pixels `inset` pixels inside the square's outer edge.
-  const auto ring = [&](int inset) {
-    return QRect(cell.left() + inset, cell.top() + inset, Width - 1 - 2 * inset,
-                 Height - 1 - 2 * inset);
+  const QRect cell = DeviceCellRect(at.Column, at.Row, pixels);
+  const int line = look.Line;
+  // The ring of lines `inset` lines inside the square's outer edge.
+  const auto ring = [&](int inset, const QColor& colour) {
+    const QRect r = cell.adjusted(inset * line, inset * line, -inset * line, -inset * line);
+    if (r.width() > 2 * line && r.height() > 2 * line) {
+      painter.fillRect(r.left(), r.top(), r.width(), line, colour);
+      painter.fillRect(r.left(), r.bottom() - line + 1, r.width(), line, colour);
+      painter.fillRect(r.left(), r.top(), line, r.height(), colour);
+      painter.fillRect(r.right() - line + 1, r.top(), line, r.height(), colour);
+    }
   };
   const QPalette& colours = palette();
   painter.save();
   painter.setClipRect(cell);
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(colours.color(QPalette::Highlight), 1));
-  painter.drawRect(ring(1));
-  painter.drawRect(ring(2));
+  ring(1, colours.color(QPalette::Highlight));
+  ring(2, colours.color(QPalette::Highlight));
   if ((*Board)[at.Column][at.Row].IsFixedLetter()) {
-    painter.setPen(QPen(colours.color(QPalette::HighlightedText), 1));
-    painter.drawRect(ring(3));
+    ring(3, colours.color(QPalette::HighlightedText));
   }
-  const QRect square = ring(0);
-  const int band = 3;
-  const int size = std::max(3, std::min(Width, Height) / 5);
+  // The square inside its outline, as the outline's own pixels end.
+  const QRect square = cell.adjusted(0, 0, -line, -line);
+  const int band = 3 * line;
+  const int size = std::max(3 * line, std::min(cell.width(), cell.height()) / 5);
   QPainterPath arrow;
   if (KeyCursor.Down) {
     const int x = square.center().x();
@@ -191,29 +209,33 @@ void TBoardPaintBox::DrawCursor(QPainter& painter) const {
   }
   arrow.closeSubpath();
   painter.setRenderHint(QPainter::Antialiasing, true);
-  painter.setPen(QPen(colours.color(QPalette::HighlightedText), 1));
+  painter.setPen(QPen(colours.color(QPalette::HighlightedText), line));
   painter.setBrush(colours.color(QPalette::Highlight));
   painter.drawPath(arrow);
   painter.restore();
 }
 
-TCellLook TBoardPaintBox::CurrentLook(const QPainter& painter) const {
+TCellLook TBoardPaintBox::CurrentLook(const QPainter& painter, const TDevicePixels& pixels) const {
   const QPalette& colours = palette();
   TCellLook look;
-  look.Size = QSize(Width, Height);
+  // The letters keep their size on the screen: their points grow with the
+  // scale, since the board is drawn in the target's pixels.
   look.Font = painter.font();
+  if (pixels.Ratio() != 1) {
+    look.Font.setPointSizeF(look.Font.pointSizeF() * pixels.Ratio());
+  }
   look.Empty = colours.color(QPalette::Button);
   look.Loose = colours.color(QPalette::Dark);
   look.Fixed = colours.color(QPalette::Highlight);
   look.Letter = colours.color(QPalette::HighlightedText);
   look.Outline = colours.color(QPalette::ButtonText);
+  look.Line = pixels.LineWidth();
   look.DpiX = logicalDpiX();
   look.DpiY = logicalDpiY();
-  // The pictures take the format and pixel ratio of what is painted on (the
-  // window's backing store, or the image a widget is rendered into).
+  // The pictures take the format of what is painted on (the window's
+  // backing store, or the image a widget is rendered into).
   if (const QPaintEngine* engine = painter.paintEngine()) {
     if (const QPaintDevice* target = engine->paintDevice()) {
-      look.PixelRatio = target->devicePixelRatioF();
       if (target->devType() == QInternal::Image) {
         look.Format = static_cast<const QImage*>(target)->format();
       }
@@ -222,12 +244,12 @@ TCellLook TBoardPaintBox::CurrentLook(const QPainter& painter) const {
   return look;
 }
 
-void TBoardPaintBox::DrawCell(QPainter& painter, int32_t column, int32_t row,
-                              const TCellLook& look) {
+void TBoardPaintBox::DrawCell(QPainter& painter, int32_t column, int32_t row, const TCellLook& look,
+                              const TDevicePixels& pixels) {
   const TBoardCell& cell = (*Board)[column][row];
-  const QRect square = CellRect(column, row);
+  const QRect square = DeviceCellRect(column, row, pixels);
   if (CellImagesUsed) {
-    painter.drawImage(square.topLeft(), CellImages.Of(cell, look));
+    painter.drawImage(square.topLeft(), CellImages.Of(cell, look, square.size()));
     return;
   }
   DrawCellContent(painter, cell, look, square);

@@ -3,11 +3,14 @@
 // positions to squares. Empty squares are filled in the button face colour,
 // fixed letters in the highlight colour and loose letters in the button
 // shadow colour; every square has a one-pixel outline, so neighbours are
-// divided by two pixels. The keyboard's cursor square is framed in the
-// highlight colour, with a small arrow for the direction it moves on in.
+// divided by two pixels. On a scaled screen the squares are drawn in the
+// screen's own pixels, their edges on whole pixels (squares may then differ
+// by one pixel), the outline as many pixels wide as one point takes. The keyboard's cursor square
+// is framed in the highlight colour, with a small arrow for the direction it moves on in.
 
 #include <QWidget>
 
+#include "Libraries/Utilities/ui/DevicePixels.h"
 #include "game/Board.h"
 #include "game/BoardCursor.h"
 #include "window/CellImages.h"
@@ -65,10 +68,14 @@ class TBoardPaintBox : public QWidget {
   void focusInEvent(QFocusEvent* event) override;
 
  private:
-  void DrawCell(class QPainter& painter, int32_t column, int32_t row, const TCellLook& look);
+  // The square in the target's own pixels.
+  QRect DeviceCellRect(int32_t column, int32_t row, const TDevicePixels& pixels) const;
+  void DrawCell(class QPainter& painter, int32_t column, int32_t row, const TCellLook& look,
+                const TDevicePixels& pixels);
   // How squares look now on the painter's target.
-  TCellLook CurrentLook(const class QPainter& painter) const;
-  void DrawCursor(class QPainter& painter) const;
+  TCellLook CurrentLook(const class QPainter& painter, const TDevicePixels& pixels) const;
+  void DrawCursor(class QPainter& painter, const TCellLook& look,
+                  const TDevicePixels& pixels) const;
   // Sends the accessibility focus event for the cursor's square.
   void NotifyCursor();
 

@@ -3,40 +3,76 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
+#include <cmath>
 
 #include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/Text/ui/QtText.h"
+#include "Libraries/Utilities/ui/DevicePixels.h"
 #include "dictionary/Dictionary.h"
 
 TChooseLetterForm* ChooseLetterForm = nullptr;
 
 namespace {
 
-// A letter panel that reports a left click. The focused panel, which Enter
-// chooses, is framed thicker.
+// The room between two letter panels.
+constexpr int kPanelGap = 2;
+
+// A letter panel that reports a left click. It covers its share of the grid
+// and draws its own box in it, the gap left free at its right and bottom:
+// on a scaled screen in the screen's own pixels, so that every gap of the
+// grid is equally wide. The focused panel, which Enter chooses, is framed
+// thicker.
 class TLetterPanel : public QLabel {
  public:
   TLetterPanel(QWidget* parent, std::function<void()> clicked)
-      : QLabel(parent), Clicked(std::move(clicked)) {}
+      : QLabel(parent), Clicked(std::move(clicked)) {
+    SetFrameWidth(1);
+  }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::LeftButton) {
+    if (event->button() == Qt::LeftButton && event->pos().x() < width() - kPanelGap &&
+        event->pos().y() < height() - kPanelGap) {
       Clicked();
     }
   }
   void focusInEvent(QFocusEvent* event) override {
     QLabel::focusInEvent(event);
-    setLineWidth(3);
+    SetFrameWidth(3);
   }
   void focusOutEvent(QFocusEvent* event) override {
     QLabel::focusOutEvent(event);
-    setLineWidth(1);
+    SetFrameWidth(1);
+  }
+  void paintEvent(QPaintEvent* event) override {
+    QLabel::paintEvent(event);
+    QPainter painter(this);
+    const TDevicePixels pixels(painter);
+    const int line = FrameWidth * pixels.LineWidth();
+    // Every gap is as wide as the others: the next panel's box begins on
+    // the pixel where this panel ends.
+    const int gap = static_cast<int>(std::lround(kPanelGap * pixels.Ratio()));
+    const QRect box(QPoint(0, 0),
+                    QPoint(pixels.EdgeX(width()) - gap - 1, pixels.EdgeY(height()) - gap - 1));
+    const QColor colour = palette().color(QPalette::WindowText);
+    painter.fillRect(box.left(), box.top(), box.width(), line, colour);
+    painter.fillRect(box.left(), box.bottom() - line + 1, box.width(), line, colour);
+    painter.fillRect(box.left(), box.top(), line, box.height(), colour);
+    painter.fillRect(box.right() - line + 1, box.top(), line, box.height(), colour);
   }
 
  private:
+  // The letter is centred inside the box and its frame.
+  void SetFrameWidth(int width) {
+    FrameWidth = width;
+    setContentsMargins(width, width, width + kPanelGap, width + kPanelGap);
+    update();
+  }
+
   std::function<void()> Clicked;
+  int FrameWidth = 1;
 };
 
 }  // namespace
@@ -78,10 +114,8 @@ void TChooseLetterForm::CreateLetterPanels() {
     const int row = slot / kColumns;
     const int column = slot % kColumns;
     auto* panel = new TLetterPanel(LettersPanel, [this, slot] { LetterClicked(slot); });
-    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    panel->setLineWidth(1);
     panel->setAlignment(Qt::AlignCenter);
-    panel->setGeometry(column * w + 5, row * h + 5, w - 2, h - 2);
+    panel->setGeometry(column * w + 5, row * h + 5, w, h);
     QFont letters = LetterFont(kDefaultFontName, panel->font());
     letters.setPointSize(h / 2);
     panel->setFont(letters);

@@ -90,3 +90,74 @@ TEST(BoardPaint, SquaresChangedTogetherArePaintedInOnePass) {
 }
 
 }  // namespace
+
+namespace {
+
+// The runs of the outline's colour along one line of pixels, and whether
+// only the outline and the squares' fills lie between them.
+struct TLineScan {
+  int OutlineRuns = 0;
+  int FillChangesBetweenRuns = 0;
+};
+
+TLineScan ScanLine(const QImage& image, QPoint from, QPoint step, int count, QRgb outline) {
+  TLineScan scan;
+  bool inOutline = false;
+  QRgb fill = 0;
+  bool fillKnown = false;
+  for (int i = 0; i < count; ++i) {
+    const QRgb pixel = image.pixel(from + step * i);
+    if (pixel == outline) {
+      scan.OutlineRuns += inOutline ? 0 : 1;
+      inOutline = true;
+      fillKnown = false;
+      continue;
+    }
+    inOutline = false;
+    if (fillKnown && pixel != fill) {
+      ++scan.FillChangesBetweenRuns;
+    }
+    fill = pixel;
+    fillKnown = true;
+  }
+  return scan;
+}
+
+}  // namespace
+
+TEST(BoardPaint, AtEveryScaleEachGridLineIsOneLineAndNoFillBleeds) {
+  TBoard board{};
+  // Fixed and loose letters in a chequered pattern, so that neighbours
+  // differ; a narrow letter leaves the squares' edges to their fills.
+  for (int column = 0; column < kMaxBoardSize; ++column) {
+    for (int row = 0; row < kMaxBoardSize; ++row) {
+      board[column][row] = {'I', static_cast<uint8_t>((column + row) % 2)};
+    }
+  }
+  TBoardPaintBox view;
+  view.SetLetterFontName("DejaVu Sans");
+  view.resize(415, 480);
+  view.SetBoard(&board, 15, 15);
+  view.SetCursor({{14, 14}, false});
+  const QRgb outline = view.palette().color(QPalette::ButtonText).rgb();
+  for (const qreal ratio : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+    for (const bool pictures : {true, false}) {
+      view.SetCellImagesUsed(pictures);
+      QImage image(view.size() * ratio, QImage::Format_RGB32);
+      image.setDevicePixelRatio(ratio);
+      image.fill(Qt::magenta);
+      view.render(&image);
+      const int boardWidth = qRound(15 * view.CellWidth() * ratio);
+      const int boardHeight = qRound(15 * view.CellHeight() * ratio);
+      const int line = ratio >= 2 ? 2 : 1;
+      // Just inside the first row's and the first column's outline, above
+      // and beside the letters.
+      const TLineScan across = ScanLine(image, {0, line + 1}, {1, 0}, boardWidth, outline);
+      const TLineScan down = ScanLine(image, {line + 1, 0}, {0, 1}, boardHeight, outline);
+      EXPECT_EQ(across.OutlineRuns, 16) << "scale " << ratio << ", pictures " << pictures;
+      EXPECT_EQ(down.OutlineRuns, 16) << "scale " << ratio << ", pictures " << pictures;
+      EXPECT_EQ(across.FillChangesBetweenRuns, 0) << "scale " << ratio;
+      EXPECT_EQ(down.FillChangesBetweenRuns, 0) << "scale " << ratio;
+    }
+  }
+}
