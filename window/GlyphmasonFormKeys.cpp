@@ -80,7 +80,9 @@ bool TGlyphmasonForm::PlayKey(int key, Qt::KeyboardModifiers modifiers) {
 
 bool TGlyphmasonForm::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
   if (IsEnter(key) && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
-    QPushButton* button = modifiers == Qt::ShiftModifier ? PutFlippedWordButton : PutWordButton;
+    // Enter commits the reading the words list knows; Shift+Enter the other.
+    const bool flipped = (modifiers == Qt::ShiftModifier) != Game.OnlyFlippedReadingIsKnown();
+    QPushButton* button = flipped ? PutFlippedWordButton : PutWordButton;
     if (button->isEnabled()) {
       button->click();
     } else {
@@ -116,7 +118,7 @@ bool TGlyphmasonForm::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
       BoardPaintBox->SetCursor(cursor);
       return true;
     case Qt::Key_Delete:
-      if (!TakeBackLooseLetter(Game, cursor.Square)) {
+      if (!ReturnLooseLetter(Game, cursor.Square)) {
         BeepUnlessEnded(Game);
       }
       return true;
