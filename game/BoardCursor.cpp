@@ -53,7 +53,7 @@ bool TakeBackBehindCursor(TGame& game, TBoardCursor& cursor) {
   const TCellPosition square = cursor.Square;
   if (IsInBoardArray(square.Column, square.Row) &&
       game.Board[square.Column][square.Row].IsLooseLetter()) {
-    return TakeBackLooseLetter(game, square);
+    return ReturnLooseLetter(game, square);
   }
-  return cursor.StepBack() && TakeBackLooseLetter(game, cursor.Square);
+  return cursor.StepBack() && ReturnLooseLetter(game, cursor.Square);
 }

@@ -31,7 +31,7 @@ struct TBoardCursor {
 bool PutStockLetterAt(TGame& game, IGameDisplay& display, int32_t slot, TCellPosition square);
 
 // The keyboard's Backspace: the loose letter under the cursor goes back to
-// the stock; on a square without one the cursor steps back one square and
+// the stock (into its own slot while that is empty, see ReturnLooseLetter); on a square without one the cursor steps back one square and
 // takes that square's loose letter back. False when nothing was taken back
 // (the cursor may still have stepped back).
 bool TakeBackBehindCursor(TGame& game, TBoardCursor& cursor);

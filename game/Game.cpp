@@ -59,6 +59,7 @@ void TGame::ShowCaption(const std::string& gameFileName) {
 void TGame::ClearBoard() {
   Board = TBoard{};
   LooseLetterList.Clear();
+  LooseOrigins.clear();
   Display.SetPutButtonsEnabled(false);
 }
 
@@ -69,13 +70,23 @@ void TGame::FixLooseLetters() {
     Display.RepaintCell(p.Column, p.Row);
   }
   LooseLetterList.Clear();
+  LooseOrigins.clear();
   Display.SetPutButtonsEnabled(false);
 }
 
-void TGame::AddLooseLetter(int32_t column, int32_t row) {
-  if (IsInBoardArray(column, row)) {
-    LooseLetterList.Add({column, row});
+void TGame::AddLooseLetter(int32_t column, int32_t row, int32_t fromSlot) {
+  if (IsInBoardArray(column, row) && LooseLetterList.Add({column, row}) && fromSlot >= 0) {
+    LooseOrigins.push_back({{column, row}, fromSlot});
   }
+}
+
+int32_t TGame::LooseLetterSlot(TCellPosition square) const {
+  for (const TLooseOrigin& origin : LooseOrigins) {
+    if (origin.Square == square) {
+      return origin.Slot;
+    }
+  }
+  return -1;
 }
 
 void TGame::RemoveLooseLetter(int32_t column, int32_t row) {
@@ -85,10 +96,18 @@ void TGame::RemoveLooseLetter(int32_t column, int32_t row) {
   Board[column][row] = TBoardCell{};
   Display.RepaintCell(column, row);
   LooseLetterList.Remove({column, row});
+  std::erase_if(LooseOrigins, [&](const TLooseOrigin& origin) {
+    return origin.Square == TCellPosition{column, row};
+  });
 }
 
 void TGame::MoveLooseLetter(int32_t oldColumn, int32_t oldRow, int32_t newColumn, int32_t newRow) {
   LooseLetterList.Move({oldColumn, oldRow}, {newColumn, newRow});
+  for (TLooseOrigin& origin : LooseOrigins) {
+    if (origin.Square == TCellPosition{oldColumn, oldRow}) {
+      origin.Square = {newColumn, newRow};
+    }
+  }
 }
 
 bool TGame::HasNoFixedLetters() const { return ::HasNoFixedLetters(Board, ColumnsCount, RowsCount); }
@@ -149,6 +168,16 @@ void TGame::UpdatePutButtons() {
                                CanPutWord(ReadLooseWord(), LooseLetterList.Count()));
 }
 
+bool TGame::IsKnownWord(const std::string& word) const {
+  const int32_t found = WordsListLines.FindWord(word);
+  return found >= 0 && WordsListLines.Entry(found).size() == word.size();
+}
+
+bool TGame::OnlyFlippedReadingIsKnown() const {
+  const std::string word = ReadLooseWord();
+  return !word.empty() && !IsKnownWord(word) && IsKnownWord(ReverseText(word));
+}
+
 TPutWordResult TGame::PutWord(bool flipped, const TUnknownWordRules& rules) {
   std::string word = IsEnded() ? std::string() : ReadLooseWord();
   if (word.empty()) {
@@ -157,9 +186,7 @@ TPutWordResult TGame::PutWord(bool flipped, const TUnknownWordRules& rules) {
   if (flipped) {
     word = ReverseText(word);
   }
-  const int32_t found = WordsListLines.FindWord(word);
-  const bool known = found >= 0 && WordsListLines.Entry(found).size() == word.size();
-  if (known) {
+  if (IsKnownWord(word)) {
     Display.SetValidWordLabel("Last word is in the words list: \"" + word + "\"");
   } else {
     Display.SetValidWordLabel("Last word was NOT in the words list: \"" + word + "\"");

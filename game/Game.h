@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "game/Board.h"
 #include "game/GameDisplay.h"
@@ -84,9 +85,13 @@ class TGame {
   void ClearBoard();
   // The loose letters become fixed and are repainted; the commit buttons are disabled.
   void FixLooseLetters();
-  // Records a loose square; ignored when seven are recorded already or the
-  // position lies outside the board array. The square is set by the caller.
-  void AddLooseLetter(int32_t column, int32_t row);
+  // Records a loose square, with the stock slot its letter came from (-1
+  // when not known); ignored when seven are recorded already or the position
+  // lies outside the board array. The square is set by the caller.
+  void AddLooseLetter(int32_t column, int32_t row, int32_t fromSlot = -1);
+  // The stock slot the loose letter on the square came from; -1 when it is
+  // not known (a loaded game's loose letters) or the square holds none.
+  int32_t LooseLetterSlot(TCellPosition square) const;
   // Empties the square, repaints it and drops its entry from the list (the
   // last entry takes its place). Positions outside the board array are ignored.
   void RemoveLooseLetter(int32_t column, int32_t row);
@@ -118,6 +123,12 @@ class TGame {
   std::string ReadLooseWord() const;
   // Enables both commit buttons exactly when the loose letters form a word.
   void UpdatePutButtons();
+  // Whether the words list holds the word exactly.
+  bool IsKnownWord(const std::string& word) const;
+  // True when the words list knows the loose letters' word only read
+  // flipped: the reading Enter commits then. False when both readings, or
+  // neither, are known, or the loose letters form no word.
+  bool OnlyFlippedReadingIsKnown() const;
   // Commits the loose letters' word, read backwards when flipped: looks it up,
   // reports the result in the word label, refuses or adds an unknown word as
   // the rules say, scores it, fixes the letters and refills the stock. The
@@ -139,4 +150,10 @@ class TGame {
   IGameDisplay& Display;
   TRandomSource& Random;
   std::array<char, kStockSlots> Stock{};
+  // The stock slot of each loose letter put there in this turn.
+  struct TLooseOrigin {
+    TCellPosition Square;
+    int32_t Slot = -1;
+  };
+  std::vector<TLooseOrigin> LooseOrigins;
 };

@@ -93,7 +93,7 @@ void DropOnBoard(TGame& game, IGameDisplay& display, TDragSource source, TCellPo
     display.RepaintCell(origin.Column, origin.Row);
   } else {
     target = {game.StockLetter(source.StockSlot), 1};
-    game.AddLooseLetter(square.Column, square.Row);
+    game.AddLooseLetter(square.Column, square.Row, source.StockSlot);
     game.SetStockLetter(source.StockSlot, 0);
     game.ShowScore(game.WordScore());
   }
@@ -102,13 +102,13 @@ void DropOnBoard(TGame& game, IGameDisplay& display, TDragSource source, TCellPo
   display.RepaintCell(square.Column, square.Row);
 }
 
-bool TakeBackLooseLetter(TGame& game, TCellPosition square) {
+namespace {
+
+// Puts the loose letter on the square back into the slot; false (nothing
+// changes) for a square without a loose letter or no slot.
+bool TakeBackInto(TGame& game, TCellPosition square, int32_t slot) {
   const TBoardCell* cell = CellAt(game, square);
-  if (game.IsEnded() || cell == nullptr || !cell->IsLooseLetter()) {
-    return false;
-  }
-  const int32_t slot = game.FirstEmptyStockSlot();
-  if (slot < 0) {
+  if (game.IsEnded() || cell == nullptr || !cell->IsLooseLetter() || slot < 0) {
     return false;
   }
   game.SetStockLetter(slot, cell->Letter);
@@ -117,6 +117,18 @@ bool TakeBackLooseLetter(TGame& game, TCellPosition square) {
   game.UpdatePutButtons();
   game.ShowScore(game.WordScore());
   return true;
+}
+
+}  // namespace
+
+bool TakeBackLooseLetter(TGame& game, TCellPosition square) {
+  return TakeBackInto(game, square, game.FirstEmptyStockSlot());
+}
+
+bool ReturnLooseLetter(TGame& game, TCellPosition square) {
+  const int32_t origin = game.LooseLetterSlot(square);
+  const bool originFree = IsValidSlot(origin) && game.StockLetter(origin) == 0;
+  return TakeBackInto(game, square, originFree ? origin : game.FirstEmptyStockSlot());
 }
 
 bool CanReplaceStockLetter(const TGame& game, int32_t slot) {

@@ -47,6 +47,9 @@ void DropOnBoard(TGame& game, IGameDisplay& display, TDragSource source, TCellPo
 // A right click on a square: a loose letter goes back to the first empty
 // stock slot. False when the square holds no loose letter or the stock is full.
 bool TakeBackLooseLetter(TGame& game, TCellPosition square);
+// The keyboard's taking back: as TakeBackLooseLetter, but the letter goes to
+// the slot it came from while that slot is empty.
+bool ReturnLooseLetter(TGame& game, TCellPosition square);
 
 // Whether a right click on the stock slot may offer a replacement letter:
 // a letter change is left and the slot holds a letter.

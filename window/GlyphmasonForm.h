@@ -293,6 +293,26 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   void WriteOptions(TStoredTextList& list);
   // Keys of a focused board: cursor moves, direction, taking back, commits.
   bool BoardKey(int key, Qt::KeyboardModifiers modifiers);
+
+  // Keyboard play of the stock and the focus.
+  // Keys of a focused stock slot: Left, Right, Home and End move between the
+  // slots, Enter and Space put its letter at the board's cursor as its digit
+  // does, the Menu key and Shift+F10 open its letter choice. True when used.
+  bool StockKey(int slot, int key, Qt::KeyboardModifiers modifiers);
+  // The stock is one Tab stop, right after the board: only the slot that had
+  // the focus last takes it by Tab. Gives that slot the focus.
+  void FocusStockSlot(int slot);
+  // Sets the stock's Tab order and makes the board take the focus back
+  // after commands, commits and the program's other windows.
+  void ConnectKeyboardFocus();
+  // While a game is shown, the board gets the keyboard focus; with activate
+  // the window also becomes the active one, unless another window of the
+  // program than the one closing is still open.
+  void FocusBoard(bool activate, const QWidget* closing = nullptr);
+  // A dialog or window of the program (not a menu, hint or this window).
+  bool IsOtherWindowOfOurs(const QWidget* widget) const;
+  int StockFocusSlot = 0;
+
   void MoveBoardCursor(int32_t columnStep, int32_t rowStep);
   // The game's labels as the board's description for a screen reader.
   void UpdateBoardStatus();

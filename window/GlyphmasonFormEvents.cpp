@@ -159,8 +159,19 @@ bool TGlyphmasonForm::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     FormKeyDown(key->key(), key->modifiers(), QApplication::mouseButtons());
     // Space hides the program and does nothing else: passed on, it would
-    // also press the focused button or tick the focused check box.
-    return key->key() == Qt::Key_Space || PlayKey(key->key(), key->modifiers());
+    // also press the focused button or tick the focused check box. On a
+    // focused stock slot it puts the slot's letter instead.
+    const bool used = PlayKey(key->key(), key->modifiers());
+    return key->key() == Qt::Key_Space || used;
+  }
+  if (event->type() == QEvent::Hide) {
+    // Any window or box of the program closing gives the board the focus;
+    // a window the window system hides (minimised with this one) does not.
+    if (auto* closing = qobject_cast<QWidget*>(watched);
+        !event->spontaneous() && IsOtherWindowOfOurs(closing)) {
+      FocusBoard(true, closing);
+    }
+    return false;
   }
   auto* control = qobject_cast<QWidget*>(watched);
   const int slot = StockSlotOf(control);

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/Text/ui/QtText.h"
@@ -68,6 +69,9 @@ bool TGlyphmasonForm::PlayKey(int key, Qt::KeyboardModifiers modifiers) {
     FullScreenCheckBox->click();
     return true;
   }
+  if (const int slot = StockSlotOf(focused); slot >= 0 && StockKey(slot, key, held)) {
+    return true;
+  }
   if (focused == BoardPaintBox && BoardPaintBox->isVisible()) {
     return BoardKey(key, held);
   }
@@ -81,7 +85,9 @@ bool TGlyphmasonForm::PlayKey(int key, Qt::KeyboardModifiers modifiers) {
 
 bool TGlyphmasonForm::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
   if (IsEnter(key) && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
-    QPushButton* button = modifiers == Qt::ShiftModifier ? PutFlippedWordButton : PutWordButton;
+    // Enter commits the reading the words list knows; Shift+Enter the other.
+    const bool flipped = (modifiers == Qt::ShiftModifier) != Game.OnlyFlippedReadingIsKnown();
+    QPushButton* button = flipped ? PutFlippedWordButton : PutWordButton;
     if (button->isEnabled()) {
       button->click();
     } else {
@@ -119,9 +125,42 @@ bool TGlyphmasonForm::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
       BoardPaintBox->SetCursor(cursor);
       return true;
     case Qt::Key_Delete:
-      if (!TakeBackLooseLetter(Game, cursor.Square)) {
+      if (!ReturnLooseLetter(Game, cursor.Square)) {
         BeepUnlessEnded(Game);
       }
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TGlyphmasonForm::StockKey(int slot, int key, Qt::KeyboardModifiers modifiers) {
+  const bool menuKey = (key == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+                       (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+  if (menuKey) {
+    ChangeStockLetter(slot);
+    return true;
+  }
+  if (modifiers != Qt::NoModifier) {
+    return false;
+  }
+  switch (key) {
+    case Qt::Key_Left:
+      FocusStockSlot(std::max(slot - 1, 0));
+      return true;
+    case Qt::Key_Right:
+      FocusStockSlot(std::min(slot + 1, kStockSlots - 1));
+      return true;
+    case Qt::Key_Home:
+      FocusStockSlot(0);
+      return true;
+    case Qt::Key_End:
+      FocusStockSlot(kStockSlots - 1);
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      PutStockLetterAtCursor(slot);
       return true;
     default:
       return false;

@@ -21,6 +21,7 @@
 #include "window/GameOverForm.h"
 #include "window/GlyphmasonForm.h"
 #include "window/HelpWindow.h"
+#include "window/StockPanel.h"
 #include "window/Hints.h"
 #include "window/RecordsForm.h"
 #include "window/StockAccessible.h"
@@ -142,6 +143,7 @@ void TGlyphmasonForm::CreateControls() {
   CreateBoard();
   CreateWorkMenu();
   CreateGameEndControls();
+  ConnectKeyboardFocus();
 }
 
 void TGlyphmasonForm::CreateMenuPanel() {
@@ -193,7 +195,7 @@ void TGlyphmasonForm::CreateLettersPanel() {
   StockLettersGroupBox->setObjectName("StockLettersGroupBox");
   StockLettersGroupBox->setGeometry(10, 5, 310, 155);
   for (int slot = 0; slot < kStockSlots; ++slot) {
-    auto* panel = new QLabel(StockLettersGroupBox);
+    auto* panel = new TStockPanel(StockLettersGroupBox);
     panel->setObjectName(QString("StockLetter%1Panel").arg(slot + 1));
     panel->setGeometry(8 + slot * (kStockPanelSize + 2), 20, kStockPanelSize, kStockPanelSize);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);

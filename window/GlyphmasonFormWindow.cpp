@@ -220,7 +220,10 @@ void TGlyphmasonForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers,
       }
       break;
     case Qt::Key_Space:
-      HideButton->click();
+      // A focused stock slot takes Space as its press (see StockKey).
+      if (StockSlotOf(focusWidget()) < 0) {
+        HideButton->click();
+      }
       break;
     case Qt::Key_R:
       // Reads the game's state aloud while a game is shown.

@@ -25,8 +25,9 @@ QString TStockAccessible::text(QAccessible::Text t) const {
 }
 
 QAccessible::State TStockAccessible::state() const {
+  // The stock is one Tab stop: every slot is reached by the arrows from it.
   QAccessible::State state = QAccessibleWidget::state();
-  state.focusable = false;
+  state.focusable = true;
   return state;
 }
 

@@ -57,7 +57,7 @@ TEST_F(BoardCursorTest, BackspaceTakesBackUnderOrBehindTheCursor) {
   Cursor.Square = {8, 6};
   EXPECT_TRUE(TakeBackBehindCursor(Game, Cursor));  // steps back onto A
   EXPECT_EQ(Cursor.Square, (TCellPosition{7, 6}));
-  EXPECT_EQ(Game.StockLetter(0), 'A');  // the first empty slot
+  EXPECT_EQ(Game.StockLetter(1), 'A');  // back into the slot it came from
   Cursor.Square = {6, 6};
   EXPECT_TRUE(TakeBackBehindCursor(Game, Cursor));  // the letter under it
   EXPECT_EQ(Cursor.Square, (TCellPosition{6, 6}));

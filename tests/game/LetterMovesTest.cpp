@@ -62,4 +62,37 @@ TEST_F(LetterMovesTest, TakeBackNeedsAnEmptySlot) {
   EXPECT_FALSE(TakeBackLooseLetter(Game, {40, 1}));
 }
 
+TEST_F(LetterMovesTest, TheKeyboardReturnsALetterToTheSlotItCameFrom) {
+  Drop(1, {1, 1});
+  Drop(0, {2, 1});
+  ReturnLooseLetter(Game, {1, 1});
+  EXPECT_EQ(Game.StockLetter(1), 'T');  // not the first empty slot, 0
+
+  // Moved on the board, the letter still knows its slot.
+  Drop(1, {3, 3});
+  ASSERT_TRUE(StartBoardDrag(Game, {3, 3}));
+  DropOnBoard(Game, Display, {true, -1}, {4, 4});
+  EXPECT_TRUE(ReturnLooseLetter(Game, {4, 4}));
+  EXPECT_EQ(Game.StockLetter(1), 'T');
+
+  // Its slot taken meanwhile: the first empty one, as the mouse does.
+  Drop(1, {5, 5});
+  Game.SetStockLetter(1, 'X');
+  EXPECT_TRUE(ReturnLooseLetter(Game, {5, 5}));
+  EXPECT_EQ(Game.StockLetter(0), 'T');
+
+  // A loaded game's loose letter has no slot of its own.
+  Picture({"", "", "", "", "", "", "      e"});
+  EXPECT_EQ(Game.LooseLetterSlot({6, 6}), -1);
+  EXPECT_TRUE(ReturnLooseLetter(Game, {6, 6}));
+  EXPECT_EQ(Game.StockLetter(2), 'E');
+}
+
+TEST_F(LetterMovesTest, TheRightButtonStillTakesBackIntoTheFirstEmptySlot) {
+  Drop(1, {1, 1});
+  Drop(0, {2, 1});
+  EXPECT_TRUE(TakeBackLooseLetter(Game, {1, 1}));
+  EXPECT_EQ(Game.StockLetter(0), 'T');
+}
+
 }  // namespace

@@ -93,3 +93,24 @@ TEST(OneWordRule, NamesWhyTheLooseLettersMakeNoWord) {
         << c.Scene;
   }
 }
+
+TEST(EnterReading, OnlyAFlippedWordOfTheListIsCommittedFlipped) {
+  struct TReadingCase {
+    const char* Scene;
+    const char* Loose;
+    bool Flipped;
+  };
+  const std::vector<TReadingCase> cases = {
+      {"only the flipped reading is known", "tac", true},
+      {"only the plain reading is known", "cat", false},
+      {"both readings are known", "pup", false},
+      {"neither reading is known", "xqz", false},
+      {"no word at all", "c a", false},
+  };
+  for (const TReadingCase& c : cases) {
+    TGameScene scene(15);
+    scene.Game.WordsListLines.ReadWordsListText("CAT\r\nPUP\r\n");
+    scene.Picture({c.Loose});
+    EXPECT_EQ(scene.Game.OnlyFlippedReadingIsKnown(), c.Flipped) << c.Scene;
+  }
+}

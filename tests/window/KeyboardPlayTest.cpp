@@ -2,6 +2,7 @@
 // it: stock digits, the board's cursor, taking back, committing, and the
 // letter choice answered by keys.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +12,8 @@
 
 #include "support/ui/WindowFixture.h"
 #include "window/BoardView.h"
+#include "window/GameOverForm.h"
+#include "window/RecordsForm.h"
 
 namespace {
 
@@ -142,6 +145,90 @@ TEST_F(KeyboardPlayTest, TheLetterChoiceWalksWithArrowsAndEscapeCancels) {
     return form.result();
   };
   EXPECT_EQ(ChooseLetter->AskReplacementLetter(), 0);
+}
+
+TEST_F(KeyboardPlayTest, TheStockIsOneTabStopAfterTheBoardWalkedByArrows) {
+  PressKey(Qt::Key_Tab);
+  EXPECT_EQ(Form->focusWidget(), Form->StockLetterPanels[0]);
+  PressKey(Qt::Key_Right);
+  PressKey(Qt::Key_Right);
+  EXPECT_EQ(Form->focusWidget(), Form->StockLetterPanels[2]);
+  QAccessibleInterface* slot = QAccessible::queryAccessibleInterface(Form->StockLetterPanels[2]);
+  EXPECT_TRUE(slot->state().focused);
+  EXPECT_TRUE(slot->state().focusable);
+  PressKey(Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_TRUE(Form->BoardPaintBox->hasFocus());
+  PressKey(Qt::Key_Tab);  // back to the slot focused last
+  EXPECT_EQ(Form->focusWidget(), Form->StockLetterPanels[2]);
+  // Space puts the letter, as the digit does, and does not hide the window.
+  PressKey(Qt::Key_Space);
+  EXPECT_EQ(Square(7, 7).Letter, 'T');
+  EXPECT_FALSE(Form->isMinimized());
+  EXPECT_TRUE(Form->BoardPaintBox->hasFocus());
+  PressKey(Qt::Key_Tab);
+  PressKey(Qt::Key_Home);
+  PressKey(Qt::Key_Return);
+  EXPECT_EQ(Stock(), ".A.SENO");
+  EXPECT_EQ(Square(8, 7).Letter, 'C');
+}
+
+TEST_F(KeyboardPlayTest, TheMenuKeyOnASlotOpensItsLetterChoiceAndTheBoardGetsTheFocusBack) {
+  ChooseLetter->RunModal = [](TChooseLetterForm& form) {
+    form.show();
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
+    QApplication::sendEvent(&form, &typed);
+    return form.result();
+  };
+  PressKey(Qt::Key_Tab);
+  PressKey(Qt::Key_Right);
+  PressKey(Qt::Key_Menu);
+  EXPECT_EQ(Stock(), "CXTSENO");
+  EXPECT_EQ(Form->focusWidget(), Form->BoardPaintBox);
+  PressKey(Qt::Key_Tab);
+  PressKey(Qt::Key_Right);
+  PressKey(Qt::Key_F10, Qt::ShiftModifier);
+  EXPECT_EQ(Stock(), "CXXSENO");
+}
+
+TEST_F(KeyboardPlayTest, EnterCommitsTheFlippedWordWhenOnlyThatIsInTheList) {
+  for (const int key : {Qt::Key_3, Qt::Key_2, Qt::Key_1}) {
+    PressKey(key);  // T A C
+  }
+  PressKey(Qt::Key_Return);
+  EXPECT_EQ(Form->ValidWordLabel->text(), "Last word is in the words list: \"CAT\"");
+  EXPECT_FALSE(Form->Game.WordsListModified);
+}
+
+TEST_F(KeyboardPlayTest, TheBoardHasTheFocusAfterCommitsBoxesAndWindows) {
+  for (const int key : {Qt::Key_1, Qt::Key_2, Qt::Key_3}) {
+    PressKey(key);
+  }
+  Form->PutWordButton->setFocus();
+  PressKey(Qt::Key_Return);
+  ASSERT_EQ(Form->Game.Figures.Turns.size(), 1U);
+  EXPECT_EQ(Form->focusWidget(), Form->BoardPaintBox);
+  PressKey(Qt::Key_Return);  // nothing loose: no word, and the box stays ticked
+  EXPECT_TRUE(Form->AllowUnknownWordsCheckBox->isChecked());
+
+  Form->WorkButton->setFocus();
+  Boxes.Answer(kIdNo);
+  Form->EndGameMenu->trigger();  // "End this game?" No
+  EXPECT_EQ(Form->focusWidget(), Form->BoardPaintBox);
+
+  Form->WorkButton->setFocus();
+  Form->RecordsMenu->trigger();
+  ASSERT_TRUE(Form->RecordsForm && Form->RecordsForm->isVisible());
+  Form->WorkButton->setFocus();
+  Form->RecordsForm->close();
+  EXPECT_EQ(Form->focusWidget(), Form->BoardPaintBox);
+
+  Boxes.Answer(kIdYes);
+  Form->EndGameMenu->trigger();
+  ASSERT_TRUE(Form->GameOverForm && Form->GameOverForm->isVisible());
+  EXPECT_EQ(Form->GameOverForm->focusWidget(), Form->GameOverForm->OkayButton);
+  Form->WorkButton->setFocus();
+  Form->GameOverForm->close();
+  EXPECT_EQ(Form->focusWidget(), Form->BoardPaintBox);
 }
 
 }  // namespace
