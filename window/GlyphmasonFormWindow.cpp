@@ -82,12 +82,14 @@ void TGlyphmasonForm::ApplyWindowMode() {
     }
     setWindowState(Qt::WindowFullScreen);
   } else {
-    const TWindowBounds bounds = WindowedBounds(area.width(), area.height());
     setWindowState(Qt::WindowNoState);
     // The bounds are the outer frame's; the client area is what is left of
     // it. The frame's size is known only once a window manager has framed
     // the window: moveEvent and resizeEvent apply the mode again then.
     AppliedDecoration = Decoration();
+    const TWindowBounds bounds =
+        WindowedBounds(area.width(), area.height(),
+                       {AppliedDecoration.width(), AppliedDecoration.height()});
     setFixedSize(QSize(bounds.Width, bounds.Height) - AppliedDecoration);
     move(area.left() + bounds.Left, area.top() + bounds.Top);
     // A window manager that takes the window out of full screen frames it
