@@ -21,6 +21,7 @@
 #include "window/BoardView.h"
 #include "window/GlyphmasonForm.h"
 #include "window/Input.h"
+#include "window/ShowWindowRequests.h"
 #include "window/WindowMode.h"
 
 namespace {
@@ -162,7 +163,14 @@ void TGlyphmasonForm::HelpButtonClick() { ShowApplicationHelp(kHelpContext); }
 
 void TGlyphmasonForm::HideButtonClick() {
   Drag.CancelDrag();
-  showMinimized();
+  // A Wayland compositor may ignore a request to minimise, and nothing can
+  // bring a minimised window back there: the window is unmapped instead,
+  // until a second start shows it again.
+  if (IsWaylandSession()) {
+    hide();
+  } else {
+    showMinimized();
+  }
 }
 
 void TGlyphmasonForm::changeEvent(QEvent* event) {
