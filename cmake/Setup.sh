@@ -15,6 +15,7 @@ GLYPHMASON_PACKAGES=(
   fonts-dejavu-core fonts-liberation2 clang libclang-rt-14-dev
   wamerican wngerman wfrench wspanish witalian wdutch
   at-spi2-core python3-pyatspi dbus
+  qt6-wayland sway wtype grim  # the Wayland session: Qt's plugin, a headless compositor, keys, screenshots
 )
 
 install_missing_packages() {

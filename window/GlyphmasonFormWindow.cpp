@@ -21,6 +21,7 @@
 #include "window/BoardView.h"
 #include "window/GlyphmasonForm.h"
 #include "window/Input.h"
+#include "window/ShowWindowRequests.h"
 #include "window/WindowMode.h"
 
 namespace {
@@ -82,12 +83,14 @@ void TGlyphmasonForm::ApplyWindowMode() {
     }
     setWindowState(Qt::WindowFullScreen);
   } else {
-    const TWindowBounds bounds = WindowedBounds(area.width(), area.height());
     setWindowState(Qt::WindowNoState);
     // The bounds are the outer frame's; the client area is what is left of
     // it. The frame's size is known only once a window manager has framed
     // the window: moveEvent and resizeEvent apply the mode again then.
     AppliedDecoration = Decoration();
+    const TWindowBounds bounds =
+        WindowedBounds(area.width(), area.height(),
+                       {AppliedDecoration.width(), AppliedDecoration.height()});
     setFixedSize(QSize(bounds.Width, bounds.Height) - AppliedDecoration);
     move(area.left() + bounds.Left, area.top() + bounds.Top);
     // A window manager that takes the window out of full screen frames it
@@ -160,7 +163,14 @@ void TGlyphmasonForm::HelpButtonClick() { ShowApplicationHelp(kHelpContext); }
 
 void TGlyphmasonForm::HideButtonClick() {
   Drag.CancelDrag();
-  showMinimized();
+  // A Wayland compositor may ignore a request to minimise, and nothing can
+  // bring a minimised window back there: the window is unmapped instead,
+  // until a second start shows it again.
+  if (IsWaylandSession()) {
+    hide();
+  } else {
+    showMinimized();
+  }
 }
 
 void TGlyphmasonForm::changeEvent(QEvent* event) {

@@ -1,5 +1,6 @@
 #include "window/WindowMode.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -13,19 +14,27 @@ int ShareOf(int extent) {
   }
   return static_cast<int>((static_cast<int64_t>(extent) * 95 - 1) / 100);
 }
+
+// One extent of the window: the wished one where the work area holds it,
+// else the whole work area, but never below the least one.
+int FittedExtent(int wished, int work, int least) {
+  if (wished <= work) {
+    return wished;
+  }
+  return std::max(work, least);
+}
+
+// Centred in the work area; from its start when the window is larger.
+int PlaceOf(int extent, int work) { return std::max(0, (work - extent) / 2); }
 }  // namespace
 
-TWindowBounds WindowedBounds(int workWidth, int workHeight) {
+TWindowBounds WindowedBounds(int workWidth, int workHeight, TWindowFrame frame) {
   TWindowBounds bounds;
-  bounds.Width = ShareOf(workWidth);
-  bounds.Height = ShareOf(workHeight);
-  if (bounds.Width < kMinWindowWidth) {
-    bounds.Width = kMinWindowWidth;
-  }
-  if (bounds.Height < kMinWindowHeight) {
-    bounds.Height = kMinWindowHeight;
-  }
-  bounds.Left = (workWidth - bounds.Width) / 2;
-  bounds.Top = (workHeight - bounds.Height) / 2;
+  bounds.Width = FittedExtent(std::max(ShareOf(workWidth), kMinWindowWidth), workWidth,
+                              kLeastClientWidth + frame.Width);
+  bounds.Height = FittedExtent(std::max(ShareOf(workHeight), kMinWindowHeight), workHeight,
+                               kLeastClientHeight + frame.Height);
+  bounds.Left = PlaceOf(bounds.Width, workWidth);
+  bounds.Top = PlaceOf(bounds.Height, workHeight);
   return bounds;
 }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -167,6 +168,19 @@ bool CursorPosition(int32_t& x, int32_t& y) {
 }
 
 void TerminateProcessNow(int exitCode) { _exit(exitCode); }
+
+std::string EnvironmentVariable(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
+void SetEnvironmentVariable(const char* name, const std::string& value) {
+  if (value.empty()) {
+    ::unsetenv(name);
+  } else {
+    ::setenv(name, value.c_str(), 1);
+  }
+}
 
 TWriteFile::~TWriteFile() {
   if (IsOpen()) {

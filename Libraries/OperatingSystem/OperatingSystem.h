@@ -73,6 +73,11 @@ bool CursorPosition(int32_t& x, int32_t& y);
 // Ends the process at once with the exit code: no exit handlers, no static
 // destructors, no flushing of the program's own buffers.
 [[noreturn]] void TerminateProcessNow(int exitCode);
+// The value of the environment variable; empty when it is not set.
+std::string EnvironmentVariable(const char* name);
+// Sets the environment variable of this process (and of the programs it starts
+// from now on); an empty value removes it.
+void SetEnvironmentVariable(const char* name, const std::string& value);
 
 // --- Files ------------------------------------------------------------------
 // A file opened for writing, closed when the object ends. Every operation
@@ -262,18 +267,22 @@ struct TInstanceHandle {
   int LockFile = -1;  // the file lock in the runtime folder
   int Requests = -1;  // the socket later starts leave requests at
 };
+// The longest request a holder reads; a longer one is cut there.
+inline constexpr size_t kMaxInstanceRequest = 256;
 // Takes the lock without waiting. When another process of this user holds
-// it and request is not 0, that byte is sent to the holder, which finds it
-// through TakeInstanceRequests. Acquired also when only the file lock could
-// be had (every socket name taken by others): Requests is then -1.
-TInstanceLock LockInstance(const std::string& name, TInstanceHandle& handle, char request = 0);
+// it and request is not empty, those bytes are sent to the holder, which
+// finds them through TakeInstanceRequests. Acquired also when only the file
+// lock could be had (every socket name taken by others): Requests is then -1.
+TInstanceLock LockInstance(const std::string& name, TInstanceHandle& handle,
+                           const std::string& request = {});
 // Releases what the handle holds and resets it.
 void UnlockInstance(TInstanceHandle& handle);
-// The request bytes that processes of this user have sent to the held lock's
-// Requests socket since the last call, oldest first; requests of other users
-// are dropped unread. Waits for no new ones: the socket turns readable when
-// one comes.
-std::string TakeInstanceRequests(int requests);
+// The requests that processes of this user have sent to the held lock's
+// Requests socket since the last call, oldest first, each at most
+// kMaxInstanceRequest bytes; requests of other users and empty ones are
+// dropped unread. Waits for no new ones: the socket turns readable when one
+// comes.
+std::vector<std::string> TakeInstanceRequests(int requests);
 
 // --- Starting programs (OperatingSystemProcess.cpp) ---------------------------
 // Starts the program with exactly these arguments (no shell ever sees them),

@@ -7,8 +7,9 @@
 // abstract namespace, made of the lock's name and the user's id. A later
 // start looks there first: it reaches the holder whatever its environment
 // (a start that sees another runtime folder still meets the running game),
-// and may leave one byte, a request, which the holder takes when the
-// listening socket turns readable, and only from a process of its own user.
+// and may leave a request, a few bytes written at once before it closes,
+// which the holder takes when the listening socket turns readable, and only
+// from a process of its own user.
 //
 // Abstract names have no owner: any account of the machine may bind any
 // name. A bound name therefore counts as the user's only when its socket
@@ -27,12 +28,14 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "Libraries/OperatingSystem/OperatingSystem.h"
@@ -47,9 +50,10 @@ constexpr int kLockNames = 5;
 // before it counts as not held by this user.
 constexpr int kAnswerLooks = 5;
 constexpr std::chrono::milliseconds kAnswerPause{20};
-// How long the holder waits for a request once its sender has connected:
-// the sender writes it at once, so this is never reached but by a stall.
-constexpr int kRequestWaitMilliseconds = 100;
+// How long the holder waits for a whole request once its sender has
+// connected: the sender writes it at once, so this is never reached but by a
+// stall.
+constexpr std::chrono::milliseconds kRequestWait{100};
 
 // The socket's name, without the leading byte 0 that marks the abstract
 // namespace. Tests that stand in a home folder get a lock of their own.
@@ -91,11 +95,29 @@ bool MakeAddressRow(const std::string& name, std::vector<TAbstractAddress>& row)
   return true;
 }
 
-// The one byte a connected process sent; false when it sent none in time.
-bool ReadRequest(int descriptor, char& request) {
-  pollfd waiting{descriptor, POLLIN, 0};
-  return ::poll(&waiting, 1, kRequestWaitMilliseconds) == 1 &&
-         ::recv(descriptor, &request, 1, 0) == 1;
+// What a connected process sent until it closed its end, cut at
+// kMaxInstanceRequest bytes; what came in time when it stalls.
+std::string ReadRequest(int descriptor) {
+  const auto deadline = std::chrono::steady_clock::now() + kRequestWait;
+  std::string request;
+  char buffer[kMaxInstanceRequest];
+  while (request.size() < kMaxInstanceRequest) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    pollfd waiting{descriptor, POLLIN, 0};
+    if (left.count() <= 0 || ::poll(&waiting, 1, static_cast<int>(left.count())) != 1) {
+      break;
+    }
+    const ssize_t got = ::recv(descriptor, buffer, kMaxInstanceRequest - request.size(), 0);
+    if (got < 0 && errno == EINTR) {
+      continue;
+    }
+    if (got <= 0) {
+      break;  // the sender closed its end, or the connection failed
+    }
+    request.append(buffer, static_cast<size_t>(got));
+  }
+  return request;
 }
 
 const sockaddr* AsSocketAddress(const TAbstractAddress& address) {
@@ -198,24 +220,26 @@ int InstanceSocket() {
 }
 
 // Asks who holds the name, through the fresh socket, which it closes; the
-// request (when not 0) is left with a holder of this user.
-TNameLook AskHolder(int descriptor, const TAbstractAddress& address, char request) {
+// request (when not empty) is left with a holder of this user.
+TNameLook AskHolder(int descriptor, const TAbstractAddress& address, const std::string& request) {
   TNameLook look = TNameLook::Silent;
   if (::connect(descriptor, AsSocketAddress(address), address.Length) == 0) {
     look = PeerIsThisUser(descriptor) ? TNameLook::OurHolder : TNameLook::Stranger;
   } else if (errno == EAGAIN) {
     look = TNameLook::Busy;
   }
-  if (look == TNameLook::OurHolder && request != 0) {
-    // The holder may have ended meanwhile: the request is lost with it.
-    ::send(descriptor, &request, 1, MSG_NOSIGNAL);
+  if (look == TNameLook::OurHolder && !request.empty()) {
+    // The holder may have ended meanwhile: the request is lost with it. A
+    // request this short fits into the socket's buffer at once.
+    ::send(descriptor, request.data(), std::min(request.size(), kMaxInstanceRequest),
+           MSG_NOSIGNAL);
   }
   ::close(descriptor);
   return look;
 }
 
 // One attempt at a name: bind it and listen there, else ask who holds it.
-TNameLook LookAtName(const TAbstractAddress& address, char request, int& handle) {
+TNameLook LookAtName(const TAbstractAddress& address, const std::string& request, int& handle) {
   const int descriptor = InstanceSocket();
   if (descriptor < 0) {
     return TNameLook::Failed;
@@ -239,7 +263,8 @@ TNameLook LookAtName(const TAbstractAddress& address, char request, int& handle)
 
 // A silent name is looked at again a few times: its holder may be between
 // its bind and its listen, or may just have ended and left the name free.
-TNameLook LookUntilAnswered(const TAbstractAddress& address, char request, int& handle) {
+TNameLook LookUntilAnswered(const TAbstractAddress& address, const std::string& request,
+                            int& handle) {
   TNameLook look = LookAtName(address, request, handle);
   for (int again = 1; look == TNameLook::Silent && again < kAnswerLooks; ++again) {
     std::this_thread::sleep_for(kAnswerPause);
@@ -251,7 +276,7 @@ TNameLook LookUntilAnswered(const TAbstractAddress& address, char request, int& 
 // Looks for a holder of this user on every name of the row, without taking
 // any, and leaves the request with the first one found: OurHolder then;
 // Busy when none was found but a name's holder took no more connections.
-TNameLook FindOurHolder(const std::vector<TAbstractAddress>& row, char request) {
+TNameLook FindOurHolder(const std::vector<TAbstractAddress>& row, const std::string& request) {
   TNameLook found = TNameLook::Silent;
   for (const TAbstractAddress& address : row) {
     const int descriptor = InstanceSocket();
@@ -271,8 +296,8 @@ TNameLook FindOurHolder(const std::vector<TAbstractAddress>& row, char request) 
 
 // Takes the first name of the row that is free, or meets a holder of this
 // user on one; guarded tells whether this process holds the file lock.
-TInstanceLock TakeName(const std::vector<TAbstractAddress>& row, bool guarded, char request,
-                       int& requests) {
+TInstanceLock TakeName(const std::vector<TAbstractAddress>& row, bool guarded,
+                       const std::string& request, int& requests) {
   for (const TAbstractAddress& address : row) {
     switch (LookUntilAnswered(address, request, requests)) {
       case TNameLook::Taken:
@@ -303,7 +328,8 @@ TInstanceLock TakeName(const std::vector<TAbstractAddress>& row, bool guarded, c
 }
 }  // namespace
 
-TInstanceLock LockInstance(const std::string& name, TInstanceHandle& handle, char request) {
+TInstanceLock LockInstance(const std::string& name, TInstanceHandle& handle,
+                           const std::string& request) {
   handle = {};
   std::vector<TAbstractAddress> row;
   if (name.empty() || !MakeAddressRow(name, row)) {
@@ -343,9 +369,9 @@ void UnlockInstance(TInstanceHandle& handle) {
   errno = error;
 }
 
-std::string TakeInstanceRequests(int requests) {
+std::vector<std::string> TakeInstanceRequests(int requests) {
   const int error = errno;  // nothing waiting is no failure of the caller's
-  std::string taken;
+  std::vector<std::string> taken;
   for (;;) {
     const int peer = ::accept4(requests, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
     if (peer < 0) {
@@ -354,9 +380,10 @@ std::string TakeInstanceRequests(int requests) {
       }
       break;  // none left
     }
-    char request = 0;
-    if (PeerIsThisUser(peer) && ReadRequest(peer, request)) {
-      taken += request;
+    if (PeerIsThisUser(peer)) {
+      if (std::string request = ReadRequest(peer); !request.empty()) {
+        taken.push_back(std::move(request));
+      }
     }
     ::close(peer);
   }

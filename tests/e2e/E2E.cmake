@@ -27,3 +27,13 @@ foreach(scenario IN LISTS GLYPHMASON_E2E_SCENARIOS)
                          RESOURCE_LOCK glyphmason_e2e_screen)
   endforeach()
 endforeach()
+
+# The game in a Wayland session: a headless sway, once, with no window
+# manager variant. Skipped only where sway is not installed.
+add_test(NAME e2e.wayland
+         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/WaylandSession.sh ${GLYPHMASON_PROGRAM_DIR}
+                 ${CMAKE_BINARY_DIR}/e2e-artifacts)
+set_tests_properties(e2e.wayland PROPERTIES
+                     SKIP_RETURN_CODE 77
+                     TIMEOUT 300
+                     RESOURCE_LOCK glyphmason_e2e_screen)

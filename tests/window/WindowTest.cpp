@@ -24,7 +24,25 @@ using MainWindowTest = TWindowTest;
 TEST(WindowMode, WorkAreaArithmetic) {
   EXPECT_EQ(WindowedBounds(1024, 738), (TWindowBounds{26, 18, 972, 701}));
   EXPECT_EQ(WindowedBounds(800, 570), (TWindowBounds{20, 14, 760, 541}));
-  EXPECT_EQ(WindowedBounds(640, 480), (TWindowBounds{-60, -30, 760, 540}));
+}
+
+// Scaled and small screens, in logical pixels: the window stays inside the
+// work area, frame and all, wherever the left panels fit.
+TEST(WindowMode, AWindowOnASmallScreenStaysInsideItsWorkArea) {
+  const TWindowFrame openbox{2, 22};
+  // 1920 x 1080 at 200 %, and 1280 x 1024 at 150 %: as at any size.
+  EXPECT_EQ(WindowedBounds(960, 540, openbox), (TWindowBounds{24, 0, 911, 540}));
+  EXPECT_EQ(WindowedBounds(853, 682, openbox), (TWindowBounds{21, 17, 810, 647}));
+  // 1920 x 1080 at 200 % with a task bar: the height shrinks, the frame counted.
+  EXPECT_EQ(WindowedBounds(960, 532, openbox), (TWindowBounds{24, 0, 911, 532}));
+  EXPECT_EQ(WindowedBounds(700, 520), (TWindowBounds{0, 0, 700, 520}));
+  // 1280 x 1024 at 200 %: both extents shrink.
+  EXPECT_EQ(WindowedBounds(640, 512), (TWindowBounds{0, 0, 640, 512}));
+}
+
+TEST(WindowMode, AScreenTooSmallForTheLeftPanelsShowsTheirTopLeftCorner) {
+  EXPECT_EQ(WindowedBounds(640, 480), (TWindowBounds{0, 0, 640, 510}));
+  EXPECT_EQ(WindowedBounds(400, 300, {2, 22}), (TWindowBounds{0, 0, 442, 532}));
 }
 
 // Extents whose 95 % is whole come out one lower, on every compiler.
@@ -119,6 +137,25 @@ TEST_F(MainWindowTest, WindowModesFillTheirAreaAndTheBoardFollowsEverySizeChange
   EXPECT_TRUE(Form->FullScreenCheckBox->isChecked());
   EXPECT_EQ(Form->geometry(), screen);
   PressKey(Qt::Key_N, Qt::ControlModifier);
+  ExpectWholeBoardInside(*Form);
+}
+
+TEST_F(MainWindowTest, TheLeftPanelsFitTheLeastClientArea) {
+  for (const QWidget* panel : {Form->MenuPanel, Form->MainPanel, Form->LettersPanel}) {
+    EXPECT_LE(panel->geometry().right() + 1, kLeftPanelsWidth) << panel->objectName().toStdString();
+    EXPECT_LE(panel->geometry().bottom() + 1, kLeftPanelsHeight) << panel->objectName().toStdString();
+  }
+  EXPECT_EQ(Form->BoardGroupBox->x(), kLeftPanelsWidth);
+}
+
+TEST_F(MainWindowTest, AWindowOnASmallWorkAreaKeepsItsPanelsAndTheWholeBoard) {
+  Form->SetWorkAreaForTesting(QRect(0, 0, 700, 520));
+  Form->ColumnsCountComboBox->setCurrentText("30");
+  Form->RowsCountComboBox->setCurrentText("30");
+  PressKey(Qt::Key_N, Qt::ControlModifier);
+  Form->FullScreenCheckBox->setChecked(true);
+  Form->FullScreenCheckBox->setChecked(false);
+  EXPECT_EQ(Form->frameGeometry(), QRect(0, 0, 700, 520));
   ExpectWholeBoardInside(*Form);
 }
 

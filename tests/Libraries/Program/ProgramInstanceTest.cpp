@@ -300,6 +300,48 @@ TEST(InstanceRequests, ASecondStartOfThePlayerAsksTheRunningGameToShowItsWindow)
   EXPECT_FALSE(TakeShowWindowRequest());
 }
 
+// A second start that a launcher gave an activation token passes it on, so
+// that the compositor lets the game's window take the focus.
+TEST(InstanceRequests, ASecondStartPassesItsActivationTokenOnOnlyWhenPlain) {
+  TTestHome home;
+  ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
+  const auto startWithToken = [](const std::string& token) {
+    return ExitCodeOf([&token] {
+      ::setenv("XDG_ACTIVATION_TOKEN", token.c_str(), 1);
+      return IsAnotherInstanceRunning("Glyphmason") ? 0 : 1;
+    });
+  };
+  const std::string longest(kMaxActivationToken, 'x');
+  const struct {
+    std::string Given, Passed;
+  } starts[] = {
+      {"sway-1-2f1c", "sway-1-2f1c"}, {longest, longest}, {longest + "x", ""},
+      {"two words", ""},              {"tab\there", ""},  {"line\n", ""},
+      {"caf\xE9", ""},
+  };
+  for (const auto& start : starts) {
+    ASSERT_EQ(startWithToken(start.Given), 0);
+    std::string token = "stale";
+    EXPECT_TRUE(TakeShowWindowRequest(token)) << start.Given;
+    EXPECT_EQ(token, start.Passed) << start.Given;
+  }
+  ReleaseProgramInstance();
+}
+
+// Games before the token send the request byte alone: it still shows the window.
+TEST(InstanceRequests, AOneByteRequestStillShowsTheWindow) {
+  TTestHome home;
+  ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
+  const int descriptor = AbstractNameSocket(LockSocketName("Glyphmason"), true);
+  ASSERT_GE(descriptor, 0);
+  ASSERT_EQ(::write(descriptor, "S", 1), 1);
+  ::close(descriptor);
+  std::string token = "stale";
+  EXPECT_TRUE(TakeShowWindowRequest(token));
+  EXPECT_EQ(token, "");
+  ReleaseProgramInstance();
+}
+
 TEST(InstanceRequests, AnotherAccountCannotAskTheGameAnything) {
   if (::getuid() != 0) {
     GTEST_SKIP() << "only root may act as another account";
