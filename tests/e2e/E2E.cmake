@@ -28,6 +28,19 @@ foreach(scenario IN LISTS GLYPHMASON_E2E_SCENARIOS)
   endforeach()
 endforeach()
 
+# Scenarios that only make sense with a window manager's frame: scaled
+# screens, where the frame must stay inside the screen too.
+foreach(scenario IN ITEMS scaled-150 scaled-200)
+  add_test(NAME e2e.wm.${scenario}
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/Scenarios.sh ${scenario}
+                   ${GLYPHMASON_PROGRAM_DIR} ${CMAKE_BINARY_DIR}/e2e-artifacts)
+  set_tests_properties(e2e.wm.${scenario} PROPERTIES
+                       ENVIRONMENT "GLYPHMASON_E2E_WM=openbox;GLYPHMASON_UI_TESTS=$<TARGET_FILE:glyphmason_ui_tests>"
+                       SKIP_RETURN_CODE 77
+                       TIMEOUT 300
+                       RESOURCE_LOCK glyphmason_e2e_screen)
+endforeach()
+
 # The game in a Wayland session: a headless sway, once, with no window
 # manager variant. Skipped only where sway is not installed.
 add_test(NAME e2e.wayland

@@ -979,6 +979,56 @@ scenario_game_end() {
   close_game_and_expect_exit game
 }
 
+# The dark runs (the board's lines) along one row of the screen, between
+# two columns: on a sharp board one run for each line, however the screen
+# is scaled.
+dark_runs_along_row() {
+  import -window root -crop "$(($3 - $2))x1+$2+$1" -depth 8 txt:- 2>/dev/null |
+    awk 'NR > 1 { dark = ($3 ~ /^#[0-3]/); if (dark && !was) runs++; was = dark }
+         END { print runs + 0 }'
+}
+
+# A scaled screen: the window with its frame inside the screen, and each of
+# the board's lines one sharp line. The scale and the screen come from the
+# scenario's name.
+scenario_scaled() {
+  local frame
+  start_game game
+  rest_pointer
+  read -r -a frame <<<"$(outer_bounds)"
+  local screen_width=${SCREEN_SIZE%x*} screen_height=${SCREEN_SIZE#*x}
+  [ "${frame[0]}" -ge 0 ] && [ "${frame[1]}" -ge 0 ] &&
+    [ $((frame[0] + frame[2])) -le "$screen_width" ] &&
+    [ $((frame[1] + frame[3])) -le "$screen_height" ] ||
+    fail "the window with its frame (${frame[*]}) leaves the $SCREEN_SIZE screen"
+  key ctrl+n
+  # The board's paint area at the window's scale: right of the left panels.
+  local scale_percent=$SCALE_PERCENT
+  local left=$((WX + 345 * scale_percent / 100 + 2)) right=$((WX + WW - 12 * scale_percent / 100))
+  local middle_of_first_row=$((WY + 24 * scale_percent / 100 + (WH - 30 * scale_percent / 100) / 30))
+  wait_until "the board" eval '[ "$(dark_runs_along_row $middle_of_first_row $left $right)" -ge 15 ]'
+  sleep 0.5
+  import -window root "$ARTIFACTS/$RUN_NAME-screen.png" 2>/dev/null || true
+  local runs
+  runs=$(dark_runs_along_row "$middle_of_first_row" "$left" "$right")
+  # The board's left edge may lie left of the scanned stretch: 15 or 16.
+  [ "$runs" -ge 15 ] && [ "$runs" -le 16 ] ||
+    fail "a row of the 15 x 15 board crosses $runs dark runs, not one for each line"
+  # The Close button, at the window's scale.
+  click_at $((WX + (5 + 190 + 20) * scale_percent / 100)) $((WY + (5 + 5 + 12) * scale_percent / 100))
+  wait_for_exit "$GAME_PID" "the game"
+  expect_equal "exit code of the game" "$EXIT_CODE" 0
+  check_output game
+}
+
+case $SCENARIO in
+  scaled-150) SCREEN_SIZE=1280x1024 SCALE_PERCENT=150 ;;
+  scaled-200) SCREEN_SIZE=1920x1080 SCALE_PERCENT=200 ;;
+esac
+if [ -n "${SCALE_PERCENT:-}" ]; then
+  export QT_SCALE_FACTOR=$((SCALE_PERCENT / 100)).$((SCALE_PERCENT % 100))
+fi
+
 require_tools
 prepare_work_folder
 start_x_server
@@ -1000,6 +1050,7 @@ case $SCENARIO in
   screen-reader) scenario_screen_reader ;;
   stuck-drag) scenario_stuck_drag ;;
   game-end) scenario_game_end ;;
+  scaled-150 | scaled-200) scenario_scaled ;;
   *) echo "unknown scenario: $SCENARIO" >&2; exit 2 ;;
 esac
 log "passed"

@@ -91,12 +91,16 @@ prepare_work_folder() {
   export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}suppressions=$E2E_FOLDER/asan.supp"
 }
 
+# The virtual screen's size in pixels; a scenario of another screen sets it
+# before the X server starts.
+SCREEN_SIZE=${SCREEN_SIZE:-1280x1024}
+
 # Xvfb picks a free display itself and writes its number to the given
 # descriptor. Keys do not repeat: on a loaded machine a press and its release
 # may lie far enough apart for the server to repeat the key.
 start_x_server() {
   local numberFile="$WORK/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset -r \
+  Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE}x24" -nolisten tcp -noreset -r \
     3>"$numberFile" >"$WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
   local waited=0
