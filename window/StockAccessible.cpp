@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 
+#include "Libraries/MyDialogs/ui/PanelAccessible.h"
 #include "window/BoardAccessible.h"
 #include "window/BoardView.h"
 #include "window/GlyphmasonForm.h"
@@ -81,6 +82,7 @@ QAccessibleInterface* GameAccessibleFactory(const QString&, QObject* object) {
 void InstallGameAccessibility() {
   static bool installed = false;
   if (!installed) {
+    InstallPanelAccessibility();
     QAccessible::installFactory(GameAccessibleFactory);
     installed = true;
   }
