@@ -80,7 +80,8 @@ void TGlyphmasonForm::StockLetterPanelMouseDown(int slot, Qt::MouseButton button
     }
   } else if (button == Qt::RightButton && CanReplaceStockLetter(Game, slot) &&
              ChooseLetterForm != nullptr) {
-    ReplaceStockLetter(Game, slot, ChooseLetterForm->AskReplacementLetter());
+    ReplaceStockLetter(Game, slot,
+                       ChooseLetterForm->AskReplacementLetter(slot, Game.StockLetter(slot)));
   }
 }
 

@@ -147,7 +147,8 @@ void TGlyphmasonForm::ChangeStockLetter(int slot) {
     BeepUnlessEnded(Game);
     return;
   }
-  ReplaceStockLetter(Game, slot, ChooseLetterForm->AskReplacementLetter());
+  ReplaceStockLetter(Game, slot,
+                     ChooseLetterForm->AskReplacementLetter(slot, Game.StockLetter(slot)));
 }
 
 QString TGlyphmasonForm::StockSlotAccessibleName(int slot) const {
