@@ -7,14 +7,16 @@
 # is wider and clips captions); DejaVu Sans draws the letters. openbox is the
 # window manager of the real-input scenarios that need one, x11-utils their
 # window-property reader. at-spi2-core, python3-pyatspi and dbus give the
-# screen-reader scenario its accessibility bus and client; desktop-file-utils
-# checks the installer's desktop entries in the tests.
+# screen-reader scenario its accessibility bus and client, and orca the
+# screen reader whose spoken words the speech scenario reads from its log (it
+# brings speech-dispatcher and logs speech without a sound device);
+# desktop-file-utils checks the installer's desktop entries in the tests.
 GLYPHMASON_PACKAGES=(
   build-essential cmake qt6-base-dev libgtest-dev googletest libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-apps x11-utils openbox xdg-utils desktop-file-utils
   fonts-dejavu-core fonts-liberation2 clang libclang-rt-14-dev
   wamerican wngerman wfrench wspanish witalian wdutch
-  at-spi2-core python3-pyatspi dbus
+  at-spi2-core python3-pyatspi dbus orca
   qt6-wayland sway wtype grim  # the Wayland session: Qt's plugin, a headless compositor, keys, screenshots
 )
 

@@ -6,6 +6,10 @@ std::string Quoted(const std::string& text) {
   return "\"" + text + "\"";
 }
 
+std::string PointsText(int32_t count) {
+  return std::to_string(count) + (count == 1 ? " point" : " points");
+}
+
 std::string TimesText(int32_t count) {
   return std::to_string(count) + (count == 1 ? " time" : " times");
 }
@@ -56,6 +60,20 @@ std::vector<std::string> GameSummaryLines(const TSummaryFacts& facts) {
   if (!facts.Outcome.KeptUnreadableAs.empty()) {
     lines.push_back("The old records file could not be read.");
     lines.push_back("It was kept as " + facts.Outcome.KeptUnreadableAs + ".");
+  }
+  return lines;
+}
+
+std::vector<std::string> TurnChartLines(const std::vector<TTurnFigures>& turns) {
+  if (turns.empty()) {
+    return {"No word was committed."};
+  }
+  std::vector<std::string> lines;
+  lines.reserve(turns.size());
+  for (size_t i = 0; i < turns.size(); ++i) {
+    const TTurnFigures& turn = turns[i];
+    lines.push_back("Word " + std::to_string(i + 1) + ", " + turn.Word + ": " +
+                    PointsText(turn.Score) + ", best possible " + std::to_string(turn.Par));
   }
   return lines;
 }

@@ -38,3 +38,8 @@ struct TSummaryFacts {
 
 // One line per figure, in the order shown.
 std::vector<std::string> GameSummaryLines(const TSummaryFacts& facts);
+
+// The turn chart as text, one line per committed word in order: its number,
+// the word, its score and the best possible then ("Word 1, CAT: 12 points,
+// best possible 15"); one line saying so when no word was committed.
+std::vector<std::string> TurnChartLines(const std::vector<TTurnFigures>& turns);

@@ -17,6 +17,9 @@ TGameOverForm::TGameOverForm(QWidget* parent) : QDialog(parent, kFixedDialogFlag
                          {10, 185, 480, 16});
   Chart = new TTurnChart(this);
   Chart->setGeometry(10, 205, 480, 140);
+  // A screen reader reaches the chart by Tab and reads its words as text.
+  Chart->setFocusPolicy(Qt::TabFocus);
+  Chart->setAccessibleName(ChartLabel->text());
   OkayButton = MakeButton(this, "OkayButton", "Okay", {212, 355, 75, 25});
   OkayButton->setDefault(true);
   connect(OkayButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -30,6 +33,11 @@ void TGameOverForm::Show(const TSummaryFacts& facts) {
   }
   SummaryLabel->setText(ToQString(text));
   Chart->SetTurns(facts.Figures.Turns);
+  QStringList chartText;
+  for (const std::string& line : TurnChartLines(facts.Figures.Turns)) {
+    chartText << ToQString(line);
+  }
+  Chart->setAccessibleDescription(chartText.join('\n'));
   show();
   raise();
   activateWindow();

@@ -81,7 +81,8 @@ void TGlyphmasonForm::StockLetterPanelMouseDown(int slot, Qt::MouseButton button
   } else if (button == Qt::RightButton && CanReplaceStockLetter(Game, slot) &&
              ChooseLetterForm != nullptr) {
     const int32_t changesBefore = Game.LetterChangesCount;
-    ReplaceStockLetter(Game, slot, ChooseLetterForm->AskReplacementLetter());
+    ReplaceStockLetter(Game, slot,
+                       ChooseLetterForm->AskReplacementLetter(slot, Game.StockLetter(slot)));
     SayLetterChange(changesBefore);
   }
 }

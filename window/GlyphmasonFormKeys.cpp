@@ -191,7 +191,8 @@ void TGlyphmasonForm::ChangeStockLetter(int slot) {
     return;
   }
   const int32_t changesBefore = Game.LetterChangesCount;
-  ReplaceStockLetter(Game, slot, ChooseLetterForm->AskReplacementLetter());
+  ReplaceStockLetter(Game, slot,
+                     ChooseLetterForm->AskReplacementLetter(slot, Game.StockLetter(slot)));
   SayLetterChange(changesBefore);
 }
 

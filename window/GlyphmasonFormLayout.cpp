@@ -212,6 +212,10 @@ void TGlyphmasonForm::CreateLettersPanel() {
       "letter.",
       StockLettersGroupBox);
   DragTipLabel->setObjectName("DragTipLabel");
+  // The tip speaks of the mouse; a screen reader also hears the keys.
+  DragTipLabel->setAccessibleDescription(
+      "1 to 7 put a letter at the board's frame; Ctrl+1 to 7 or the Menu key on a focused slot "
+      "change it");
   DragTipLabel->setWordWrap(true);
   DragTipLabel->setGeometry(8, 64, 294, 30);
   NewStockLettersButton =
@@ -238,6 +242,8 @@ void TGlyphmasonForm::CreateLettersPanel() {
       "letters they connect to) must form only one word.",
       WordGroupBox);
   AcceptWordTipLabel->setObjectName("AcceptWordTipLabel");
+  AcceptWordTipLabel->setAccessibleDescription(
+      "Enter puts the word on the board, Shift+Enter the flipped word");
   AcceptWordTipLabel->setWordWrap(true);
   AcceptWordTipLabel->setGeometry(30, 50, 270, 45);
   AllowUnknownWordsCheckBox = CheckBox(WordGroupBox, "AllowUnknownWordsCheckBox",

@@ -42,7 +42,10 @@ TRecordsForm::TRecordsForm(QWidget* parent) : QDialog(parent, kFixedDialogFlags)
   RecordsTable->verticalHeader()->hide();
   RecordsTable->verticalHeader()->setDefaultSectionSize(22);
   RecordsTable->setSelectionMode(QAbstractItemView::NoSelection);
-  RecordsTable->setFocusPolicy(Qt::NoFocus);
+  // Tab reaches the table and the arrows read it cell by cell; a click
+  // leaves the focus where it is.
+  RecordsTable->setFocusPolicy(Qt::TabFocus);
+  RecordsTable->setAccessibleName("Records");
   NewestLabel =
       MakeLabel(this, "NewestLabel", "Bold, with *: the newest record", {10, 305, 300, 16});
   OkayButton = MakeButton(this, "OkayButton", "Okay", {595, 300, 75, 25});

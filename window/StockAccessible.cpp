@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 
+#include "Libraries/MyDialogs/ui/PanelAccessible.h"
 #include "window/Announcer.h"
 #include "window/BoardAccessible.h"
 #include "window/BoardView.h"
@@ -86,6 +87,7 @@ QAccessibleInterface* GameAccessibleFactory(const QString&, QObject* object) {
 void InstallGameAccessibility() {
   static bool installed = false;
   if (!installed) {
+    InstallPanelAccessibility();
     QAccessible::installFactory(GameAccessibleFactory);
     installed = true;
   }

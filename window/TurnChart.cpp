@@ -31,7 +31,8 @@ QColor TTurnChart::ParColor() {
 void TTurnChart::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().base());
-  painter.setPen(palette().mid().color());
+  // The border shows the keyboard focus, which the chart takes for screen readers.
+  painter.setPen(hasFocus() ? palette().highlight().color() : palette().mid().color());
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
   const int count = static_cast<int>(Turns.size());
   const int barsHeight = height() - 2 * kMargin - kLabelHeight;

@@ -89,6 +89,8 @@ TChooseLetterForm::TChooseLetterForm(QWidget* parent) : QDialog(parent, kFixedDi
   LettersPanel->setGeometry(5, 5, 480, 315);
   HintLabel = new QLabel("Click the letter you want to choose as replacement", MainPanel);
   HintLabel->setObjectName("HintLabel");
+  HintLabel->setAccessibleDescription(
+      "Type the letter, or move to it with the arrows and press Enter");
   HintLabel->move(10, 325);
   HintLabel->adjustSize();
   CancelButton = MakeButton(this, "CancelButton", "&Cancel", {215, 365, 75, 25});
@@ -145,7 +147,16 @@ void TChooseLetterForm::LetterClicked(int slot) {
   done(QDialog::Accepted);
 }
 
-char TChooseLetterForm::AskReplacementLetter() {
+char TChooseLetterForm::AskReplacementLetter(int stockSlot, char replaced) {
+  const QString replacing =
+      stockSlot < 0 || replaced == 0
+          ? QString()
+          : QString("Replace %1 in slot %2")
+                .arg(ToQString(std::string(1, replaced)))
+                .arg(stockSlot + 1);
+  // The caption stays; the dialog and its letters say what is replaced.
+  setAccessibleDescription(replacing);
+  LettersPanel->setAccessibleName(replacing);
   ChosenLetter = 0;
   const int result = RunModal(*this);
   return result == QDialog::Accepted ? ChosenLetter : 0;

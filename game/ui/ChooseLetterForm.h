@@ -27,7 +27,9 @@ class TChooseLetterForm : public QDialog {
   // show nothing and cannot be chosen).
   void SetLetters(const QString& fontName, const std::array<char, kMaxAlphabetSlots>& alphabet);
   // Shows the dialog and returns the letter chosen; 0 when cancelled or closed.
-  char AskReplacementLetter();
+  // Given the stock slot (0..6) and its letter, a screen reader is told which
+  // letter is replaced ("Replace K in slot 3").
+  char AskReplacementLetter(int stockSlot = -1, char replaced = 0);
 
   // Clicking a letter panel: chooses its letter and closes the dialog.
   void LetterClicked(int slot);

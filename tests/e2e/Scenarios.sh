@@ -6,7 +6,8 @@
 #
 # Scenarios: play, moves, close, second-instance, install, uninstall-copy,
 # folder-game, window, captions, suggest, squatted-instance,
-# second-start-shows, keys, screen-reader, stuck-drag, game-end. With
+# second-start-shows, keys, screen-reader, stuck-drag, game-end, and
+# screen-reader-speech (under openbox only). With
 # GLYPHMASON_E2E_WM=openbox they run under that window manager. Exit code 0
 # when the scenario passed, 1 when it failed (a screenshot is kept in
 # ARTIFACTS_FOLDER), 77 when Xvfb or xdotool is missing.
@@ -18,10 +19,17 @@ ARTIFACTS=$3
 
 # The game's instance lock is one per user of the machine. Each run gets a
 # network namespace of its own where the system allows it, so that runs side
-# by side, or a game played meanwhile, never meet its lock.
+# by side, or a game played meanwhile, never meet its lock. Orca, too, runs
+# once per user: its scenario also gets a process namespace with its own
+# /proc, where no other Orca is seen and whose every process ends with it.
 if [ -z "${GLYPHMASON_E2E_ISOLATED:-}" ]; then
   export GLYPHMASON_E2E_ISOLATED=1
-  for isolate in "unshare --net" "unshare --net --map-root-user"; do
+  isolations=("unshare --net" "unshare --net --map-root-user")
+  if [ "$SCENARIO" = screen-reader-speech ]; then
+    processes="--pid --fork --kill-child --mount-proc"
+    isolations=("unshare --net $processes" "unshare --net --map-root-user $processes")
+  fi
+  for isolate in "${isolations[@]}"; do
     if $isolate true 2>/dev/null; then
       exec $isolate bash "${BASH_SOURCE[0]}" "$@"
     fi
@@ -816,6 +824,110 @@ scenario_screen_reader() {
     "Score $(placed_score "$WORK/Glyphmason/GlyphmasonDictionaries/English.gmd" "$word" 2)"
 }
 
+# --- Orca's speech -----------------------------------------------------------------
+
+# What Orca says is read from its debug log, where every utterance is a line
+# "HH:MM:SS.micro - SPEECH OUTPUT: 'text'" followed by the voice's name and
+# settings ("{...}" or "None"); a typed key is spoken as its name ("tab ").
+# A mark sets where the next expectation starts reading.
+ORCA_LOG=
+SPEECH_MARK=0
+# How long an expectation waits for Orca, which speaks after the event queue
+# of a loaded machine has caught up.
+readonly SPEECH_WAIT_SECONDS=${GLYPHMASON_E2E_SPEECH_WAIT:-30}
+
+# Every utterance so far, one a line, without the log's decoration.
+spoken_lines() {
+  grep -a "SPEECH OUTPUT: '" "$ORCA_LOG" 2>/dev/null |
+    sed -E -e 's/\r$//' -e "s/^.*SPEECH OUTPUT: '//" -e "s/'( voice=[^{]*)? ?(\{.*\}|None)?$//" ||
+    true
+}
+
+spoken_since_mark() { spoken_lines | tail -n +$((SPEECH_MARK + 1)); }
+
+mark_speech() { SPEECH_MARK=$(spoken_lines | wc -l); }
+
+# expect_spoken REGEX [SECONDS]: waits until an utterance after the mark
+# matches the extended regular expression; logs it, and moves the mark past
+# it so that the next expectation reads what came after. On failure the
+# utterances since the mark are shown.
+expect_spoken() {
+  local pattern=$1 seconds=${2:-$SPEECH_WAIT_SECONDS}
+  local deadline=$((SECONDS + seconds)) found
+  while :; do
+    found=$(spoken_since_mark | grep -n -E -m 1 -- "$pattern" || true)
+    if [ -n "$found" ]; then
+      log "Orca said: '${found#*:}'"
+      SPEECH_MARK=$((SPEECH_MARK + ${found%%:*}))
+      return 0
+    fi
+    is_running "$ORCA_PID" || fail "Orca ended while '$pattern' was awaited"
+    [ $SECONDS -lt $deadline ] || break
+    sleep 0.3
+  done
+  log "Orca said since the mark:"
+  spoken_since_mark | tail -n 40 | sed 's/^/    /'
+  fail "Orca did not say anything matching '$pattern' within $seconds seconds"
+}
+
+# Orca on the run's own session and accessibility bus, with a fresh home (so
+# default settings), logging to $WORK/orca.log. Only one Orca runs per user:
+# the run has a process namespace of its own (see the top), where no other
+# one can be.
+start_orca() {
+  command -v orca >/dev/null || { echo "orca is missing: the scenario is skipped."; exit $SKIP; }
+  start_accessibility_bus
+  # Without a sound device speech-dispatcher gives up, and Orca's speech
+  # output is off: it still makes every utterance and logs it (only its own
+  # messages, such as "Screen reader on", are left out). Orca buffers its
+  # debug file unless that is a terminal, so it writes to the terminal that
+  # script(1) gives it, and script copies each line to the log at once.
+  pgrep -u "$(id -u)" -x orca >/dev/null && fail "another Orca runs for this user in this namespace"
+  ORCA_LOG=$WORK/orca.log
+  start_program orca script --quiet --flush --command \
+    "exec orca --disable speech --debug-file=/dev/tty" "$ORCA_LOG"
+  ORCA_PID=$STARTED_PID
+  wait_until "Orca to start" grep -q -s -a 'ORCA: Startup complete' "$ORCA_LOG"
+}
+
+# Orca follows the game from start to end: the Menu panel's buttons are
+# spoken as Tab reaches them, the board as a new game begins, and the
+# "Game over" window when the game is ended.
+scenario_screen_reader_speech() {
+  [ "$WINDOW_MANAGER" = openbox ] || fail "this scenario runs under openbox only"
+  start_orca
+  mark_speech
+  start_game game
+  expect_spoken '^Glyphmason frame'
+  # The first button has the focus as the window opens; Tab walks the rest.
+  expect_spoken '^Menu panel'
+  expect_spoken '^Work push button'
+  rest_pointer
+  local button
+  for button in Help About Hide Close; do
+    mark_speech
+    key Tab
+    expect_spoken "^$button push button"
+  done
+  mark_speech
+  key ctrl+n
+  wait_until "a new board with a full stock" eval 'board_is_shown && stock_is_full'
+  expect_spoken '^Board\.$'
+  expect_spoken '^table with 15 rows 15 columns'
+  # Further expectations follow the same pattern, e.g. the letters a new game
+  # announces:  expect_spoken '^Your letters: '
+  mark_speech
+  key ctrl+End
+  wait_for_window '^Query$'
+  expect_spoken '^End this game\?'
+  key y
+  wait_for_window '^Game over$'
+  expect_spoken '^Game over'
+  key Return
+  wait_until "the summary to close" lacks_window '^Game over$'
+  close_game_and_expect_exit game
+}
+
 # --- Drags that end without a drop ---------------------------------------------
 
 # A drag begun on the first stock slot and held over the empty square (3, 3).
@@ -1048,6 +1160,7 @@ case $SCENARIO in
   second-start-shows) scenario_second_start_shows ;;
   keys) scenario_keys ;;
   screen-reader) scenario_screen_reader ;;
+  screen-reader-speech) scenario_screen_reader_speech ;;
   stuck-drag) scenario_stuck_drag ;;
   game-end) scenario_game_end ;;
   scaled-150 | scaled-200) scenario_scaled ;;

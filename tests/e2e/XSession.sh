@@ -39,6 +39,10 @@ fail() {
     tail -n 60 "$output"
     cp "$output" "$ARTIFACTS/$RUN_NAME-$(basename "$output")" 2>/dev/null || true
   done
+  # Longer logs (a screen reader's) are kept, not shown.
+  for output in "$WORK"/*.log; do
+    [ -s "$output" ] && cp "$output" "$ARTIFACTS/$RUN_NAME-$(basename "$output")" 2>/dev/null || true
+  done
   exit 1
 }
 

@@ -191,6 +191,13 @@ TEST(GameSummaryText, NamesEveryFigureAndWhatTheRecordsMadeOfTheGame) {
   EXPECT_EQ(GameSummaryLines(facts).size(), 8u);
 }
 
+TEST(GameSummaryText, TheChartReadsAsEachWordsScoreBesideTheBestPossible) {
+  EXPECT_EQ(TurnChartLines({{12, 15, 3, "CAT"}, {1, 1, 1, "A"}}),
+            (std::vector<std::string>{"Word 1, CAT: 12 points, best possible 15",
+                                      "Word 2, A: 1 point, best possible 1"}));
+  EXPECT_EQ(TurnChartLines({}), std::vector<std::string>{"No word was committed."});
+}
+
 class RecordEntryTest : public RecordsFileTest {
  protected:
   TRecordOutcome EndGame(const std::string& table = kTable) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "Libraries/MyDialogs/ui/PanelAccessible.h"
 #include "Libraries/Program/ProgramPaths.h"
 
 void SetUpFixedForm(QWidget& form, const char* name, const QString& caption, QSize client) {
@@ -58,4 +59,5 @@ QIcon ProgramIcon() {
 void SetUpApplicationLook() {
   QApplication::setFont(ProgramFont());
   QApplication::setWindowIcon(ProgramIcon());
+  InstallPanelAccessibility();
 }

@@ -46,5 +46,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRe
 // The program's icon in every size found beside the program; empty when the
 // icon files are missing.
 QIcon ProgramIcon();
-// What every window of the program shares: its font and its icon.
+// What every window of the program shares: its font, its icon and the roles
+// screen readers meet in it.
 void SetUpApplicationLook();

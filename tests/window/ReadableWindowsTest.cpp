@@ -1,0 +1,112 @@
+// What a screen reader meets beyond the board: panels that are groupings,
+// not windows of their own; windows that are windows; the records read cell
+// by cell; the summary's chart as text; the letter choice naming the letter
+// it replaces; and tips that speak of the mouse also naming the keys.
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTableWidget>
+
+#include "persistence/Records.h"
+#include "support/ui/WindowFixture.h"
+#include "window/GameOverForm.h"
+#include "window/RecordsForm.h"
+#include "window/TurnChart.h"
+
+namespace {
+
+QAccessibleInterface* Face(QObject* object) {
+  return QAccessible::queryAccessibleInterface(object);
+}
+
+class ReadableWindows : public TWindowTest {
+ protected:
+  ReadableWindows() { QApplication::setActiveWindow(Form.get()); }
+};
+
+TEST_F(ReadableWindows, PanelsAreGroupingsAndOnlyWindowsAreWindows) {
+  StartGame();
+  for (QWidget* window : {static_cast<QWidget*>(Form.get()),
+                          static_cast<QWidget*>(ChooseLetter.get()),
+                          static_cast<QWidget*>(About.get())}) {
+    const QAccessible::Role role = Face(window)->role();
+    EXPECT_TRUE(role == QAccessible::Window || role == QAccessible::Dialog)
+        << window->objectName().toStdString() << " has role " << role;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+      QAccessibleInterface* face = Face(control);
+      if (face != nullptr && !control->isWindow()) {
+        EXPECT_NE(face->role(), QAccessible::Border) << control->objectName().toStdString();
+      }
+    }
+  }
+  EXPECT_EQ(Face(Form->MenuPanel)->role(), QAccessible::Grouping);
+  EXPECT_EQ(Face(Form->MenuPanel)->text(QAccessible::Name), "Menu");
+}
+
+TEST_F(ReadableWindows, TabReachesTheRecordsAndTheirCellsAreReadOneByOne) {
+  TRecords records;
+  records.Enter("English.gmd 15 x 15", {"Monday", 40, 2, "CATS", 30, 90, 0});
+  TRecordsForm shown(nullptr);
+  shown.Show(records, "English.gmd 15 x 15");
+  QApplication::setActiveWindow(&shown);
+  EXPECT_TRUE(shown.RecordsTable->focusPolicy() & Qt::TabFocus);
+  shown.TableComboBox->setFocus();
+  QWidget* next = shown.TableComboBox->nextInFocusChain();
+  while (next->focusPolicy() == Qt::NoFocus || !next->isVisibleTo(&shown)) {
+    next = next->nextInFocusChain();
+  }
+  EXPECT_EQ(next, shown.RecordsTable);
+
+  QAccessibleInterface* table = Face(shown.RecordsTable);
+  EXPECT_EQ(table->text(QAccessible::Name), "Records");
+  ASSERT_NE(table->tableInterface(), nullptr);
+  QAccessibleInterface* score = table->tableInterface()->cellAt(0, 2);
+  ASSERT_NE(score, nullptr);
+  EXPECT_EQ(score->text(QAccessible::Name), "40");
+  EXPECT_EQ(table->tableInterface()->columnDescription(2), "Score");
+}
+
+TEST_F(ReadableWindows, TheSummaryChartReadsEveryWordBesideTheBestPossible) {
+  TGameOverForm summary(nullptr);
+  TSummaryFacts facts;
+  facts.Figures.Turns = {{12, 15, 3, "CAT"}, {9, 9, 2, "AX"}};
+  summary.Show(facts);
+  QAccessibleInterface* chart = Face(summary.Chart);
+  EXPECT_EQ(chart->text(QAccessible::Name), summary.ChartLabel->text());
+  EXPECT_EQ(chart->text(QAccessible::Description),
+            "Word 1, CAT: 12 points, best possible 15\nWord 2, AX: 9 points, best possible 9");
+  EXPECT_TRUE(summary.Chart->focusPolicy() & Qt::TabFocus);
+  // Enter still closes the window from the chart.
+  summary.Chart->setFocus();
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(summary.Chart, &enter);
+  EXPECT_FALSE(summary.isVisible());
+}
+
+TEST_F(ReadableWindows, TheLetterChoiceNamesTheSlotAndTheLetterItReplaces) {
+  StartGame("CATSENO");
+  QString told;
+  ChooseLetter->RunModal = [&told](TChooseLetterForm& form) {
+    told = Face(&form)->text(QAccessible::Description);
+    return 0;
+  };
+  PressKey(Qt::Key_3, Qt::ControlModifier);
+  EXPECT_EQ(told, "Replace T in slot 3");
+  EXPECT_EQ(ChooseLetter->windowTitle(), "Choose letter");
+  EXPECT_EQ(Face(ChooseLetter->LettersPanel)->text(QAccessible::Name), "Replace T in slot 3");
+}
+
+TEST_F(ReadableWindows, TipsThatSpeakOfTheMouseAlsoNameTheKeys) {
+  EXPECT_TRUE(Form->AcceptWordTipLabel->text().startsWith("Click a button"));
+  EXPECT_TRUE(Face(Form->AcceptWordTipLabel)
+                  ->text(QAccessible::Description)
+                  .contains("Enter puts the word on the board"));
+  EXPECT_TRUE(Form->DragTipLabel->text().endsWith("[RMB] to change the letter."));
+  EXPECT_TRUE(Face(Form->DragTipLabel)->text(QAccessible::Description).contains("Ctrl+1 to 7"));
+  EXPECT_TRUE(Face(ChooseLetter->HintLabel)->text(QAccessible::Description).contains("Type"));
+}
+
+}  // namespace
