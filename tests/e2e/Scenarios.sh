@@ -709,8 +709,10 @@ start_game_untouched() {
 
 # From the board, Tab goes round to the Work button; the Close button is the
 # fourth after it, and Enter presses it.
+# From the board, which has the focus after every command: past the stock,
+# then Work, Help, About and Hide to Close.
 close_by_keys_and_expect_exit() {
-  key Tab Tab Tab Tab Tab Return
+  key Tab Tab Tab Tab Tab Tab Return
   wait_for_exit "$GAME_PID" "the game"
   expect_equal "exit code of the game" "$EXIT_CODE" 0
   check_output "$1"
@@ -727,20 +729,20 @@ scenario_keys() {
   key ctrl+n
   wait_until "a new board with a full stock" eval 'board_is_shown && stock_is_full'
   # Across from H8: three letters, the last taken back and typed again (it
-  # went back to the first empty slot).
+  # went back to the slot it came from).
   key 1 2 3
   wait_for_square 9 7 loose
   key BackSpace
   wait_for_square 9 7 empty
-  key 1 Return
+  key 3 Return
   wait_for_square 9 7 fixed
-  # Down from below the first letter, put bottom to top; the lower letter is
-  # taken back with Delete and typed again.
+  # Down from below the first letter, put with Shift+Enter; the lower letter
+  # is taken back with Delete, into its own slot, and typed again.
   key slash Left Left Left Down 4 5
   wait_for_square 7 9 loose
   key Up Delete
   wait_for_square 7 9 empty
-  key 4 shift+Return
+  key 5 shift+Return
   wait_for_square 7 9 fixed
   # A letter change answered by typing the letter, then across from the
   # second word's last letter.
