@@ -895,6 +895,59 @@ start_orca() {
 # Orca follows the game from start to end: the Menu panel's buttons are
 # spoken as Tab reaches them, the board as a new game begins, and the
 # "Game over" window when the game is ended.
+# One turn without looking, each step checked by what Orca says: letters
+# put, the cursor moved and turned, the state read, a commit, a refused
+# commit, a suggestion and its commit, a letter change, and the stock
+# reached with Tab.
+play_a_turn_by_ear() {
+  local letter='(notification )?[A-Z] on '
+  mark_speech
+  key 1
+  expect_spoken "^${letter}H8"
+  key 2
+  expect_spoken "^${letter}I8"
+  key 3
+  expect_spoken "^${letter}J8"
+  # Up and down say the new square alone, not its whole row.
+  mark_speech
+  key Down
+  expect_spoken '^K9, empty'
+  sleep 1
+  ! spoken_since_mark | grep -q -E '^[A-J]9,' || fail "Orca read the row: $(spoken_since_mark)"
+  key Up
+  expect_spoken '^K8, empty'
+  key slash
+  expect_spoken '^(notification )?Down'
+  key slash
+  expect_spoken '^(notification )?Right'
+  key r
+  expect_spoken 'Score 0\. Letter changes left: 11\. Cursor on K8, moving right'
+  key Return
+  expect_spoken '^(notification )?[A-Z]+ for [0-9]+ points?\. Score [1-9][0-9]*\. New letters: 1 '
+  key Return
+  expect_spoken '^(notification )?No loose letters on the board'
+  key h
+  expect_spoken '^(notification )?Suggested [A-Z]+ from [A-Z]+[0-9]+ (right|down|left|up)\. (Shift\+)?Enter puts'
+  local key_of_word
+  key_of_word=$(spoken_lines | grep -E -o '(Shift\+)?Enter puts' | tail -n 1)
+  if [ "$key_of_word" = "Enter puts" ]; then key Return; else key shift+Return; fi
+  expect_spoken '^(notification )?[A-Z]+ for [0-9]+ points?\. Score '
+  # A letter change: the choice names the slot, and the new letters follow.
+  key ctrl+1
+  wait_for_window '^Choose letter$'
+  expect_spoken 'Replace [A-Z] in slot 1'
+  key e
+  wait_until "the letter choice to close" lacks_window '^Choose letter$'
+  expect_spoken '^(notification )?New letters: 1 E, '
+  # The stock is the Tab stop after the board; Enter there puts the letter.
+  key Tab
+  expect_spoken '^1: E, [0-9]+ points?'
+  key Right
+  expect_spoken '^2: ([A-Z], [0-9]+ points?|empty)'
+  key Left Return
+  expect_spoken "^${letter}[A-Z]+[0-9]+"
+}
+
 scenario_screen_reader_speech() {
   [ "$WINDOW_MANAGER" = openbox ] || fail "this scenario runs under openbox only"
   start_orca
@@ -916,8 +969,8 @@ scenario_screen_reader_speech() {
   wait_until "a new board with a full stock" eval 'board_is_shown && stock_is_full'
   expect_spoken '^Board\.$'
   expect_spoken '^table with 15 rows 15 columns'
-  # Further expectations follow the same pattern, e.g. the letters a new game
-  # announces:  expect_spoken '^Your letters: '
+  expect_spoken '^(notification )?Your letters: 1 [A-Z], 2 [A-Z], .*7 [A-Z]'
+  play_a_turn_by_ear
   mark_speech
   key ctrl+End
   wait_for_window '^Query$'
@@ -927,7 +980,12 @@ scenario_screen_reader_speech() {
   expect_spoken '^Game over'
   key Return
   wait_until "the summary to close" lacks_window '^Game over$'
-  close_game_and_expect_exit game
+  # The game played is not saved.
+  press_close
+  answer_save_question n
+  wait_for_exit "$GAME_PID" "the game"
+  expect_equal "exit code of the game" "$EXIT_CODE" 0
+  check_output game
 }
 
 # --- Drags that end without a drop ---------------------------------------------
