@@ -21,7 +21,9 @@ QFont ProgramFont() {
   return font;
 }
 
-void SetProgramFont(QWidget& form) { form.setFont(ProgramFont()); }
+void SetProgramFont(QWidget& form) {
+  form.setFont(ProgramFont());
+}
 
 QFont LetterFont(const QString& family, const QFont& base) {
   QFont letters = base;
@@ -60,4 +62,16 @@ void SetUpApplicationLook() {
   QApplication::setFont(ProgramFont());
   QApplication::setWindowIcon(ProgramIcon());
   InstallPanelAccessibility();
+}
+
+QWidget* DialogParent() {
+  if (QWidget* active = QApplication::activeWindow()) {
+    return active;
+  }
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible() && window->windowType() == Qt::Window) {
+      return window;
+    }
+  }
+  return nullptr;
 }

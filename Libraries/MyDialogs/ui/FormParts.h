@@ -46,6 +46,12 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRe
 // The program's icon in every size found beside the program; empty when the
 // icon files are missing.
 QIcon ProgramIcon();
+
+// The window a message box or file dialog of ours opens over: the active
+// window, else the program's first shown window. Under Wayland no window may
+// be active while the program waits on a key, and a dialog without a parent
+// would open wherever the compositor puts new windows.
+QWidget* DialogParent();
 // What every window of the program shares: its font, its icon and the roles
 // screen readers meet in it.
 void SetUpApplicationLook();

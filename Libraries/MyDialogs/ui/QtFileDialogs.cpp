@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "Libraries/OperatingSystem/OperatingSystem.h"
+#include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/Text/ui/QtText.h"
 
 namespace {
@@ -82,7 +83,7 @@ class TOfferedPath {
 
 bool TQtFileDialogs::Execute(TFileDialogKind kind, const std::string& filter,
                              std::string& fileName) {
-  QFileDialog dialog(QApplication::activeWindow());
+  QFileDialog dialog(DialogParent());
   dialog.setNameFilter(ToolkitFilter(filter));
   // The save dialog asks nothing itself: the game list asks before overwriting.
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);

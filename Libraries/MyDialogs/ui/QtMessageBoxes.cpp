@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/Text/ui/QtText.h"
 
 namespace {
@@ -59,7 +60,7 @@ int TQtMessageBoxes::MessageBox(const std::string& caption, const std::string& t
     return 0;
   }
   QMessageBox box(IconOf(style), PathToQString(caption), PathToQString(text), ButtonsOf(style),
-                  QApplication::activeWindow());
+                  DialogParent());
   // Task-modal: the program's other windows take no input while it is up.
   box.setWindowModality(Qt::ApplicationModal);
   if ((style & kButtonsMask) == kMbYesNo) {
@@ -69,4 +70,6 @@ int TQtMessageBoxes::MessageBox(const std::string& caption, const std::string& t
   return IdentifierOf(box.exec());
 }
 
-void TQtMessageBoxes::MessageBeep(uint32_t /*sound*/) { QApplication::beep(); }
+void TQtMessageBoxes::MessageBeep(uint32_t /*sound*/) {
+  QApplication::beep();
+}

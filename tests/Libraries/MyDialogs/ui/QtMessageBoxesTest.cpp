@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,23 @@ TEST(TQtMessageBoxes, AnOkayCancelBoxOffersBothAndAnswersWithThePressedOne) {
   EXPECT_EQ(ShowAndPress(kMbOkCancel | kMbIconHand, QMessageBox::Ok, shown), kIdOk);
   EXPECT_EQ(ShowAndPress(kMbOk, QMessageBox::Ok, shown), kIdOk);
   EXPECT_EQ(shown, QMessageBox::Ok);
+}
+
+TEST(TQtMessageBoxes, ABoxOpensOverTheProgramsWindowEvenWhenNoWindowIsActive) {
+  QWidget window;
+  window.setWindowTitle("Glyphmason");
+  window.show();
+  // As under Wayland while the program waits on a key: no window is active.
+  QApplication::setActiveWindow(nullptr);
+  QWidget* parent = nullptr;
+  QTimer::singleShot(0, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    parent = box->parentWidget();
+    qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+  });
+  TQtMessageBoxes().MessageBox("Information", "Saved.", kMbOk);
+  EXPECT_EQ(parent, &window);
 }
 
 }  // namespace
