@@ -15,25 +15,28 @@ int ShareOf(int extent) {
   return static_cast<int>((static_cast<int64_t>(extent) * 95 - 1) / 100);
 }
 
-// One extent of the window: the wished one where the work area holds it,
-// else the whole work area, but never below the least one.
-int FittedExtent(int wished, int work, int least) {
-  if (wished <= work) {
-    return wished;
-  }
-  return std::max(work, least);
+// Centred in the work area.
+int PlaceOf(int extent, int work) {
+  return (work - extent) / 2;
 }
-
-// Centred in the work area; from its start when the window is larger.
-int PlaceOf(int extent, int work) { return std::max(0, (work - extent) / 2); }
 }  // namespace
 
 TWindowBounds WindowedBounds(int workWidth, int workHeight, TWindowFrame frame) {
   TWindowBounds bounds;
-  bounds.Width = FittedExtent(std::max(ShareOf(workWidth), kMinWindowWidth), workWidth,
-                              kLeastClientWidth + frame.Width);
-  bounds.Height = FittedExtent(std::max(ShareOf(workHeight), kMinWindowHeight), workHeight,
-                               kLeastClientHeight + frame.Height);
+  // A work area that cannot hold the left panels gets the window as ever:
+  // at least 760 x 540, centred, even where that leaves the work area.
+  if (workWidth < kLeastClientWidth + frame.Width ||
+      workHeight < kLeastClientHeight + frame.Height) {
+    bounds.Width = std::max(ShareOf(workWidth), kMinWindowWidth);
+    bounds.Height = std::max(ShareOf(workHeight), kMinWindowHeight);
+    bounds.Left = PlaceOf(bounds.Width, workWidth);
+    bounds.Top = PlaceOf(bounds.Height, workHeight);
+    return bounds;
+  }
+  // Where it holds them, the window never leaves it: an extent too large
+  // takes the whole work area.
+  bounds.Width = std::min(std::max(ShareOf(workWidth), kMinWindowWidth), workWidth);
+  bounds.Height = std::min(std::max(ShareOf(workHeight), kMinWindowHeight), workHeight);
   bounds.Left = PlaceOf(bounds.Width, workWidth);
   bounds.Top = PlaceOf(bounds.Height, workHeight);
   return bounds;

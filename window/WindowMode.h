@@ -1,8 +1,8 @@
 #pragma once
 // The size and place of the window in windowed mode: 95 % of the work area
 // (the screen without the task bar), at least 760 x 540, centred; on a work
-// area too small for that, the largest window that fits, never smaller than
-// the left panels need.
+// area too small for that but large enough for the left panels, the largest
+// window that fits.
 
 struct TWindowBounds {
   int Left = 0, Top = 0, Width = 0, Height = 0;
@@ -30,7 +30,6 @@ inline constexpr int kLeastClientHeight = kLeftPanelsHeight;
 // at (26, 18). An extent that is a multiple of 20 gives one less than its
 // exact 95 %: a work area 1280 wide gives 1215, not 1216. Where that does not
 // fit, an extent takes the whole work area (960 x 520 gives 911 x 520 at
-// (24, 0)), but never less than the least client area plus the frame; a
-// window larger than the work area starts at its top left corner, so the
-// menu stays on the screen.
+// (24, 0)). A work area smaller than the least client area plus the frame
+// gets at least 760 x 540, centred: 640 x 480 gives (-60, -30).
 TWindowBounds WindowedBounds(int workWidth, int workHeight, TWindowFrame frame = {});

@@ -40,9 +40,9 @@ TEST(WindowMode, AWindowOnASmallScreenStaysInsideItsWorkArea) {
   EXPECT_EQ(WindowedBounds(640, 512), (TWindowBounds{0, 0, 640, 512}));
 }
 
-TEST(WindowMode, AScreenTooSmallForTheLeftPanelsShowsTheirTopLeftCorner) {
-  EXPECT_EQ(WindowedBounds(640, 480), (TWindowBounds{0, 0, 640, 510}));
-  EXPECT_EQ(WindowedBounds(400, 300, {2, 22}), (TWindowBounds{0, 0, 442, 532}));
+TEST(WindowMode, AScreenTooSmallForTheLeftPanelsKeepsTheLeastWindowCentred) {
+  EXPECT_EQ(WindowedBounds(640, 480), (TWindowBounds{-60, -30, 760, 540}));
+  EXPECT_EQ(WindowedBounds(700, 520, {2, 22}), (TWindowBounds{-30, -10, 760, 540}));
 }
 
 // Extents whose 95 % is whole come out one lower, on every compiler.
