@@ -160,8 +160,7 @@ bool TGlyphmasonForm::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     FormKeyDown(key->key(), key->modifiers(), QApplication::mouseButtons());
     // Space hides the program and does nothing else: passed on, it would
-    // also press the focused button or tick the focused check box. On a
-    // focused stock slot it puts the slot's letter instead.
+    // also press the focused button or tick the focused check box.
     const bool used = PlayKey(key->key(), key->modifiers());
     return key->key() == Qt::Key_Space || used;
   }

@@ -159,7 +159,6 @@ bool TGlyphmasonForm::StockKey(int slot, int key, Qt::KeyboardModifiers modifier
       return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space:
       PutStockLetterAtCursor(slot);
       return true;
     default:

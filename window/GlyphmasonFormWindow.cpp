@@ -230,10 +230,7 @@ void TGlyphmasonForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers,
       }
       break;
     case Qt::Key_Space:
-      // A focused stock slot takes Space as its press (see StockKey).
-      if (StockSlotOf(focusWidget()) < 0) {
-        HideButton->click();
-      }
+      HideButton->click();
       break;
     case Qt::Key_R:
       // Reads the game's state aloud while a game is shown.
