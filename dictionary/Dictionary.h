@@ -19,7 +19,6 @@
 class TWordsList;
 
 inline constexpr const char* kDefaultDictionaryName = "English.gmd";
-inline constexpr const char* kDefaultFontName = "Tahoma";
 // A dictionary is usable only with this many letters of weight 1 or more.
 inline constexpr int32_t kMinActiveLetters = 11;
 // The weights are computed from a words list of at least this many entries.

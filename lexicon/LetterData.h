@@ -9,6 +9,8 @@
 inline constexpr int kMaxAlphabetSlots = 40;
 inline constexpr int kLengthScoreSlots = 7;  // bonus for placing 1..7 letters
 inline constexpr int32_t kMaxLetterProbability = 1000;
+// The font letters are shown in until a dictionary names its own.
+inline constexpr const char* kDefaultFontName = "Tahoma";
 
 struct TLetterData {
   // The letters; 0 is an empty slot. A slot's index is its identity for
