@@ -28,6 +28,10 @@ std::string OutcomeText(const TRecordOutcome& outcome) {
     case TRecordOutcome::NotSaved:
       return "Records: place " + std::to_string(outcome.Rank) +
              ", but the records file could not be written";
+    case TRecordOutcome::SuggestionUsed:
+      return "Records: not entered, Suggest word was used";
+    case TRecordOutcome::UnknownWordAndSuggestion:
+      return "Records: not entered, Suggest word was used and an unknown word committed";
     case TRecordOutcome::FileUnreadable:
       return "Records: not entered, the records file could not be read";
     case TRecordOutcome::Unknown:

@@ -19,6 +19,8 @@ struct TRecordOutcome {
     NoWord,          // kept out: no word was committed
     NotSaved,        // entered, but the records file could not be written
     FileUnreadable,  // kept out: the records file could not be read, nor kept aside
+    SuggestionUsed,  // kept out: "Suggest word" was used
+    UnknownWordAndSuggestion,  // kept out for both
   };
   TKind Kind = Unknown;
   int32_t Rank = 0;

@@ -30,10 +30,13 @@ std::string KeepBeside(const std::string& path) {
 TRecordOutcome EnterGameInRecords(const std::string& path, const std::string& table,
                                   const TGameFigures& figures, const std::string& dateTime) {
   TRecordOutcome outcome;
-  outcome.Kind =
-      figures.WordsCommitted() == 0 ? TRecordOutcome::NoWord : TRecordOutcome::UnknownWord;
   outcome.Table = table;
   if (!MayEnterRecords(figures)) {
+    const bool suggested = figures.SuggestionsUsed > 0;
+    outcome.Kind = figures.WordsCommitted() == 0   ? TRecordOutcome::NoWord
+                   : !figures.UnknownWordCommitted ? TRecordOutcome::SuggestionUsed
+                   : suggested                     ? TRecordOutcome::UnknownWordAndSuggestion
+                                                   : TRecordOutcome::UnknownWord;
     return outcome;
   }
   TRecordsFile file = ReadRecordsFile(path);

@@ -72,10 +72,9 @@ TEST(RecordTables, AGameWithAnUnknownWordOrNoWordIsKeptOut) {
   TGameFigures figures;
   EXPECT_FALSE(MayEnterRecords(figures));
   figures.Turns = {{10, 12, 2, "ZQ"}, {14, 14, 3, "CAT"}};
-  figures.SuggestionsUsed = 1;
   EXPECT_TRUE(MayEnterRecords(figures));
   const TRecord record = RecordOfGame(figures, "now");
-  EXPECT_EQ(record, (TRecord{"now", 24, 2, "CAT", 14, 92, 1}));
+  EXPECT_EQ(record, (TRecord{"now", 24, 2, "CAT", 14, 92, 0}));
   figures.UnknownWordCommitted = true;
   EXPECT_FALSE(MayEnterRecords(figures));
 }
@@ -271,6 +270,17 @@ TEST_F(RecordEntryTest, AnEmptyFileOrAGameThatMayNotEnterKeepsEverythingAsItIs) 
   unknown.UnknownWordCommitted = true;
   EXPECT_EQ(EnterGameInRecords(Path(), kTable, unknown, "now").Kind, TRecordOutcome::UnknownWord);
   EXPECT_EQ(EnterGameInRecords(Path(), kTable, {}, "now").Kind, TRecordOutcome::NoWord);
+  // A suggestion keeps a game out, alone or with an unknown word.
+  TGameFigures suggested;
+  suggested.Turns = {{12, 12, 3, "CAT"}};
+  suggested.SuggestionsUsed = 1;
+  TSummaryFacts facts;
+  facts.Outcome = EnterGameInRecords(Path(), kTable, suggested, "now");
+  EXPECT_EQ(GameSummaryLines(facts).back(), "Records: not entered, Suggest word was used");
+  unknown.SuggestionsUsed = 2;
+  facts.Outcome = EnterGameInRecords(Path(), kTable, unknown, "now");
+  EXPECT_EQ(GameSummaryLines(facts).back(),
+            "Records: not entered, Suggest word was used and an unknown word committed");
   EXPECT_EQ(Folder.Read(kRecordsFileName), before);
 }
 

@@ -144,7 +144,7 @@ TEST_F(GameEndWindow, CaptionsFitInTheSummaryTheRecordsAndTheWordGroup) {
   facts.Figures.Turns.assign(200, {99, 99, 7, "WMWMWMWMWMWMWMWMWMWMWMWMWMWMWM"});
   facts.Figures.SuggestionsUsed = 999;
   facts.LetterChangesUsed = 45;
-  facts.Outcome = {TRecordOutcome::UnknownWord, 0, "", ""};
+  facts.Outcome = {TRecordOutcome::UnknownWordAndSuggestion, 0, "", ""};
   summary.Show(facts);
   EXPECT_EQ(CaptionsThatDoNotFit(summary), std::vector<std::string>{});
   facts.Outcome = {TRecordOutcome::Entered, 10, "Wwwwwwwwwwwwwwwwwwwwwwww.gmd 30 x 30",
