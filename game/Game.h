@@ -57,6 +57,8 @@ class TGame {
   // The game's figures since its first commit, and where it stands.
   TGameFigures Figures;
   TPlayState PlayState = TPlayState::Playing;
+  // The random source the stock letters are drawn from.
+  TRandomSource& Randomizer() const { return Random; }
   bool IsEnded() const { return PlayState == TPlayState::Ended; }
   // Records the state and shows it; an ended game disables the commit
   // buttons and "New stock letters". The display hears GameEnded only when

@@ -72,6 +72,15 @@ int32_t TRandomSource::PickWeightedIndex(std::span<const int32_t> weights) {
   return PickWeightedIndexFor(NextRandom32(), weights);
 }
 
+TRandomState TRandomSource::State() const { return {EntropyWord, LastX, LastY, Sequence}; }
+
+void TRandomSource::Restore(const TRandomState& state) {
+  EntropyWord = state.EntropyWord;
+  LastX = state.LastX;
+  LastY = state.LastY;
+  Sequence = state.Sequence;
+}
+
 void TRandomSource::SeedForTesting(std::optional<uint64_t> seed) {
   Sequence = seed;
 }

@@ -18,6 +18,16 @@ uint32_t ByteSwap32(uint32_t value);
 // and when t lies beyond the running sums (negative weights).
 int32_t PickWeightedIndexFor(int32_t random, std::span<const int32_t> weights);
 
+// Everything a random source remembers between draws: put back, it draws on
+// as it did from that moment (the generator's bytes aside).
+struct TRandomState {
+  uint32_t EntropyWord = 0;
+  int32_t LastX = 0;
+  int32_t LastY = 0;
+  std::optional<uint64_t> Sequence;
+  friend bool operator==(const TRandomState&, const TRandomState&) = default;
+};
+
 class TRandomSource {
  public:
   // Fills a buffer with random bytes; false when it could not.
@@ -39,6 +49,10 @@ class TRandomSource {
   int32_t PickWeightedIndex(std::span<const int32_t> weights);
 
   uint32_t Entropy() const { return EntropyWord; }
+
+  // What the source remembers now, and the same put back.
+  TRandomState State() const;
+  void Restore(const TRandomState& state);
 
   // Tests only: the values come from a fixed sequence that starts at the
   // seed, untouched by the clock, the mouse and the generator, so that a game
