@@ -10,7 +10,7 @@ namespace {
 static_assert(kLengthScoreSlots * 10 + kMaxLetterProbability <= kMaxTurnScore);
 // The sums, and the percentage and tenths made from them, fit in 64 bits.
 static_assert(int64_t{kMaxTurns} * kMaxTurnScore < INT32_MAX);
-static_assert(kMaxSuggestionsUsed < INT32_MAX);
+static_assert(kMaxSuggestionsUsed < INT32_MAX && kMaxUndosUsed < INT32_MAX);
 
 int32_t ClampedToInt32(int64_t value) {
   return static_cast<int32_t>(std::clamp<int64_t>(value, 0, INT32_MAX));
@@ -34,6 +34,8 @@ int32_t SumOfTurns(const std::vector<TTurnFigures>& turns, TNumberOf numberOf) {
 void TGameFigures::CountSuggestion() {
   SuggestionsUsed = std::clamp(SuggestionsUsed, 0, kMaxSuggestionsUsed - 1) + 1;
 }
+
+void TGameFigures::CountUndo() { UndosUsed = std::clamp(UndosUsed, 0, kMaxUndosUsed - 1) + 1; }
 
 int32_t TGameFigures::LettersPlaced() const {
   return SumOfTurns(Turns, [](const TTurnFigures& turn) { return turn.LettersPlaced; });

@@ -22,6 +22,8 @@ inline constexpr int32_t kMaxTurnScore = 100000;
 // The most uses of "Suggest word" a game counts: far beyond any game, and
 // one more never runs over.
 inline constexpr int32_t kMaxSuggestionsUsed = 1000000000;
+// The most undos a game counts, for the same reason.
+inline constexpr int32_t kMaxUndosUsed = 1000000000;
 
 struct TTurnFigures {
   int32_t Score = 0;
@@ -36,13 +38,19 @@ struct TGameFigures {
   std::vector<TTurnFigures> Turns;
   int32_t SuggestionsUsed = 0;
   bool UnknownWordCommitted = false;
+  // Moves taken back; an undo stays counted whatever is redone or undone after.
+  int32_t UndosUsed = 0;
 
-  // True while nothing has been recorded: no commit, no suggestion.
-  bool IsEmpty() const { return Turns.empty() && SuggestionsUsed == 0 && !UnknownWordCommitted; }
+  // True while nothing has been recorded: no commit, no suggestion, no undo.
+  bool IsEmpty() const {
+    return Turns.empty() && SuggestionsUsed == 0 && !UnknownWordCommitted && UndosUsed == 0;
+  }
   int32_t WordsCommitted() const { return static_cast<int32_t>(Turns.size()); }
   // Counts one more use of "Suggest word"; the count stops at
   // kMaxSuggestionsUsed.
   void CountSuggestion();
+  // Counts one more undo; the count stops at kMaxUndosUsed.
+  void CountUndo();
   // The sum of the turns' letters placed; a negative count adds nothing.
   int32_t LettersPlaced() const;
   // The sum of the committed words' scores; a negative score adds nothing.

@@ -134,6 +134,7 @@ void ReadGameFigures(const TStoredTextList& list, TGame& game) {
   list.ReadInteger(kFiguresSection, "SuggestionsUsed", figures.SuggestionsUsed, kMaxSuggestionsUsed,
                    0);
   list.ReadBool(kFiguresSection, "UnknownWordCommitted", figures.UnknownWordCommitted);
+  list.ReadInteger(kFiguresSection, "Undos", figures.UndosUsed, kMaxUndosUsed, 0);
   game.Figures = figures;
   bool ended = false;
   list.ReadBool(kFiguresSection, "Ended", ended);
@@ -156,6 +157,10 @@ void WriteGameFigures(TStoredTextList& list, const TGame& game) {
   list.WriteInteger(kFiguresSection, "WordsCount", count);
   for (int32_t n = 1; n <= count; ++n) {
     list.WriteString(kFiguresSection, "Word" + std::to_string(n), TurnText(figures.Turns[n - 1]));
+  }
+  // Only a game that used undo has the key: others are written as before.
+  if (figures.UndosUsed > 0) {
+    list.WriteInteger(kFiguresSection, "Undos", std::min(figures.UndosUsed, kMaxUndosUsed));
   }
 }
 

@@ -44,6 +44,20 @@ TEST_F(GameFiguresFileTest, TheFiguresComeBackAfterSaveAndLoad) {
   EXPECT_FALSE(copy.IsEnded());
 }
 
+TEST_F(GameFiguresFileTest, UndosAreWrittenOnlyWhenUsedAndComeBack) {
+  Game.Figures.Turns = {{5, 9, 2, "AT"}};
+  TStoredTextList list;
+  WriteGame(list, Settings, Game);
+  EXPECT_EQ(list.WrittenText().find("Undos"), std::string::npos);
+  Game.Figures.UndosUsed = 3;
+  WriteGame(list, Settings, Game);
+  EXPECT_NE(list.WrittenText().find("Word1=5,9,2,AT\r\nUndos=3\r\n"), std::string::npos);
+  EXPECT_EQ(ReadBack().Figures, Game.Figures);
+  Game.Figures = {};
+  Game.Figures.UndosUsed = 1;  // an undo alone is worth keeping
+  EXPECT_EQ(ReadBack().Figures.UndosUsed, 1);
+}
+
 TEST_F(GameFiguresFileTest, AnEndedGameComesBackEnded) {
   Game.SetPlayState(TPlayState::Ended, false);
   EXPECT_TRUE(ReadBack().IsEnded());
@@ -78,12 +92,14 @@ TEST_F(GameFiguresFileTest, TurnsThatDoNotReadAreLeftOut) {
   list.ReadFromText(
       "[GlyphmasonFigures]\r\nWordsCount=6\r\nWord1=5,9,2,AT\r\nWord2=5,9,AT\r\n"
       "Word3=-1,9,2,AT\r\nWord4=5,9,8,ATATATATA\r\nWord5=5,9,2,\r\nWord6=x,9,2,AT\r\n"
-      "SuggestionsUsed=-3\r\n");
+      "SuggestionsUsed=-3\r\nUndos=-2\r\n");
   Game.Figures.SuggestionsUsed = 4;
+  Game.Figures.UndosUsed = 4;
   ReadGameFigures(list, Game);
   ASSERT_EQ(Game.Figures.WordsCommitted(), 1);
   EXPECT_EQ(Game.Figures.Turns[0], (TTurnFigures{5, 9, 2, "AT"}));
   EXPECT_EQ(Game.Figures.SuggestionsUsed, 0);
+  EXPECT_EQ(Game.Figures.UndosUsed, 0);
 }
 
 TEST_F(GameFiguresFileTest, FiguresAtAndBeyondTheReadersLimitsComeBackAtThoseLimits) {
