@@ -1,0 +1,199 @@
+#include "game/UndoHistory.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "game/GameEnd.h"
+#include "game/LetterMoves.h"
+#include "game/Suggestion.h"
+#include "tests/game/RecordingDisplay.h"
+
+namespace {
+
+class TUndoDisplay : public TRecordingDisplay {
+ public:
+  void SetPutButtonsEnabled(bool enabled) override { PutEnabled = enabled; }
+  void ShowPlayState(TPlayState state) override { State = state; }
+  void GameEnded() override { ++Ends; }
+  bool PutEnabled = false;
+  TPlayState State = TPlayState::Playing;
+  int Ends = 0;
+};
+
+// A seeded 12 x 12 game drawing only A, C, S and T.
+struct TUndoScene {
+  TUndoScene() {
+    for (int32_t i = 0; i < 26; ++i) {
+      Game.Letters.Alphabet[i] = static_cast<char>('A' + i);
+      Game.Letters.LetterScores[i] = i + 1;
+    }
+    for (const char letter : std::string("ACST")) {
+      Game.Letters.LetterProbabilities[letter - 'A'] = 100;
+    }
+    Game.Letters.LengthScores = {0, 1, 2, 3, 4, 5, 6};
+    // Every text of two to four of the letters is a word: the board never
+    // runs out of places.
+    std::string words;
+    std::vector<std::string> shorter = {""};
+    for (int32_t length = 1; length <= 4; ++length) {
+      std::vector<std::string> longer;
+      for (const std::string& start : shorter) {
+        for (const char letter : std::string("ACST")) {
+          longer.push_back(start + letter);
+          words += length >= 2 ? longer.back() + "\r\n" : "";
+        }
+      }
+      shorter = longer;
+    }
+    Game.WordsListLines.ReadWordsListText(words);
+    Game.StartUp();
+    Game.ColumnsCount = Game.RowsCount = 12;
+    Game.SetUpNewBoard();
+    Random.SeedForTesting(7);
+    Game.FillStock();
+    States.push_back(CaptureState(Game));
+    Turns.push_back(Game.Figures.Turns);
+  }
+
+  // One move recorded as the session records it: of every four, two
+  // suggested words, a letter change and new stock letters. The state
+  // before a word is taken with its letters lying on the board: they must
+  // go back to the slots they came from.
+  void PlayMove(int32_t n) {
+    TUndoStep step;
+    if (n % 4 == 2) {
+      step.Before = CaptureState(Game);
+      ASSERT_TRUE(CanReplaceStockLetter(Game, 0));
+      ReplaceStockLetter(Game, 0, 'T');
+    } else if (n % 4 == 3) {
+      step.Before = CaptureState(Game);
+      ASSERT_TRUE(NewStockLetters(Game));
+    } else {
+      const std::optional<TWordMove> move = FindSuggestion(Game);
+      ASSERT_TRUE(move);
+      PlaceSuggestion(Game, Display, *move);
+      step.Before = CaptureState(Game);
+      ASSERT_EQ(Game.PutWord(move->Flipped, {false, false}), TPutWordResult::Committed);
+      step.Turn = Game.Figures.Turns.back();
+    }
+    EXPECT_EQ(step.Before, States.back()) << "move " << n;
+    step.After = CaptureState(Game);
+    History.Record(step);
+    States.push_back(step.After);
+    Turns.push_back(Game.Figures.Turns);
+  }
+
+  // The game stands exactly where it stood after the first `done` moves.
+  void ExpectStateAfter(size_t done) {
+    EXPECT_EQ(CaptureState(Game), States[done]) << done << " moves";
+    EXPECT_EQ(Game.Figures.Turns, Turns[done]) << done << " moves";
+    EXPECT_EQ(Game.LooseLetterList.Count(), 0);
+  }
+
+  TUndoDisplay Display;
+  TRandomSource Random{[](void*, size_t) { return false; }};
+  TGame Game{Display, Random};
+  TUndoHistory History;
+  std::vector<TGameState> States;
+  std::vector<std::vector<TTurnFigures>> Turns;
+};
+
+}  // namespace
+
+TEST(UndoHistory, AGameUndoneToItsStartAndRedoneToItsEndPassesEveryStateAgain) {
+  TUndoScene scene;
+  constexpr size_t kMoves = 12;
+  for (size_t n = 0; n < kMoves; ++n) {
+    scene.PlayMove(static_cast<int32_t>(n));
+  }
+  ASSERT_EQ(scene.Game.Figures.WordsCommitted(), 6);
+  ASSERT_FALSE(scene.Game.IsEnded());
+  for (size_t done = kMoves; done-- > 0;) {
+    ASSERT_NE(UndoMove(scene.Game, scene.Display, scene.History), nullptr);
+    scene.ExpectStateAfter(done);
+  }
+  EXPECT_EQ(UndoMove(scene.Game, scene.Display, scene.History), nullptr);
+  EXPECT_EQ(scene.Game.Figures.UndosUsed, static_cast<int32_t>(kMoves));
+  for (size_t done = 1; done <= kMoves; ++done) {
+    const TUndoStep* step = RedoMove(scene.Game, scene.Display, scene.History);
+    ASSERT_NE(step, nullptr);
+    EXPECT_EQ(step->After, scene.States[done]);
+    scene.ExpectStateAfter(done);
+  }
+  EXPECT_EQ(RedoMove(scene.Game, scene.Display, scene.History), nullptr);
+  // Redone moves leave the undos counted, and the game draws on as before.
+  EXPECT_EQ(scene.Game.Figures.UndosUsed, static_cast<int32_t>(kMoves));
+  EXPECT_TRUE(scene.Game.GameModified);
+  EXPECT_EQ(scene.Display.Ends, 0);
+}
+
+TEST(UndoHistory, LettersLyingAtAnUndoGoBackAndANewMoveDropsTheRedoSteps) {
+  TUndoScene scene;
+  for (int32_t n = 0; n < 3; ++n) {
+    scene.PlayMove(n);
+  }
+  const std::optional<TWordMove> move = FindSuggestion(scene.Game);
+  ASSERT_TRUE(move);
+  PlaceSuggestion(scene.Game, scene.Display, *move);
+  ASSERT_GT(scene.Game.LooseLetterList.Count(), 0);
+  ASSERT_NE(UndoMove(scene.Game, scene.Display, scene.History), nullptr);
+  scene.ExpectStateAfter(2);
+  EXPECT_FALSE(scene.Display.PutEnabled);
+  EXPECT_TRUE(scene.History.CanRedo());
+  scene.States.resize(3);
+  scene.Turns.resize(3);
+  scene.PlayMove(3);
+  EXPECT_FALSE(scene.History.CanRedo());
+  EXPECT_EQ(RedoMove(scene.Game, scene.Display, scene.History), nullptr);
+  ASSERT_NE(UndoMove(scene.Game, scene.Display, scene.History), nullptr);
+  scene.ExpectStateAfter(2);
+}
+
+TEST(UndoHistory, LooseLettersGoBackToTheirOwnSlotsBeforeFillingOthers) {
+  TUndoScene scene;
+  for (int32_t slot = 0; slot < kStockSlots; ++slot) {
+    scene.Game.SetStockLetter(slot, "CATSCAT"[slot]);
+  }
+  DropOnBoard(scene.Game, scene.Display, {false, 0}, {4, 4});  // C from slot 0
+  DropOnBoard(scene.Game, scene.Display, {false, 1}, {5, 4});  // A from slot 1
+  DropOnStock(scene.Game, {false, 3}, 0);                      // S moves into slot 0
+  const TGameState state = CaptureState(scene.Game);
+  EXPECT_EQ(std::string(state.Stock.begin(), state.Stock.end()), "SATCCAT");
+  EXPECT_EQ(state.LooseLetterList.Count(), 0);
+  EXPECT_TRUE(state.Board[4][4].IsEmpty() && state.Board[5][4].IsEmpty());
+  EXPECT_EQ(scene.Game.LooseLetterList.Count(), 2);  // the game itself is untouched
+}
+
+TEST(UndoHistory, UndoingTheMoveThatEndedTheGameMakesItPlayableAgain) {
+  TUndoScene scene;
+  scene.Game.Letters.LetterProbabilities = {};  // nothing more to draw
+  scene.Game.ClearStock();
+  for (int32_t slot = 0; slot < 3; ++slot) {
+    scene.Game.SetStockLetter(slot, "CAT"[slot]);
+  }
+  scene.Game.LetterChangesCount = 1;
+  scene.States = {CaptureState(scene.Game)};
+  scene.PlayMove(0);  // the word leaves an empty stock and one change
+  scene.PlayMove(3);  // the change draws nothing: the end
+  ASSERT_TRUE(scene.Game.IsEnded());
+  ASSERT_EQ(scene.Display.Ends, 1);
+  ASSERT_NE(UndoMove(scene.Game, scene.Display, scene.History), nullptr);
+  scene.ExpectStateAfter(1);
+  EXPECT_EQ(scene.Display.State, TPlayState::StockMakesNoWord);
+  EXPECT_TRUE(scene.Display.NewStockLettersEnabled);
+  ASSERT_NE(RedoMove(scene.Game, scene.Display, scene.History), nullptr);
+  EXPECT_TRUE(scene.Game.IsEnded());
+  EXPECT_FALSE(scene.Display.NewStockLettersEnabled);
+  EXPECT_EQ(scene.Display.Ends, 1);  // a redo announces nothing
+  UndoMove(scene.Game, scene.Display, scene.History);
+  const int repaints = scene.Display.Repaints;
+  ASSERT_NE(UndoMove(scene.Game, scene.Display, scene.History), nullptr);
+  EXPECT_EQ(scene.Display.Repaints - repaints, 3);  // only the word's squares changed
+  scene.ExpectStateAfter(0);
+  const std::optional<TWordMove> move = FindSuggestion(scene.Game);
+  ASSERT_TRUE(move);
+  PlaceSuggestion(scene.Game, scene.Display, *move);
+  EXPECT_TRUE(scene.Display.PutEnabled);
+}
