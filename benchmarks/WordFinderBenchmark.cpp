@@ -13,7 +13,7 @@
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "dictionary/Dictionary.h"
 #include "game/Game.h"
-#include "game/GameEnd.h"
+#include "game/Referee.h"
 #include "game/WordFinder.h"
 
 namespace {

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "Libraries/Text/Text.h"
-#include "game/GameEnd.h"
 #include "game/Scoring.h"
 #include "game/WordRule.h"
 
@@ -198,18 +197,12 @@ TPutWordResult TGame::PutWord(bool flipped, const TUnknownWordRules& rules) {
       WordsListModified = true;
       ShowWordsCount();
     }
-    Figures.UnknownWordCommitted = true;
   }
-  // Par looks at the letters on hand before they are fixed.
-  const TTurnFigures turn{WordScore(), std::max(BestScoreOnHand(*this), 0),
-                          LooseLetterList.Count(), word};
-  Score = AddScore(Score, turn.Score);
+  Score = AddScore(Score, WordScore());
   ShowScore(0);
   ShowLetterScore(0);
   FixLooseLetters();
   FillStock();
-  Figures.Turns.push_back(turn);
-  CheckGameEnd(*this, true);
   return TPutWordResult::Committed;
 }
 

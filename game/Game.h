@@ -133,9 +133,9 @@ class TGame {
   bool OnlyFlippedReadingIsKnown() const;
   // Commits the loose letters' word, read backwards when flipped: looks it up,
   // reports the result in the word label, refuses or adds an unknown word as
-  // the rules say, scores it, fixes the letters and refills the stock. The
-  // turn goes into the figures with its par, and the game's end is checked.
-  // An ended game commits nothing.
+  // the rules say, scores it, fixes the letters and refills the stock. An
+  // ended game commits nothing. The figures and the game's end are the
+  // referee's (game/Referee).
   TPutWordResult PutWord(bool flipped, const TUnknownWordRules& rules);
   // Shows the words list's size; "; new words." while words were added.
   void ShowWordsCount();

@@ -1,6 +1,5 @@
 #include "game/LetterMoves.h"
 
-#include "game/GameEnd.h"
 
 namespace {
 
@@ -143,7 +142,6 @@ void ReplaceStockLetter(TGame& game, int32_t slot, char chosen) {
   game.SetStockLetter(slot, chosen);
   --game.LetterChangesCount;
   game.ShowLetterChanges();
-  CheckGameEnd(game, true);
 }
 
 bool NewStockLetters(TGame& game) {
@@ -160,6 +158,5 @@ bool NewStockLetters(TGame& game) {
   --game.LetterChangesCount;
   game.ShowLetterChanges();
   game.ShowScore(0);
-  CheckGameEnd(game, true);
   return true;
 }

@@ -5,7 +5,7 @@
 // whole stock redrawn. Only stock letters and loose letters ever move.
 //
 // An ended game takes no move: every start, drop and change is refused.
-// Both letter changes check the game's end afterwards.
+// The referee (game/Referee) checks the game's end after each change.
 //
 // The window asks these functions whether a drag may start and whether a
 // control under the pointer accepts it, and calls them on the drop.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "game/Scoring.h"
+#include "game/Referee.h"
 #include "tests/game/RecordingDisplay.h"
 
 namespace {
@@ -58,7 +59,7 @@ TEST(WordScore, ATotalNearTheLimitStopsAtTheLargestScoreAFileHolds) {
   GiveScores(scene.Game.Letters);
   scene.Picture({"aDbDc"});
   scene.Game.Score = kMaxScore - 10;
-  EXPECT_EQ(scene.Game.PutWord(false, {true, false}), TPutWordResult::Committed);
+  EXPECT_EQ(CommitWord(scene.Game, false, {true, false}), TPutWordResult::Committed);
   EXPECT_EQ(scene.Game.Score, kMaxScore);
   EXPECT_EQ(AddScore(kMaxScore, 0), kMaxScore);
   EXPECT_EQ(AddScore(40, 18), 58);

@@ -8,6 +8,7 @@
 #include "Libraries/Text/Cp1252.h"
 #include "game/Suggestion.h"
 #include "game/WordFinder.h"
+#include "game/Referee.h"
 #include "tests/game/RecordingDisplay.h"
 
 void PrintTo(const TWordMove& move, std::ostream* out) {
@@ -194,7 +195,7 @@ TEST(Suggestion, TakesLooseLettersBackAndLaysTheWordAsDragged) {
   EXPECT_EQ(scene.Game.ReadLooseWord(), "CATS");
   EXPECT_TRUE(scene.Game.GameModified);
   EXPECT_EQ(scene.Display.ValidWord, "Suggested \"CATS\": click \"Put word on board\"");
-  EXPECT_EQ(scene.Game.PutWord(false, {false, false}), TPutWordResult::Committed);
+  EXPECT_EQ(CommitWord(scene.Game, false, {false, false}), TPutWordResult::Committed);
   EXPECT_EQ(scene.Game.Score, move->Score);
 }
 

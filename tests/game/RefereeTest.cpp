@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "game/GameEnd.h"
+#include "game/Referee.h"
 #include "game/LetterMoves.h"
 #include "game/Suggestion.h"
 #include "tests/game/RecordingDisplay.h"
@@ -117,7 +117,7 @@ TEST(GameEnd, TheLastWordCommittedWithNoChangeLeftEndsTheGame) {
   scene.Game.Letters.LetterProbabilities = {};  // nothing more to draw
   scene.Game.LetterChangesCount = 0;
   scene.Lay("CAT", {4, 5});
-  EXPECT_EQ(scene.Game.PutWord(false, {}), TPutWordResult::Committed);
+  EXPECT_EQ(CommitWord(scene.Game, false, {}), TPutWordResult::Committed);
   EXPECT_EQ(scene.Display.Ends, 1);
   EXPECT_TRUE(scene.Game.IsEnded());
 }
@@ -135,9 +135,9 @@ TEST(GameEnd, AnEndedGameRefusesEveryMove) {
   EXPECT_FALSE(StockAcceptsDrop(scene.Game, {false, 2}, 3));
   EXPECT_FALSE(TakeBackLooseLetter(scene.Game, {4, 5}));
   EXPECT_FALSE(CanReplaceStockLetter(scene.Game, 2));
-  EXPECT_FALSE(NewStockLetters(scene.Game));
+  EXPECT_FALSE(ChangeAllLetters(scene.Game));
   scene.Game.SetStockLetter(6, 'T');
-  EXPECT_EQ(scene.Game.PutWord(false, {}), TPutWordResult::NoWord);
+  EXPECT_EQ(CommitWord(scene.Game, false, {}), TPutWordResult::NoWord);
   EXPECT_EQ(scene.Game.Score, 0);
   EndGame(scene.Game);
   EXPECT_EQ(scene.Display.Ends, 1);
@@ -147,7 +147,7 @@ TEST(GameEnd, TheLastLetterChangeSpentOnNoWordEndsTheGame) {
   TEndScene scene("CAT\r\n");
   scene.Stock("XXXXQQQ");
   scene.Game.LetterChangesCount = 1;
-  ReplaceStockLetter(scene.Game, 0, 'Z');
+  ChangeOneLetter(scene.Game, 0, 'Z');
   EXPECT_TRUE(scene.Game.IsEnded());
   EXPECT_EQ(scene.Display.Ends, 1);
 }
@@ -167,7 +167,7 @@ TEST(GameFigures, ParIsTheBestTheLettersOnHandAllowedBeforeTheCommit) {
   TEndScene scene("CAT\r\nCATS\r\n");
   scene.Stock("CATSXXX");
   scene.Lay("CAT", {4, 5});
-  ASSERT_EQ(scene.Game.PutWord(false, {}), TPutWordResult::Committed);
+  ASSERT_EQ(CommitWord(scene.Game, false, {}), TPutWordResult::Committed);
   const TGameFigures& figures = scene.Game.Figures;
   ASSERT_EQ(figures.WordsCommitted(), 1);
   EXPECT_EQ(figures.Turns[0], (TTurnFigures{26, 46, 3, "CAT"}));
@@ -179,7 +179,7 @@ TEST(GameFigures, AnUnknownWordCommittedIsRemembered) {
   TEndScene scene("CAT\r\n");
   scene.Stock("DOGXXXX");
   scene.Lay("DOG", {4, 5});
-  ASSERT_EQ(scene.Game.PutWord(false, {true, false}), TPutWordResult::Committed);
+  ASSERT_EQ(CommitWord(scene.Game, false, {true, false}), TPutWordResult::Committed);
   EXPECT_TRUE(scene.Game.Figures.UnknownWordCommitted);
   EXPECT_EQ(scene.Game.Figures.Turns[0].Par, 0);
 }
@@ -201,11 +201,11 @@ TEST(GameFigures, ASeededGamePlayedBySuggestionsIsExactlyOnPar) {
   for (int32_t turn = 0; turn < 12 && !scene.Game.IsEnded(); ++turn) {
     const std::optional<TWordMove> move = FindSuggestion(scene.Game);
     if (!move) {
-      ASSERT_TRUE(NewStockLetters(scene.Game));
+      ASSERT_TRUE(ChangeAllLetters(scene.Game));
       continue;
     }
     PlaceSuggestion(scene.Game, scene.Display, *move);
-    ASSERT_EQ(scene.Game.PutWord(move->Flipped, {}), TPutWordResult::Committed);
+    ASSERT_EQ(CommitWord(scene.Game, move->Flipped, {}), TPutWordResult::Committed);
   }
   const TGameFigures& figures = scene.Game.Figures;
   ASSERT_GE(figures.WordsCommitted(), 3);
