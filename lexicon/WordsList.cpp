@@ -371,6 +371,30 @@ void TWordsList::AddWord(std::string_view word) {
   IndexEntry(static_cast<uint32_t>(Count() - 1), CaseFreeHash(word));
 }
 
+bool TWordsList::RemoveWord(std::string_view word) {
+  for (int32_t entry = Count() - 1; entry >= 0; --entry) {
+    if (EntryAt(static_cast<uint32_t>(entry)) != word) {
+      continue;
+    }
+    const uint32_t start = Starts[entry];
+    // The last line may lack its break: its end lies one past the text.
+    const uint32_t length =
+        std::min<uint32_t>(Starts[entry + 1], static_cast<uint32_t>(Text.size())) - start;
+    const uint32_t shift = Starts[entry + 1] - start;
+    Text.erase(start, length);
+    Starts.erase(Starts.begin() + entry + 1);
+    for (size_t later = entry + 1; later < Starts.size(); ++later) {
+      Starts[later] -= shift;
+    }
+    // Every cache keyed on the list's reads takes it as a list read anew.
+    ++LoadsCount;
+    Source.reset();
+    IndexPending = true;
+    return true;
+  }
+  return false;
+}
+
 namespace {
 // The slots of an index for that many different words: a power of two, at
 // most three quarters full.

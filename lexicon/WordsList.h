@@ -78,6 +78,10 @@ class TWordsList {
   // Appends the word at the end; duplicates are not checked. Raises
   // (TRaisedError) for a word that holds a line break.
   void AddWord(std::string_view word);
+  // Takes out the last entry that equals the word byte for byte (the one an
+  // AddWord of it appended); false when there is none. The list then counts
+  // as read anew for everything that keeps track of its reads.
+  bool RemoveWord(std::string_view word);
 
  private:
   // Entry `index` lies in Text from its start to the line break before the
