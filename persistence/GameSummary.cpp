@@ -32,6 +32,9 @@ std::string OutcomeText(const TRecordOutcome& outcome) {
       return "Records: not entered, Suggest word was used";
     case TRecordOutcome::UnknownWordAndSuggestion:
       return "Records: not entered, Suggest word was used and an unknown word committed";
+    case TRecordOutcome::Undone:
+      return "Records: not entered, a move was undone" +
+             (outcome.KeptOutAlso.empty() ? std::string() : ", and " + outcome.KeptOutAlso);
     case TRecordOutcome::FileUnreadable:
       return "Records: not entered, the records file could not be read";
     case TRecordOutcome::Unknown:

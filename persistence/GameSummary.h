@@ -21,6 +21,7 @@ struct TRecordOutcome {
     FileUnreadable,  // kept out: the records file could not be read, nor kept aside
     SuggestionUsed,  // kept out: "Suggest word" was used
     UnknownWordAndSuggestion,  // kept out for both
+    Undone,  // kept out: a move was undone (KeptOutAlso names any other reasons)
   };
   TKind Kind = Unknown;
   int32_t Rank = 0;
@@ -29,6 +30,9 @@ struct TRecordOutcome {
   // The name a records file that could not be read was kept under, beside
   // the new one; empty when there was none.
   std::string KeptUnreadableAs;
+  // For Undone: the other reasons that kept the game out, as the summary
+  // says them ("Suggest word was used"); empty when undo was the only one.
+  std::string KeptOutAlso;
 };
 
 struct TSummaryFacts {

@@ -33,10 +33,19 @@ TRecordOutcome EnterGameInRecords(const std::string& path, const std::string& ta
   outcome.Table = table;
   if (!MayEnterRecords(figures)) {
     const bool suggested = figures.SuggestionsUsed > 0;
-    outcome.Kind = figures.WordsCommitted() == 0   ? TRecordOutcome::NoWord
-                   : !figures.UnknownWordCommitted ? TRecordOutcome::SuggestionUsed
-                   : suggested                     ? TRecordOutcome::UnknownWordAndSuggestion
-                                                   : TRecordOutcome::UnknownWord;
+    const bool unknown = figures.UnknownWordCommitted;
+    if (figures.WordsCommitted() > 0 && figures.UndosUsed > 0) {
+      outcome.Kind = TRecordOutcome::Undone;
+      outcome.KeptOutAlso = suggested && unknown ? "Suggest word was used and an unknown word committed"
+                            : suggested          ? "Suggest word was used"
+                            : unknown            ? "a word unknown to the words list was committed"
+                                                 : "";
+      return outcome;
+    }
+    outcome.Kind = figures.WordsCommitted() == 0 ? TRecordOutcome::NoWord
+                   : !unknown                    ? TRecordOutcome::SuggestionUsed
+                   : suggested                   ? TRecordOutcome::UnknownWordAndSuggestion
+                                                 : TRecordOutcome::UnknownWord;
     return outcome;
   }
   TRecordsFile file = ReadRecordsFile(path);

@@ -98,7 +98,7 @@ std::string RecordTableName(const std::string& dictionaryName, int32_t columns, 
 
 bool MayEnterRecords(const TGameFigures& figures) {
   return figures.WordsCommitted() > 0 && !figures.UnknownWordCommitted &&
-         figures.SuggestionsUsed == 0;
+         figures.SuggestionsUsed == 0 && figures.UndosUsed == 0;
 }
 
 TRecord RecordOfGame(const TGameFigures& figures, const std::string& dateTime) {

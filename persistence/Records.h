@@ -56,8 +56,9 @@ struct TRecords {
 std::string RecordTableName(const std::string& dictionaryName, int32_t columns, int32_t rows);
 
 // Whether a game may enter the records: only with a word committed, and not
-// when a word the words list did not know was committed or "Suggest word"
-// was used: the records compare what players found themselves.
+// when a word the words list did not know was committed, "Suggest word" was
+// used or a move was undone: the records compare what players found
+// themselves, move by move.
 bool MayEnterRecords(const TGameFigures& figures);
 // The record of an ended game: its score is the sum of its committed words,
 // so that the score, the words and the accuracy of a record always agree.
