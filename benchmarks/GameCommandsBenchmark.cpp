@@ -133,7 +133,7 @@ struct TWindowRun {
       }
     }
     std::filesystem::remove(GamePath());
-    Form->SaveGameTo(GamePath());
+    Form->Session.SaveGameTo(GamePath());
     Settle();
   }
 
@@ -165,11 +165,11 @@ void BM_FirstSuggestionAfterLoad30x30German(benchmark::State& state) {
   // A committed word may have been new to the list, which the first load
   // then reads again (and the next suggestion builds its word graph anew);
   // the timed loads find the dictionary in memory.
-  run.Form->LoadGameFrom(run.GamePath());
+  run.Form->Session.LoadGameFrom(run.GamePath());
   run.Form->SuggestWordMenuClick();
   run.Form->Game.GameModified = false;
   for (auto _ : state) {
-    run.Form->LoadGameFrom(run.GamePath());
+    run.Form->Session.LoadGameFrom(run.GamePath());
     TWindowRun::Settle();
     run.Form->SuggestWordMenuClick();
     TWindowRun::Settle();
@@ -195,7 +195,7 @@ void BM_SaveGameWithAddedWord30x30German(benchmark::State& state) {
     state.PauseTiming();
     std::filesystem::remove(run.GamePath());
     state.ResumeTiming();
-    run.Form->SaveGameTo(run.GamePath());
+    run.Form->Session.SaveGameTo(run.GamePath());
     TWindowRun::Settle();
   }
   run.Report(state);

@@ -1,12 +1,13 @@
 # The folders form layers, each building only on those below it:
-#   Libraries < lexicon < game < dictionary < persistence < window
+#   Libraries < lexicon < game < dictionary < persistence < session < window
 # (the words list and the letter data lie below both the rules engine and the
-# dictionaries). A ui/ folder ranks with the folder it lies in: its dialogs
+# dictionaries; the game session holds the game, its files and records and
+# runs every player command). A ui/ folder ranks with the folder it lies in: its dialogs
 # use that folder and those below it, never a window above. The main window
 # stands on top and may use all of them. Configuring fails on an include that
 # points upwards, so a circle between folders cannot come back unnoticed.
 function(glyphmason_check_layers)
-  set(layers Libraries lexicon game dictionary persistence window)
+  set(layers Libraries lexicon game dictionary persistence session window)
   set(violations)
   foreach(file IN LISTS ARGN)
     file(RELATIVE_PATH rel ${CMAKE_SOURCE_DIR} ${file})

@@ -10,13 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "Libraries/MyDialogs/FileDialogs.h"
-#include "Libraries/StoredTextList/StoredTextList.h"
-#include "dictionary/Dictionary.h"
-#include "game/Game.h"
-#include "game/GameDisplay.h"
-#include "game/LetterMoves.h"
-#include "persistence/GameSummary.h"
+#include "session/GameSession.h"
 #include "window/DragController.h"
 
 class QCheckBox;
@@ -41,7 +35,7 @@ struct TGameSettings;
 // name for the label from its place ("Score: none") instead of nothing.
 void ShowLabelText(QLabel& label, const QString& text);
 
-class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryDisplay {
+class TGlyphmasonForm : public QWidget, public ISessionView {
   Q_OBJECT
 
  public:
@@ -61,41 +55,25 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   QRect WorkArea() const;
   void SetWorkAreaForTesting(QRect area) { WorkAreaOverride = area; }
 
-  // --- The game, the dictionary and the files ------------------------------
-  TGame Game;
-  // The current dictionary with its names, font and file list.
-  TDictionary Dictionary;
-  TStoredTextList OptionsList;
-  TStoredTextList GameList;
-  std::string LastGameFileName;
-  TFileDialog OpenDialog;
-  TFileDialog SaveDialog;
-  TFileDialog LoadDictionaryOpenDialog;
+  // --- The game session: the game, its files and records ---------------------
+  TGameSession Session;
+  TGame& Game = Session.Game;
+  TDictionary& Dictionary = Session.Dictionary;
 
-  // --- Commands --------------------------------------------------------------
-  // The save question for a modified game: false when the player cancelled.
-  bool CheckSave();
+  // --- Work menu: each runs the session's command ----------------------------
   void NewGameMenuClick();
   void LoadDictionaryMenuClick();
   void LoadLastGameMenuClick();
   void LoadGameMenuClick();
   void SaveGameMenuClick();
   void AnalyzeWordsListMenuClick();
-  // Lays the best word the stock can make as loose letters and names the
-  // button that commits it; a message when no word can be made.
+  // Not while a letter is being dragged: the letters are in hand.
   void SuggestWordMenuClick();
-  // "End game": after the player agrees, the game ends as if it were over.
   void EndGameMenuClick();
-  // The summary of the ended game, again.
   void GameSummaryMenuClick();
-  // The records of the current dictionary and board size.
   void RecordsMenuClick();
-  // Loads a game; a passing function (the caller shows its failure).
-  void LoadGameFrom(const std::string& path);
-  // Saves the new words and the game; a passing function.
-  void SaveGameTo(const std::string& path);
-  // The board size chosen in the two combo boxes (10..30, 15 by default).
-  void ReadBoardSize();
+  void UndoMenuClick();
+  void RedoMenuClick();
 
   // --- Window commands -------------------------------------------------------
   void WorkButtonClick();
@@ -150,14 +128,28 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   void SetWordsCountLabel(const std::string& text) override;
   void SetCaption(const std::string& text) override;
   void ShowPlayState(TPlayState state) override;
-  // Enters the game into the records and shows the summary.
-  void GameEnded() override;
 
   // --- IDictionaryDisplay ----------------------------------------------------
   void SetDictionaryNames(const std::string& dictionary, const std::string& wordsList) override;
   void SetLetterFont(const std::string& fontName) override;
   void SetChoiceLetters(const std::string& fontName,
                         const std::array<char, kMaxAlphabetSlots>& alphabet) override;
+
+  // --- ISessionView ------------------------------------------------------------
+  TBoardSize ChosenBoardSize() override;
+  TBoardSize ShownBoardSize() override;
+  TUnknownWordRules ChosenUnknownWordRules() const override;
+  bool FullScreenChosen() const override;
+  void ShowSettings(const TGameSettings& settings) override;
+  void ShowFullScreen(bool fullScreen) override;
+  void ShowStartPrompt(bool lastGameExists) override;
+  // Says the sentence (Windows-1252 text) while the focus stays where it is.
+  void Say(const std::string& text) override;
+  void ShowSummary(const TSummaryFacts& facts) override;
+  void ShowRecords(const TRecords& records, const std::string& table) override;
+  void SetUndoRedoEnabled(bool undo, bool redo) override;
+  char AskReplacementLetter(int32_t slot, char current) override;
+  bool CopyReportToClipboard(const std::string& report) override;
 
   // --- Controls --------------------------------------------------------------
   QFrame* MenuPanel = nullptr;
@@ -207,18 +199,14 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   QAction* EndGameMenu = nullptr;
   QAction* GameSummaryMenu = nullptr;
   QAction* RecordsMenu = nullptr;
+  QAction* UndoMenu = nullptr;
+  QAction* RedoMenu = nullptr;
   // How to start, shown on the board's frame while no game is shown.
   QLabel* StartPromptLabel = nullptr;
   // Says when the letters on hand make no word, and when the game is over.
   QLabel* PlayStateLabel = nullptr;
   std::unique_ptr<TGameOverForm> GameOverForm;
   std::unique_ptr<TRecordsForm> RecordsForm;
-  // What the records made of the game that ended last.
-  TRecordOutcome LastOutcome;
-  // The date and time a record is entered with; tests may fix it.
-  std::function<std::string()> RecordDateTime;
-  // The records file beside the program.
-  std::string RecordsFilePath() const;
   std::unique_ptr<THelpWindow> HelpWindow;
   // The hints of the controls, on the program's own schedule.
   std::unique_ptr<THints> Hints;
@@ -258,39 +246,12 @@ class TGlyphmasonForm : public QWidget, public IGameDisplay, public IDictionaryD
   void NameControlsForScreenReaders();
   // What the game says to a screen reader.
   TAnnouncer* Announcer = nullptr;
-  // Says the sentence (Windows-1252 text) while the focus stays where it is.
-  void Say(const std::string& text);
-  // A commit's outcome: the word, its points, the score and the new letters;
-  // for a refused word, the word label's reason. Nothing for no word.
-  void SayPutWord(TPutWordResult result);
-  // Why the loose letters cannot be committed: the reason shown in the word
-  // box, "The game is over." in an ended game, else that nothing lies loose.
-  void SayWhyNoWord();
-  // The new stock letters, when the letter changes left show that a change
-  // was made since changesBefore.
-  void SayLetterChange(int32_t changesBefore);
-  // The key that reads the state: letters, score, changes left, cursor.
-  void SayState();
   // The start prompt, the play-state label and the items of a game's end.
   void CreateGameEndControls();
-  // The prompt of the empty board, which offers Ctrl+Z only when the last
-  // game's file is there.
-  void ShowStartPrompt();
-  TSummaryFacts CurrentSummaryFacts() const;
   void ConnectDragTargets();
-  // Answers the close request: the save question, then the options file.
-  bool FormCloseQuery();
   void SetStockCursor(int slot);
   void SetBoardCursor(QPoint point);
   TDragSource DragSourceOf(const QWidget* control) const;
-  TUnknownWordRules CurrentUnknownWordRules() const;
-  // The settings shared by game and options files, as the controls hold them.
-  TGameSettings CurrentSettings() const;
-  void ApplySettings(const TGameSettings& settings);
-  void ReadGame(TStoredTextList& list);
-  void WriteGame(TStoredTextList& list);
-  void ReadOptions(TStoredTextList& list);
-  void WriteOptions(TStoredTextList& list);
   // Keys of a focused board: cursor moves, direction, taking back, commits.
   bool BoardKey(int key, Qt::KeyboardModifiers modifiers);
 

@@ -12,7 +12,6 @@
 
 #include "Libraries/Text/ui/QtText.h"
 #include "game/LetterMoves.h"
-#include "game/ui/ChooseLetterForm.h"
 #include "game/MyRandom.h"
 #include "window/BoardView.h"
 #include "window/GlyphmasonForm.h"
@@ -78,12 +77,8 @@ void TGlyphmasonForm::StockLetterPanelMouseDown(int slot, Qt::MouseButton button
     if (StartStockDrag(Game, slot)) {
       Drag.BeginDrag(StockLetterPanels[slot]);
     }
-  } else if (button == Qt::RightButton && CanReplaceStockLetter(Game, slot) &&
-             ChooseLetterForm != nullptr) {
-    const int32_t changesBefore = Game.LetterChangesCount;
-    ReplaceStockLetter(Game, slot,
-                       ChooseLetterForm->AskReplacementLetter(slot, Game.StockLetter(slot)));
-    SayLetterChange(changesBefore);
+  } else if (button == Qt::RightButton && CanReplaceStockLetter(Game, slot)) {
+    Session.ChangeLetter(slot);
   }
 }
 
@@ -126,23 +121,11 @@ void TGlyphmasonForm::BoardGroupBoxMouseMove(QPoint point) {
   RandomSource().NoteMousePosition(point.x(), point.y());
 }
 
-void TGlyphmasonForm::PutWordButtonClick() {
-  SayPutWord(Game.PutWord(false, CurrentUnknownWordRules()));
-}
+void TGlyphmasonForm::PutWordButtonClick() { Session.PutWord(false); }
 
-void TGlyphmasonForm::PutFlippedWordButtonClick() {
-  SayPutWord(Game.PutWord(true, CurrentUnknownWordRules()));
-}
+void TGlyphmasonForm::PutFlippedWordButtonClick() { Session.PutWord(true); }
 
-TUnknownWordRules TGlyphmasonForm::CurrentUnknownWordRules() const {
-  return {AllowUnknownWordsCheckBox->isChecked(), AddToWordsListCheckBox->isChecked()};
-}
-
-void TGlyphmasonForm::NewStockLettersButtonClick() {
-  const int32_t changesBefore = Game.LetterChangesCount;
-  NewStockLetters(Game);
-  SayLetterChange(changesBefore);
-}
+void TGlyphmasonForm::NewStockLettersButtonClick() { Session.NewStockLetters(); }
 
 namespace {
 QPoint GlobalPosition(const QMouseEvent* event) { return event->globalPosition().toPoint(); }

@@ -1,47 +1,30 @@
 // The main window's part in a game's beginning and end: the prompt on the
-// empty board, the text when the letters on hand make no word, "End game",
-// the records and the "Game over" summary.
+// empty board, the text when the letters on hand make no word, the items of
+// a game's end and of undo in the Work menu, the records and the "Game over"
+// summary.
 
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QVBoxLayout>
-#include <algorithm>
 
-#include "Libraries/Error/FunctionScope.h"
-#include "Libraries/File/FileOperations.h"
-#include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/MyDialogs/ui/FormParts.h"
-#include "Libraries/MyTime/MyTime.h"
-#include "Libraries/Program/ProgramPaths.h"
-#include "Libraries/Text/ui/QtText.h"
-#include "Libraries/Utilities/ui/Utilities.h"
-#include "game/GameEnd.h"
-#include "persistence/RecordEntry.h"
-#include "persistence/Records.h"
 #include "window/BoardView.h"
 #include "window/GameOverForm.h"
 #include "window/GlyphmasonForm.h"
 #include "window/RecordsForm.h"
 
 namespace {
-
 constexpr const char* kStartPrompt = "Ctrl+N: new game      Ctrl+Z: continue the last game";
 constexpr const char* kFirstStartPrompt = "Ctrl+N: new game";
-
-std::string CurrentDateTime() {
-  const TDateTime now = Now();
-  return DateText(now) + " " + TimeText(now);
-}
-
 }  // namespace
 
 void TGlyphmasonForm::CreateGameEndControls() {
   // The prompt fills the board's frame and is centred in it; the paint area
   // covers it once a game is shown.
   StartPromptLabel = MakeLabel(BoardGroupBox, "StartPromptLabel", "", {});
-  ShowStartPrompt();
+  ShowStartPrompt(false);
   StartPromptLabel->setAlignment(Qt::AlignCenter);
   auto* layout = new QVBoxLayout(BoardGroupBox);
   layout->addWidget(StartPromptLabel);
@@ -58,20 +41,22 @@ void TGlyphmasonForm::CreateGameEndControls() {
     return action;
   };
   EndGameMenu = item("EndGameMenu", "End game\tCtrl+End", &TGlyphmasonForm::EndGameMenuClick);
+  UndoMenu = item("UndoMenu", "Undo\tAlt+Backspace", &TGlyphmasonForm::UndoMenuClick);
+  RedoMenu = item("RedoMenu", "Redo\tShift+Alt+Backspace", &TGlyphmasonForm::RedoMenuClick);
   GameSummaryMenu = item("GameSummaryMenu", "Game summary", &TGlyphmasonForm::GameSummaryMenuClick);
   RecordsMenu = item("RecordsMenu", "Records", &TGlyphmasonForm::RecordsMenuClick);
   EndGameMenu->setEnabled(false);
   GameSummaryMenu->setEnabled(false);
-  RecordDateTime = CurrentDateTime;
+  SetUndoRedoEnabled(false, false);
 }
 
-void TGlyphmasonForm::ShowStartPrompt() {
-  // Ctrl+Z is offered only when there is a last game to continue.
-  StartPromptLabel->setText(FileExists(LastGameFileName) ? kStartPrompt : kFirstStartPrompt);
+void TGlyphmasonForm::ShowStartPrompt(bool lastGameExists) {
+  StartPromptLabel->setText(lastGameExists ? kStartPrompt : kFirstStartPrompt);
 }
 
-std::string TGlyphmasonForm::RecordsFilePath() const {
-  return GetProgramDirFile(kRecordsFileName);
+void TGlyphmasonForm::SetUndoRedoEnabled(bool undo, bool redo) {
+  UndoMenu->setEnabled(undo);
+  RedoMenu->setEnabled(redo);
 }
 
 void TGlyphmasonForm::ShowPlayState(TPlayState state) {
@@ -88,61 +73,22 @@ void TGlyphmasonForm::ShowPlayState(TPlayState state) {
   SuggestWordMenu->setEnabled(state != TPlayState::Ended);
   if (state != TPlayState::Ended) {
     // A summary left open belongs to a game that is no longer shown.
-    LastOutcome = {};
     if (GameOverForm) {
       GameOverForm->hide();
     }
   }
 }
 
-TSummaryFacts TGlyphmasonForm::CurrentSummaryFacts() const {
-  TSummaryFacts facts;
-  facts.FinalScore = Game.Score;
-  facts.LetterChangesUsed = std::max(
-      TGame::LetterChangesFor(Game.ColumnsCount, Game.RowsCount) - Game.LetterChangesCount, 0);
-  facts.Figures = Game.Figures;
-  facts.Outcome = LastOutcome;
-  return facts;
-}
-
-void TGlyphmasonForm::GameEnded() {
-  LastOutcome = EnterGameInRecords(
-      RecordsFilePath(),
-      RecordTableName(Dictionary.DictionaryName, Game.ColumnsCount, Game.RowsCount), Game.Figures,
-      RecordDateTime());
-  GameSummaryMenuClick();
-}
-
-void TGlyphmasonForm::EndGameMenuClick() {
-  if (BoardPaintBox->isHidden() || Game.IsEnded() || Drag.IsDragging()) {
-    return;
-  }
-  if (ShowQueryDialog("End this game?")) {
-    EndGame(Game);
-  }
-}
-
-void TGlyphmasonForm::GameSummaryMenuClick() {
-  if (!Game.IsEnded()) {
-    return;
-  }
+void TGlyphmasonForm::ShowSummary(const TSummaryFacts& facts) {
   if (!GameOverForm) {
     GameOverForm = std::make_unique<TGameOverForm>(this);
   }
-  GameOverForm->Show(CurrentSummaryFacts());
+  GameOverForm->Show(facts);
 }
 
-void TGlyphmasonForm::RecordsMenuClick() {
-  // The game's own size while one is shown, else the size of the next game.
-  int32_t columns = Game.ColumnsCount, rows = Game.RowsCount;
-  if (BoardPaintBox->isHidden()) {
-    columns =
-        GetIntFromComboBox(ColumnsCountComboBox, kMinBoardSize, kMaxBoardSize, kDefaultBoardSize);
-    rows = GetIntFromComboBox(RowsCountComboBox, kMinBoardSize, kMaxBoardSize, kDefaultBoardSize);
-  }
+void TGlyphmasonForm::ShowRecords(const TRecords& records, const std::string& table) {
   if (!RecordsForm) {
     RecordsForm = std::make_unique<TRecordsForm>(this);
   }
-  RecordsForm->Show(LoadRecordsFile(RecordsFilePath()),
-                    RecordTableName(Dictionary.DictionaryName, columns, rows));
+  RecordsForm->Show(records, table);
 }

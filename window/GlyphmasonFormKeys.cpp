@@ -3,6 +3,7 @@
 // and Enter presses buttons and commits words.
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,13 +11,11 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/Text/ui/QtText.h"
 #include "game/BoardCursor.h"
 #include "game/LetterMoves.h"
 #include "game/SpokenText.h"
 #include "game/WordRule.h"
-#include "game/ui/ChooseLetterForm.h"
 #include "window/BoardView.h"
 #include "window/GlyphmasonForm.h"
 
@@ -26,14 +25,6 @@ constexpr int kDirectionKey = Qt::Key_Slash;
 
 int StockSlotOfDigit(int key) {
   return key >= Qt::Key_1 && key < Qt::Key_1 + kStockSlots ? key - Qt::Key_1 : -1;
-}
-
-// A refused key beeps, but not in an ended game: there every move is refused
-// quietly, the way its buttons are disabled.
-void BeepUnlessEnded(const TGame& game) {
-  if (!game.IsEnded()) {
-    BeepSimple();
-  }
 }
 
 bool IsEnter(int key) {
@@ -61,6 +52,17 @@ bool TGlyphmasonForm::PlayKey(int key, Qt::KeyboardModifiers modifiers) {
     }
     return false;
   }
+  if (key == Qt::Key_Backspace && (held == Qt::AltModifier ||
+                                   held == (Qt::AltModifier | Qt::ShiftModifier))) {
+    // Alt+Backspace undoes, Shift+Alt+Backspace redoes, wherever the focus is.
+    QAction* item = held == Qt::AltModifier ? UndoMenu : RedoMenu;
+    if (item->isEnabled()) {
+      item->trigger();
+    } else if (Session.IsGameShown()) {
+      Session.RefuseMove();
+    }
+    return true;
+  }
   if (held == Qt::NoModifier && key == Qt::Key_F1) {
     HelpButton->click();
     return true;
@@ -86,13 +88,13 @@ bool TGlyphmasonForm::PlayKey(int key, Qt::KeyboardModifiers modifiers) {
 bool TGlyphmasonForm::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
   if (IsEnter(key) && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
     // Enter commits the reading the words list knows; Shift+Enter the other.
-    const bool flipped = (modifiers == Qt::ShiftModifier) != Game.OnlyFlippedReadingIsKnown();
+    const bool flipped = Session.EnterCommitsFlipped(modifiers == Qt::ShiftModifier);
     QPushButton* button = flipped ? PutFlippedWordButton : PutWordButton;
     if (button->isEnabled()) {
       button->click();
     } else {
-      BeepUnlessEnded(Game);
-      SayWhyNoWord();
+      Session.RefuseMove();
+      Session.SayWhyNoWord(FromQString(WhyNoWordLabel->text()));
     }
     return true;
   }
@@ -120,13 +122,13 @@ bool TGlyphmasonForm::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
       return true;
     case Qt::Key_Backspace:
       if (!TakeBackBehindCursor(Game, cursor)) {
-        BeepUnlessEnded(Game);
+        Session.RefuseMove();
       }
       BoardPaintBox->SetCursor(cursor);
       return true;
     case Qt::Key_Delete:
       if (!ReturnLooseLetter(Game, cursor.Square)) {
-        BeepUnlessEnded(Game);
+        Session.RefuseMove();
       }
       return true;
     default:
@@ -174,26 +176,19 @@ void TGlyphmasonForm::MoveBoardCursor(int32_t columnStep, int32_t rowStep) {
 
 void TGlyphmasonForm::PutStockLetterAtCursor(int slot) {
   TBoardCursor cursor = BoardPaintBox->Cursor();
-  if (!BoardPaintBox->isVisible() || !PutStockLetterAt(Game, *this, slot, cursor.Square)) {
-    BeepUnlessEnded(Game);
+  if (!BoardPaintBox->isVisible()) {
+    Session.RefuseMove();
     return;
   }
-  Say(SpokenLetterPut(Game.Board[cursor.Square.Column][cursor.Square.Row].Letter, cursor.Square));
+  if (!Session.PutStockLetter(slot, cursor.Square)) {
+    return;
+  }
   cursor.Advance(Game.Board, Game.ColumnsCount, Game.RowsCount);
   BoardPaintBox->setFocus(Qt::OtherFocusReason);
   BoardPaintBox->SetCursor(cursor);
 }
 
-void TGlyphmasonForm::ChangeStockLetter(int slot) {
-  if (!CanReplaceStockLetter(Game, slot) || ChooseLetterForm == nullptr) {
-    BeepUnlessEnded(Game);
-    return;
-  }
-  const int32_t changesBefore = Game.LetterChangesCount;
-  ReplaceStockLetter(Game, slot,
-                     ChooseLetterForm->AskReplacementLetter(slot, Game.StockLetter(slot)));
-  SayLetterChange(changesBefore);
-}
+void TGlyphmasonForm::ChangeStockLetter(int slot) { Session.ChangeLetter(slot); }
 
 QString TGlyphmasonForm::StockSlotAccessibleName(int slot) const {
   const char letter = Game.StockLetter(slot);

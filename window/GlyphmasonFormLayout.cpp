@@ -31,8 +31,6 @@ namespace {
 constexpr int kDesignWidth = 758;
 constexpr int kDesignHeight = 528;
 constexpr int kStockPanelSize = 40;
-constexpr const char* kGameFilter = "Glyphmason game (*.gmg)|*.gmg";
-constexpr const char* kDictionaryFilter = "Glyphmason dictionary (*.gmd)|*.gmd";
 
 QFrame* LoweredPanel(QWidget* parent, const char* name, QRect bounds) {
   auto* panel = new QFrame(parent);
@@ -97,11 +95,7 @@ QLineEdit* ReadOnlyEdit(QWidget* parent, const char* name, QRect bounds) {
 
 TGlyphmasonForm::TGlyphmasonForm(QWidget* parent)
     : QWidget(parent, kFixedMainWindowFlags),
-      Game(*this),
-      Dictionary(Game, *this),
-      OpenDialog(TFileDialogKind::Open, kGameFilter),
-      SaveDialog(TFileDialogKind::Save, kGameFilter),
-      LoadDictionaryOpenDialog(TFileDialogKind::Open, kDictionaryFilter),
+      Session(*this),
       Drag(this) {
   setObjectName("GlyphmasonForm");
   setWindowTitle(kProgramTitle);
@@ -116,17 +110,10 @@ TGlyphmasonForm::TGlyphmasonForm(QWidget* parent)
   SetApplicationHelpFile(GetProgramDirFile("Help.hlp"));
   HelpWindow = std::make_unique<THelpWindow>(this);
 
-  Game.StartUp();
+  Session.StartUp();
   ColumnsCountComboBox->setCurrentText(QString::number(kDefaultBoardSize));
   RowsCountComboBox->setCurrentText(QString::number(kDefaultBoardSize));
 
-  OpenDialog.FileName = GamesDirectory() + "*.gmg";
-  SaveDialog.FileName = OpenDialog.FileName;
-  LastGameFileName = OpenDialog.FileName;
-  LoadDictionaryOpenDialog.FileName = DictionariesDirectory() + Dictionary.DictionaryName;
-  GameList.FileName = GetProgramDirFile("");
-  GameList.OnLoad = [this](TStoredTextList& list) { ReadGame(list); };
-  GameList.OnSave = [this](TStoredTextList& list) { WriteGame(list); };
   ConnectDragTargets();
   connect(&FrameCheckTimer, &QTimer::timeout, this, [this] { CheckFrame(); });
   qApp->installEventFilter(this);

@@ -30,10 +30,6 @@ constexpr int kBoardMargin = 5;
 constexpr int kFrameCheckInterval = 100;
 constexpr int kFrameChecks = 20;
 
-void CreateDataFolder(const std::string& path) {
-  Os::ClearLastError();
-  Os::CreateFolder(path);  // an existing folder is fine
-}
 }  // namespace
 
 void TGlyphmasonForm::BeforeRun() {
@@ -42,12 +38,8 @@ void TGlyphmasonForm::BeforeRun() {
                     if (AboutForm != nullptr) {
                       AboutForm->SetProgram(kProgramName, kProgramVersion);
                     }
-                    CreateDataFolder(DictionariesDirectory());
-                    CreateDataFolder(GamesDirectory());
-                    OptionsList.FileName = GetProgramDirFile("Glyphmason.ini");
-                    OptionsList.OnLoad = [this](TStoredTextList& list) { ReadOptions(list); };
-                    OptionsList.OnSave = [this](TStoredTextList& list) { WriteOptions(list); };
-                    if (!OptionsList.Load() && Fun.CalleeFailed()) {
+                    Session.Start();
+                    if (Fun.CalleeFailed()) {
                       return;
                     }
                     ApplyWindowMode();
@@ -184,16 +176,8 @@ void TGlyphmasonForm::changeEvent(QEvent* event) {
 
 void TGlyphmasonForm::CloseButtonClick() { close(); }
 
-bool TGlyphmasonForm::FormCloseQuery() {
-  if (!CheckSave()) {
-    return false;
-  }
-  OptionsList.Save(false);
-  return true;
-}
-
 void TGlyphmasonForm::closeEvent(QCloseEvent* event) {
-  if (FormCloseQuery()) {
+  if (Session.Close()) {
     event->accept();
   } else {
     event->ignore();
@@ -235,7 +219,7 @@ void TGlyphmasonForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers,
     case Qt::Key_R:
       // Reads the game's state aloud while a game is shown.
       if (KeyboardShiftState(shift) == 0 && BoardPaintBox->isVisible()) {
-        SayState();
+        Session.SayState(BoardPaintBox->Cursor());
       }
       break;
     case Qt::Key_End:

@@ -721,8 +721,9 @@ close_by_keys_and_expect_exit() {
 # A whole game without one mouse event: three words typed with the stock
 # digits from the middle square, the cursor moved with the arrows and turned
 # with "/", one letter taken back with Backspace and one with Delete, one
-# word put flipped with Shift+Enter, a letter changed with Ctrl+1 and chosen
-# by typing it, the game saved with S and the program closed from the
+# word put flipped with Shift+Enter, the first word undone with
+# Alt+Backspace and redone with Shift+Alt+Backspace, a letter changed with
+# Ctrl+1 and chosen by typing it, the game saved with S and the program closed from the
 # keyboard. The saved file holds the three words fixed and their scores.
 scenario_keys() {
   start_game_untouched game
@@ -736,6 +737,14 @@ scenario_keys() {
   wait_for_square 9 7 empty
   key 3 Return
   wait_for_square 9 7 fixed
+  # The word taken back with Alt+Backspace (its letters go back to the
+  # stock) and put again with Shift+Alt+Backspace, the very same letters.
+  key alt+BackSpace
+  wait_until "the first word to be taken back" eval \
+    'square_is 7 7 empty && square_is 9 7 empty && stock_is_full'
+  key shift+alt+BackSpace
+  wait_for_square 9 7 fixed
+  wait_for_square 7 7 fixed
   # Down from below the first letter, put with Shift+Enter; the lower letter
   # is taken back with Delete, into its own slot, and typed again.
   key slash Left Left Left Down 4 5

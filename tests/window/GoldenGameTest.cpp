@@ -44,6 +44,7 @@ namespace {
 //   redraw                 "New stock letters"
 //   save NAME / load NAME  S / L with NAME (the rest of the line) in the games folder
 //   key [MODIFIER+]LETTER  a key press, as in ctrl+shift+N (ctrl, alt, shift)
+//   undo / redo            Alt+Backspace / Shift+Alt+Backspace
 //   last                   Ctrl+Z
 //   make NAME              a file NAME in the games folder; a folder when NAME ends in /
 //   analyze                "Analyze words list"; the report is kept as report.txt
@@ -78,7 +79,7 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<cons
  protected:
   GoldenGame() {
     RandomSource().SeedForTesting(Script.Seed);
-    Form->RecordDateTime = [] { return std::string("Monday, December 07, 2026 5:00:00 PM"); };
+    Form->Session.RecordDateTime = [] { return std::string("Monday, December 07, 2026 5:00:00 PM"); };
   }
   ~GoldenGame() override { RandomSource().SeedForTesting(std::nullopt); }
 
@@ -109,6 +110,10 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<cons
                                      : Qt::ShiftModifier;
       }
       PressKey(Qt::Key_A + (text.back() - 'A'), modifiers);
+    } else if (command == "undo") {
+      PressKey(Qt::Key_Backspace, Qt::AltModifier);
+    } else if (command == "redo") {
+      PressKey(Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
     } else if (command == "stock") {
       in >> text;
       for (int slot = 0; slot < kStockSlots; ++slot) {

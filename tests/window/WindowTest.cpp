@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, WindowModesFillTheirAreaAndTheBoardFollowsEverySizeChange
   Form->FullScreenCheckBox->setChecked(true);
 
   // A start in full screen mode.
-  Form->OptionsList.Save(false);
+  Form->Session.OptionsList.Save(false);
   Form.reset();
   Form = std::make_unique<TGlyphmasonForm>();
   Form->BeforeRun();
