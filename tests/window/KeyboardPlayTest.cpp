@@ -1,8 +1,7 @@
-// A whole turn played from the keyboard, as a player without a mouse plays
-// it: stock digits, the board's cursor, taking back, committing, and the
-// letter choice answered by keys.
+// Keyboard play beyond the whole game that the keys scenario plays with real
+// keys: refused keys, where the focus goes and stays, the letter choice's
+// arrows, and what Enter commits.
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,29 +22,7 @@ struct KeyboardPlayTest : TWindowTest {
     StartGame("CATSENO");
   }
   TCellPosition CursorSquare() const { return Form->BoardPaintBox->Cursor().Square; }
-  const TBoardCell& Square(int column, int row) const { return Form->Game.Board[column][row]; }
 };
-
-TEST_F(KeyboardPlayTest, NewGameStartsTypingInTheMiddleWithTheBoardFocused) {
-  EXPECT_EQ(CursorSquare(), (TCellPosition{7, 7}));
-  EXPECT_FALSE(Form->BoardPaintBox->Cursor().Down);
-  EXPECT_TRUE(Form->BoardPaintBox->hasFocus());
-}
-
-TEST_F(KeyboardPlayTest, DigitsTypeAWordThatEnterCommits) {
-  PressKey(Qt::Key_1);
-  PressKey(Qt::Key_2, Qt::KeypadModifier);
-  PressKey(Qt::Key_3);
-  EXPECT_EQ(Stock(), "...SENO");
-  EXPECT_EQ(Form->Game.ReadLooseWord(), "CAT");
-  EXPECT_EQ(CursorSquare(), (TCellPosition{10, 7}));
-  EXPECT_TRUE(Form->Game.GameModified);
-  EXPECT_TRUE(Form->PutWordButton->isEnabled());
-  PressKey(Qt::Key_Return);
-  EXPECT_TRUE(Square(7, 7).IsFixedLetter());
-  EXPECT_GT(Form->Game.Score, 0);
-}
-
 
 TEST_F(KeyboardPlayTest, AnEmptySlotOrAnOccupiedSquareChangesNothing) {
   Form->Game.SetStockLetter(3, 0);
@@ -59,7 +36,6 @@ TEST_F(KeyboardPlayTest, AnEmptySlotOrAnOccupiedSquareChangesNothing) {
   EXPECT_EQ(Stock(), ".AT.ENO");
   EXPECT_EQ(Boxes.Beeps.size(), 2u);
 }
-
 
 TEST_F(KeyboardPlayTest, AClickOnASquareMovesTheCursorThere) {
   Form->WorkButton->setFocus();
@@ -107,25 +83,6 @@ TEST_F(KeyboardPlayTest, WhyNoWordStandsInTheTipsPlace) {
   EXPECT_NE(Form->WhyNoWordLabel->text().indexOf("gap"), -1);
 }
 
-TEST_F(KeyboardPlayTest, F11SwitchesFullScreenAndBackAsTheCheckBoxDoes) {
-  PressKey(Qt::Key_F11);
-  EXPECT_TRUE(Form->FullScreenCheckBox->isChecked());
-  PressKey(Qt::Key_F11);
-  EXPECT_FALSE(Form->FullScreenCheckBox->isChecked());
-}
-
-TEST_F(KeyboardPlayTest, CtrlDigitChangesTheLetterByTypingIt) {
-  const int changes = Form->Game.LetterChangesCount;
-  ChooseLetter->RunModal = [](TChooseLetterForm& form) {
-    QKeyEvent typed(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
-    QApplication::sendEvent(&form, &typed);
-    return form.result();
-  };
-  PressKey(Qt::Key_2, Qt::ControlModifier);
-  EXPECT_EQ(Stock(), "CXTSENO");
-  EXPECT_EQ(Form->Game.LetterChangesCount, changes - 1);
-}
-
 TEST_F(KeyboardPlayTest, TheLetterChoiceWalksWithArrowsAndEscapeCancels) {
   ChooseLetter->show();  // the first letter takes the focus
   QApplication::setActiveWindow(ChooseLetter.get());
@@ -145,30 +102,6 @@ TEST_F(KeyboardPlayTest, TheLetterChoiceWalksWithArrowsAndEscapeCancels) {
     return form.result();
   };
   EXPECT_EQ(ChooseLetter->AskReplacementLetter(), 0);
-}
-
-TEST_F(KeyboardPlayTest, TheStockIsOneTabStopAfterTheBoardWalkedByArrows) {
-  PressKey(Qt::Key_Tab);
-  EXPECT_EQ(Form->focusWidget(), Form->StockLetterPanels[0]);
-  PressKey(Qt::Key_Right);
-  PressKey(Qt::Key_Right);
-  EXPECT_EQ(Form->focusWidget(), Form->StockLetterPanels[2]);
-  QAccessibleInterface* slot = QAccessible::queryAccessibleInterface(Form->StockLetterPanels[2]);
-  EXPECT_TRUE(slot->state().focused);
-  EXPECT_TRUE(slot->state().focusable);
-  PressKey(Qt::Key_Tab, Qt::ShiftModifier);
-  EXPECT_TRUE(Form->BoardPaintBox->hasFocus());
-  PressKey(Qt::Key_Tab);  // back to the slot focused last
-  EXPECT_EQ(Form->focusWidget(), Form->StockLetterPanels[2]);
-  // Enter puts the letter, as the digit does; Space still hides the program.
-  PressKey(Qt::Key_Return);
-  EXPECT_EQ(Square(7, 7).Letter, 'T');
-  EXPECT_TRUE(Form->BoardPaintBox->hasFocus());
-  PressKey(Qt::Key_Tab);
-  PressKey(Qt::Key_Home);
-  PressKey(Qt::Key_Return);
-  EXPECT_EQ(Stock(), ".A.SENO");
-  EXPECT_EQ(Square(8, 7).Letter, 'C');
 }
 
 TEST_F(KeyboardPlayTest, TheMenuKeyOnASlotOpensItsLetterChoiceAndTheBoardGetsTheFocusBack) {

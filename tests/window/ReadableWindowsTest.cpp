@@ -1,7 +1,5 @@
-// What a screen reader meets beyond the board: panels that are groupings,
-// not windows of their own; windows that are windows; the records read cell
-// by cell; the summary's chart as text; the letter choice naming the letter
-// it replaces; and tips that speak of the mouse also naming the keys.
+// What a screen reader meets in the windows beside the game's: the records
+// read cell by cell, and the summary's chart as text.
 
 #include <QAccessible>
 #include <QApplication>
@@ -26,25 +24,6 @@ class ReadableWindows : public TWindowTest {
  protected:
   ReadableWindows() { QApplication::setActiveWindow(Form.get()); }
 };
-
-TEST_F(ReadableWindows, PanelsAreGroupingsAndOnlyWindowsAreWindows) {
-  StartGame();
-  for (QWidget* window : {static_cast<QWidget*>(Form.get()),
-                          static_cast<QWidget*>(ChooseLetter.get()),
-                          static_cast<QWidget*>(About.get())}) {
-    const QAccessible::Role role = Face(window)->role();
-    EXPECT_TRUE(role == QAccessible::Window || role == QAccessible::Dialog)
-        << window->objectName().toStdString() << " has role " << role;
-    for (QWidget* control : window->findChildren<QWidget*>()) {
-      QAccessibleInterface* face = Face(control);
-      if (face != nullptr && !control->isWindow()) {
-        EXPECT_NE(face->role(), QAccessible::Border) << control->objectName().toStdString();
-      }
-    }
-  }
-  EXPECT_EQ(Face(Form->MenuPanel)->role(), QAccessible::Grouping);
-  EXPECT_EQ(Face(Form->MenuPanel)->text(QAccessible::Name), "Menu");
-}
 
 TEST_F(ReadableWindows, TabReachesTheRecordsAndTheirCellsAreReadOneByOne) {
   TRecords records;
@@ -84,29 +63,6 @@ TEST_F(ReadableWindows, TheSummaryChartReadsEveryWordBesideTheBestPossible) {
   QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
   QApplication::sendEvent(summary.Chart, &enter);
   EXPECT_FALSE(summary.isVisible());
-}
-
-TEST_F(ReadableWindows, TheLetterChoiceNamesTheSlotAndTheLetterItReplaces) {
-  StartGame("CATSENO");
-  QString told;
-  ChooseLetter->RunModal = [&told](TChooseLetterForm& form) {
-    told = Face(&form)->text(QAccessible::Description);
-    return 0;
-  };
-  PressKey(Qt::Key_3, Qt::ControlModifier);
-  EXPECT_EQ(told, "Replace T in slot 3");
-  EXPECT_EQ(ChooseLetter->windowTitle(), "Choose letter");
-  EXPECT_EQ(Face(ChooseLetter->LettersPanel)->text(QAccessible::Name), "Replace T in slot 3");
-}
-
-TEST_F(ReadableWindows, TipsThatSpeakOfTheMouseAlsoNameTheKeys) {
-  EXPECT_TRUE(Form->AcceptWordTipLabel->text().startsWith("Click a button"));
-  EXPECT_TRUE(Face(Form->AcceptWordTipLabel)
-                  ->text(QAccessible::Description)
-                  .contains("Enter puts the word on the board"));
-  EXPECT_TRUE(Form->DragTipLabel->text().endsWith("[RMB] to change the letter."));
-  EXPECT_TRUE(Face(Form->DragTipLabel)->text(QAccessible::Description).contains("Ctrl+1 to 7"));
-  EXPECT_TRUE(Face(ChooseLetter->HintLabel)->text(QAccessible::Description).contains("Type"));
 }
 
 }  // namespace

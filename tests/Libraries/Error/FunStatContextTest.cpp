@@ -94,15 +94,6 @@ TEST(PassingFunction, ExceptionsBecomeErrorsWithRaisePlace) {
   EXPECT_EQ(GlobalFunStat.Description, "Unhandled generic exception.");
 }
 
-TEST(PassingFunction, GlobalSaysBeginFunctionErrorWhileBodyRuns) {
-  PassingFunction("Outer", [](TFunScope&) {
-    EXPECT_EQ(GlobalFunStat.Status, fsBeginFunctionError);
-    EXPECT_EQ(GlobalFunStat.Function, "Outer");
-    EXPECT_GT(GlobalFunStat.Line, 0);
-  });
-  EXPECT_EQ(GlobalFunStat.Status, fsPerfect);
-}
-
 TEST(ShowingFunction, ShowsInnermostFailureOnceAndLeavesGlobalPerfect) {
   TErrorRecorder errors;
   ShowingFunction("Outer", "Failed to create new puzzle.", [](TFunScope& Fun) {

@@ -147,19 +147,6 @@ class TStranger : public THoldingChild {
         }) {}
 };
 
-TEST(InstanceOwner, NamesAnotherAccountTookFirstArePassedOver) {
-  TTestHome home;
-  TStranger answering({LockSocketName("Glyphmason")}, true);
-  TStranger silent({LockSocketName("Glyphmason", "/1")}, false);
-  if (!answering.Holds || !silent.Holds) {
-    GTEST_SKIP() << "no process here may act as another account";
-  }
-  EXPECT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
-  // The lock is held: a later start of this user meets it.
-  EXPECT_TRUE(IsAnotherInstanceRunning("Glyphmason"));
-  ReleaseProgramInstance();
-}
-
 // The socket names every process of the player walks, the lock's own first.
 std::vector<std::string> LockSocketRow(const std::string& programName) {
   std::vector<std::string> names{LockSocketName(programName)};
