@@ -91,20 +91,6 @@ TEST(FindWord, AListReadAgainIsLookedUpInItsNewEntriesOnly) {
   EXPECT_EQ(list.FindWord("cat"), 0);
 }
 
-TEST(AddWord, AppendsAndKeepsTheIndexInStep) {
-  TWordsList list;
-  list.ReadWordsListText("cat\r\nsea");
-  for (int i = 0; i < 5000; ++i) {
-    list.AddWord("word" + std::to_string(i));
-  }
-  list.AddWord("CAT");
-  EXPECT_EQ(list.Count(), 5003);
-  EXPECT_EQ(list.Entry(5002), "CAT");
-  EXPECT_EQ(list.FindWord("cat"), 0);
-  EXPECT_EQ(list.FindWord("WORD4999"), 5001);
-  EXPECT_EQ(list.FindWord("word5000"), -1);
-}
-
 TEST(AddWord, AWordAddedAfterAnyLastLineStandsOnItsOwnLine) {
   TTempFolder folder;
   const std::string path = folder.File("English.txt");
@@ -160,6 +146,8 @@ TEST(RemoveWord, TakesOutTheLastEntryEqualByteForByte) {
 }
 
 TEST(RemoveWord, AddedWordsTakenBackInTurnLeaveEveryOtherWordFound) {
+  // Every word added is found, at the first of its spellings, until it is
+  // taken back.
   TWordsList list;
   list.ReadWordsListText("w\r\n");
   // New words, and other spellings of words added before them; the index
@@ -169,8 +157,6 @@ TEST(RemoveWord, AddedWordsTakenBackInTurnLeaveEveryOtherWordFound) {
     added.push_back(i % 5 == 4 ? "N" + std::to_string(i / 2) : "n" + std::to_string(i));
     list.AddWord(added.back());
   }
-  // The entry FindWord gives for each added word while it is in the list:
-  // the first of its spellings.
   std::vector<int32_t> found;
   for (size_t k = 0; k < added.size(); ++k) {
     size_t first = 0;
