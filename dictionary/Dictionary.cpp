@@ -279,9 +279,9 @@ void TDictionary::ReadSlots(const TStoredTextList& list) {
 void TDictionary::ComputeWeights() {
   // A list kept from the last load, with the same alphabet, counts as before.
   const TWordsList& words = Game.WordsListLines;
-  if (!Counted.has_value() || Counted->Loads != words.Loads() ||
-      Counted->Entries != words.Count() || Counted->Alphabet != Game.Letters.Alphabet) {
-    TCountedLetters counted{words.Loads(), words.Count(), Game.Letters.Alphabet, {}, 0};
+  if (!Counted.has_value() || Counted->Version != words.Version() ||
+      Counted->Alphabet != Game.Letters.Alphabet) {
+    TCountedLetters counted{words.Version(), Game.Letters.Alphabet, {}, 0};
     counted.Within = CountLetters(words, Game.Letters, counted.Counts);
     Counted = counted;
   }

@@ -122,11 +122,10 @@ class TDictionary {
 
   TGame& Game;
   IDictionaryDisplay& Display;
-  // The last count of the words list's letters: the list's reads and
-  // entries then (words are only ever appended) and the alphabet counted by.
+  // The last count of the words list's letters: the list's version then
+  // and the alphabet counted by.
   struct TCountedLetters {
-    uint32_t Loads = 0;
-    int32_t Entries = 0;
+    uint64_t Version = 0;
     std::array<char, kMaxAlphabetSlots> Alphabet{};
     TLetterCounts Counts;
     int64_t Within = 0;

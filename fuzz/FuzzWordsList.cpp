@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the words-list reader. Every entry must be found
 // by the fast lookup exactly where the plain scan finds it, also after a word
-// is added, and the written form must read back as the same entries.
+// is added or removed, and the written form must read back as the same
+// entries.
 
 #include "fuzz/FuzzSupport.h"
 #include "lexicon/WordsList.h"
@@ -30,6 +31,21 @@ int FuzzWordsList(const uint8_t* data, size_t size) {
   TWordsList again;
   again.ReadWordsListText(written);
   Require(again.Count() == words.Count());
+
+  // The added word taken back, then the last copy of the first entry: every
+  // word is still found where the scan finds it.
+  Require(words.RemoveWord(added));
+  Require(words.Count() == count);
+  Require(words.FindWord(added) == words.FindWordByScan(added));
+  if (count > 0) {
+    const std::string first(words.Entry(0));
+    Require(words.RemoveWord(first));
+    Require(words.FindWord(first) == words.FindWordByScan(first));
+    for (int32_t i = 0; i < words.Count() && i < 64; ++i) {
+      const std::string entry(words.Entry(i));
+      Require(words.FindWord(entry) == words.FindWordByScan(entry));
+    }
+  }
   return 0;
 }
 

@@ -445,25 +445,23 @@ std::vector<TWordMove> TWordFinder::BestMoves(const TWordsList& words,
 }
 
 void TWordFinder::Update(const TWordsList& words) {
-  if (Source != &words || SourceLoads != words.Loads() ||
-      words.Count() < LoadedCount + AddedCount) {
+  if (words.BaseVersion() != LoadedBase) {
     BuildLoaded(words);
   }
-  if (words.Count() != LoadedCount + AddedCount) {
+  if (words.Version() != AddedVersion) {
+    // Until the build is through, the next update starts it again.
+    AddedVersion = kNoVersion;
     BuildGraph(Added, words, LoadedCount, words.Count());
-    AddedCount = words.Count() - LoadedCount;
+    AddedVersion = words.Version();
   }
 }
 
 void TWordFinder::BuildLoaded(const TWordsList& words) {
-  // Until the build is through, the next update starts it again.
-  Source = nullptr;
-  Added.Clear();
-  AddedCount = 0;
-  BuildGraph(Loaded, words, 0, words.Count());
-  LoadedCount = words.Count();
-  Source = &words;
-  SourceLoads = words.Loads();
+  LoadedBase = kNoVersion;
+  AddedVersion = kNoVersion;
+  BuildGraph(Loaded, words, 0, words.BaseCount());
+  LoadedCount = words.BaseCount();
+  LoadedBase = words.BaseVersion();
 }
 
 size_t TWordFinder::MemoryBytes() const {

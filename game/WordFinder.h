@@ -71,24 +71,30 @@ class TWordFinder {
   std::vector<TWordMove> BestMoves(const TWordsList& words, const TMovePosition& position,
                                    size_t count);
 
-  // Builds the graph of the list anew when the list was read or cleared since
-  // (or is another list), and otherwise takes in the words added since.
-  // Entries of fewer than 2 or more than 30 letters never fit the board and
-  // are left out.
+  // Brings the graphs in step with the list: the large graph of the list's
+  // base (see TWordsList::BaseVersion) is built anew only when the base
+  // changed, as when the list was read or cleared or lost one of those
+  // entries, or is another list; words added after the base, or taken back,
+  // only build the small graph of the entries after it again. Entries of
+  // fewer than 2 or more than 30 letters never fit the board and are left
+  // out.
   void Update(const TWordsList& words);
   // The bytes the graphs hold in memory.
   size_t MemoryBytes() const;
 
  private:
+  // No version of a list: what the graph holds must be built again.
+  static constexpr uint64_t kNoVersion = ~uint64_t{0};
+
   void BuildLoaded(const TWordsList& words);
 
-  const TWordsList* Source = nullptr;
-  uint32_t SourceLoads = 0;
-  // The list's entries when it was read, and those AddWord appended since.
+  // The list's base entries, at its base version LoadedBase.
   TWordGraph Loaded;
+  uint64_t LoadedBase = 0;
   int32_t LoadedCount = 0;
+  // The entries after them, as the list held them at AddedVersion.
   TWordGraph Added;
-  int32_t AddedCount = 0;
+  uint64_t AddedVersion = 0;
 };
 
 // The same moves found the slow way: every entry of the list tried at every

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <bit>
 #include <cstring>
 #include <limits>
@@ -141,7 +142,21 @@ uint64_t ExactLineBreakBytes(uint64_t chunk) {
   return zeroBytes(chunk ^ (kEveryByte * '\n')) | zeroBytes(chunk ^ (kEveryByte * '\r'));
 }
 
+// The versions of every list come from one count, so that no two states
+// of entries share one.
+uint64_t NextVersion() {
+  static std::atomic<uint64_t> last{0};
+  return last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
 }  // namespace
+
+void TWordsList::TakeNewVersion(bool baseChanged) {
+  VersionNumber = NextVersion();
+  if (baseChanged) {
+    BaseVersionNumber = VersionNumber;
+  }
+}
 
 std::vector<std::string> TWordsList::Lines() const {
   std::vector<std::string> lines;
@@ -158,8 +173,8 @@ void TWordsList::Clear() {
   Index.clear();
   IndexedWords = 0;
   IndexPending = false;
-  ++LoadsCount;
-  Source.reset();
+  TakeNewVersion(true);
+  BaseEntries = 0;
   CutAtByteZero = false;
 }
 
@@ -179,9 +194,9 @@ void TWordsList::ReadWordsListText(std::string bytes) {
     Raise("The words list is too large.");
   }
   CutAtByteZero = zero != nullptr;
-  Source.reset();
+  TakeNewVersion(true);
+  BaseEntries = 0;
   Starts.clear();
-  ++LoadsCount;
   Text = std::move(bytes);
   const char* text = Text.data();
   const size_t end = Text.size();
@@ -212,6 +227,7 @@ void TWordsList::ReadWordsListText(std::string bytes) {
   if (end > 0 && text[end - 1] != '\n' && text[end - 1] != '\r') {
     Starts.push_back(static_cast<uint32_t>(end + 1));
   }
+  BaseEntries = Count();
   // The index waits for the first lookup or added word: a list read only to
   // be counted or searched through its word graph never needs it.
   IndexPending = true;
@@ -265,7 +281,7 @@ void TWordsList::SaveWordsListFile(const std::string& path) const {
   TFileStamp stamp;
   if (GetFileStamp(path, stamp) && stamp.Settled &&
       stamp.Size == static_cast<int64_t>(bytes.size())) {
-    Written = TWrittenFile{stamp, LoadsCount, Count()};
+    Written = TFileAtVersion{stamp, VersionNumber};
   }
 }
 
@@ -276,7 +292,7 @@ bool TWordsList::FileHoldsList(const std::string& path) const {
   }
   // Unchanged since this very list was written there or found there.
   if (stamp.Settled && Written.has_value() && Written->Stamp == stamp &&
-      Written->Loads == LoadsCount && Written->Entries == Count()) {
+      Written->Version == VersionNumber) {
     return true;
   }
   size_t size = 0;
@@ -306,7 +322,7 @@ bool TWordsList::FileHoldsList(const std::string& path) const {
     at += entry.size() + 2;
   }
   if (stamp.Settled) {
-    Written = TWrittenFile{stamp, LoadsCount, Count()};
+    Written = TFileAtVersion{stamp, VersionNumber};
   }
   return true;
 }
@@ -350,7 +366,7 @@ void TWordsList::AddWord(std::string_view word) {
       static_cast<size_t>(Count()) >= kMaxEntries) {
     Raise("The words list is too large.");
   }
-  Source.reset();
+  TakeNewVersion(false);
   if (Starts.empty()) {
     Starts.push_back(0);
   }
@@ -372,27 +388,74 @@ void TWordsList::AddWord(std::string_view word) {
 }
 
 bool TWordsList::RemoveWord(std::string_view word) {
-  for (int32_t entry = Count() - 1; entry >= 0; --entry) {
-    if (EntryAt(static_cast<uint32_t>(entry)) != word) {
-      continue;
+  // The word to take back is usually the last entry.
+  for (int32_t i = Count() - 1; i >= 0; --i) {
+    if (EntryAt(static_cast<uint32_t>(i)) == word) {
+      RemoveEntry(static_cast<uint32_t>(i));
+      return true;
     }
-    const uint32_t start = Starts[entry];
-    // The last line may lack its break: its end lies one past the text.
-    const uint32_t length =
-        std::min<uint32_t>(Starts[entry + 1], static_cast<uint32_t>(Text.size())) - start;
-    const uint32_t shift = Starts[entry + 1] - start;
-    Text.erase(start, length);
-    Starts.erase(Starts.begin() + entry + 1);
-    for (size_t later = entry + 1; later < Starts.size(); ++later) {
-      Starts[later] -= shift;
-    }
-    // Every cache keyed on the list's reads takes it as a list read anew.
-    ++LoadsCount;
-    Source.reset();
-    IndexPending = true;
-    return true;
   }
   return false;
+}
+
+void TWordsList::RemoveEntry(uint32_t entry) {
+  const bool withinBase = entry < static_cast<uint32_t>(BaseEntries);
+  TakeNewVersion(withinBase);
+  // The last entry leaves the index on its own; any other moves the entries
+  // after it, whose numbers the index holds, so the index is built anew on
+  // its next use.
+  if (entry + 1 == static_cast<uint32_t>(Count()) && !IndexPending) {
+    UnindexLastEntry();
+  } else {
+    IndexPending = true;
+  }
+  // The entry goes with its line break; a last line without one ends at
+  // Text's end.
+  const uint32_t start = Starts[entry];
+  const uint32_t end = std::min(Starts[entry + 1], static_cast<uint32_t>(Text.size()));
+  Text.erase(start, end - start);
+  Starts.erase(Starts.begin() + entry + 1);
+  for (size_t i = entry + 1; i < Starts.size(); ++i) {
+    Starts[i] -= end - start;
+  }
+  if (withinBase) {
+    BaseEntries = Count();
+  }
+}
+
+void TWordsList::UnindexLastEntry() const {
+  if (Index.empty()) {
+    return;
+  }
+  const uint32_t entry = static_cast<uint32_t>(Count() - 1);
+  const std::string_view word = EntryAt(entry);
+  const uint32_t hash = CaseFreeHash(word);
+  const size_t mask = Index.size() - 1;
+  size_t hole = hash & mask;
+  for (;; hole = (hole + 1) & mask) {
+    const uint32_t slot = Index[hole];
+    if (slot == 0) {
+      return;
+    }
+    if (HashTag(slot) == HashTag(hash) &&
+        EqualIgnoringCase(EntryAt((slot & kEntryMask) - 1), word)) {
+      if ((slot & kEntryMask) - 1 != entry) {
+        return;  // an earlier equal entry stays the one found
+      }
+      break;
+    }
+  }
+  // The slots after the hole, up to a free one, move into it when the hole
+  // lies on their way from their own first slot.
+  for (size_t i = (hole + 1) & mask; Index[i] != 0; i = (i + 1) & mask) {
+    const size_t home = CaseFreeHash(EntryAt((Index[i] & kEntryMask) - 1)) & mask;
+    if (((i - home) & mask) >= ((i - hole) & mask)) {
+      Index[hole] = Index[i];
+      hole = i;
+    }
+  }
+  Index[hole] = 0;
+  --IndexedWords;
 }
 
 namespace {

@@ -19,6 +19,12 @@ inline constexpr size_t kMaxWordsListBytes = size_t{128} << 20;
 
 class TWordsList {
  public:
+  TWordsList() = default;
+  // Copied, never moved: a list moved from would keep its version without
+  // its entries.
+  TWordsList(const TWordsList&) = default;
+  TWordsList& operator=(const TWordsList&) = default;
+
   // Number of entries, empty ones included.
   int32_t Count() const { return Starts.empty() ? 0 : static_cast<int32_t>(Starts.size() - 1); }
   // Entry 0..Count()-1 as read (empty text for any other index); valid
@@ -30,9 +36,23 @@ class TWordsList {
   std::vector<std::string> Lines() const;
 
   void Clear();
-  // Counts every clearing and every reading of the list, so that a structure
-  // built over its words knows when to build itself anew; AddWord leaves it.
-  uint32_t Loads() const { return LoadsCount; }
+
+  // Names the state of the entries, so that whatever was built over them
+  // can tell whether the list has changed since. Every change (a read, a
+  // clearing, a word added or removed) takes a new version, and no version
+  // is given twice in the program's run: the same version means the same
+  // entries, in any list (a copy keeps its original's). A new list has
+  // version 0.
+  uint64_t Version() const { return VersionNumber; }
+  // The base of the list: its first BaseCount() entries, named by the
+  // version they had when they became the base. Reading and clearing the
+  // list make all its entries the base, and so does removing one of them;
+  // words added after the base, and removed again, leave it as it is. So
+  // while the base version stays, the base entries are as they were and
+  // every entry after them is a word added since, and a structure built over
+  // the base need not be built again.
+  uint64_t BaseVersion() const { return BaseVersionNumber; }
+  int32_t BaseCount() const { return BaseEntries; }
 
   // Replaces the entries by the lines of the file. A line ends at CR, LF or
   // CR LF; a byte 0 ends the text (the list is then not held line for line,
@@ -43,16 +63,17 @@ class TWordsList {
   // The same line rules applied to bytes already in memory.
   void ReadWordsListText(std::string bytes);
 
-  // The file the entries were read from, by its stamp at the time, as long
-  // as the list holds exactly what was read: clearing, reading other text
-  // and adding a word forget it. Reading that file again while its stamp is
+  // The file the entries were just read from, by its stamp at the time, as
+  // long as the list holds exactly what was read: any change of the entries
+  // (a new version) forgets it. Reading that file again while its stamp is
   // the same would give the same list. A stamp that is not settled proves
   // nothing: it is not remembered, nor taken as the same.
   void RememberSourceFile(const TFileStamp& stamp) {
-    Source = stamp.Settled ? std::optional<TFileStamp>(stamp) : std::nullopt;
+    Source = stamp.Settled ? std::optional<TFileAtVersion>({stamp, VersionNumber}) : std::nullopt;
   }
   bool HoldsFileAsRead(const TFileStamp& stamp) const {
-    return stamp.Settled && Source.has_value() && *Source == stamp;
+    return stamp.Settled && Source.has_value() && Source->Version == VersionNumber &&
+           Source->Stamp == stamp;
   }
 
   // False when the text last read held a byte 0: the lines after it were
@@ -78,9 +99,10 @@ class TWordsList {
   // Appends the word at the end; duplicates are not checked. Raises
   // (TRaisedError) for a word that holds a line break.
   void AddWord(std::string_view word);
-  // Takes out the last entry that equals the word byte for byte (the one an
-  // AddWord of it appended); false when there is none. The list then counts
-  // as read anew for everything that keeps track of its reads.
+  // Removes the last entry that equals the word byte for byte (as AddWord
+  // appended it), so that taking back an added word restores the list;
+  // later entries move up by one. False, and nothing changes, when no entry
+  // equals it.
   bool RemoveWord(std::string_view word);
 
  private:
@@ -96,6 +118,14 @@ class TWordsList {
     }
     return {Text.data() + start, end - start};
   }
+
+  // A new version for a change of the entries; a change within the base
+  // makes the entries then held a new base.
+  void TakeNewVersion(bool baseChanged);
+  void RemoveEntry(uint32_t entry);
+  // Takes the last entry out of the index (it must be indexed in full),
+  // and lets an equal earlier entry stand.
+  void UnindexLastEntry() const;
 
   // An empty index with room for the expected number of different words.
   void ResetIndex(size_t expectedWords) const;
@@ -118,17 +148,17 @@ class TWordsList {
   mutable size_t IndexedWords = 0;
   // The entries were read and not yet indexed.
   mutable bool IndexPending = false;
-  uint32_t LoadsCount = 0;
-  std::optional<TFileStamp> Source;
-  // The file this list was last written to or found in, by its settled stamp
-  // then, with the list's reads and entries at that time (words are only ever
-  // appended, so those tell whether the list has changed since).
-  struct TWrittenFile {
+  uint64_t VersionNumber = 0;
+  uint64_t BaseVersionNumber = 0;
+  int32_t BaseEntries = 0;
+  // A file by its settled stamp, and the version of the list it held.
+  struct TFileAtVersion {
     TFileStamp Stamp;
-    uint32_t Loads = 0;
-    int32_t Entries = 0;
+    uint64_t Version = 0;
   };
-  mutable std::optional<TWrittenFile> Written;
+  std::optional<TFileAtVersion> Source;
+  // The file this list was last written to or found in.
+  mutable std::optional<TFileAtVersion> Written;
   bool CutAtByteZero = false;
 };
 

@@ -154,9 +154,9 @@ TEST_F(DictionaryTest, AnUnchangedWordsListIsKeptAndAChangedOneReadAgain) {
   // A stamp taken in the tick the file was written proves nothing.
   std::this_thread::sleep_for(kPastFileClockTick);
   ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
-  const uint32_t loads = Game.WordsListLines.Loads();
+  const uint64_t version = Game.WordsListLines.Version();
   ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
-  EXPECT_EQ(Game.WordsListLines.Loads(), loads);
+  EXPECT_EQ(Game.WordsListLines.Version(), version);
   EXPECT_EQ(GameDisplay.WordsCount, "There are 2 words in the words list.");
 
   // Rewritten in place with as many bytes: the modification time tells.
@@ -253,6 +253,8 @@ TEST_F(DictionaryTest, AKeptListIsCountedAgainForAnotherAlphabetOrAddedWords) {
   Put("Shared.txt", Lines(999, "aab") + "ccc\n");
   Put("One.gmd", "[Main]\nWordsListName=Shared\nAlphabet=ABCDEFGHIJK\n");
   Put("Two.gmd", "[Main]\nWordsListName=Shared\nAlphabet=CBADEFGHIJK\n");
+  // A stamp taken in the tick the file was written proves nothing.
+  std::this_thread::sleep_for(kPastFileClockTick);
   ASSERT_TRUE(Dictionary.LoadDictionary("One.gmd"));
   EXPECT_EQ(First(Letters().LetterProbabilities, 3), (std::vector<int32_t>{1000, 500, 2}));
   ASSERT_TRUE(Dictionary.LoadDictionary("Two.gmd"));
@@ -260,6 +262,11 @@ TEST_F(DictionaryTest, AKeptListIsCountedAgainForAnotherAlphabetOrAddedWords) {
   // Words added but not saved are dropped by the load: the file's counts come back.
   Game.WordsListLines.AddWord("CCCCCCCCCC");
   Game.WordsListModified = true;
+  ASSERT_TRUE(Dictionary.LoadDictionary("Two.gmd"));
+  EXPECT_EQ(First(Letters().LetterProbabilities, 3), (std::vector<int32_t>{2, 500, 1000}));
+  // A word taken out (and the flag left clear, as taking back an added word
+  // may leave it) is a change as well.
+  ASSERT_TRUE(Game.WordsListLines.RemoveWord("ccc"));
   ASSERT_TRUE(Dictionary.LoadDictionary("Two.gmd"));
   EXPECT_EQ(First(Letters().LetterProbabilities, 3), (std::vector<int32_t>{2, 500, 1000}));
 }

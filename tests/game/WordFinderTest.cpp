@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 #include <random>
+#include <set>
 
 #include "Libraries/Text/Cp1252.h"
 #include "game/Suggestion.h"
@@ -158,18 +159,39 @@ TEST(WordFinder, BestMoveOfAScene) {
   }
 }
 
-TEST(WordFinder, KeepsInStepWithAddedWordsAndNewLists) {
+TEST(WordFinder, KeepsInStepWithAddedAndRemovedWordsAndNewLists) {
   TGameScene scene;
   TWordsList& words = scene.Game.WordsListLines;
   words.ReadWordsListText("cat\r\n");
   const TMovePosition position{scene.Game.Board, 15, 15, "DOG", scene.Game.Letters};
   TWordFinder& finder = scene.Game.WordFinder;
+  // The words of every move, each once.
+  const auto offered = [&](const TWordsList& list) {
+    std::set<std::string> offers;
+    for (const TWordMove& move : finder.BestMoves(list, position, 100)) {
+      offers.insert(move.Word);
+    }
+    return offers;
+  };
+  EXPECT_TRUE(finder.BestMoves(words, position, 5).empty());
+  const TWordsList asRead = words;
+  words.AddWord("dog");
+  EXPECT_EQ(finder.BestMoves(words, position, 1).at(0).Word, "DOG");
+  // Added, taken back, added again.
+  words.RemoveWord("dog");
   EXPECT_TRUE(finder.BestMoves(words, position, 5).empty());
   words.AddWord("dog");
   EXPECT_EQ(finder.BestMoves(words, position, 1).at(0).Word, "DOG");
-  // A new list of as many words as before is still a new list.
-  words.ReadWordsListText("god\r\nemu\r\n");
-  EXPECT_EQ(finder.BestMoves(words, position, 1).at(0).Word, "GOD");
+  // Another word added to the list as read: as many entries, other words.
+  TWordsList other = asRead;
+  other.AddWord("god");
+  EXPECT_EQ(offered(other), std::set<std::string>{"GOD"});
+  // A new list of as many words as before is still a new list; a word
+  // removed from it is no longer offered.
+  words.ReadWordsListText("god\r\ndog\r\n");
+  EXPECT_EQ(finder.BestMoves(words, position, 1).at(0).Word, "DOG");
+  words.RemoveWord("dog");
+  EXPECT_EQ(offered(words), std::set<std::string>{"GOD"});
   words.Clear();
   EXPECT_TRUE(finder.BestMoves(words, position, 5).empty());
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -90,20 +91,6 @@ TEST(FindWord, AListReadAgainIsLookedUpInItsNewEntriesOnly) {
   EXPECT_EQ(list.FindWord("cat"), 0);
 }
 
-TEST(AddWord, AppendsAndKeepsTheIndexInStep) {
-  TWordsList list;
-  list.ReadWordsListText("cat\r\nsea");
-  for (int i = 0; i < 5000; ++i) {
-    list.AddWord("word" + std::to_string(i));
-  }
-  list.AddWord("CAT");
-  EXPECT_EQ(list.Count(), 5003);
-  EXPECT_EQ(list.Entry(5002), "CAT");
-  EXPECT_EQ(list.FindWord("cat"), 0);
-  EXPECT_EQ(list.FindWord("WORD4999"), 5001);
-  EXPECT_EQ(list.FindWord("word5000"), -1);
-}
-
 TEST(AddWord, AWordAddedAfterAnyLastLineStandsOnItsOwnLine) {
   TTempFolder folder;
   const std::string path = folder.File("English.txt");
@@ -126,6 +113,71 @@ TEST(AddWord, AWordAddedAfterAnyLastLineStandsOnItsOwnLine) {
   EXPECT_THROW(list.AddWord("two\nwords"), TRaisedError);
   EXPECT_THROW(list.AddWord("cat\r"), TRaisedError);
   EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(RemoveWord, TakesOutTheLastEntryEqualByteForByte) {
+  TWordsList list;
+  list.ReadWordsListText("cat\r\nDog\r\ndog\r\nemu");
+  const uint64_t version = list.Version();
+  EXPECT_FALSE(list.RemoveWord("DOG"));
+  EXPECT_EQ(list.Version(), version);
+  // An entry amid others: the later ones move up and are still found.
+  EXPECT_TRUE(list.RemoveWord("dog"));
+  EXPECT_NE(list.Version(), version);
+  EXPECT_EQ(list.Lines(), (TLines{"cat", "Dog", "emu"}));
+  EXPECT_EQ(list.FindWord("DOG"), 1);
+  EXPECT_EQ(list.FindWord("EMU"), 2);
+  EXPECT_TRUE(list.RemoveWord("Dog"));
+  EXPECT_EQ(list.FindWord("dog"), -1);
+  // The last line, which had no line break; a word added after it, taken
+  // back and added again.
+  EXPECT_TRUE(list.RemoveWord("emu"));
+  list.AddWord("elk");
+  EXPECT_TRUE(list.RemoveWord("elk"));
+  EXPECT_EQ(list.FindWord("elk"), -1);
+  list.AddWord("Elk");
+  EXPECT_EQ(list.Lines(), (TLines{"cat", "Elk"}));
+  EXPECT_EQ(list.FindWord("ELK"), 1);
+  EXPECT_TRUE(list.RemoveWord("Elk"));
+  EXPECT_TRUE(list.RemoveWord("cat"));
+  EXPECT_EQ(list.Count(), 0);
+  list.AddWord("sea");
+  EXPECT_EQ(list.Lines(), TLines{"sea"});
+}
+
+TEST(RemoveWord, AddedWordsTakenBackInTurnLeaveEveryOtherWordFound) {
+  // Every word added is found, at the first of its spellings, until it is
+  // taken back.
+  TWordsList list;
+  list.ReadWordsListText("w\r\n");
+  // New words, and other spellings of words added before them; the index
+  // grows on the way, which puts its words in another order.
+  std::vector<std::string> added;
+  for (int i = 0; i < 600; ++i) {
+    added.push_back(i % 5 == 4 ? "N" + std::to_string(i / 2) : "n" + std::to_string(i));
+    list.AddWord(added.back());
+  }
+  std::vector<int32_t> found;
+  for (size_t k = 0; k < added.size(); ++k) {
+    size_t first = 0;
+    while (added[first].substr(1) != added[k].substr(1)) {
+      ++first;
+    }
+    found.push_back(static_cast<int32_t>(first) + 1);
+  }
+  while (!added.empty()) {
+    const std::string word = added.back();
+    ASSERT_TRUE(list.RemoveWord(word));
+    added.pop_back();
+    // Another spelling before it is still found; otherwise none is.
+    const int32_t first = found.back();
+    found.pop_back();
+    ASSERT_EQ(list.FindWord(word), first <= static_cast<int32_t>(added.size()) ? first : -1);
+    for (size_t k = 0; k < added.size(); ++k) {
+      ASSERT_EQ(list.FindWord(added[k]), found[k]) << added[k] << " after " << word;
+    }
+  }
+  EXPECT_EQ(list.Lines(), TLines{"w"});
 }
 
 TEST(FindWord, AListThatBeginsWithOneWordRepeatedFindsEveryLaterWord) {
@@ -212,7 +264,12 @@ TEST(WordsListFile, AFileHoldsTheListOnlyWithEveryByteAsTheSaveWouldWriteIt) {
       folder.File("f.txt"),
       std::filesystem::last_write_time(folder.File("f.txt")) + std::chrono::seconds(5));
   EXPECT_FALSE(list.FileHoldsList(folder.File("f.txt")));
+  // Found there once settled, then a word taken back and another of its
+  // length added.
   list.SaveWordsListFile(folder.File("f.txt"));
+  std::this_thread::sleep_for(kPastFileClockTick);
+  ASSERT_TRUE(list.FileHoldsList(folder.File("f.txt")));
+  list.RemoveWord("emu");
   list.AddWord("elk");
   EXPECT_FALSE(list.FileHoldsList(folder.File("f.txt")));
 }
