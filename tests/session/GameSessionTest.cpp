@@ -196,8 +196,8 @@ TEST_F(GameSession, EachReasonKeepsAGameOutOfTheRecords) {
   EXPECT_EQ(lastLine(),
             "Records: not entered, a move was undone, and Suggest word was used and an unknown "
             "word committed");
-  const TRecordTable* table =
-      LoadRecordsFile(Program.File(kRecordsFileName)).Find("English.gmd 15 x 15");
+  const TRecords records = LoadRecordsFile(Program.File(kRecordsFileName));
+  const TRecordTable* table = records.Find("English.gmd 15 x 15");
   ASSERT_NE(table, nullptr);
   EXPECT_EQ(table->Records.size(), 1u);
 }
