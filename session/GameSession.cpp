@@ -384,6 +384,36 @@ bool TGameSession::PutStockLetter(int32_t slot, TCellPosition square) {
   return true;
 }
 
+bool TGameSession::BeginStockDrag(int32_t slot) { return StartStockDrag(Game, slot); }
+
+bool TGameSession::BeginBoardDrag(TCellPosition square) { return StartBoardDrag(Game, square); }
+
+void TGameSession::DropOnStock(TDragSource source, int32_t slot) {
+  ::DropOnStock(Game, source, slot);
+}
+
+void TGameSession::DropOnBoard(TDragSource source, TCellPosition square) {
+  ::DropOnBoard(Game, View, source, square);
+}
+
+bool TGameSession::TakeBack(TCellPosition square) { return TakeBackLooseLetter(Game, square); }
+
+bool TGameSession::ReturnLetter(TCellPosition square) {
+  if (!ReturnLooseLetter(Game, square)) {
+    RefuseMove();
+    return false;
+  }
+  return true;
+}
+
+bool TGameSession::TakeBackBehind(TBoardCursor& cursor) {
+  if (!TakeBackBehindCursor(Game, cursor)) {
+    RefuseMove();
+    return false;
+  }
+  return true;
+}
+
 void TGameSession::SayWhyNoWord(const std::string& shownReason) {
   if (Game.IsEnded()) {
     View.Say("The game is over.");

@@ -140,6 +140,18 @@ class TGameSession {
   // there and is told; false (a beep unless the game has ended) when the
   // slot is empty or the square taken.
   bool PutStockLetter(int32_t slot, TCellPosition square);
+  // The letter moves of the mouse and the keys (see game/LetterMoves): a
+  // drag begun on a stock slot or a loose letter, and dropped on a slot or a
+  // square; a loose letter taken back by the right button (to the first
+  // empty slot), by Delete (to its own slot while that is empty) or by
+  // Backspace behind the cursor. False when the move is refused.
+  bool BeginStockDrag(int32_t slot);
+  bool BeginBoardDrag(TCellPosition square);
+  void DropOnStock(TDragSource source, int32_t slot);
+  void DropOnBoard(TDragSource source, TCellPosition square);
+  bool TakeBack(TCellPosition square);
+  bool ReturnLetter(TCellPosition square);
+  bool TakeBackBehind(TBoardCursor& cursor);
   // A refused move beeps, but not in an ended game: there every move is
   // refused quietly, the way its buttons are disabled.
   void RefuseMove() const;

@@ -39,7 +39,7 @@ void TGlyphmasonForm::ConnectDragTargets() {
                       return StockAcceptsDrop(Game, DragSourceOf(source), StockSlotOf(panel));
                     },
                     [this, panel](QWidget* source, QPoint) {
-                      DropOnStock(Game, DragSourceOf(source), StockSlotOf(panel));
+                      Session.DropOnStock(DragSourceOf(source), StockSlotOf(panel));
                       SetStockCursor(StockSlotOf(panel));
                     }});
   }
@@ -52,7 +52,7 @@ void TGlyphmasonForm::ConnectDragTargets() {
                   [this](QWidget* source, QPoint point) {
                     TCellPosition square;
                     if (BoardPaintBox->CellAtPoint(point, square)) {
-                      DropOnBoard(Game, *this, DragSourceOf(source), square);
+                      Session.DropOnBoard(DragSourceOf(source), square);
                       SetBoardCursor(point);
                     }
                   }});
@@ -74,7 +74,7 @@ void TGlyphmasonForm::SetBoardCursor(QPoint point) {
 
 void TGlyphmasonForm::StockLetterPanelMouseDown(int slot, Qt::MouseButton button) {
   if (button == Qt::LeftButton) {
-    if (StartStockDrag(Game, slot)) {
+    if (Session.BeginStockDrag(slot)) {
       Drag.BeginDrag(StockLetterPanels[slot]);
     }
   } else if (button == Qt::RightButton && CanReplaceStockLetter(Game, slot)) {
@@ -98,13 +98,13 @@ void TGlyphmasonForm::BoardPaintBoxMouseDown(QPoint point, Qt::MouseButton butto
     BoardPaintBox->SetCursor(cursor);
   }
   if (button == Qt::LeftButton) {
-    if (onBoard && StartBoardDrag(Game, square)) {
+    if (onBoard && Session.BeginBoardDrag(square)) {
       Drag.BeginDrag(BoardPaintBox);
     } else {
       Game.DragOrigin = {-1, -1};
     }
   } else if (button == Qt::RightButton && onBoard) {
-    TakeBackLooseLetter(Game, square);
+    Session.TakeBack(square);
   }
 }
 

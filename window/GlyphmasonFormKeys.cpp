@@ -121,15 +121,11 @@ bool TGlyphmasonForm::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
       Say(SpokenDirection(cursor.Down));
       return true;
     case Qt::Key_Backspace:
-      if (!TakeBackBehindCursor(Game, cursor)) {
-        Session.RefuseMove();
-      }
+      Session.TakeBackBehind(cursor);
       BoardPaintBox->SetCursor(cursor);
       return true;
     case Qt::Key_Delete:
-      if (!ReturnLooseLetter(Game, cursor.Square)) {
-        Session.RefuseMove();
-      }
+      Session.ReturnLetter(cursor.Square);
       return true;
     default:
       return false;
