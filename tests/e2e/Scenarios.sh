@@ -906,8 +906,8 @@ start_orca() {
 # "Game over" window when the game is ended.
 # One turn without looking, each step checked by what Orca says: letters
 # put, the cursor moved and turned, the state read, a commit, a refused
-# commit, a suggestion and its commit, a letter change, and the stock
-# reached with Tab.
+# commit, a suggestion and its commit, a letter change undone and redone,
+# and the stock reached with Tab.
 play_a_turn_by_ear() {
   local letter='(notification )?[A-Z] on '
   mark_speech
@@ -948,6 +948,11 @@ play_a_turn_by_ear() {
   key e
   wait_until "the letter choice to close" lacks_window '^Choose letter$'
   expect_spoken '^(notification )?New letters: 1 E, '
+  # The change taken back and made again: the same E comes back.
+  key alt+BackSpace
+  expect_spoken '^(notification )?Move taken back\. Your letters: 1 [A-Z], '
+  key shift+alt+BackSpace
+  expect_spoken '^(notification )?Move played again\. Your letters: 1 E, '
   # The stock is the Tab stop after the board; Enter there puts the letter.
   key Tab
   expect_spoken '^1: E, [0-9]+ points?'
