@@ -177,6 +177,11 @@ bool TGame::OnlyFlippedReadingIsKnown() const {
   return !word.empty() && !IsKnownWord(word) && IsKnownWord(ReverseText(word));
 }
 
+std::string WordCheckText(const std::string& word, bool known) {
+  return (known ? "Last word is in the words list: \"" : "Last word was NOT in the words list: \"") +
+         word + "\"";
+}
+
 TPutWordResult TGame::PutWord(bool flipped, const TUnknownWordRules& rules) {
   std::string word = IsEnded() ? std::string() : ReadLooseWord();
   if (word.empty()) {
@@ -185,10 +190,9 @@ TPutWordResult TGame::PutWord(bool flipped, const TUnknownWordRules& rules) {
   if (flipped) {
     word = ReverseText(word);
   }
-  if (IsKnownWord(word)) {
-    Display.SetValidWordLabel("Last word is in the words list: \"" + word + "\"");
-  } else {
-    Display.SetValidWordLabel("Last word was NOT in the words list: \"" + word + "\"");
+  const bool known = IsKnownWord(word);
+  Display.SetValidWordLabel(WordCheckText(word, known));
+  if (!known) {
     if (!rules.AllowUnknownWords) {
       return TPutWordResult::Refused;
     }

@@ -32,6 +32,9 @@ enum class TPutWordResult {
   Committed,  // scored, the loose letters fixed and the stock refilled
 };
 
+// The word label's text after a commit: whether the words list knew the word.
+std::string WordCheckText(const std::string& word, bool known);
+
 class TGame {
  public:
   explicit TGame(IGameDisplay& display, TRandomSource& random = RandomSource());

@@ -337,8 +337,8 @@ TPutWordResult TGameSession::PutWord(bool flipped) {
     const TTurnFigures& turn = Game.Figures.Turns.back();
     View.Say(SpokenCommit(turn.Word, turn.Score, Game));
   } else if (result == TPutWordResult::Refused) {
-    View.Say("Last word was NOT in the words list: \"" +
-             (flipped ? ReverseText(Game.ReadLooseWord()) : Game.ReadLooseWord()) + "\"");
+    const std::string read = Game.ReadLooseWord();
+    View.Say(WordCheckText(flipped ? ReverseText(read) : read, false));
   }
   AfterMove(wasEnded);
   return result;
@@ -462,6 +462,8 @@ void TGameSession::Undo() {
     Game.WordsListModified = true;
     Game.ShowWordsCount();
   }
+  // The word label told of a commit that is no longer made.
+  View.SetValidWordLabel({});
   LastOutcome = {};
   ShowUndoRedo();
   View.Say(SpokenLetters("Move taken back. Your letters", Game));
@@ -476,6 +478,9 @@ void TGameSession::Redo() {
   if (step == nullptr) {
     RefuseMove();
     return;
+  }
+  if (step->Turn.has_value()) {
+    View.SetValidWordLabel(WordCheckText(step->Turn->Word, Game.IsKnownWord(step->Turn->Word)));
   }
   if (!step->AddedWord.empty()) {
     Game.WordsListLines.AddWord(step->AddedWord);
