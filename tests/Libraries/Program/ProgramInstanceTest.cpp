@@ -86,6 +86,17 @@ int ExitCodeOf(const std::function<int()>& child) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// Whether a start in another process, given the activation token unless
+// null, meets the running game.
+bool AnotherStartMeetsTheGame(const char* token = nullptr) {
+  return ExitCodeOf([token] {
+    if (token != nullptr) {
+      ::setenv("XDG_ACTIVATION_TOKEN", token, 1);
+    }
+    return IsAnotherInstanceRunning("Glyphmason") ? 0 : 1;
+  }) == 0;
+}
+
 // A child process that runs the work, tells whether it succeeded, and then
 // waits, keeping whatever it took, until the object goes.
 class THoldingChild {
@@ -156,30 +167,31 @@ std::vector<std::string> LockSocketRow(const std::string& programName) {
   return names;
 }
 
-// The scenes below are played twice: with the player's runtime folder (the
-// stand-in home) private, and open to others, where the game cannot keep
-// its lock file there and the socket names alone guard it.
-void OpenRuntimeFolderToOthers(const TTestHome& home) {
-  ASSERT_EQ(::chmod(home.Path().c_str(), 0755), 0);
-}
-
-TEST(InstanceOwner, AGameOnALaterNameIsMetAfterTheStrangerBeforeItLeft) {
-  for (const bool privateRuntime : {true, false}) {
-    SCOPED_TRACE(privateRuntime ? "private runtime folder" : "runtime folder open to others");
-    TTestHome home;
-    if (!privateRuntime) {
-      OpenRuntimeFolderToOthers(home);
+// The scenes of this suite are played twice: with the player's runtime
+// folder (the stand-in home) private, and open to others, where the game
+// cannot keep its lock file there and the socket names alone guard it.
+class LockInEachRuntimeFolder : public ::testing::TestWithParam<bool> {
+ protected:
+  void SetUp() override {
+    if (!GetParam()) {
+      ASSERT_EQ(::chmod(Home.Path().c_str(), 0755), 0);
     }
-    auto stranger = std::make_unique<TStranger>(std::vector{LockSocketName("Glyphmason")}, true);
-    if (!stranger->Holds) {
-      GTEST_SKIP() << "no process here may act as another account";
-    }
-    ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason")) << "the game takes the next name";
-    stranger.reset();  // the lock's own name is free again
-    EXPECT_EQ(ExitCodeOf([] { return IsAnotherInstanceRunning("Glyphmason") ? 0 : 1; }), 0)
-        << "a later start took the freed name beside the running game";
-    ReleaseProgramInstance();
   }
+  TTestHome Home;
+};
+INSTANTIATE_TEST_SUITE_P(RuntimeFolder, LockInEachRuntimeFolder, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Private" : "OpenToOthers"; });
+
+TEST_P(LockInEachRuntimeFolder, AGameOnALaterNameIsMetAfterTheStrangerBeforeItLeft) {
+  auto stranger = std::make_unique<TStranger>(std::vector{LockSocketName("Glyphmason")}, true);
+  if (!stranger->Holds) {
+    GTEST_SKIP() << "no process here may act as another account";
+  }
+  ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason")) << "the game takes the next name";
+  stranger.reset();  // the lock's own name is free again
+  EXPECT_TRUE(AnotherStartMeetsTheGame())
+      << "a later start took the freed name beside the running game";
+  ReleaseProgramInstance();
 }
 
 TEST(InstanceOwner, WithEveryNameTakenByAnotherAccountASecondStartStillMeetsTheGame) {
@@ -192,30 +204,22 @@ TEST(InstanceOwner, WithEveryNameTakenByAnotherAccountASecondStartStillMeetsTheG
     GTEST_SKIP() << "no process here may act as another account";
   }
   ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
-  EXPECT_EQ(ExitCodeOf([] { return IsAnotherInstanceRunning("Glyphmason") ? 0 : 1; }), 0)
-      << "a second game runs beside the first";
+  EXPECT_TRUE(AnotherStartMeetsTheGame()) << "a second game runs beside the first";
   ReleaseProgramInstance();
   EXPECT_FALSE(IsAnotherInstanceRunning("Glyphmason")) << "the released lock can be taken";
   ReleaseProgramInstance();
 }
 
-TEST(InstanceLock, AStoppedGameIsMetByEveryLaterStart) {
-  for (const bool privateRuntime : {true, false}) {
-    SCOPED_TRACE(privateRuntime ? "private runtime folder" : "runtime folder open to others");
-    TTestHome home;
-    if (!privateRuntime) {
-      OpenRuntimeFolderToOthers(home);
-    }
-    // The player's game in another process, which never takes requests.
-    THoldingChild game([] { return !IsAnotherInstanceRunning("Glyphmason"); });
-    ASSERT_TRUE(game.Holds);
-    game.Stop();
-    // Each start leaves a connection the stopped game never takes.
-    for (int start = 1; start <= 12; ++start) {
-      EXPECT_TRUE(IsAnotherInstanceRunning("Glyphmason")) << "start " << start << " runs";
-    }
-    ReleaseProgramInstance();
+TEST_P(LockInEachRuntimeFolder, AStoppedGameIsMetByEveryLaterStart) {
+  // The player's game in another process, which never takes requests.
+  THoldingChild game([] { return !IsAnotherInstanceRunning("Glyphmason"); });
+  ASSERT_TRUE(game.Holds);
+  game.Stop();
+  // Each start leaves a connection the stopped game never takes.
+  for (int start = 1; start <= 12; ++start) {
+    EXPECT_TRUE(IsAnotherInstanceRunning("Glyphmason")) << "start " << start << " runs";
   }
+  ReleaseProgramInstance();
 }
 
 // Starts that many processes at once, each trying the lock and keeping what
@@ -262,15 +266,8 @@ int GamesAfterSimultaneousStarts(int starts) {
   return games;
 }
 
-TEST(InstanceLock, OfAHundredStartsAtOnceExactlyOneRuns) {
-  for (const bool privateRuntime : {true, false}) {
-    SCOPED_TRACE(privateRuntime ? "private runtime folder" : "runtime folder open to others");
-    TTestHome home;
-    if (!privateRuntime) {
-      OpenRuntimeFolderToOthers(home);
-    }
-    EXPECT_EQ(GamesAfterSimultaneousStarts(100), 1);
-  }
+TEST_P(LockInEachRuntimeFolder, OfAHundredStartsAtOnceExactlyOneRuns) {
+  EXPECT_EQ(GamesAfterSimultaneousStarts(100), 1);
 }
 
 TEST(InstanceRequests, ASecondStartOfThePlayerAsksTheRunningGameToShowItsWindow) {
@@ -278,8 +275,7 @@ TEST(InstanceRequests, ASecondStartOfThePlayerAsksTheRunningGameToShowItsWindow)
   ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
   EXPECT_GE(InstanceRequestHandle(), 0);
   EXPECT_FALSE(TakeShowWindowRequest()) << "nobody has asked yet";
-  EXPECT_EQ(ExitCodeOf([] { return IsAnotherInstanceRunning("Glyphmason") ? 0 : 1; }), 0)
-      << "the second start should have met the running game";
+  EXPECT_TRUE(AnotherStartMeetsTheGame()) << "the second start should have met the running game";
   EXPECT_TRUE(TakeShowWindowRequest());
   EXPECT_FALSE(TakeShowWindowRequest()) << "a request is taken once";
   ReleaseProgramInstance();
@@ -292,12 +288,6 @@ TEST(InstanceRequests, ASecondStartOfThePlayerAsksTheRunningGameToShowItsWindow)
 TEST(InstanceRequests, ASecondStartPassesItsActivationTokenOnOnlyWhenPlain) {
   TTestHome home;
   ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
-  const auto startWithToken = [](const std::string& token) {
-    return ExitCodeOf([&token] {
-      ::setenv("XDG_ACTIVATION_TOKEN", token.c_str(), 1);
-      return IsAnotherInstanceRunning("Glyphmason") ? 0 : 1;
-    });
-  };
   const std::string longest(kMaxActivationToken, 'x');
   const struct {
     std::string Given, Passed;
@@ -307,7 +297,7 @@ TEST(InstanceRequests, ASecondStartPassesItsActivationTokenOnOnlyWhenPlain) {
       {"caf\xE9", ""},
   };
   for (const auto& start : starts) {
-    ASSERT_EQ(startWithToken(start.Given), 0);
+    ASSERT_TRUE(AnotherStartMeetsTheGame(start.Given.c_str()));
     std::string token = "stale";
     EXPECT_TRUE(TakeShowWindowRequest(token)) << start.Given;
     EXPECT_EQ(token, start.Passed) << start.Given;
@@ -330,9 +320,6 @@ TEST(InstanceRequests, AOneByteRequestStillShowsTheWindow) {
 }
 
 TEST(InstanceRequests, AnotherAccountCannotAskTheGameAnything) {
-  if (::getuid() != 0) {
-    GTEST_SKIP() << "only root may act as another account";
-  }
   TTestHome home;
   ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
   const std::string name = LockSocketName("Glyphmason");
@@ -376,26 +363,15 @@ TEST(InstanceLock, HoldsWhateverTheEnvironmentAndEndsWithItsHolder) {
   EXPECT_EQ(first.LockFile, -1);
 
   // A holder killed outright leaves the lock free.
-  int ready[2];
-  ASSERT_EQ(::pipe(ready), 0);
-  const pid_t holder = ::fork();
-  if (holder == 0) {
+  auto holder = std::make_unique<THoldingChild>([&name] {
     Os::TInstanceHandle handle;
-    const char held = Os::LockInstance(name, handle) == Os::TInstanceLock::Acquired ? 'y' : 'n';
-    [[maybe_unused]] const ssize_t written = ::write(ready[1], &held, 1);
-    ::pause();
-    _exit(0);
-  }
-  char held = 0;
-  ASSERT_EQ(::read(ready[0], &held, 1), 1);
-  EXPECT_EQ(held, 'y');
+    return Os::LockInstance(name, handle) == Os::TInstanceLock::Acquired;
+  });
+  EXPECT_TRUE(holder->Holds);
   EXPECT_EQ(Os::LockInstance(name, second), Os::TInstanceLock::HeldElsewhere);
-  ::kill(holder, SIGKILL);
-  ::waitpid(holder, nullptr, 0);
+  holder.reset();
   EXPECT_EQ(Os::LockInstance(name, second), Os::TInstanceLock::Acquired);
   Os::UnlockInstance(second);
-  ::close(ready[0]);
-  ::close(ready[1]);
   if (saved != nullptr) {
     ::setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
   } else {
