@@ -1,6 +1,5 @@
 #include "Libraries/Program/ProgramInstance.h"
 
-#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -98,26 +97,24 @@ bool AnotherStartMeetsTheGame(const char* token = nullptr) {
 }
 
 // A child process that runs the work, tells whether it succeeded, and then
-// waits, keeping whatever it took, until the object goes.
+// waits, keeping whatever it took, until the object goes. Holds is that
+// answer, waited for at once unless the caller takes it later.
 class THoldingChild {
  public:
-  explicit THoldingChild(const std::function<bool()>& work) {
-    int ready[2];
-    if (::pipe(ready) != 0) {
+  explicit THoldingChild(const std::function<bool()>& work, bool waitForAnswer = true) {
+    if (::pipe(Ready) != 0) {
       return;
     }
     Pid = ::fork();
     if (Pid == 0) {
       ::alarm(kLifeSeconds);
       const char answer = work() ? 'y' : 'n';
-      [[maybe_unused]] const ssize_t written = ::write(ready[1], &answer, 1);
+      [[maybe_unused]] const ssize_t written = ::write(Ready[1], &answer, 1);
       ::pause();
       _exit(0);
     }
-    char answer = 'n';
-    Holds = Pid > 0 && ::read(ready[0], &answer, 1) == 1 && answer == 'y';
-    ::close(ready[0]);
-    ::close(ready[1]);
+    ::close(Ready[1]);  // a child that dies unanswered reads as a refusal
+    Holds = waitForAnswer && TakeAnswer();
   }
   THoldingChild(const THoldingChild&) = delete;
   THoldingChild& operator=(const THoldingChild&) = delete;
@@ -126,6 +123,12 @@ class THoldingChild {
       ::kill(Pid, SIGKILL);
       ::waitpid(Pid, nullptr, 0);
     }
+    ::close(Ready[0]);
+  }
+  // Waits for the child's answer: whether its work succeeded.
+  bool TakeAnswer() const {
+    char answer = 'n';
+    return Pid > 0 && ::read(Ready[0], &answer, 1) == 1 && answer == 'y';
   }
   // Stops the child where it is, as a debugger or the shell's Ctrl+Z would.
   void Stop() const {
@@ -139,6 +142,7 @@ class THoldingChild {
  private:
   // A child the test lost ends by itself after this long.
   static constexpr unsigned kLifeSeconds = 60;
+  int Ready[2] = {-1, -1};
   pid_t Pid = -1;
 };
 
@@ -226,42 +230,24 @@ TEST_P(LockInEachRuntimeFolder, AStoppedGameIsMetByEveryLaterStart) {
 // it got until all have answered: how many took it.
 int GamesAfterSimultaneousStarts(int starts) {
   int go[2];
-  int answers[2];
-  if (::pipe(go) != 0 || ::pipe(answers) != 0) {
+  if (::pipe(go) != 0) {
     return -1;
   }
-  std::vector<pid_t> children;
+  std::vector<std::unique_ptr<THoldingChild>> children;
   for (int start = 0; start < starts; ++start) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-      ::alarm(60);
+    const auto takeLockOnGo = [&go] {
       ::close(go[1]);
       char byte = 0;
       [[maybe_unused]] const ssize_t read = ::read(go[0], &byte, 1);  // until the parent lets go
-      const char answer = IsAnotherInstanceRunning("Glyphmason") ? 'n' : 'y';
-      [[maybe_unused]] const ssize_t written = ::write(answers[1], &answer, 1);
-      ::pause();
-      _exit(0);
-    }
-    if (pid < 0) {
-      break;  // the starts made so far still answer
-    }
-    children.push_back(pid);
+      return !IsAnotherInstanceRunning("Glyphmason");
+    };
+    children.push_back(std::make_unique<THoldingChild>(takeLockOnGo, false));
   }
   ::close(go[0]);
   ::close(go[1]);  // every child starts now
-  ::close(answers[1]);
   int games = 0;
-  pollfd answer{answers[0], POLLIN, 0};
-  const int made = static_cast<int>(children.size());
-  for (int answered = 0; answered < made && ::poll(&answer, 1, 30000) == 1; ++answered) {
-    char taken = 0;
-    games += ::read(answers[0], &taken, 1) == 1 && taken == 'y' ? 1 : 0;
-  }
-  ::close(answers[0]);
-  for (const pid_t child : children) {
-    ::kill(child, SIGKILL);
-    ::waitpid(child, nullptr, 0);
+  for (const auto& child : children) {
+    games += child->TakeAnswer() ? 1 : 0;
   }
   return games;
 }
