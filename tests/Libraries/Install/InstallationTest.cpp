@@ -22,7 +22,8 @@ constexpr const char* kInstallFailed =
     "directory.";
 
 // The last report shown is the install's failure for the cause given.
-::testing::AssertionResult InstallFailedFor(const TErrorRecorder& errors, const std::string& cause) {
+::testing::AssertionResult InstallFailedFor(const TErrorRecorder& errors,
+                                            const std::string& cause) {
   if (!errors.Shown.empty() && errors.Shown.back().Message == kInstallFailed &&
       errors.Shown.back().Report.find("\"" + cause + "\"") != std::string::npos) {
     return ::testing::AssertionSuccess();

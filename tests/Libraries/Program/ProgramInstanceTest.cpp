@@ -88,12 +88,13 @@ int ExitCodeOf(const std::function<int()>& child) {
 // Whether a start in another process, given the activation token unless
 // null, meets the running game.
 bool AnotherStartMeetsTheGame(const char* token = nullptr) {
-  return ExitCodeOf([token] {
+  const auto start = [token] {
     if (token != nullptr) {
       ::setenv("XDG_ACTIVATION_TOKEN", token, 1);
     }
     return IsAnotherInstanceRunning("Glyphmason") ? 0 : 1;
-  }) == 0;
+  };
+  return ExitCodeOf(start) == 0;
 }
 
 // A child process that runs the work, tells whether it succeeded, and then

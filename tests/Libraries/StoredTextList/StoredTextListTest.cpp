@@ -197,7 +197,7 @@ TEST(StoredTextForm, WritesKeepTheirPlaceAcrossSectionsAndAfterReading) {
   list.WriteString("a", "K", "4");  // the first section A, where k stands
   list.WriteString("A", "n", "5");  // appended to A, before B
   list.WriteInteger("B", "m", -6);  // appended to B, before the second A
-  list.WriteBool("C", "k", true);    // a new section at the end
+  list.WriteBool("C", "k", true);   // a new section at the end
   // A value stays one line: it cannot add keys or sections of its own.
   list.WriteString("C", "p", "8\r\n[Main]\nX=1");
   EXPECT_EQ(StringIn(list, "b", "M"), "-6");
