@@ -27,6 +27,16 @@ class TErrorRecorder : public IErrorDialog {
   }
   int32_t RecursionCount() const override { return 0; }
 
+  // The messages of the reports shown, in order: one comparison checks how
+  // many were shown and what each said.
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> messages;
+    for (const TShownError& shown : Shown) {
+      messages.push_back(shown.Message);
+    }
+    return messages;
+  }
+
   std::vector<TShownError> Shown;
 
  private:

@@ -16,3 +16,11 @@ int TFakeMessageBoxes::MessageBox(const std::string& caption, const std::string&
   ADD_FAILURE() << "No answer queued for the box \"" << caption << "\": " << text;
   return kIdCancel;
 }
+
+std::vector<std::string> TFakeMessageBoxes::Texts() const {
+  std::vector<std::string> texts;
+  for (const TShownBox& shown : Shown) {
+    texts.push_back(shown.Text);
+  }
+  return texts;
+}

@@ -25,6 +25,8 @@ class TFakeMessageBoxes : public IMessageBoxes {
 
   int MessageBox(const std::string& caption, const std::string& text, uint32_t style) override;
   void MessageBeep(uint32_t sound) override { Beeps.push_back(sound); }
+  // The texts of the boxes shown, in order.
+  std::vector<std::string> Texts() const;
 
   std::vector<TShownBox> Shown;
   std::vector<uint32_t> Beeps;

@@ -1,5 +1,7 @@
 #include "support/TestFolders.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -28,6 +30,11 @@ std::string TTempFolder::Write(const std::string& name, const std::string& bytes
 std::string TTempFolder::Read(const std::string& name) const {
   std::ifstream in(File(name), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+unsigned FileModeOf(const std::string& path) {
+  struct stat status {};
+  return ::lstat(path.c_str(), &status) == 0 ? status.st_mode : 0;
 }
 
 TTestProgramFolder::TTestProgramFolder(std::vector<std::string> parameters) {

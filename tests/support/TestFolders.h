@@ -26,6 +26,10 @@ class TTempFolder {
   std::string Folder;
 };
 
+// The file's type and permission bits (st_mode), of a link itself rather
+// than its target; 0 where nothing is there.
+unsigned FileModeOf(const std::string& path);
+
 // Makes the program believe it runs from a temporary folder: parameter 0 of
 // the command line becomes "<folder>/Glyphmason". The previous command line
 // comes back when the object ends.

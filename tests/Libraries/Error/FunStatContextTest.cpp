@@ -103,8 +103,7 @@ TEST(ShowingFunction, ShowsInnermostFailureOnceAndLeavesGlobalPerfect) {
     });
     Fun.CalleeFailed();
   });
-  ASSERT_EQ(errors.Shown.size(), 1u);
-  EXPECT_EQ(errors.Shown[0].Message, "Failed to load dictionary.");
+  ASSERT_EQ(errors.Messages(), std::vector<std::string>{"Failed to load dictionary."});
   // The report names the callee's own failure, not the functions it reached.
   EXPECT_NE(errors.Shown[0].Report.find("RAISE CONTEXT\r\n* Status: Error\r\n"
                                         "* File: \"FunStatContextTest.cpp\"\r\n"

@@ -13,8 +13,7 @@
 namespace {
 
 bool IsLink(const std::string& path) {
-  struct stat status {};
-  return ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
+  return S_ISLNK(FileModeOf(path));
 }
 
 // A program folder as the installer finds it, with hidden files in it.

@@ -42,9 +42,7 @@ TEST(MyRenameFile, AFailedRenameLeavesItsTargetIntact) {
   ASSERT_TRUE(GlobalFunStat.Failed());
   EXPECT_EQ(GlobalFunStat.Description, "Failed to rename.");
   EXPECT_EQ(folder.Read("Glyphmason"), "the installed program");
-  struct stat status {};
-  ::stat(target.c_str(), &status);
-  EXPECT_EQ(status.st_mode & 07777, 0555u);
+  EXPECT_EQ(FileModeOf(target) & 07777, 0555u);
   GlobalFunStat.Reset(fsPerfect);
 }
 
@@ -58,27 +56,20 @@ TEST(MyRenameFile, ATargetThatIsALinkIsReplacedAndItsTargetLeftAlone) {
   MyRenameFile(folder.Write("Install", "new"), folder.File("Glyphmason"), true);
   EXPECT_FALSE(GlobalFunStat.Failed());
   EXPECT_EQ(folder.Read("Glyphmason"), "new");
-  struct stat status {};
-  ::stat(outside.c_str(), &status);
-  EXPECT_EQ(status.st_mode & 07777, 0444u);
+  EXPECT_EQ(FileModeOf(outside) & 07777, 0444u);
   EXPECT_EQ(elsewhere.Read("Glyphmason"), "someone else's");
 }
 
 TEST(CopyFileReplacing, CopiesBytesAndPermissionsOverAReadOnlyFile) {
   TTempFolder folder;
-  const std::string source = folder.Write("Install", std::string("\x7f"
-                                                                 "ELF\0data",
-                                                                 9));
+  const std::string program("\177ELF\0data", 9);  // a byte 0 inside
+  const std::string source = folder.Write("Install", program);
   ::chmod(source.c_str(), 0755);
   const std::string target = folder.Write("Glyphmason", "old");
   ::chmod(target.c_str(), 0444);
   ASSERT_TRUE(CopyFileReplacing(source, target));
-  EXPECT_EQ(folder.Read("Glyphmason"), std::string("\x7f"
-                                                   "ELF\0data",
-                                                   9));
-  struct stat status {};
-  ::stat(target.c_str(), &status);
-  EXPECT_EQ(status.st_mode & 0777, 0755u);
+  EXPECT_EQ(folder.Read("Glyphmason"), program);
+  EXPECT_EQ(FileModeOf(target) & 0777, 0755u);
 }
 
 TEST(IsSameFile, FollowsTheFileNotTheSpelling) {

@@ -16,9 +16,7 @@ TEST(ClearReadOnly, MakesAReadOnlyFileWritableAndKeepsTheOtherPermissions) {
   ::chmod(path.c_str(), 0444);
   EXPECT_TRUE(IsReadOnly(path));
   ClearReadOnly(path);
-  struct stat status {};
-  ::stat(path.c_str(), &status);
-  EXPECT_EQ(status.st_mode & 07777, 0644u);
+  EXPECT_EQ(FileModeOf(path) & 07777, 0644u);
   EXPECT_FALSE(FileExists(""));
 }
 

@@ -51,9 +51,8 @@ TEST(TLinkFile, SavesAnExecutableEntryThatStartsTheProgram) {
   // The description in UTF-8, the program's path quoted for its space.
   EXPECT_TRUE(MatchesGolden("LinkFile/Uninstall.desktop", Replaced(folder.Read("Uninstall.desktop"),
                                                                    folder.Path(), "<folder>/")));
-  struct stat status {};
-  ::stat(folder.File("Uninstall.desktop").c_str(), &status);
-  EXPECT_NE(status.st_mode & S_IXUSR, 0u);  // desktops start only executable entries
+  // Desktops start only executable entries.
+  EXPECT_NE(FileModeOf(folder.File("Uninstall.desktop")) & S_IXUSR, 0u);
   // Read back, the entry names the program it starts.
   EXPECT_EQ(LinkFileProgram(folder.File("Uninstall.desktop")), folder.File("My Games/Glyphmason"));
   EXPECT_EQ(LinkFileProgram(folder.File("missing.desktop")), "");

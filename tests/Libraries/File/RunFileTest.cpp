@@ -69,8 +69,7 @@ TEST(RunFile, FailuresAreRecordedOrShown) {
   TFakeMessageBoxes boxes;
   RunFile("", "", "", false, false);
   EXPECT_FALSE(GlobalFunStat.Failed());
-  ASSERT_EQ(boxes.Shown.size(), 1u);
-  EXPECT_EQ(boxes.Shown[0].Text, "The name of the file is empty.");
+  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"The name of the file is empty."});
 }
 
 }  // namespace

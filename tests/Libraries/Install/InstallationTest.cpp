@@ -21,11 +21,14 @@ constexpr const char* kInstallFailed =
     "Failed to install program. Check to see if you have rights to write in the installation "
     "directory.";
 
-::testing::AssertionResult Holds(const std::string& text, const std::string& part) {
-  if (text.find(part) != std::string::npos) {
+// The last report shown is the install's failure for the cause given.
+::testing::AssertionResult InstallFailedFor(const TErrorRecorder& errors,
+                                            const std::string& cause) {
+  if (!errors.Shown.empty() && errors.Shown.back().Message == kInstallFailed &&
+      errors.Shown.back().Report.find("\"" + cause + "\"") != std::string::npos) {
     return ::testing::AssertionSuccess();
   }
-  return ::testing::AssertionFailure() << "\"" << part << "\" is not in:\n" << text;
+  return ::testing::AssertionFailure() << "no install failure for \"" << cause << "\"";
 }
 
 // A home folder, and the unpacked program folder "Glyphmason" that the
@@ -41,6 +44,20 @@ class TInstallScene {
   }
 
   void RunFrom(std::vector<std::string> commandLine) { CommandLine.Set(std::move(commandLine)); }
+  // Uninstalls the folder, started as the program in it with the argument.
+  void Uninstall(const std::string& folder, const std::string& program = "Glyphmason",
+                 const std::string& argument = "/Uninstall") {
+    RunFrom({folder + program, argument});
+    UninstallProgram("Glyphmason", folder);
+  }
+  // An entry that starts the command when the player logs in.
+  std::string StartAtLogIn(const std::string& command) {
+    std::filesystem::create_directories(Home.File(".config/autostart"));
+    const std::string entry =
+        "[Desktop Entry]\nType=Application\nName=Glyphmason\nExec=" + command + "\n";
+    Home.Write(".config/autostart/Glyphmason.desktop", entry);
+    return entry;
+  }
   // Installs into Target, answering the question; true when it was asked.
   bool Install(int answer) {
     TFakeMessageBoxes boxes;
@@ -57,11 +74,11 @@ class TInstallScene {
   std::string Installed = Target + "Glyphmason/";
   std::string Program = Installed + "Glyphmason";
   TTestCommandLine CommandLine;
+  TErrorRecorder Errors;
 };
 
 TEST(Install, ReplacesTheProgramKeepsTheOptionsAndMakesTheEntriesAndTheRecord) {
   TInstallScene scene;
-  TErrorRecorder errors;
   // Over an earlier installation: its program goes, the player's options stay.
   std::filesystem::create_directories(scene.Installed);
   scene.Home.Write("Games/Glyphmason/Glyphmason", "the old program, not executable");
@@ -71,7 +88,7 @@ TEST(Install, ReplacesTheProgramKeepsTheOptionsAndMakesTheEntriesAndTheRecord) {
   scene.Downloads.Write("Glyphmason/GlyphmasonRecords.ini", "records of a trial run");
   ASSERT_TRUE(scene.Install(kIdYes));
   EXPECT_EQ(scene.Home.Read("Games/Glyphmason/GlyphmasonRecords.ini"), "the player's records");
-  EXPECT_TRUE(errors.Shown.empty());
+  EXPECT_TRUE(scene.Errors.Shown.empty());
   EXPECT_EQ(::access(scene.Program.c_str(), X_OK), 0);
   EXPECT_EQ(scene.Home.Read("Games/Glyphmason/Glyphmason.ini"), "the player's options");
   EXPECT_FALSE(FileExists(scene.Installed + "Install"));
@@ -117,7 +134,6 @@ const char* const kInstalledEnglish = "Games/Glyphmason/GlyphmasonDictionaries/E
 
 TEST(Install, AReinstallBringsBackThePlayersWordsButNotTheWordsTheReleaseRemoved) {
   TInstallScene scene;
-  TErrorRecorder errors;
   ShipEnglish(scene, "cat\r\ndog\r\nemu\r\n", "notice\r\n");
   ASSERT_TRUE(scene.Install(kIdYes));
   // Played: a word was added to the installed list.
@@ -125,7 +141,7 @@ TEST(Install, AReinstallBringsBackThePlayersWordsButNotTheWordsTheReleaseRemoved
   // The next release drops "emu" and adds "fox".
   ShipEnglish(scene, "cat\r\ndog\r\nfox\r\n", "notice\r\n");
   ASSERT_TRUE(scene.Install(kIdYes));
-  EXPECT_TRUE(errors.Shown.empty());
+  EXPECT_TRUE(scene.Errors.Shown.empty());
   EXPECT_EQ(scene.Home.Read(kInstalledEnglish), "cat\r\ndog\r\nfox\r\nquizzed\r\n");
   // A reinstall of the same release changes nothing.
   ASSERT_TRUE(scene.Install(kIdYes));
@@ -134,36 +150,32 @@ TEST(Install, AReinstallBringsBackThePlayersWordsButNotTheWordsTheReleaseRemoved
 
 TEST(Install, OverACopyWithoutARecordEveryWordTheNewListLacksIsKeptButNoNoticeLine) {
   TInstallScene scene;
-  TErrorRecorder errors;
   MakeOlderInstalledCopy(scene, "cat\r\ndog\r\nquizzed\r\n");
   const std::string notice = "Games/Glyphmason/GlyphmasonDictionaries/English-copyright.txt";
   scene.Home.Write(notice, "Copyright 2025 the word list's authors\r\n");
   ShipEnglish(scene, "cat\r\ndog\r\nemu\r\n", "Copyright 2026 the word list's authors\r\n");
   ASSERT_TRUE(scene.Install(kIdYes));
-  EXPECT_TRUE(errors.Shown.empty());
+  EXPECT_TRUE(scene.Errors.Shown.empty());
   EXPECT_EQ(scene.Home.Read(kInstalledEnglish), "cat\r\ndog\r\nemu\r\nquizzed\r\n");
   EXPECT_EQ(scene.Home.Read(notice), "Copyright 2026 the word list's authors\r\n");
 }
 
 TEST(Install, WordsThatCannotBePutBackFailTheInstallBeforeTheProgramIsRenamed) {
   TInstallScene scene;
-  TErrorRecorder errors;
   MakeOlderInstalledCopy(scene, "cat\r\nquizzed\r\n");
   ShipEnglish(scene, "cat\r\nemu\r\n", "notice\r\n");
   {
     TWritesFailFromNowOn full;  // the disk fills up after the copy
     ASSERT_TRUE(scene.Install(kIdYes));
   }
-  ASSERT_EQ(errors.Shown.size(), 1u);
-  EXPECT_EQ(errors.Shown[0].Message, kInstallFailed);
-  EXPECT_TRUE(Holds(errors.Shown[0].Report, "\"Failed to write file.\""));
+  EXPECT_EQ(scene.Errors.Messages(), std::vector<std::string>{kInstallFailed});
+  EXPECT_TRUE(InstallFailedFor(scene.Errors, "Failed to write file."));
   EXPECT_FALSE(FileExists(scene.Program));
   EXPECT_FALSE(FileExists(scene.Home.File("Desktop/Glyphmason.desktop")));
 }
 
 TEST(Install, AListLinkedOutOfTheProgramFolderIsNotReadAndWhatItLinksToStays) {
   TInstallScene scene;
-  TErrorRecorder errors;
   TTempFolder elsewhere;
   const std::string outside = elsewhere.Write("words.txt", "outside\r\nlines\r\n");
   MakeOlderInstalledCopy(scene, "cat\r\n");
@@ -172,27 +184,23 @@ TEST(Install, AListLinkedOutOfTheProgramFolderIsNotReadAndWhatItLinksToStays) {
   ASSERT_EQ(::symlink(outside.c_str(), list.c_str()), 0);
   ShipEnglish(scene, "cat\r\nemu\r\n", "notice\r\n");
   ASSERT_TRUE(scene.Install(kIdYes));
-  EXPECT_TRUE(errors.Shown.empty());
+  EXPECT_TRUE(scene.Errors.Shown.empty());
   EXPECT_EQ(scene.Home.Read(kInstalledEnglish), "cat\r\nemu\r\n");
   EXPECT_EQ(elsewhere.Read("words.txt"), "outside\r\nlines\r\n");
 }
 
 TEST(Install, DecliningCopiesNothingWhileNoTargetOrAFailedRenameIsAFailure) {
   TInstallScene scene;
-  TErrorRecorder errors;
   ASSERT_TRUE(scene.Install(kIdNo));
   EXPECT_FALSE(FileExists(scene.Installed));
-  EXPECT_TRUE(errors.Shown.empty());
+  EXPECT_TRUE(scene.Errors.Shown.empty());
   InstallProgram("Glyphmason", "");
-  ASSERT_EQ(errors.Shown.size(), 1u);
-  EXPECT_EQ(errors.Shown[0].Message, kInstallFailed);
-  EXPECT_TRUE(Holds(errors.Shown[0].Report, "\"Installation directory is empty.\""));
+  EXPECT_TRUE(InstallFailedFor(scene.Errors, "Installation directory is empty."));
   // A failed rename stops before any entry.
   scene.RunFrom({scene.Source + "INSTALL"});  // no file of that name to rename
   ASSERT_TRUE(scene.Install(kIdYes));
-  ASSERT_EQ(errors.Shown.size(), 2u);
-  EXPECT_EQ(errors.Shown[1].Message, kInstallFailed);
-  EXPECT_TRUE(Holds(errors.Shown[1].Report, "\"Failed to rename.\""));
+  EXPECT_EQ(scene.Errors.Messages(), std::vector<std::string>(2, kInstallFailed));
+  EXPECT_TRUE(InstallFailedFor(scene.Errors, "Failed to rename."));
   EXPECT_FALSE(FileExists(scene.Home.File("Desktop/Glyphmason.desktop")));
 }
 
@@ -202,7 +210,6 @@ TEST(Install, AFailedCopyStopsBeforeAnythingIsRenamedOrRecorded) {
   TInstallScene scene;
   scene.Target = scene.Downloads.Path();
   scene.Downloads.Write("Glyphmason/GlyphmasonGames/g1.gmg", "the player's game");
-  TErrorRecorder errors;
   TFakeMessageBoxes boxes;
   boxes.Answer(kIdYes);
   boxes.Answer(kIdOk);
@@ -211,9 +218,8 @@ TEST(Install, AFailedCopyStopsBeforeAnythingIsRenamedOrRecorded) {
   EXPECT_EQ(boxes.Shown[1].Caption + ": " + boxes.Shown[1].Text,
             "Error: Failed to process directory.");
   EXPECT_EQ(boxes.Shown[1].Style, kMbOkCancel | kMbIconHand | kMbTaskModal);
-  ASSERT_EQ(errors.Shown.size(), 1u);
-  EXPECT_EQ(errors.Shown[0].Message, kInstallFailed);
-  EXPECT_TRUE(Holds(errors.Shown[0].Report, "\"Destination lies inside the source directory.\""));
+  EXPECT_EQ(scene.Errors.Messages(), std::vector<std::string>{kInstallFailed});
+  EXPECT_TRUE(InstallFailedFor(scene.Errors, "Destination lies inside the source directory."));
   EXPECT_TRUE(FileExists(scene.Source + "Install"));
   EXPECT_FALSE(FileExists(scene.Source + "Glyphmason"));
   EXPECT_FALSE(FileExists(scene.Home.File("Desktop/Glyphmason.desktop")));
@@ -222,24 +228,18 @@ TEST(Install, AFailedCopyStopsBeforeAnythingIsRenamedOrRecorded) {
 
 TEST(Uninstall, RemovesTheFolderTheEntriesAndTheRecord) {
   TInstallScene scene;
-  TErrorRecorder errors;
   ASSERT_TRUE(scene.Install(kIdYes));
   // Started at log-in: an entry that starts the installed program goes with it.
-  std::filesystem::create_directories(scene.Home.File(".config/autostart"));
-  scene.Home.Write(
-      ".config/autostart/Glyphmason.desktop",
-      "[Desktop Entry]\nType=Application\nName=Glyphmason\nExec=" + scene.Program + "\n");
+  scene.StartAtLogIn(scene.Program);
   scene.Home.Write("Desktop/Other.desktop", "someone else's");
-  scene.RunFrom({scene.Program, "/uninstall"});
   TFakeMessageBoxes boxes;
   boxes.Answer(kIdYes);
-  UninstallProgram("Glyphmason", scene.Installed);
-  EXPECT_TRUE(errors.Shown.empty());
-  ASSERT_EQ(boxes.Shown.size(), 2u);
-  EXPECT_EQ(boxes.Shown[0].Text,
-            "Delete directory \"" + scene.Installed + "\" (and all contained files)?");
-  EXPECT_EQ(boxes.Shown[1].Text,
-            "Uninstallation successful. Some files that were in use were not deleted.");
+  scene.Uninstall(scene.Installed, "Glyphmason", "/uninstall");
+  EXPECT_TRUE(scene.Errors.Shown.empty());
+  EXPECT_EQ(boxes.Texts(),
+            (std::vector<std::string>{
+                "Delete directory \"" + scene.Installed + "\" (and all contained files)?",
+                "Uninstallation successful. Some files that were in use were not deleted."}));
   for (const std::string& gone : {scene.Installed, scene.Home.File("Desktop/Glyphmason.desktop"),
                                   scene.Home.File(".local/share/applications/Glyphmason"),
                                   scene.Home.File(".config/autostart/Glyphmason.desktop"),
@@ -254,19 +254,14 @@ TEST(Uninstall, KeepsWhatOtherProgramsOwn) {
   // Another program's entry in the menu folder, and a start-up entry of the
   // program's name that starts another program: both stay, and the folder.
   TInstallScene scene;
-  TErrorRecorder errors;
   ASSERT_TRUE(scene.Install(kIdYes));
   const std::string menu = ".local/share/applications/Glyphmason/";
   scene.Home.Write(menu + "someone-else.desktop", "another program's entry");
-  const std::string autostart =
-      "[Desktop Entry]\nType=Application\nName=Glyphmason\nExec=/usr/bin/glyphmason --tray\n";
-  std::filesystem::create_directories(scene.Home.File(".config/autostart"));
-  scene.Home.Write(".config/autostart/Glyphmason.desktop", autostart);
-  scene.RunFrom({scene.Program, "/Uninstall"});
+  const std::string autostart = scene.StartAtLogIn("/usr/bin/glyphmason --tray");
   TFakeMessageBoxes boxes;
   boxes.Answer(kIdYes);
-  UninstallProgram("Glyphmason", scene.Installed);
-  EXPECT_TRUE(errors.Shown.empty());
+  scene.Uninstall(scene.Installed);
+  EXPECT_TRUE(scene.Errors.Shown.empty());
   EXPECT_FALSE(FileExists(scene.Installed));
   for (const char* name : {"Glyphmason.desktop", "Uninstall.desktop", "Readme.desktop"}) {
     EXPECT_FALSE(FileExists(scene.Home.File(menu + name))) << name;
@@ -285,11 +280,9 @@ TEST(Uninstall, ACopyThatTheInstallerDidNotInstallDeletesNothing) {
   scene.Home.Write("Desktop/Thesis.odt", "the user's work");
   std::filesystem::copy_file("/usr/bin/true", desktop + "Glyphmason");
   ASSERT_TRUE(scene.Install(kIdYes));
-  TErrorRecorder errors;
   TFakeMessageBoxes boxes;  // no answer queued: a question would fail the test
-  scene.RunFrom({desktop + "Glyphmason", "/Uninstall"});
-  UninstallProgram("Glyphmason", desktop);
-  EXPECT_TRUE(errors.Shown.empty());
+  scene.Uninstall(desktop);
+  EXPECT_TRUE(scene.Errors.Shown.empty());
   ASSERT_EQ(boxes.Shown.size(), 1u);
   EXPECT_EQ(boxes.Shown[0].Caption, "Warning");
   EXPECT_EQ(boxes.Shown[0].Text,
@@ -310,11 +303,10 @@ TEST(Uninstall, NeverDeletesARootOrTheHomeFolder) {
                                        homeLink, scene.Home.File("Games/.."), parentOfHome}) {
     TErrorRecorder errors;
     TFakeMessageBoxes boxes;  // no answer queued: a question would fail the test
-    scene.RunFrom({directory + "/Glyphmason", "/Uninstall"});
-    UninstallProgram("Glyphmason", directory);
+    scene.Uninstall(directory, "/Glyphmason");
     EXPECT_TRUE(boxes.Shown.empty()) << directory;
-    ASSERT_EQ(errors.Shown.size(), 1u) << directory;
-    EXPECT_EQ(errors.Shown[0].Message, "Failed to uninstall program.");
+    EXPECT_EQ(errors.Messages(), std::vector<std::string>{"Failed to uninstall program."})
+        << directory;
   }
   EXPECT_EQ(scene.Home.Read("keep.txt"), "precious");
   EXPECT_FALSE(IsProtectedFolder(scene.Installed));

@@ -1,6 +1,5 @@
 #include "Libraries/Program/ProgramInstance.h"
 
-#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -86,27 +85,37 @@ int ExitCodeOf(const std::function<int()>& child) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// Whether a start in another process, given the activation token unless
+// null, meets the running game.
+bool AnotherStartMeetsTheGame(const char* token = nullptr) {
+  const auto start = [token] {
+    if (token != nullptr) {
+      ::setenv("XDG_ACTIVATION_TOKEN", token, 1);
+    }
+    return IsAnotherInstanceRunning("Glyphmason") ? 0 : 1;
+  };
+  return ExitCodeOf(start) == 0;
+}
+
 // A child process that runs the work, tells whether it succeeded, and then
-// waits, keeping whatever it took, until the object goes.
+// waits, keeping whatever it took, until the object goes. Holds is that
+// answer, waited for at once unless the caller takes it later.
 class THoldingChild {
  public:
-  explicit THoldingChild(const std::function<bool()>& work) {
-    int ready[2];
-    if (::pipe(ready) != 0) {
+  explicit THoldingChild(const std::function<bool()>& work, bool waitForAnswer = true) {
+    if (::pipe(Ready) != 0) {
       return;
     }
     Pid = ::fork();
     if (Pid == 0) {
       ::alarm(kLifeSeconds);
       const char answer = work() ? 'y' : 'n';
-      [[maybe_unused]] const ssize_t written = ::write(ready[1], &answer, 1);
+      [[maybe_unused]] const ssize_t written = ::write(Ready[1], &answer, 1);
       ::pause();
       _exit(0);
     }
-    char answer = 'n';
-    Holds = Pid > 0 && ::read(ready[0], &answer, 1) == 1 && answer == 'y';
-    ::close(ready[0]);
-    ::close(ready[1]);
+    ::close(Ready[1]);  // a child that dies unanswered reads as a refusal
+    Holds = waitForAnswer && TakeAnswer();
   }
   THoldingChild(const THoldingChild&) = delete;
   THoldingChild& operator=(const THoldingChild&) = delete;
@@ -115,6 +124,12 @@ class THoldingChild {
       ::kill(Pid, SIGKILL);
       ::waitpid(Pid, nullptr, 0);
     }
+    ::close(Ready[0]);
+  }
+  // Waits for the child's answer: whether its work succeeded.
+  bool TakeAnswer() const {
+    char answer = 'n';
+    return Pid > 0 && ::read(Ready[0], &answer, 1) == 1 && answer == 'y';
   }
   // Stops the child where it is, as a debugger or the shell's Ctrl+Z would.
   void Stop() const {
@@ -128,6 +143,7 @@ class THoldingChild {
  private:
   // A child the test lost ends by itself after this long.
   static constexpr unsigned kLifeSeconds = 60;
+  int Ready[2] = {-1, -1};
   pid_t Pid = -1;
 };
 
@@ -156,30 +172,31 @@ std::vector<std::string> LockSocketRow(const std::string& programName) {
   return names;
 }
 
-// The scenes below are played twice: with the player's runtime folder (the
-// stand-in home) private, and open to others, where the game cannot keep
-// its lock file there and the socket names alone guard it.
-void OpenRuntimeFolderToOthers(const TTestHome& home) {
-  ASSERT_EQ(::chmod(home.Path().c_str(), 0755), 0);
-}
-
-TEST(InstanceOwner, AGameOnALaterNameIsMetAfterTheStrangerBeforeItLeft) {
-  for (const bool privateRuntime : {true, false}) {
-    SCOPED_TRACE(privateRuntime ? "private runtime folder" : "runtime folder open to others");
-    TTestHome home;
-    if (!privateRuntime) {
-      OpenRuntimeFolderToOthers(home);
+// The scenes of this suite are played twice: with the player's runtime
+// folder (the stand-in home) private, and open to others, where the game
+// cannot keep its lock file there and the socket names alone guard it.
+class LockInEachRuntimeFolder : public ::testing::TestWithParam<bool> {
+ protected:
+  void SetUp() override {
+    if (!GetParam()) {
+      ASSERT_EQ(::chmod(Home.Path().c_str(), 0755), 0);
     }
-    auto stranger = std::make_unique<TStranger>(std::vector{LockSocketName("Glyphmason")}, true);
-    if (!stranger->Holds) {
-      GTEST_SKIP() << "no process here may act as another account";
-    }
-    ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason")) << "the game takes the next name";
-    stranger.reset();  // the lock's own name is free again
-    EXPECT_EQ(ExitCodeOf([] { return IsAnotherInstanceRunning("Glyphmason") ? 0 : 1; }), 0)
-        << "a later start took the freed name beside the running game";
-    ReleaseProgramInstance();
   }
+  TTestHome Home;
+};
+INSTANTIATE_TEST_SUITE_P(RuntimeFolder, LockInEachRuntimeFolder, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Private" : "OpenToOthers"; });
+
+TEST_P(LockInEachRuntimeFolder, AGameOnALaterNameIsMetAfterTheStrangerBeforeItLeft) {
+  auto stranger = std::make_unique<TStranger>(std::vector{LockSocketName("Glyphmason")}, true);
+  if (!stranger->Holds) {
+    GTEST_SKIP() << "no process here may act as another account";
+  }
+  ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason")) << "the game takes the next name";
+  stranger.reset();  // the lock's own name is free again
+  EXPECT_TRUE(AnotherStartMeetsTheGame())
+      << "a later start took the freed name beside the running game";
+  ReleaseProgramInstance();
 }
 
 TEST(InstanceOwner, WithEveryNameTakenByAnotherAccountASecondStartStillMeetsTheGame) {
@@ -192,85 +209,52 @@ TEST(InstanceOwner, WithEveryNameTakenByAnotherAccountASecondStartStillMeetsTheG
     GTEST_SKIP() << "no process here may act as another account";
   }
   ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
-  EXPECT_EQ(ExitCodeOf([] { return IsAnotherInstanceRunning("Glyphmason") ? 0 : 1; }), 0)
-      << "a second game runs beside the first";
+  EXPECT_TRUE(AnotherStartMeetsTheGame()) << "a second game runs beside the first";
   ReleaseProgramInstance();
   EXPECT_FALSE(IsAnotherInstanceRunning("Glyphmason")) << "the released lock can be taken";
   ReleaseProgramInstance();
 }
 
-TEST(InstanceLock, AStoppedGameIsMetByEveryLaterStart) {
-  for (const bool privateRuntime : {true, false}) {
-    SCOPED_TRACE(privateRuntime ? "private runtime folder" : "runtime folder open to others");
-    TTestHome home;
-    if (!privateRuntime) {
-      OpenRuntimeFolderToOthers(home);
-    }
-    // The player's game in another process, which never takes requests.
-    THoldingChild game([] { return !IsAnotherInstanceRunning("Glyphmason"); });
-    ASSERT_TRUE(game.Holds);
-    game.Stop();
-    // Each start leaves a connection the stopped game never takes.
-    for (int start = 1; start <= 12; ++start) {
-      EXPECT_TRUE(IsAnotherInstanceRunning("Glyphmason")) << "start " << start << " runs";
-    }
-    ReleaseProgramInstance();
+TEST_P(LockInEachRuntimeFolder, AStoppedGameIsMetByEveryLaterStart) {
+  // The player's game in another process, which never takes requests.
+  THoldingChild game([] { return !IsAnotherInstanceRunning("Glyphmason"); });
+  ASSERT_TRUE(game.Holds);
+  game.Stop();
+  // Each start leaves a connection the stopped game never takes.
+  for (int start = 1; start <= 12; ++start) {
+    EXPECT_TRUE(IsAnotherInstanceRunning("Glyphmason")) << "start " << start << " runs";
   }
+  ReleaseProgramInstance();
 }
 
 // Starts that many processes at once, each trying the lock and keeping what
 // it got until all have answered: how many took it.
 int GamesAfterSimultaneousStarts(int starts) {
   int go[2];
-  int answers[2];
-  if (::pipe(go) != 0 || ::pipe(answers) != 0) {
+  if (::pipe(go) != 0) {
     return -1;
   }
-  std::vector<pid_t> children;
+  std::vector<std::unique_ptr<THoldingChild>> children;
   for (int start = 0; start < starts; ++start) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-      ::alarm(60);
+    const auto takeLockOnGo = [&go] {
       ::close(go[1]);
       char byte = 0;
       [[maybe_unused]] const ssize_t read = ::read(go[0], &byte, 1);  // until the parent lets go
-      const char answer = IsAnotherInstanceRunning("Glyphmason") ? 'n' : 'y';
-      [[maybe_unused]] const ssize_t written = ::write(answers[1], &answer, 1);
-      ::pause();
-      _exit(0);
-    }
-    if (pid < 0) {
-      break;  // the starts made so far still answer
-    }
-    children.push_back(pid);
+      return !IsAnotherInstanceRunning("Glyphmason");
+    };
+    children.push_back(std::make_unique<THoldingChild>(takeLockOnGo, false));
   }
   ::close(go[0]);
   ::close(go[1]);  // every child starts now
-  ::close(answers[1]);
   int games = 0;
-  pollfd answer{answers[0], POLLIN, 0};
-  const int made = static_cast<int>(children.size());
-  for (int answered = 0; answered < made && ::poll(&answer, 1, 30000) == 1; ++answered) {
-    char taken = 0;
-    games += ::read(answers[0], &taken, 1) == 1 && taken == 'y' ? 1 : 0;
-  }
-  ::close(answers[0]);
-  for (const pid_t child : children) {
-    ::kill(child, SIGKILL);
-    ::waitpid(child, nullptr, 0);
+  for (const auto& child : children) {
+    games += child->TakeAnswer() ? 1 : 0;
   }
   return games;
 }
 
-TEST(InstanceLock, OfAHundredStartsAtOnceExactlyOneRuns) {
-  for (const bool privateRuntime : {true, false}) {
-    SCOPED_TRACE(privateRuntime ? "private runtime folder" : "runtime folder open to others");
-    TTestHome home;
-    if (!privateRuntime) {
-      OpenRuntimeFolderToOthers(home);
-    }
-    EXPECT_EQ(GamesAfterSimultaneousStarts(100), 1);
-  }
+TEST_P(LockInEachRuntimeFolder, OfAHundredStartsAtOnceExactlyOneRuns) {
+  EXPECT_EQ(GamesAfterSimultaneousStarts(100), 1);
 }
 
 TEST(InstanceRequests, ASecondStartOfThePlayerAsksTheRunningGameToShowItsWindow) {
@@ -278,8 +262,7 @@ TEST(InstanceRequests, ASecondStartOfThePlayerAsksTheRunningGameToShowItsWindow)
   ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
   EXPECT_GE(InstanceRequestHandle(), 0);
   EXPECT_FALSE(TakeShowWindowRequest()) << "nobody has asked yet";
-  EXPECT_EQ(ExitCodeOf([] { return IsAnotherInstanceRunning("Glyphmason") ? 0 : 1; }), 0)
-      << "the second start should have met the running game";
+  EXPECT_TRUE(AnotherStartMeetsTheGame()) << "the second start should have met the running game";
   EXPECT_TRUE(TakeShowWindowRequest());
   EXPECT_FALSE(TakeShowWindowRequest()) << "a request is taken once";
   ReleaseProgramInstance();
@@ -292,12 +275,6 @@ TEST(InstanceRequests, ASecondStartOfThePlayerAsksTheRunningGameToShowItsWindow)
 TEST(InstanceRequests, ASecondStartPassesItsActivationTokenOnOnlyWhenPlain) {
   TTestHome home;
   ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
-  const auto startWithToken = [](const std::string& token) {
-    return ExitCodeOf([&token] {
-      ::setenv("XDG_ACTIVATION_TOKEN", token.c_str(), 1);
-      return IsAnotherInstanceRunning("Glyphmason") ? 0 : 1;
-    });
-  };
   const std::string longest(kMaxActivationToken, 'x');
   const struct {
     std::string Given, Passed;
@@ -307,7 +284,7 @@ TEST(InstanceRequests, ASecondStartPassesItsActivationTokenOnOnlyWhenPlain) {
       {"caf\xE9", ""},
   };
   for (const auto& start : starts) {
-    ASSERT_EQ(startWithToken(start.Given), 0);
+    ASSERT_TRUE(AnotherStartMeetsTheGame(start.Given.c_str()));
     std::string token = "stale";
     EXPECT_TRUE(TakeShowWindowRequest(token)) << start.Given;
     EXPECT_EQ(token, start.Passed) << start.Given;
@@ -330,9 +307,6 @@ TEST(InstanceRequests, AOneByteRequestStillShowsTheWindow) {
 }
 
 TEST(InstanceRequests, AnotherAccountCannotAskTheGameAnything) {
-  if (::getuid() != 0) {
-    GTEST_SKIP() << "only root may act as another account";
-  }
   TTestHome home;
   ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
   const std::string name = LockSocketName("Glyphmason");
@@ -376,26 +350,15 @@ TEST(InstanceLock, HoldsWhateverTheEnvironmentAndEndsWithItsHolder) {
   EXPECT_EQ(first.LockFile, -1);
 
   // A holder killed outright leaves the lock free.
-  int ready[2];
-  ASSERT_EQ(::pipe(ready), 0);
-  const pid_t holder = ::fork();
-  if (holder == 0) {
+  auto holder = std::make_unique<THoldingChild>([&name] {
     Os::TInstanceHandle handle;
-    const char held = Os::LockInstance(name, handle) == Os::TInstanceLock::Acquired ? 'y' : 'n';
-    [[maybe_unused]] const ssize_t written = ::write(ready[1], &held, 1);
-    ::pause();
-    _exit(0);
-  }
-  char held = 0;
-  ASSERT_EQ(::read(ready[0], &held, 1), 1);
-  EXPECT_EQ(held, 'y');
+    return Os::LockInstance(name, handle) == Os::TInstanceLock::Acquired;
+  });
+  EXPECT_TRUE(holder->Holds);
   EXPECT_EQ(Os::LockInstance(name, second), Os::TInstanceLock::HeldElsewhere);
-  ::kill(holder, SIGKILL);
-  ::waitpid(holder, nullptr, 0);
+  holder.reset();
   EXPECT_EQ(Os::LockInstance(name, second), Os::TInstanceLock::Acquired);
   Os::UnlockInstance(second);
-  ::close(ready[0]);
-  ::close(ready[1]);
   if (saved != nullptr) {
     ::setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
   } else {

@@ -51,8 +51,7 @@ TEST(AboutForm, EachButtonOpensItsProjectPageAndAFailureShowsFailedToOpenSite) {
   for (const auto& [button, address] : pages) {
     TErrorRecorder errors;
     button->click();
-    ASSERT_EQ(errors.Shown.size(), 1u) << address;
-    EXPECT_EQ(errors.Shown[0].Message, "Failed to open site.");
+    ASSERT_EQ(errors.Messages(), std::vector<std::string>{"Failed to open site."}) << address;
     const std::string& report = errors.Shown[0].Report;
     EXPECT_NE(report.find("* Description: \"Failed to run file.\""), std::string::npos);
     EXPECT_NE(report.find("* Parameter 1: \"" + address + "\""), std::string::npos) << address;
@@ -66,8 +65,7 @@ TEST(AboutForm, AFailingModalRunShowsItsOwnMessage) {
   TAboutForm form;
   form.RunModal = [](TAboutForm&) -> int { throw std::runtime_error("no display"); };
   form.Dialog();
-  ASSERT_EQ(errors.Shown.size(), 1u);
-  EXPECT_EQ(errors.Shown[0].Message, "Failed to show the \"About\" dialog.");
+  EXPECT_EQ(errors.Messages(), std::vector<std::string>{"Failed to show the \"About\" dialog."});
 }
 
 }  // namespace

@@ -72,9 +72,9 @@ TEST(TInstallForm, UninstallTextsWinAndTheQuestionNamesTheProgramFolder) {
   TFakeMessageBoxes boxes;
   boxes.Answer(kIdNo);
   form.InstallButton->click();
-  ASSERT_EQ(boxes.Shown.size(), 1u);
-  EXPECT_EQ(boxes.Shown[0].Text,
-            "Delete directory \"" + installer.Folder.Path() + "\" (and all contained files)?");
+  EXPECT_EQ(boxes.Texts(),
+            std::vector<std::string>{"Delete directory \"" + installer.Folder.Path() +
+                                     "\" (and all contained files)?"});
   EXPECT_FALSE(form.isVisible());
 }
 

@@ -42,22 +42,15 @@ std::string Confirm(TFileDialogKind kind, std::string path, const QString& typed
   return dialogs.Execute(kind, kGameFilter, path) ? path : "cancelled";
 }
 
-class FileDialogsOfAnotherEncoding : public ::testing::Test {
- protected:
-  FileDialogsOfAnotherEncoding() {
-    std::filesystem::create_directory(Folder);
-    Temp.Write("Spiele-M\xfcller/caf\xe9.gmg", "[GlyphmasonGame]\r\n");
-  }
-  TTempFolder Temp;
+TEST(FileDialogs, AGameNamedInAnotherEncodingComesBackAndANewNameStaysInItsFolder) {
   // A folder and a game named in Latin-1 by an older system.
-  const std::string Folder = Temp.File("Spiele-M\xfcller");
-  const std::string Game = Folder + "/caf\xe9.gmg";
-};
-
-TEST_F(FileDialogsOfAnotherEncoding, ReturnGivesBackTheOfferedGameAndANewNameStaysInItsFolder) {
-  EXPECT_EQ(Confirm(TFileDialogKind::Save, Game), Game);
-  EXPECT_EQ(Confirm(TFileDialogKind::Save, Game, "neu.gmg"), Folder + "/neu.gmg");
-  EXPECT_EQ(Confirm(TFileDialogKind::Open, Game), Game);
+  TTempFolder temp;
+  const std::string folder = temp.File("Spiele-M\xfcller");
+  std::filesystem::create_directory(folder);
+  const std::string game = temp.Write("Spiele-M\xfcller/caf\xe9.gmg", "[GlyphmasonGame]\r\n");
+  EXPECT_EQ(Confirm(TFileDialogKind::Save, game), game);
+  EXPECT_EQ(Confirm(TFileDialogKind::Save, game, "neu.gmg"), folder + "/neu.gmg");
+  EXPECT_EQ(Confirm(TFileDialogKind::Open, game), game);
 }
 
 TEST(FileDialogs, AGameNamedInTheSystemsEncodingComesBackAsChosen) {

@@ -51,8 +51,7 @@ TEST(Clipboard, WindowsLettersAreCopiedAndEmptyTextLeavesTheClipboardAlone) {
   EXPECT_TRUE(CopyTextToClipboard("\xC4pfel", "", false, false));  // Windows-1252 A umlaut
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("\xC3\x84pfel"));
   EXPECT_FALSE(CopyTextToClipboard("", "Failed to copy report to clipboard.", true, false));
-  ASSERT_EQ(boxes.Shown.size(), 1u);
-  EXPECT_EQ(boxes.Shown[0].Text, "There is no text to copy to clipboard.");
+  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"There is no text to copy to clipboard."});
   EXPECT_TRUE(errors.Shown.empty());
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("\xC3\x84pfel"));
 }
