@@ -14,6 +14,7 @@
 #include "game/Referee.h"
 #include "game/SpokenText.h"
 #include "game/Suggestion.h"
+#include "game/WordRule.h"
 #include "persistence/RecordEntry.h"
 #include "session/GameFileNames.h"
 
@@ -412,6 +413,12 @@ bool TGameSession::TakeBackBehind(TBoardCursor& cursor) {
     return false;
   }
   return true;
+}
+
+std::string TGameSession::WhyNoWord() const {
+  return WordProblemText(ReadLooseWordWithProblem(Game.Board, Game.LooseLetterList,
+                                                  Game.ColumnsCount, Game.RowsCount)
+                             .Problem);
 }
 
 void TGameSession::SayWhyNoWord(const std::string& shownReason) {

@@ -155,6 +155,9 @@ class TGameSession {
   // A refused move beeps, but not in an ended game: there every move is
   // refused quietly, the way its buttons are disabled.
   void RefuseMove() const;
+  // Why the loose letters form no word, as a sentence a player understands;
+  // empty when they form one or none lie on the board.
+  std::string WhyNoWord() const;
   // Why the loose letters cannot be committed now, for a screen reader.
   void SayWhyNoWord(const std::string& shownReason);
   // The letters, score, changes left and the cursor, aloud.

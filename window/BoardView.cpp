@@ -9,7 +9,7 @@
 #include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/Text/ui/QtText.h"
 #include "Libraries/Utilities/ui/DevicePixels.h"
-#include "dictionary/Dictionary.h"
+#include "lexicon/LetterData.h"
 
 TBoardPaintBox::TBoardPaintBox(QWidget* parent) : QWidget(parent) {
   setObjectName("BoardPaintBox");

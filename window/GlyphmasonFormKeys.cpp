@@ -15,7 +15,6 @@
 #include "game/BoardCursor.h"
 #include "game/LetterMoves.h"
 #include "game/SpokenText.h"
-#include "game/WordRule.h"
 #include "window/BoardView.h"
 #include "window/GlyphmasonForm.h"
 
@@ -204,12 +203,8 @@ void TGlyphmasonForm::ShowWhyNoWord() {
   if (WhyNoWordLabel == nullptr) {
     return;
   }
-  const TWordProblem problem = PutWordButton->isEnabled()
-                                   ? TWordProblem::None
-                                   : ReadLooseWordWithProblem(Game.Board, Game.LooseLetterList,
-                                                              Game.ColumnsCount, Game.RowsCount)
-                                         .Problem;
-  const QString reason = WordProblemText(problem);
+  const QString reason =
+      PutWordButton->isEnabled() ? QString() : ToQString(Session.WhyNoWord());
   if (reason != WhyNoWordLabel->text()) {
     ShowLabelText(*WhyNoWordLabel, reason);
   }
