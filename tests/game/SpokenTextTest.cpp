@@ -9,10 +9,7 @@ namespace {
 // Stock K A T E S O with the last slot empty, and a score of 40.
 struct SpokenTextTest : ::testing::Test, TGameScene {
   SpokenTextTest() {
-    Game.ClearStock();
-    for (int32_t slot = 0; slot < 6; ++slot) {
-      Game.SetStockLetter(slot, "KATESO"[slot]);
-    }
+    Stock("KATESO");
     Game.Score = 40;
     Game.LetterChangesCount = -2;  // a damaged count is never said below 0
   }
