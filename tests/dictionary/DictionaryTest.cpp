@@ -150,8 +150,7 @@ TEST_F(DictionaryTest, UnacceptableSlotValuesLeaveTheSlotEmpty) {
                      "Char4=QU\nProb4=5\nChar5=\nProb5=5\nProb6=0x10\nChar7=Z\nProb7=abc\n");
   Dictionary.LoadDictionary("Odd.gmd");
   EXPECT_EQ(std::string(Letters().Alphabet.data(), 8), std::string("ABCD\0\0\0Z", 8));
-  EXPECT_EQ(First(Letters().LetterProbabilities, 8),
-            (std::vector<int32_t>{1000, 0, 0, 5, 5, 5, 16, 0}));
+  EXPECT_EQ(First(Letters().LetterProbabilities, 8), (std::vector<int32_t>{1000, 0, 0, 5, 5, 5, 16, 0}));
   // A weight without a letter counts as active.
   EXPECT_EQ(Dictionary.ActiveLettersCount, 5);
 }
@@ -301,14 +300,8 @@ TEST_F(DictionaryTest, AnAlphabetTextWithAtLeast1000EntriesGivesComputedWeights)
       // Under 1000 entries the slots' weights stay.
       {"ABCDEFGHIJKL", Lines(999, "ab"), true, false, 11, {7, 7}, {kTooFewWords}, 0},
       // Empty entries count; the most frequent letter weighs 1000, any other at least 1.
-      {"ABCDEFGHIJKL",
-       Lines(998, "aab") + "\nkl\n",
-       true,
-       true,
-       12,
-       {1000, 500, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1},
-       {},
-       'L'},
+      {"ABCDEFGHIJKL", Lines(998, "aab") + "\nkl\n", true, true, 12,
+       {1000, 500, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1}, {}, 'L'},
       {"ABCDEFGHIJKL", Lines(1000, "123"), false, true, 0, {0, 0}, {kTooFewActiveLetters}, -1},
       // Only the first 40 letters of the text are the alphabet; "a" is counted as "A".
       {fifty, Lines(1000, fifty), true, true, 40, {500}, {}, fifty[11]},
@@ -379,10 +372,9 @@ TEST_F(DictionaryTest, ADictionaryOrWordsListThatIsNoFileIsShownAndStillChecked)
   ::mkdir((DictionariesDirectory() + "FolderList.txt").c_str(), 0755);
   Put("PipeList.gmd", kElevenLetters);
   ::mkfifo((DictionariesDirectory() + "PipeList.txt").c_str(), 0644);
-  for (const auto& [name, kind] : {std::pair<std::string, std::string>{"Folder.gmd", "a folder"},
-                                   {"Pipe.gmd", "a pipe"},
-                                   {"FolderList.gmd", "a folder"},
-                                   {"PipeList.gmd", "a pipe"}}) {
+  for (const auto& [name, kind] :
+       {std::pair<std::string, std::string>{"Folder.gmd", "a folder"}, {"Pipe.gmd", "a pipe"},
+        {"FolderList.gmd", "a folder"}, {"PipeList.gmd", "a pipe"}}) {
     Errors.Shown.clear();
     Boxes.Shown.clear();
     EXPECT_FALSE(Dictionary.LoadDictionary(name)) << name;

@@ -45,7 +45,7 @@ TEST_F(LetterMovesTest, ModifiedFlagFollowsTheKindOfMove) {
 TEST_F(LetterMovesTest, ReplacementNeedsAChangeAndALetter) {
   Game.LetterChangesCount = 1;
   EXPECT_FALSE(CanReplaceStockLetter(Game, 4));  // empty slot
-  ReplaceStockLetter(Game, 0, 'A');              // the same letter still costs a change
+  ReplaceStockLetter(Game, 0, 'A');  // the same letter still costs a change
   EXPECT_EQ(Game.LetterChangesCount, 0);
   EXPECT_FALSE(NewStockLetters(Game));
 }

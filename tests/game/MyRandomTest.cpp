@@ -27,9 +27,7 @@ uint32_t Stirred(uint32_t entropy, uint32_t a, uint32_t b, uint32_t tick) {
   return (v >> 5) | (v << 27);
 }
 
-bool NoGenerator(void*, size_t) {
-  return false;
-}
+bool NoGenerator(void*, size_t) { return false; }
 
 }  // namespace
 
@@ -45,8 +43,7 @@ TEST(RandomSource, StirsWithTheCursorTheTickCountAndByteSwaps) {
   // Without the generator the value is the stirred word; with it, mixed in.
   const uint32_t next = Stirred(random.Entropy(), 0, 0, system.Tick);
   EXPECT_EQ(static_cast<uint32_t>(random.NextRandom32()), next);
-  TRandomSource fed(
-      [](void* buffer, size_t size) { return std::memset(buffer, 0xA5, size), true; });
+  TRandomSource fed([](void* buffer, size_t size) { return std::memset(buffer, 0xA5, size), true; });
   const uint32_t stirred = Stirred(fed.Entropy(), 0, 0, system.Tick);
   EXPECT_EQ(static_cast<uint32_t>(fed.NextRandom32()), stirred ^ 0xA5A5A5A5u);
 }

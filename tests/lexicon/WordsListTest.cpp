@@ -56,19 +56,12 @@ TEST(WordsListLines, LineBreaksEmptyLinesByteZeroAndLongLines) {
 TEST(FindWord, FirstEntryEqualWithoutRegardToCase) {
   TWordsList list;
   // dog, ÉLAN, façade, ŠKODA, ÿes and repeats, in Windows-1252.
-  list.ReadWordsListText(
-      "dog\r\n\xC9LAN\r\nfa\xE7"
-      "ade\r\n\x8AKODA\r\n\xFF"
-      "es\r\nDOG\r\n\r\n");
+  list.ReadWordsListText("dog\r\n\xC9LAN\r\nfa\xE7" "ade\r\n\x8AKODA\r\n\xFF" "es\r\nDOG\r\n\r\n");
   EXPECT_EQ(list.FindWord("dOG"), 0);
   EXPECT_EQ(list.FindWord("\xE9lan"), 1);
-  EXPECT_EQ(list.FindWord("FA\xC7"
-                          "ADE"),
-            2);
+  EXPECT_EQ(list.FindWord("FA\xC7" "ADE"), 2);
   EXPECT_EQ(list.FindWord("\x9Akoda"), 3);
-  EXPECT_EQ(list.FindWord("\x9F"
-                          "ES"),
-            4);
+  EXPECT_EQ(list.FindWord("\x9F" "ES"), 4);
   EXPECT_EQ(list.FindWord(""), 6);
   EXPECT_EQ(list.FindWord("dogs"), -1);
   // The index agrees with the entry-by-entry comparison for every byte.
@@ -223,8 +216,7 @@ TEST(WordsListFile, FailuresRaiseIntoTheCallersContextAndKeepListAndFile) {
   EXPECT_THROW(list.SaveWordsListFile(path), TRaisedError);
   Os::InjectWriteFailureForTesting(-1);
   EXPECT_EQ(folder.Read("English.txt"), "dog\r\ncat\r\n");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}),
-            1);  // no temporary
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
   EXPECT_THROW(list.SaveWordsListFile(folder.File("no folder/English.txt")), TRaisedError);
 }
 
