@@ -26,7 +26,7 @@ TEST_F(BoardCursorTest, StartsInTheMiddleAndStopsAtTheEdges) {
   EXPECT_EQ(Cursor.Square, (TCellPosition{11, 11}));
 }
 
-TEST_F(BoardCursorTest, TypedWordRunsOnOverLettersAlreadyThere) {
+TEST_F(BoardCursorTest, TypedWordRunsOnOverLettersAlreadyThereButNotOffTheBoard) {
   Picture({"", "", "", "", "", "", "       A"});
   EXPECT_TRUE(PutStockLetterAt(Game, Display, 0, Cursor.Square));
   Cursor.Advance(Game.Board, 12, 12);
@@ -35,9 +35,7 @@ TEST_F(BoardCursorTest, TypedWordRunsOnOverLettersAlreadyThere) {
   EXPECT_EQ(Game.ReadLooseWord(), "CAT");
   EXPECT_TRUE(Game.GameModified);
   EXPECT_EQ(Game.StockLetter(0), 0);
-}
-
-TEST_F(BoardCursorTest, AtTheEdgeTheCursorStaysOnItsLetter) {
+  // At the edge the cursor stays on its letter.
   Cursor.Square = {10, 3};
   Picture({"", "", "", "           X"});
   Cursor.Advance(Game.Board, 12, 12);

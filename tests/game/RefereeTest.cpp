@@ -66,7 +66,7 @@ TEST(GameEnd, TheLastWordOrLetterChangeSpentWithNothingLeftEndsTheGame) {
   EXPECT_EQ(change.Display.Ends, 1);
 }
 
-TEST(GameEnd, AnEndedGameRefusesEveryMove) {
+TEST(GameEnd, AnEndedGameRefusesEveryMoveUntilANewBoard) {
   TPlayScene scene("CAT\r\n");
   scene.Stock("CATXXXX");
   scene.Lay("CA", {4, 5});
@@ -85,11 +85,7 @@ TEST(GameEnd, AnEndedGameRefusesEveryMove) {
   EXPECT_EQ(scene.Game.Score, 0);
   EndGame(scene.Game);
   EXPECT_EQ(scene.Display.Ends, 1);
-}
-
-TEST(GameEnd, ANewBoardStartsAFreshGame) {
-  TPlayScene scene("CAT\r\n");
-  EndGame(scene.Game);
+  // A new board starts a fresh game.
   scene.Game.Figures.SuggestionsUsed = 2;
   scene.Game.SetUpNewBoard();
   EXPECT_FALSE(scene.Game.IsEnded());
