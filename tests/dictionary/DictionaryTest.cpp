@@ -212,12 +212,10 @@ TEST_F(DictionaryTest, AnUnchangedWordsListIsKeptAndAChangedOneReadAgain) {
   std::filesystem::remove(list);
   ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
   EXPECT_EQ(Game.WordsListLines.Count(), 0);
-}
 
-TEST_F(DictionaryTest, AListDeletedAndWrittenAgainWithItsOldSizeAndTimeIsReadAgain) {
-  Put("Same.gmd", kElevenLetters);
-  const std::string list = Put("Same.txt", "cat\ndog\n");
-  // Rewritten at once, then after the file clock has ticked on past each step.
+  // Deleted and written again with its old size and time, at once, then
+  // after the file clock has ticked on past each step: read again.
+  Put("Same.txt", "cat\ndog\n");
   const struct {
     bool Wait;
     std::string Text;

@@ -46,16 +46,18 @@ struct TGameScene {
     Game.ColumnsCount = Game.RowsCount = size;
     Game.SetUpNewBoard();
   }
-  // One text per row from row 0: capitals are fixed letters, small letters
-  // are loose (placed as capitals), anything else leaves the square empty.
+  // One text per row from row 0: capitals and letters beyond ASCII are fixed
+  // letters, small letters are loose (placed as capitals), anything else
+  // leaves the square empty.
   TGameScene& Picture(const std::vector<std::string>& rows) {
     for (size_t r = 0; r < rows.size(); ++r) {
       for (size_t c = 0; c < rows[r].size(); ++c) {
         const char ch = rows[r][c];
+        const auto byte = static_cast<unsigned char>(ch);
         const auto column = static_cast<int32_t>(c), row = static_cast<int32_t>(r);
-        if (std::isupper(static_cast<unsigned char>(ch))) {
+        if (std::isupper(byte) || byte >= 0x80) {
           Game.Board[column][row] = {ch, 0};
-        } else if (std::islower(static_cast<unsigned char>(ch))) {
+        } else if (std::islower(byte)) {
           Game.Board[column][row] = {static_cast<char>(std::toupper(ch)), 1};
           Game.AddLooseLetter(column, row);
         }

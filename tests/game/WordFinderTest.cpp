@@ -111,7 +111,7 @@ TEST(WordFinder, FindsWhatTryingEveryEntryEverywhereFinds) {
 }
 
 struct TSceneCase {
-  std::vector<std::string> Rows;  // capitals are fixed letters
+  std::vector<std::string> Rows;  // a picture of fixed letters
   std::string Words;
   std::string Hand;
   std::string Best;  // the best move as PrintTo shows it; empty for none
@@ -144,13 +144,7 @@ TEST(WordFinder, BestMoveOfAScene) {
     TGameScene scene;
     scene.Game.Letters.Alphabet[26] = '\xC4';
     scene.Game.Letters.LetterScores[25] = 16;  // Z, worth two letters
-    for (size_t r = 0; r < c.Rows.size(); ++r) {
-      for (size_t col = 0; col < c.Rows[r].size(); ++col) {
-        if (c.Rows[r][col] != ' ') {
-          scene.Game.Board[col][r] = {c.Rows[r][col], 0};
-        }
-      }
-    }
+    scene.Picture(c.Rows);
     scene.Game.WordsListLines.ReadWordsListText(c.Words);
     const TMovePosition position{scene.Game.Board, 15, 15, c.Hand, scene.Game.Letters};
     const std::vector<TWordMove> best =

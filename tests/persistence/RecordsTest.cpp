@@ -23,7 +23,7 @@ const std::string kTable = RecordTableName("English.gmd", 15, 15);
 
 }  // namespace
 
-TEST(RecordTables, KeepTheTenBestFirstAndMarkTheNewest) {
+TEST(RecordTables, KeepTheTenBestOfEachDictionaryAndSizeFirstAndMarkTheNewest) {
   TRecords records;
   EXPECT_EQ(records.Enter(kTable, Game(20)), 1);
   EXPECT_EQ(records.Enter(kTable, Game(50, "FIRST")), 1);
@@ -46,15 +46,11 @@ TEST(RecordTables, KeepTheTenBestFirstAndMarkTheNewest) {
   table = records.Find(kTable);
   ASSERT_EQ(table->Records.size(), kMaxRecords);
   EXPECT_EQ(table->Records.back().Score, 20);
-}
-
-TEST(RecordTables, EachDictionaryAndSizeHasItsOwnTable) {
-  TRecords records;
-  records.Enter(kTable, Game(10));
+  // Each dictionary and size has its own table.
   records.Enter(RecordTableName("English.gmd", 15, 16), Game(20));
   records.Enter(RecordTableName("German.gmd", 15, 15), Game(30));
   EXPECT_EQ(records.Tables.size(), 3u);
-  EXPECT_EQ(records.Find(kTable)->Records.size(), 1u);
+  EXPECT_EQ(records.Find(RecordTableName("English.gmd", 15, 16))->Records.size(), 1u);
   EXPECT_EQ(records.Find("German.gmd 15 x 15")->Records[0].Score, 30);
   EXPECT_EQ(records.Find("German.gmd 16 x 15"), nullptr);
 }
