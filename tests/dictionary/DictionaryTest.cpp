@@ -60,6 +60,17 @@ std::string SlotSection(const std::vector<int>& weights) {
 // Eleven letters A..K of weight 1: just enough for an alphabet.
 const std::string kElevenLetters = SlotSection(std::vector<int>(11, 1));
 
+// A dictionary of eleven letters whose words list has the name.
+std::string WithList(const std::string& name) {
+  return "[Main]\nWordsListName=" + name + "\n" + kElevenLetters;
+}
+
+// The file's modification time moved on, as a later write of as many bytes gives.
+void TouchLater(const std::string& path) {
+  std::filesystem::last_write_time(
+      path, std::filesystem::last_write_time(path) + std::chrono::seconds(5));
+}
+
 std::string Lines(int count, const std::string& line) {
   std::string text;
   for (int i = 0; i < count; ++i) {
@@ -92,6 +103,20 @@ class DictionaryTest : public ::testing::Test {
     return texts;
   }
   const TLetterData& Letters() const { return Game.Letters; }
+  // A word added to the list as the game adds it, then the dictionary saved.
+  void AddAndSave(const std::string& word) {
+    Game.WordsListLines.AddWord(word);
+    Game.WordsListModified = true;
+    Errors.Shown.clear();
+    Dictionary.SaveDictionary();
+  }
+  // The one error shown, with a part of its report; nothing passed on.
+  void ExpectError(const std::string& message, const std::string& part, const std::string& scene) {
+    ASSERT_EQ(Errors.Shown.size(), 1u) << scene;
+    EXPECT_EQ(Errors.Shown[0].Message, message) << scene;
+    EXPECT_NE(Errors.Shown[0].Report.find(part), std::string::npos) << Errors.Shown[0].Report;
+    EXPECT_FALSE(GlobalFunStat.Failed()) << scene;
+  }
 
   TTestProgramFolder Program;
   TFakeMessageBoxes Boxes;
@@ -157,12 +182,21 @@ TEST_F(DictionaryTest, AnUnchangedWordsListIsKeptAndAChangedOneReadAgain) {
   const uint64_t version = Game.WordsListLines.Version();
   ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
   EXPECT_EQ(Game.WordsListLines.Version(), version);
+  // Words added and not saved are lost; added without the flag (as no
+  // caller does) they still count as a change.
+  Game.WordsListLines.AddWord("EMU");
+  Game.WordsListModified = true;
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  EXPECT_EQ(Game.WordsListLines.Lines(), (std::vector<std::string>{"cat", "dog"}));
+  EXPECT_FALSE(Game.WordsListModified);
   EXPECT_EQ(GameDisplay.WordsCount, "There are 2 words in the words list.");
+  Game.WordsListLines.AddWord("EMU");
+  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
+  EXPECT_EQ(Game.WordsListLines.Count(), 2);
 
   // Rewritten in place with as many bytes: the modification time tells.
   Put("Same.txt", "cow\nhen\n");
-  std::filesystem::last_write_time(
-      list, std::filesystem::last_write_time(list) + std::chrono::seconds(5));
+  TouchLater(list);
   ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
   EXPECT_EQ(Game.WordsListLines.Lines(), (std::vector<std::string>{"cow", "hen"}));
 
@@ -178,12 +212,10 @@ TEST_F(DictionaryTest, AnUnchangedWordsListIsKeptAndAChangedOneReadAgain) {
   std::filesystem::remove(list);
   ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
   EXPECT_EQ(Game.WordsListLines.Count(), 0);
-}
 
-TEST_F(DictionaryTest, AListDeletedAndWrittenAgainWithItsOldSizeAndTimeIsReadAgain) {
-  Put("Same.gmd", kElevenLetters);
-  const std::string list = Put("Same.txt", "cat\ndog\n");
-  // Rewritten at once, then after the file clock has ticked on past each step.
+  // Deleted and written again with its old size and time, at once, then
+  // after the file clock has ticked on past each step: read again.
+  Put("Same.txt", "cat\ndog\n");
   const struct {
     bool Wait;
     std::string Text;
@@ -204,31 +236,11 @@ TEST_F(DictionaryTest, AListDeletedAndWrittenAgainWithItsOldSizeAndTimeIsReadAga
   }
 }
 
-TEST_F(DictionaryTest, WordsAddedAndNotSavedAreLostWhenTheDictionaryIsLoadedAgain) {
-  Put("Same.gmd", kElevenLetters);
-  Put("Same.txt", "cat\ndog\n");
-  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
-  Game.WordsListLines.AddWord("EMU");
-  Game.WordsListModified = true;
-  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
-  EXPECT_EQ(Game.WordsListLines.Lines(), (std::vector<std::string>{"cat", "dog"}));
-  EXPECT_FALSE(Game.WordsListModified);
-  EXPECT_EQ(GameDisplay.WordsCount, "There are 2 words in the words list.");
-
-  // Added without the flag (as no caller does) still counts as a change.
-  Game.WordsListLines.AddWord("EMU");
-  ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
-  EXPECT_EQ(Game.WordsListLines.Count(), 2);
-}
-
-
 TEST_F(DictionaryTest, ASaveWritesTheListOnlyWhenTheFileDiffersAndKeepsTheFlag) {
   Put("Same.gmd", kElevenLetters);
   const std::string list = Put("Same.txt", "cat\ndog\n");
   ASSERT_TRUE(Dictionary.LoadDictionary("Same.gmd"));
-  Game.WordsListLines.AddWord("EMU");
-  Game.WordsListModified = true;
-  Dictionary.SaveDictionary();
+  AddAndSave("EMU");
   EXPECT_EQ(Read("Same.txt"), "cat\r\ndog\r\nEMU\r\n");
   TFileStamp written;
   ASSERT_TRUE(GetFileStamp(list, written));
@@ -241,8 +253,7 @@ TEST_F(DictionaryTest, ASaveWritesTheListOnlyWhenTheFileDiffersAndKeepsTheFlag) 
   EXPECT_TRUE(Errors.Shown.empty());
   // Changed behind the game's back, it is written again.
   Put("Same.txt", "cat\r\ndog\r\nELK\r\n");
-  std::filesystem::last_write_time(
-      list, std::filesystem::last_write_time(list) + std::chrono::seconds(5));
+  TouchLater(list);
   Dictionary.SaveDictionary();
   EXPECT_EQ(Read("Same.txt"), "cat\r\ndog\r\nEMU\r\n");
 }
@@ -316,14 +327,12 @@ TEST_F(DictionaryTest, AWordsListNameMayHoldASubPathButNeverLeaveTheFolder) {
   Put("Lists/Shared.txt", "one\n");
   // A name written on Windows separates its folders with backslashes.
   for (const std::string name : {"Lists/Shared", "Lists\\Shared"}) {
-    Put("Sub.gmd", "[Main]\nWordsListName=" + name + "\n" + kElevenLetters);
+    Put("Sub.gmd", WithList(name));
     Dictionary.LoadDictionary("Sub.gmd");
     EXPECT_EQ(Dictionary.WordsListPath(), DictionariesDirectory() + "Lists/Shared.txt") << name;
     EXPECT_EQ(Game.WordsListLines.Count(), 1) << name;
   }
-  Game.WordsListLines.AddWord("TWO");
-  Game.WordsListModified = true;
-  Dictionary.SaveDictionary();
+  AddAndSave("TWO");
   EXPECT_EQ(Read("Lists/Shared.txt"), "one\r\nTWO\r\n");
   EXPECT_FALSE(FileExists(DictionariesDirectory() + "Lists\\Shared.txt"));
 
@@ -346,10 +355,7 @@ TEST_F(DictionaryTest, AMissingDictionaryGivesTwoWarningsNoNameAndNoSave) {
     EXPECT_EQ(Letters().Alphabet[0], 0);
     EXPECT_EQ(GameDisplay.WordsCount, "");
   }
-  // Without a dictionary there is no words list to write.
-  Game.WordsListLines.AddWord("DOG");
-  Game.WordsListModified = true;
-  Dictionary.SaveDictionary();
+  AddAndSave("DOG");  // without a dictionary there is no words list to write
   for (const auto& entry : std::filesystem::recursive_directory_iterator(Program.Path())) {
     EXPECT_NE(entry.path().extension(), ".txt") << entry.path();
   }
@@ -370,14 +376,9 @@ TEST_F(DictionaryTest, ADictionaryOrWordsListThatIsNoFileIsShownAndStillChecked)
     Errors.Shown.clear();
     Boxes.Shown.clear();
     EXPECT_FALSE(Dictionary.LoadDictionary(name)) << name;
-    ASSERT_EQ(Errors.Shown.size(), 1u) << name;
-    EXPECT_EQ(Errors.Shown[0].Message, "Failed to load file.");
-    EXPECT_NE(Errors.Shown[0].Report.find("* Description: \"The path names " + kind +
-                                          ", not a file.\""),
-              std::string::npos)
-        << Errors.Shown[0].Report;
+    ExpectError("Failed to load file.",
+                "* Description: \"The path names " + kind + ", not a file.\"", name);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{kTooFewActiveLetters});
-    EXPECT_FALSE(GlobalFunStat.Failed());
   }
 }
 
@@ -389,109 +390,70 @@ TEST_F(DictionaryTest, AWordsListBeyondTheLimitIsRefusedAsAFailedRead) {
   ASSERT_EQ(::truncate(list.c_str(), static_cast<off_t>(kMaxWordsListBytes + 1)), 0);
   Put("Huge.gmd", kElevenLetters);
   EXPECT_FALSE(Dictionary.LoadDictionary("Huge.gmd"));
-  ASSERT_EQ(Errors.Shown.size(), 1u);
-  EXPECT_EQ(Errors.Shown[0].Message, "Failed to load file.");
-  EXPECT_NE(Errors.Shown[0].Report.find("The file is larger than 128 MB, the most it may hold."),
-            std::string::npos);
+  ExpectError("Failed to load file.", "The file is larger than 128 MB, the most it may hold.",
+              "huge");
   EXPECT_EQ(Game.WordsListLines.Count(), 0);
   TWordsList words;
   EXPECT_THROW(words.LoadWordsListFile(list), TRaisedError);
 }
 
-TEST_F(DictionaryTest, AListSharedThroughALinkGetsTheNewWordsAndKeepsTheLink) {
+TEST_F(DictionaryTest, AListLinkedWithinTheProgramsFoldersGetsTheNewWordsAndKeepsTheLink) {
+  // A file link, which keeps its target's mode, and a folder link.
   ::mkdir((DictionariesDirectory() + "Lists").c_str(), 0755);
   Put("Lists/Shared.txt", "cat\r\n");
   ::chmod((DictionariesDirectory() + "Lists/Shared.txt").c_str(), 0640);
   ASSERT_EQ(::symlink("Lists/Shared.txt", (DictionariesDirectory() + "Mine.txt").c_str()), 0);
-  Put("Mine.gmd", kElevenLetters);
-  Dictionary.LoadDictionary("Mine.gmd");
-  Game.WordsListLines.AddWord("DOG");
-  Game.WordsListModified = true;
-  Dictionary.SaveDictionary();
-  EXPECT_TRUE(Errors.Shown.empty());
+  ::mkdir(Program.File("Shared").c_str(), 0755);
+  Program.Write("Shared/Words.txt", "cat\r\n");
+  ASSERT_EQ(::symlink(Program.File("Shared").c_str(), (DictionariesDirectory() + "in").c_str()), 0);
+  for (const std::string list : {"Mine", "in/Words"}) {
+    Put("Linked.gmd", WithList(list));
+    Dictionary.LoadDictionary("Linked.gmd");
+    AddAndSave("DOG");
+    EXPECT_TRUE(Errors.Shown.empty()) << list;
+  }
   struct stat status {};
   ASSERT_EQ(::lstat((DictionariesDirectory() + "Mine.txt").c_str(), &status), 0);
   EXPECT_TRUE(S_ISLNK(status.st_mode));
   EXPECT_EQ(Read("Lists/Shared.txt"), "cat\r\nDOG\r\n");
   ::stat((DictionariesDirectory() + "Lists/Shared.txt").c_str(), &status);
   EXPECT_EQ(status.st_mode & 0777, 0640u);
-}
-
-TEST_F(DictionaryTest, AFolderLinkedOutsideOnTheListsPathIsNeverWrittenThrough) {
-  TTempFolder elsewhere;
-  elsewhere.Write("notes.txt", "cat\r\n");
-  ASSERT_EQ(::symlink(elsewhere.Path().c_str(), (DictionariesDirectory() + "ext").c_str()), 0);
-  // A folder linked within the program's folders is followed.
-  ::mkdir(Program.File("Shared").c_str(), 0755);
-  Program.Write("Shared/Words.txt", "cat\r\n");
-  ASSERT_EQ(::symlink(Program.File("Shared").c_str(), (DictionariesDirectory() + "in").c_str()), 0);
-  for (const std::string list : {"ext/notes", "in/Words"}) {
-    Put("Linked.gmd", "[Main]\nWordsListName=" + list + "\n" + kElevenLetters);
-    Dictionary.LoadDictionary("Linked.gmd");
-    ASSERT_EQ(Game.WordsListLines.Count(), 1) << list;
-    Game.WordsListLines.AddWord("DOG");
-    Game.WordsListModified = true;
-    Errors.Shown.clear();
-    Dictionary.SaveDictionary();
-    EXPECT_EQ(Errors.Shown.size(), list == "ext/notes" ? 1u : 0u) << list;
-    EXPECT_FALSE(GlobalFunStat.Failed());
-  }
-  EXPECT_EQ(elsewhere.Read("notes.txt"), "cat\r\n");
   EXPECT_EQ(Program.Read("Shared/Words.txt"), "cat\r\nDOG\r\n");
 }
 
-TEST_F(DictionaryTest, AListCutShortByAByteZeroIsNeverWrittenBack) {
-  // A byte 0 after the second line, and a list saved as UTF-16: the lines
-  // after the byte 0 were never read, so the file stays as it was.
-  const std::string cut("dog\r\ncat\r\n\0sea\r\nsun\r\n", 21);
-  const std::string utf16 = "\xFF\xFE" + std::string("d\0o\0g\0\r\0\n\0c\0a\0t\0\r\0\n\0", 20);
-  for (const std::string& list : {cut, utf16}) {
-    Put("Cut.txt", list);
-    Put("Cut.gmd", kElevenLetters);
-    Dictionary.LoadDictionary("Cut.gmd");
-    Game.WordsListLines.AddWord("NEW");
-    Game.WordsListModified = true;
-    Errors.Shown.clear();
-    Dictionary.SaveDictionary();
-    EXPECT_EQ(Read("Cut.txt"), list);
-    ASSERT_EQ(Errors.Shown.size(), 1u);
-    EXPECT_EQ(Errors.Shown[0].Message, "Failed to save dictionary.");
-    EXPECT_NE(Errors.Shown[0].Report.find("byte 0"), std::string::npos);
-    EXPECT_FALSE(GlobalFunStat.Failed());
-  }
-  // A list read whole again is written as before.
-  Put("Cut.txt", "dog\r\n");
-  Dictionary.LoadDictionary("Cut.gmd");
-  Game.WordsListLines.AddWord("NEW");
-  Game.WordsListModified = true;
-  Dictionary.SaveDictionary();
-  EXPECT_EQ(Read("Cut.txt"), "dog\r\nNEW\r\n");
-}
-
-TEST_F(DictionaryTest, AFailedSaveIsShownKeepsTheListAndIsNotPassedOn) {
-  // No folder for the list; a list marked read-only (it is not unmarked);
-  // a link that leads out of the program's folders (its target is not touched).
+TEST_F(DictionaryTest, AListThatMayNotBeWrittenIsShownLeftAsItWasAndKeepsTheNewWords) {
+  // A link, and a folder link, that lead out of the program's folders; a
+  // list marked read-only (it is not unmarked); no folder for the list.
   TTempFolder elsewhere;
   const std::string outside = elsewhere.Write("Words.txt", "cat\r\n");
   ASSERT_EQ(::symlink(outside.c_str(), (DictionariesDirectory() + "Out.txt").c_str()), 0);
+  ASSERT_EQ(::symlink(elsewhere.Path().c_str(), (DictionariesDirectory() + "ext").c_str()), 0);
   const std::string readOnly = Put("Locked.txt", "cat\r\n");
   ::chmod(readOnly.c_str(), 0444);
-  for (const std::string list : {"NoFolder/Words", "Locked", "Out"}) {
-    Put("Lost.gmd", "[Main]\nWordsListName=" + list + "\n" + kElevenLetters);
+  // A byte 0 after the second line, and a list saved as UTF-16: the lines
+  // after the byte 0 were never read.
+  const std::string cut("dog\r\ncat\r\n\0sea\r\nsun\r\n", 21);
+  const std::string utf16 = "\xFF\xFE" + std::string("d\0o\0g\0\r\0\n\0c\0a\0t\0\r\0\n\0", 20);
+  Put("Cut.txt", cut);
+  Put("Cut16.txt", utf16);
+  for (const std::string list : {"Out", "ext/Words", "Locked", "NoFolder/Words", "Cut", "Cut16"}) {
+    Put("Lost.gmd", WithList(list));
     Dictionary.LoadDictionary("Lost.gmd");
     const int32_t count = Game.WordsListLines.Count();
-    Game.WordsListLines.AddWord("DOG");
-    Game.WordsListModified = true;
-    Errors.Shown.clear();
-    Dictionary.SaveDictionary();
-    ASSERT_EQ(Errors.Shown.size(), 1u) << list;
-    EXPECT_EQ(Errors.Shown[0].Message, "Failed to save dictionary.");
-    EXPECT_FALSE(GlobalFunStat.Failed());
-    EXPECT_EQ(Game.WordsListLines.Count(), count + 1);
+    AddAndSave("NEW");
+    ExpectError("Failed to save dictionary.", list.starts_with("Cut") ? "byte 0" : "", list);
+    EXPECT_EQ(Game.WordsListLines.Count(), count + 1) << list;
   }
+  EXPECT_EQ(elsewhere.Read("Words.txt"), "cat\r\n");
   EXPECT_EQ(Read("Locked.txt"), "cat\r\n");
   EXPECT_TRUE(IsReadOnly(readOnly));
-  EXPECT_EQ(elsewhere.Read("Words.txt"), "cat\r\n");
+  EXPECT_EQ(Read("Cut.txt"), cut);
+  EXPECT_EQ(Read("Cut16.txt"), utf16);
+  // A list read whole again is written as before.
+  Put("Cut16.txt", "dog\r\n");
+  Dictionary.LoadDictionary("Lost.gmd");
+  AddAndSave("NEW");
+  EXPECT_EQ(Read("Cut16.txt"), "dog\r\nNEW\r\n");
 }
 
 }  // namespace

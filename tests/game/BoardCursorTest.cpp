@@ -9,10 +9,7 @@ namespace {
 // A 12 x 12 board with C, A, T in stock slots 0..2 and the others empty.
 struct BoardCursorTest : ::testing::Test, TGameScene {
   BoardCursorTest() : TGameScene(12) {
-    Game.ClearStock();
-    Game.SetStockLetter(0, 'C');
-    Game.SetStockLetter(1, 'A');
-    Game.SetStockLetter(2, 'T');
+    Stock("CAT");
     Game.GameModified = false;
   }
   TBoardCursor Cursor = TBoardCursor::Centre(12, 12);
@@ -29,7 +26,7 @@ TEST_F(BoardCursorTest, StartsInTheMiddleAndStopsAtTheEdges) {
   EXPECT_EQ(Cursor.Square, (TCellPosition{11, 11}));
 }
 
-TEST_F(BoardCursorTest, TypedWordRunsOnOverLettersAlreadyThere) {
+TEST_F(BoardCursorTest, TypedWordRunsOnOverLettersAlreadyThereButNotOffTheBoard) {
   Picture({"", "", "", "", "", "", "       A"});
   EXPECT_TRUE(PutStockLetterAt(Game, Display, 0, Cursor.Square));
   Cursor.Advance(Game.Board, 12, 12);
@@ -38,9 +35,7 @@ TEST_F(BoardCursorTest, TypedWordRunsOnOverLettersAlreadyThere) {
   EXPECT_EQ(Game.ReadLooseWord(), "CAT");
   EXPECT_TRUE(Game.GameModified);
   EXPECT_EQ(Game.StockLetter(0), 0);
-}
-
-TEST_F(BoardCursorTest, AtTheEdgeTheCursorStaysOnItsLetter) {
+  // At the edge the cursor stays on its letter.
   Cursor.Square = {10, 3};
   Picture({"", "", "", "           X"});
   Cursor.Advance(Game.Board, 12, 12);
@@ -49,7 +44,6 @@ TEST_F(BoardCursorTest, AtTheEdgeTheCursorStaysOnItsLetter) {
   Cursor.Advance(Game.Board, 12, 12);
   EXPECT_EQ(Cursor.Square, (TCellPosition{10, 4}));
 }
-
 
 TEST_F(BoardCursorTest, BackspaceTakesBackUnderOrBehindTheCursor) {
   PutStockLetterAt(Game, Display, 0, {6, 6});
@@ -64,10 +58,9 @@ TEST_F(BoardCursorTest, BackspaceTakesBackUnderOrBehindTheCursor) {
   EXPECT_EQ(Game.LooseLetterList.Count(), 0);
   Cursor.Square = {0, 6};
   EXPECT_FALSE(TakeBackBehindCursor(Game, Cursor));  // nothing behind the edge
-}
-
-TEST_F(BoardCursorTest, BackspaceLeavesFixedLettersAlone) {
+  // A fixed letter behind it stays.
   Picture({"", "", "", "", "", "", "     A"});
+  Cursor.Square = {6, 6};
   EXPECT_FALSE(TakeBackBehindCursor(Game, Cursor));
   EXPECT_EQ(Cursor.Square, (TCellPosition{5, 6}));
   EXPECT_EQ(Game.Board[5][6].Letter, 'A');

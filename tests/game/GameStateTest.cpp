@@ -4,7 +4,7 @@
 
 #include "tests/game/RecordingDisplay.h"
 
-TEST(LooseLetters, RemovingTheMiddleOfThreeMovesTheLastIntoItsPlace) {
+TEST(LooseLetters, RemovingTheMiddleOfThreeMovesTheLastIntoItsPlaceAndNoEighthIsKept) {
   TGameScene scene;
   scene.Picture({"cat"}).Game.RemoveLooseLetter(1, 0);
   const TLooseLetterList& loose = scene.Game.LooseLetterList;
@@ -12,16 +12,14 @@ TEST(LooseLetters, RemovingTheMiddleOfThreeMovesTheLastIntoItsPlace) {
   EXPECT_EQ(loose[1], (TCellPosition{2, 0}));
   EXPECT_TRUE(scene.Game.Board[1][0].IsEmpty());
   EXPECT_EQ(scene.Display.Repaints, 1);
-}
-
-TEST(LooseLetters, AnEighthAndPositionsOffTheBoardArrayAreIgnored) {
-  TGameScene scene;
-  scene.Game.AddLooseLetter(30, 0);
-  scene.Game.AddLooseLetter(0, -1);
-  scene.Game.RemoveLooseLetter(-1, 40);
-  EXPECT_EQ(scene.Game.LooseLetterList.Count(), 0);
-  scene.Picture({"abcdefgh"});
-  EXPECT_EQ(scene.Game.LooseLetterList.Count(), 7);
+  // An eighth and positions off the board array are ignored.
+  TGameScene other;
+  other.Game.AddLooseLetter(30, 0);
+  other.Game.AddLooseLetter(0, -1);
+  other.Game.RemoveLooseLetter(-1, 40);
+  EXPECT_EQ(other.Game.LooseLetterList.Count(), 0);
+  other.Picture({"abcdefgh"});
+  EXPECT_EQ(other.Game.LooseLetterList.Count(), 7);
 }
 
 TEST(NewBoard, EmptiesTheWholeArrayWhateverTheSizesBefore) {

@@ -9,9 +9,7 @@ namespace {
 // A 12 x 12 board with A in stock slot 0, T in slot 1 and the other slots empty.
 struct LetterMovesTest : ::testing::Test, TGameScene {
   LetterMovesTest() : TGameScene(12) {
-    Game.ClearStock();
-    Game.SetStockLetter(0, 'A');
-    Game.SetStockLetter(1, 'T');
+    Stock("AT");
     Game.GameModified = false;
   }
   void Drop(int slot, TCellPosition square) {
@@ -52,13 +50,15 @@ TEST_F(LetterMovesTest, ReplacementNeedsAChangeAndALetter) {
   EXPECT_FALSE(NewStockLetters(Game));
 }
 
-TEST_F(LetterMovesTest, TakeBackNeedsAnEmptySlot) {
-  Drop(0, {1, 1});
-  for (int slot = 0; slot < kStockSlots; ++slot) {
-    Game.SetStockLetter(slot, 'T');
-  }
-  EXPECT_FALSE(TakeBackLooseLetter(Game, {1, 1}));
-  EXPECT_EQ(Game.Board[1][1].Letter, 'A');
+// The right button takes back into the first empty slot, not the letter's own.
+TEST_F(LetterMovesTest, TakeBackFillsTheFirstEmptySlotAndNeedsOne) {
+  Drop(1, {1, 1});
+  Drop(0, {2, 1});
+  EXPECT_TRUE(TakeBackLooseLetter(Game, {1, 1}));
+  EXPECT_EQ(Game.StockLetter(0), 'T');
+  Stock("TTTTTTT");
+  EXPECT_FALSE(TakeBackLooseLetter(Game, {2, 1}));
+  EXPECT_EQ(Game.Board[2][1].Letter, 'A');
   EXPECT_FALSE(TakeBackLooseLetter(Game, {40, 1}));
 }
 
@@ -86,13 +86,6 @@ TEST_F(LetterMovesTest, TheKeyboardReturnsALetterToTheSlotItCameFrom) {
   EXPECT_EQ(Game.LooseLetterSlot({6, 6}), -1);
   EXPECT_TRUE(ReturnLooseLetter(Game, {6, 6}));
   EXPECT_EQ(Game.StockLetter(2), 'E');
-}
-
-TEST_F(LetterMovesTest, TheRightButtonStillTakesBackIntoTheFirstEmptySlot) {
-  Drop(1, {1, 1});
-  Drop(0, {2, 1});
-  EXPECT_TRUE(TakeBackLooseLetter(Game, {1, 1}));
-  EXPECT_EQ(Game.StockLetter(0), 'T');
 }
 
 }  // namespace

@@ -2,128 +2,72 @@
 
 #include <string>
 
-#include "game/Referee.h"
 #include "game/LetterMoves.h"
+#include "game/Referee.h"
 #include "game/Suggestion.h"
 #include "tests/game/RecordingDisplay.h"
 
-namespace {
-
-// A display that also keeps the play state and counts the announced ends.
-class TEndDisplay : public TRecordingDisplay {
- public:
-  void ShowPlayState(TPlayState state) override { State = state; }
-  void GameEnded() override { ++Ends; }
-  void SetPutButtonsEnabled(bool enabled) override { PutEnabled = enabled; }
-  TPlayState State = TPlayState::Playing;
-  int Ends = 0;
-  bool PutEnabled = false;
-};
-
-struct TEndScene {
-  explicit TEndScene(const std::string& words, int32_t size = 10) {
-    for (int32_t i = 0; i < 26; ++i) {
-      Game.Letters.Alphabet[i] = static_cast<char>('A' + i);
-      Game.Letters.LetterProbabilities[i] = 100;
-      Game.Letters.LetterScores[i] = i + 1;  // A 1, B 2, C 3 ...
-    }
-    Game.Letters.LengthScores = {0, 1, 2, 3, 4, 5, 6};
-    Game.WordsListLines.ReadWordsListText(words);
-    Game.StartUp();
-    Game.ColumnsCount = Game.RowsCount = size;
-    Game.SetUpNewBoard();
-    Random.SeedForTesting(7);
-  }
-  TEndScene& Stock(const std::string& letters) {
-    for (int32_t slot = 0; slot < kStockSlots; ++slot) {
-      Game.SetStockLetter(slot, slot < static_cast<int32_t>(letters.size()) ? letters[slot] : 0);
-    }
-    return *this;
-  }
-  // Lays the stock letters of the word in a row from the square, loose.
-  void Lay(const std::string& word, TCellPosition from) {
-    for (size_t i = 0; i < word.size(); ++i) {
-      int32_t slot = 0;
-      while (Game.StockLetter(slot) != word[i]) {
-        ++slot;
-      }
-      ASSERT_TRUE(StartStockDrag(Game, slot));
-      DropOnBoard(Game, Display, {false, slot}, {from.Column + static_cast<int32_t>(i), from.Row});
-    }
-  }
-  void FillBoard(char letter) {
-    for (int32_t c = 0; c < Game.ColumnsCount; ++c) {
-      for (int32_t r = 0; r < Game.RowsCount; ++r) {
-        Game.Board[c][r] = {letter, 0};
+TEST(GameEnd, TheLettersOnHandTheBoardAndTheChangesLeftDecide) {
+  const struct {
+    const char* Scene;
+    std::string Stock, Laid;  // the letters laid loose in a row from (4, 5)
+    bool FullBoard;           // of Q, but for the square (5, 5)
+    int32_t Changes;          // -1: as many as a new board has
+    TPlayState State;
+  } cases[] = {
+      {"letters that make a word keep the game going", "XCATQQQ", "", false, -1,
+       TPlayState::Playing},
+      {"no word with changes left asks for a change", "XXXXQQQ", "", false, -1,
+       TPlayState::StockMakesNoWord},
+      {"no word and no change left is over", "XXXXQQQ", "", false, 0, TPlayState::Ended},
+      // Every free square lies where no word through a fixed letter fits.
+      {"a board without room beside its letters is over", "CATCATC", "", true, 0,
+       TPlayState::Ended},
+      // The stock alone, T and four X, makes no word.
+      {"loose letters count as letters on hand", "CATXXXX", "CA", false, 0, TPlayState::Playing},
+  };
+  for (const auto& c : cases) {
+    TPlayScene scene("CAT\r\n");
+    scene.Stock(c.Stock);
+    scene.Lay(c.Laid, {4, 5});
+    for (int32_t column = 0; column < 10 && c.FullBoard; ++column) {
+      for (int32_t row = 0; row < 10; ++row) {
+        scene.Game.Board[column][row] = {column == 5 && row == 5 ? '\0' : 'Q', 0};
       }
     }
+    if (c.Changes >= 0) {
+      scene.Game.LetterChangesCount = c.Changes;
+    }
+    EXPECT_EQ(CheckGameEnd(scene.Game, true), c.State) << c.Scene;
+    EXPECT_EQ(CheckGameEnd(scene.Game, true), c.State) << c.Scene;
+    EXPECT_EQ(scene.Display.State, c.State) << c.Scene;
+    EXPECT_EQ(scene.Display.Ends, c.State == TPlayState::Ended ? 1 : 0) << c.Scene;  // said once
+    if (c.State != TPlayState::Playing) {
+      EXPECT_EQ(scene.Display.NewStockLettersEnabled, c.State == TPlayState::StockMakesNoWord)
+          << c.Scene;
+    }
   }
-
-  TEndDisplay Display;
-  TRandomSource Random{[](void*, size_t) { return false; }};
-  TGame Game{Display, Random};
-};
-
-}  // namespace
-
-TEST(GameEnd, LettersThatMakeAWordKeepTheGameGoing) {
-  TEndScene scene("CAT\r\n");
-  scene.Stock("XCATQQQ");
-  EXPECT_EQ(CheckGameEnd(scene.Game, true), TPlayState::Playing);
-  EXPECT_EQ(scene.Display.State, TPlayState::Playing);
 }
 
-TEST(GameEnd, NoWordWithChangesLeftAsksForAChangeAndDoesNotEnd) {
-  TEndScene scene("CAT\r\n");
-  scene.Stock("XXXXQQQ");
-  EXPECT_EQ(CheckGameEnd(scene.Game, true), TPlayState::StockMakesNoWord);
-  EXPECT_EQ(scene.Display.Ends, 0);
-  EXPECT_TRUE(scene.Display.NewStockLettersEnabled);
+TEST(GameEnd, TheLastWordOrLetterChangeSpentWithNothingLeftEndsTheGame) {
+  TPlayScene word("CAT\r\n");
+  word.Stock("CAT").DrawOnly("");  // nothing more to draw
+  word.Game.LetterChangesCount = 0;
+  word.Lay("CAT", {4, 5});
+  EXPECT_EQ(CommitWord(word.Game, false, {}), TPutWordResult::Committed);
+  EXPECT_EQ(word.Display.Ends, 1);
+  EXPECT_TRUE(word.Game.IsEnded());
+
+  TPlayScene change("CAT\r\n");
+  change.Stock("XXXXQQQ");
+  change.Game.LetterChangesCount = 1;
+  ChangeOneLetter(change.Game, 0, 'Z');
+  EXPECT_TRUE(change.Game.IsEnded());
+  EXPECT_EQ(change.Display.Ends, 1);
 }
 
-TEST(GameEnd, NoWordAndNoChangeLeftIsOverAndSaidOnce) {
-  TEndScene scene("CAT\r\n");
-  scene.Stock("XXXXQQQ");
-  scene.Game.LetterChangesCount = 0;
-  EXPECT_EQ(CheckGameEnd(scene.Game, true), TPlayState::Ended);
-  EXPECT_EQ(CheckGameEnd(scene.Game, true), TPlayState::Ended);
-  EXPECT_EQ(scene.Display.Ends, 1);
-  EXPECT_FALSE(scene.Display.NewStockLettersEnabled);
-}
-
-
-
-TEST(GameEnd, ABoardWithoutRoomBesideItsLettersIsOver) {
-  // Every free square lies where no word through a fixed letter fits.
-  TEndScene scene("CAT\r\n");
-  scene.FillBoard('Q');
-  scene.Game.Board[5][5] = {};
-  scene.Stock("CATCATC");
-  scene.Game.LetterChangesCount = 0;
-  EXPECT_EQ(CheckGameEnd(scene.Game, true), TPlayState::Ended);
-}
-
-TEST(GameEnd, LooseLettersCountAsLettersOnHand) {
-  TEndScene scene("CAT\r\n");
-  scene.Stock("CATXXXX");
-  scene.Lay("CA", {4, 5});  // the stock alone, T and four X, makes no word
-  scene.Game.LetterChangesCount = 0;
-  EXPECT_EQ(CheckGameEnd(scene.Game, true), TPlayState::Playing);
-}
-
-TEST(GameEnd, TheLastWordCommittedWithNoChangeLeftEndsTheGame) {
-  TEndScene scene("CAT\r\n");
-  scene.Stock("CAT");
-  scene.Game.Letters.LetterProbabilities = {};  // nothing more to draw
-  scene.Game.LetterChangesCount = 0;
-  scene.Lay("CAT", {4, 5});
-  EXPECT_EQ(CommitWord(scene.Game, false, {}), TPutWordResult::Committed);
-  EXPECT_EQ(scene.Display.Ends, 1);
-  EXPECT_TRUE(scene.Game.IsEnded());
-}
-
-TEST(GameEnd, AnEndedGameRefusesEveryMove) {
-  TEndScene scene("CAT\r\n");
+TEST(GameEnd, AnEndedGameRefusesEveryMoveUntilANewBoard) {
+  TPlayScene scene("CAT\r\n");
   scene.Stock("CATXXXX");
   scene.Lay("CA", {4, 5});
   EndGame(scene.Game);
@@ -141,20 +85,7 @@ TEST(GameEnd, AnEndedGameRefusesEveryMove) {
   EXPECT_EQ(scene.Game.Score, 0);
   EndGame(scene.Game);
   EXPECT_EQ(scene.Display.Ends, 1);
-}
-
-TEST(GameEnd, TheLastLetterChangeSpentOnNoWordEndsTheGame) {
-  TEndScene scene("CAT\r\n");
-  scene.Stock("XXXXQQQ");
-  scene.Game.LetterChangesCount = 1;
-  ChangeOneLetter(scene.Game, 0, 'Z');
-  EXPECT_TRUE(scene.Game.IsEnded());
-  EXPECT_EQ(scene.Display.Ends, 1);
-}
-
-TEST(GameEnd, ANewBoardStartsAFreshGame) {
-  TEndScene scene("CAT\r\n");
-  EndGame(scene.Game);
+  // A new board starts a fresh game.
   scene.Game.Figures.SuggestionsUsed = 2;
   scene.Game.SetUpNewBoard();
   EXPECT_FALSE(scene.Game.IsEnded());
@@ -164,7 +95,7 @@ TEST(GameEnd, ANewBoardStartsAFreshGame) {
 
 TEST(GameFigures, ParIsTheBestTheLettersOnHandAllowedBeforeTheCommit) {
   // CATS scores 3+1+20+19 and 3 for four letters; CAT 3+1+20 and 2.
-  TEndScene scene("CAT\r\nCATS\r\n");
+  TPlayScene scene("CAT\r\nCATS\r\n");
   scene.Stock("CATSXXX");
   scene.Lay("CAT", {4, 5});
   ASSERT_EQ(CommitWord(scene.Game, false, {}), TPutWordResult::Committed);
@@ -173,29 +104,22 @@ TEST(GameFigures, ParIsTheBestTheLettersOnHandAllowedBeforeTheCommit) {
   EXPECT_EQ(figures.Turns[0], (TTurnFigures{26, 46, 3, "CAT"}));
   EXPECT_EQ(figures.AccuracyPercent(), 57);  // 26 / 46 = 56.5 %, rounded up
   EXPECT_FALSE(figures.UnknownWordCommitted);
-}
 
-TEST(GameFigures, AnUnknownWordCommittedIsRemembered) {
-  TEndScene scene("CAT\r\n");
-  scene.Stock("DOGXXXX");
-  scene.Lay("DOG", {4, 5});
-  ASSERT_EQ(CommitWord(scene.Game, false, {true, false}), TPutWordResult::Committed);
-  EXPECT_TRUE(scene.Game.Figures.UnknownWordCommitted);
-  EXPECT_EQ(scene.Game.Figures.Turns[0].Par, 0);
+  // An unknown word is remembered, against a par of 0.
+  TPlayScene unknown("CAT\r\n");
+  unknown.Stock("DOGXXXX");
+  unknown.Lay("DOG", {4, 5});
+  ASSERT_EQ(CommitWord(unknown.Game, false, {true, false}), TPutWordResult::Committed);
+  EXPECT_TRUE(unknown.Game.Figures.UnknownWordCommitted);
+  EXPECT_EQ(unknown.Game.Figures.Turns[0].Par, 0);
 }
 
 TEST(GameFigures, ASeededGamePlayedBySuggestionsIsExactlyOnPar) {
-  std::string words;
-  for (const char* word :
-       {"AA",  "AC",  "AS",  "AT",  "CA",   "SA",   "TA",   "TT",   "SS",   "CC",
-        "SAT", "CAT", "ACT", "TAT", "CATS", "ACTS", "CAST", "SCAT", "TACT", "SATA"}) {
-    words += std::string(word) + "\r\n";
-  }
-  TEndScene scene(words, 12);
-  scene.Game.Letters.LetterProbabilities = {};
-  for (const char letter : std::string("ACST")) {
-    scene.Game.Letters.LetterProbabilities[letter - 'A'] = 100;
-  }
+  TPlayScene scene(
+      "AA\r\nAC\r\nAS\r\nAT\r\nCA\r\nSA\r\nTA\r\nTT\r\nSS\r\nCC\r\nSAT\r\nCAT\r\nACT\r\nTAT\r\n"
+      "CATS\r\nACTS\r\nCAST\r\nSCAT\r\nTACT\r\nSATA\r\n",
+      12);
+  scene.DrawOnly("ACST");
   scene.Game.ClearStock();
   scene.Game.FillStock();
   for (int32_t turn = 0; turn < 12 && !scene.Game.IsEnded(); ++turn) {
@@ -212,16 +136,4 @@ TEST(GameFigures, ASeededGamePlayedBySuggestionsIsExactlyOnPar) {
   EXPECT_EQ(figures.Par(), scene.Game.Score);
   EXPECT_EQ(figures.TurnsScore(), scene.Game.Score);
   EXPECT_EQ(figures.AccuracyPercent(), 100);
-}
-
-TEST(GameFigures, TheBestWordIsTheFirstOfTheHighestAndTheAverageRoundsHalfUp) {
-  TGameFigures figures;
-  figures.Turns = {{10, 10, 2, "AB"}, {21, 30, 3, "ABC"}, {21, 21, 3, "CBA"}};
-  EXPECT_EQ(figures.BestTurn()->Word, "ABC");
-  EXPECT_EQ(figures.LettersPlaced(), 8);
-  EXPECT_EQ(figures.AverageScoreTenths(), 173);  // 52 / 3 = 17.33
-  EXPECT_EQ(TenthsText(figures.AverageScoreTenths()), "17.3");
-  EXPECT_EQ(figures.AccuracyPercent(), 85);  // 52 / 61 = 85.2 %
-  EXPECT_EQ(TGameFigures{}.AccuracyPercent(), 0);
-  EXPECT_EQ(TGameFigures{}.BestTurn(), nullptr);
 }

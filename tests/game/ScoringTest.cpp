@@ -46,18 +46,13 @@ TEST(LetterScore, NothingOutsideTheSlotsOrTheAlphabet) {
   EXPECT_EQ(LetterScoreText(letters, 0), "");
 }
 
-TEST(WordScore, CountsTheLooseLettersAndTheirNumberOnly) {
+TEST(WordScore, CountsTheLooseLettersAndTheirNumberOnlyUpToTheLimit) {
   TGameScene scene;
   GiveScores(scene.Game.Letters);
   EXPECT_EQ(scene.Game.WordScore(), 0);
   scene.Picture({"aDbDc"});
   EXPECT_EQ(scene.Game.WordScore(), 1 + 2 + 10 + 5);
-}
-
-TEST(WordScore, ATotalNearTheLimitStopsAtTheLargestScoreAFileHolds) {
-  TGameScene scene;
-  GiveScores(scene.Game.Letters);
-  scene.Picture({"aDbDc"});
+  // A total near the limit stops at the largest score a file holds.
   scene.Game.Score = kMaxScore - 10;
   EXPECT_EQ(CommitWord(scene.Game, false, {true, false}), TPutWordResult::Committed);
   EXPECT_EQ(scene.Game.Score, kMaxScore);

@@ -6,22 +6,13 @@
 
 namespace {
 
-// Stock K A T E S O with the last slot empty, and a score of 40.
-struct SpokenTextTest : ::testing::Test, TGameScene {
-  SpokenTextTest() {
-    Game.ClearStock();
-    for (int32_t slot = 0; slot < 6; ++slot) {
-      Game.SetStockLetter(slot, "KATESO"[slot]);
-    }
-    Game.Score = 40;
-    Game.LetterChangesCount = -2;  // a damaged count is never said below 0
-  }
-};
-
-TEST_F(SpokenTextTest, ACommitAndTheStateNameEverySlotInOrder) {
-  EXPECT_EQ(SpokenCommit("AT", 1, Game),
+TEST(SpokenText, ACommitAndTheStateNameEverySlotInOrder) {
+  TGameScene scene;
+  scene.Stock("KATESO").Game.Score = 40;
+  scene.Game.LetterChangesCount = -2;  // a damaged count is never said below 0
+  EXPECT_EQ(SpokenCommit("AT", 1, scene.Game),
             "AT for 1 point. Score 40. New letters: 1 K, 2 A, 3 T, 4 E, 5 S, 6 O, 7 empty.");
-  EXPECT_EQ(SpokenState(Game, {{7, 9}, true}),
+  EXPECT_EQ(SpokenState(scene.Game, {{7, 9}, true}),
             "Your letters: 1 K, 2 A, 3 T, 4 E, 5 S, 6 O, 7 empty. Score 40. Letter changes "
             "left: 0. Cursor on H10, moving down.");
 }

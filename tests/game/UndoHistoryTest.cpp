@@ -5,56 +5,33 @@
 #include <string>
 #include <vector>
 
-#include "game/Referee.h"
 #include "game/LetterMoves.h"
+#include "game/Referee.h"
 #include "game/Suggestion.h"
 #include "tests/game/RecordingDisplay.h"
 
 namespace {
 
-class TUndoDisplay : public TRecordingDisplay {
- public:
-  void SetPutButtonsEnabled(bool enabled) override { PutEnabled = enabled; }
-  void ShowPlayState(TPlayState state) override { State = state; }
-  void GameEnded() override { ++Ends; }
-  bool PutEnabled = false;
-  TPlayState State = TPlayState::Playing;
-  int Ends = 0;
-};
-
-// A seeded 12 x 12 game drawing only A, C, S and T.
-struct TUndoScene {
-  TUndoScene() {
-    for (int32_t i = 0; i < 26; ++i) {
-      Game.Letters.Alphabet[i] = static_cast<char>('A' + i);
-      Game.Letters.LetterScores[i] = i + 1;
-    }
-    for (const char letter : std::string("ACST")) {
-      Game.Letters.LetterProbabilities[letter - 'A'] = 100;
-    }
-    Game.Letters.LengthScores = {0, 1, 2, 3, 4, 5, 6};
-    // Every text of two to four of the letters is a word: the board never
-    // runs out of places.
-    std::string words;
-    std::vector<std::string> shorter = {""};
-    for (int32_t length = 1; length <= 4; ++length) {
-      std::vector<std::string> longer;
-      for (const std::string& start : shorter) {
-        for (const char letter : std::string("ACST")) {
-          longer.push_back(start + letter);
-          words += length >= 2 ? longer.back() + "\r\n" : "";
-        }
-      }
-      shorter = longer;
-    }
-    Game.WordsListLines.ReadWordsListText(words);
-    Game.StartUp();
-    Game.ColumnsCount = Game.RowsCount = 12;
-    Game.SetUpNewBoard();
-    Random.SeedForTesting(7);
+// A seeded 12 x 12 game drawing only A, C, S and T, of which every text of
+// two to four letters is a word: the board never runs out of places.
+struct TUndoScene : TPlayScene {
+  TUndoScene() : TPlayScene(EveryWord(), 12) {
+    DrawOnly("ACST");
     Game.FillStock();
     States.push_back(CaptureState(Game));
     Turns.push_back(Game.Figures.Turns);
+  }
+  static std::string EveryWord() {
+    std::string words;
+    for (int32_t length = 2; length <= 4; ++length) {
+      for (int32_t n = 0; n < 1 << (2 * length); ++n) {
+        for (int32_t k = length - 1; k >= 0; --k) {
+          words += "ACST"[(n >> (2 * k)) & 3];
+        }
+        words += "\r\n";
+      }
+    }
+    return words;
   }
 
   // One move recorded as the session records it: of every four, two
@@ -92,9 +69,6 @@ struct TUndoScene {
     EXPECT_EQ(Game.LooseLetterList.Count(), 0);
   }
 
-  TUndoDisplay Display;
-  TRandomSource Random{[](void*, size_t) { return false; }};
-  TGame Game{Display, Random};
   TUndoHistory History;
   std::vector<TGameState> States;
   std::vector<std::vector<TTurnFigures>> Turns;
@@ -131,9 +105,7 @@ TEST(UndoHistory, AGameUndoneToItsStartAndRedoneToItsEndPassesEveryStateAgain) {
 
 TEST(UndoHistory, LooseLettersGoBackToTheirOwnSlotsBeforeFillingOthers) {
   TUndoScene scene;
-  for (int32_t slot = 0; slot < kStockSlots; ++slot) {
-    scene.Game.SetStockLetter(slot, "CATSCAT"[slot]);
-  }
+  scene.Stock("CATSCAT");
   DropOnBoard(scene.Game, scene.Display, {false, 0}, {4, 4});  // C from slot 0
   DropOnBoard(scene.Game, scene.Display, {false, 1}, {5, 4});  // A from slot 1
   DropOnStock(scene.Game, {false, 3}, 0);                      // S moves into slot 0
@@ -146,11 +118,7 @@ TEST(UndoHistory, LooseLettersGoBackToTheirOwnSlotsBeforeFillingOthers) {
 
 TEST(UndoHistory, UndoingTheMoveThatEndedTheGameMakesItPlayableAgain) {
   TUndoScene scene;
-  scene.Game.Letters.LetterProbabilities = {};  // nothing more to draw
-  scene.Game.ClearStock();
-  for (int32_t slot = 0; slot < 3; ++slot) {
-    scene.Game.SetStockLetter(slot, "CAT"[slot]);
-  }
+  scene.DrawOnly("").Stock("CAT");  // nothing more to draw
   scene.Game.LetterChangesCount = 1;
   scene.States = {CaptureState(scene.Game)};
   scene.PlayMove(0);  // the word leaves an empty stock and one change

@@ -7,9 +7,9 @@
 #include <set>
 
 #include "Libraries/Text/Cp1252.h"
+#include "game/Referee.h"
 #include "game/Suggestion.h"
 #include "game/WordFinder.h"
-#include "game/Referee.h"
 #include "tests/game/RecordingDisplay.h"
 
 void PrintTo(const TWordMove& move, std::ostream* out) {
@@ -111,7 +111,7 @@ TEST(WordFinder, FindsWhatTryingEveryEntryEverywhereFinds) {
 }
 
 struct TSceneCase {
-  std::vector<std::string> Rows;  // capitals are fixed letters
+  std::vector<std::string> Rows;  // a picture of fixed letters
   std::string Words;
   std::string Hand;
   std::string Best;  // the best move as PrintTo shows it; empty for none
@@ -144,13 +144,7 @@ TEST(WordFinder, BestMoveOfAScene) {
     TGameScene scene;
     scene.Game.Letters.Alphabet[26] = '\xC4';
     scene.Game.Letters.LetterScores[25] = 16;  // Z, worth two letters
-    for (size_t r = 0; r < c.Rows.size(); ++r) {
-      for (size_t col = 0; col < c.Rows[r].size(); ++col) {
-        if (c.Rows[r][col] != ' ') {
-          scene.Game.Board[col][r] = {c.Rows[r][col], 0};
-        }
-      }
-    }
+    scene.Picture(c.Rows);
     scene.Game.WordsListLines.ReadWordsListText(c.Words);
     const TMovePosition position{scene.Game.Board, 15, 15, c.Hand, scene.Game.Letters};
     const std::vector<TWordMove> best =
@@ -196,19 +190,22 @@ TEST(WordFinder, KeepsInStepWithAddedAndRemovedWordsAndNewLists) {
   EXPECT_TRUE(finder.BestMoves(words, position, 5).empty());
 }
 
-TEST(Suggestion, TakesLooseLettersBackAndLaysTheWordAsDragged) {
+TEST(Suggestion, LaysTheWholeMoveAsDraggedOrNothing) {
   TGameScene scene;
   scene.Game.WordsListLines.ReadWordsListText("cat\r\ncats\r\n");
-  scene.Picture({"", "", "", "", "", "", "", "   CAT"});
-  const std::string stock = "XQ.ZSVW";
-  for (int32_t slot = 0; slot < kStockSlots; ++slot) {
-    scene.Game.SetStockLetter(slot, stock[slot] == '.' ? 0 : stock[slot]);
-  }
-  // An S laid where it forms no word; the suggestion takes it back first.
-  scene.Game.SetStockLetter(4, 0);
-  scene.Picture({"s"});
-  scene.Game.GameModified = false;
+  scene.Picture({"", "", "", "", "", "", "", "   CAT"}).Stock("S");
+  const std::optional<TWordMove> gone = FindSuggestion(scene.Game);
+  ASSERT_TRUE(gone.has_value());
+  // The S went elsewhere before the move was laid.
+  scene.Stock("X").Game.GameModified = false;
+  PlaceSuggestion(scene.Game, scene.Display, *gone);
+  EXPECT_EQ(scene.Game.LooseLetterList.Count(), 0);
+  EXPECT_EQ(scene.Game.StockLetter(0), 'X');
+  EXPECT_FALSE(scene.Game.GameModified);
+  EXPECT_EQ(scene.Display.ValidWord, "");
 
+  // An S laid where it forms no word; the suggestion takes it back first.
+  scene.Stock("XQ.Z.VW").Picture({"s"}).Game.GameModified = false;
   const std::optional<TWordMove> move = FindSuggestion(scene.Game);
   ASSERT_TRUE(move.has_value());
   EXPECT_EQ(move->Word, "CATS");
@@ -219,23 +216,6 @@ TEST(Suggestion, TakesLooseLettersBackAndLaysTheWordAsDragged) {
   EXPECT_EQ(scene.Display.ValidWord, "Suggested \"CATS\": click \"Put word on board\"");
   EXPECT_EQ(CommitWord(scene.Game, false, {false, false}), TPutWordResult::Committed);
   EXPECT_EQ(scene.Game.Score, move->Score);
-}
-
-TEST(Suggestion, AMoveNeedingALetterNotOnHandLaysNothing) {
-  TGameScene scene;
-  scene.Game.WordsListLines.ReadWordsListText("cat\r\ncats\r\n");
-  scene.Picture({"", "", "", "", "", "", "", "   CAT"});
-  scene.Game.SetStockLetter(0, 'S');
-  std::optional<TWordMove> move = FindSuggestion(scene.Game);
-  ASSERT_TRUE(move.has_value());
-  // The S went elsewhere before the move was laid.
-  scene.Game.SetStockLetter(0, 'X');
-  scene.Game.GameModified = false;
-  PlaceSuggestion(scene.Game, scene.Display, *move);
-  EXPECT_EQ(scene.Game.LooseLetterList.Count(), 0);
-  EXPECT_EQ(scene.Game.StockLetter(0), 'X');
-  EXPECT_FALSE(scene.Game.GameModified);
-  EXPECT_EQ(scene.Display.ValidWord, "");
 }
 
 }  // namespace

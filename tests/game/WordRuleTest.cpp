@@ -3,42 +3,53 @@
 #include "game/WordRule.h"
 #include "tests/game/RecordingDisplay.h"
 
-namespace {
-
-struct TWordCase {
-  const char* Scene;
-  std::vector<std::string> Rows;
-  std::string Word;
-};
-
-}  // namespace
-
-TEST(OneWordRule, ReadsExactlyOneWordThroughTheLooseLetters) {
-  const std::vector<TWordCase> cases = {
-      {"nothing loose", {"CAT"}, ""},
-      {"first word stands alone", {"", " at"}, "AT"},
-      {"later word away from fixed letters", {"CAT", "", "    at"}, ""},
-      {"lone S right of CAT", {" CATs"}, "CATS"},
-      {"lone G below D, O", {" D", " O", " g"}, "DOG"},
-      {"lone letter between two", {"CaT"}, ""},
-      {"lone letter touching nothing", {"CAT", "", "    a"}, ""},
-      {"lone letter touching above and beside", {"  X", "CAt"}, ""},
-      {"fixed letter fills the gap", {"cAt"}, "CAT"},
-      {"empty square between loose letters", {"c t"}, ""},
-      {"neither one row nor one column", {"a", " t"}, ""},
-      {"row word with a letter above", {" T", "on", "G"}, ""},
-      {"column word with a letter beside", {"s", "uX", "n"}, ""},
-      {"column extends over fixed letters both ways", {"S", "t", "o", "r", "R", "E"}, "STORRE"},
-      {"word against the last column", {AtRightEdge("CAts")}, "CATS"},
-      {"lone letter in the last column", {AtRightEdge("ATe")}, "ATE"},
-      {"word in the bottom rows", {"", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
-                                   "", "", "", "", "", "", "", "", "", "", "", "", "s", "e", "a"},
-       "SEA"},
+// Each scene's word, or the first rule broken: the reason shown beside the
+// disabled buttons. A reading without a problem is exactly a word.
+TEST(OneWordRule, ReadsExactlyOneWordThroughTheLooseLettersOrNamesWhyNot) {
+  using enum TWordProblem;
+  const struct {
+    const char* Scene;
+    std::vector<std::string> Rows;
+    std::string Word;
+    TWordProblem Problem;
+  } cases[] = {
+      {"nothing loose", {"CAT"}, "", NoLooseLetters},
+      {"first word stands alone", {"", " at"}, "AT", None},
+      {"later word away from fixed letters", {"CAT", "", "    at"}, "", NotThroughFixedLetter},
+      {"lone S right of CAT", {" CATs"}, "CATS", None},
+      {"lone G below D, O", {" D", " O", " g"}, "DOG", None},
+      {"lone letter between two", {"CaT"}, "", LetterBetweenLetters},
+      {"lone letter touching nothing", {"CAT", "", "    a"}, "", LoneLetter},
+      {"lone letter touching above and beside", {"  X", "CAt"}, "", LetterBetweenLetters},
+      {"fixed letter fills the gap", {"cAt"}, "CAT", None},
+      {"empty square between loose letters", {"c t"}, "", Gap},
+      {"neither one row nor one column", {"a", " t"}, "", NotInOneLine},
+      {"row word with a letter above", {" T", "on", "G"}, "", TouchesAcross},
+      {"column word with a letter beside", {"s", "uX", "n"}, "", TouchesAcross},
+      {"column extends over fixed letters both ways",
+       {"S", "t", "o", "r", "R", "E"},
+       "STORRE",
+       None},
+      {"word against the last column", {AtRightEdge("CAts")}, "CATS", None},
+      {"lone letter in the last column", {AtRightEdge("ATe")}, "ATE", None},
+      {"word in the bottom rows",
+       {"", "", "", "", "", "", "", "", "", "", "", "", "",  "",  "",
+        "", "", "", "", "", "", "", "", "", "", "", "", "s", "e", "a"},
+       "SEA",
+       None},
   };
-  for (const TWordCase& c : cases) {
+  for (const auto& c : cases) {
     TGameScene scene(30);
     scene.Picture(c.Rows);
     EXPECT_EQ(scene.Game.ReadLooseWord(), c.Word) << c.Scene;
+    const TLooseWordReading reading =
+        ReadLooseWordWithProblem(scene.Game.Board, scene.Game.LooseLetterList,
+                                 scene.Game.ColumnsCount, scene.Game.RowsCount);
+    EXPECT_EQ(reading.Problem, c.Problem) << c.Scene;
+    EXPECT_EQ(reading.Word, c.Word) << c.Scene;
+    EXPECT_EQ(std::string(WordProblemText(c.Problem)).empty(),
+              c.Problem == None || c.Problem == NoLooseLetters)
+        << c.Scene;
   }
 }
 
@@ -55,59 +66,19 @@ TEST(PutButtons, NoWordOfOneLetterOrOverSevenLoose) {
   EXPECT_FALSE(CanPutWord("ATTEMPTED", 8));
 }
 
-namespace {
-
-struct TProblemCase {
-  const char* Scene;
-  std::vector<std::string> Rows;
-  TWordProblem Problem;
-};
-
-}  // namespace
-
-// The reason shown beside the disabled buttons names the first rule broken,
-// and a reading without a problem is exactly a word.
-TEST(OneWordRule, NamesWhyTheLooseLettersMakeNoWord) {
-  const std::vector<TProblemCase> cases = {
-      {"nothing loose", {"CAT"}, TWordProblem::NoLooseLetters},
-      {"first word", {"", " at"}, TWordProblem::None},
-      {"later word away from fixed letters",
-       {"CAT", "", "    at"},
-       TWordProblem::NotThroughFixedLetter},
-      {"lone letter between two", {"CaT"}, TWordProblem::LetterBetweenLetters},
-      {"lone letter touching nothing", {"CAT", "", "    a"}, TWordProblem::LoneLetter},
-      {"empty square between loose letters", {"c t"}, TWordProblem::Gap},
-      {"neither one row nor one column", {"a", " t"}, TWordProblem::NotInOneLine},
-      {"row word with a letter above", {" T", "on", "G"}, TWordProblem::TouchesAcross},
-  };
-  for (const TProblemCase& c : cases) {
-    TGameScene scene(15);
-    scene.Picture(c.Rows);
-    const TLooseWordReading reading =
-        ReadLooseWordWithProblem(scene.Game.Board, scene.Game.LooseLetterList,
-                                 scene.Game.ColumnsCount, scene.Game.RowsCount);
-    EXPECT_EQ(reading.Problem, c.Problem) << c.Scene;
-    EXPECT_EQ(reading.Word.empty(), c.Problem != TWordProblem::None) << c.Scene;
-    EXPECT_EQ(std::string(WordProblemText(c.Problem)).empty(),
-              c.Problem == TWordProblem::None || c.Problem == TWordProblem::NoLooseLetters)
-        << c.Scene;
-  }
-}
-
 TEST(EnterReading, OnlyAFlippedWordOfTheListIsCommittedFlipped) {
-  struct TReadingCase {
+  const struct {
     const char* Scene;
     const char* Loose;
     bool Flipped;
-  };
-  const std::vector<TReadingCase> cases = {
+  } cases[] = {
       {"only the flipped reading is known", "tac", true},
       {"only the plain reading is known", "cat", false},
       {"both readings are known", "pup", false},
       {"neither reading is known", "xqz", false},
       {"no word at all", "c a", false},
   };
-  for (const TReadingCase& c : cases) {
+  for (const auto& c : cases) {
     TGameScene scene(15);
     scene.Game.WordsListLines.ReadWordsListText("CAT\r\nPUP\r\n");
     scene.Picture({c.Loose});

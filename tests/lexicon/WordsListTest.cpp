@@ -27,7 +27,7 @@ constexpr auto kPastFileClockTick = std::chrono::milliseconds(50);
 
 }  // namespace
 
-TEST(WordsListLines, LineBreaksEmptyLinesAndByteZero) {
+TEST(WordsListLines, LineBreaksEmptyLinesByteZeroAndLongLines) {
   EXPECT_EQ(LinesOf("one\r\ntwo\rthree\nfour"), (TLines{"one", "two", "three", "four"}));
   EXPECT_EQ(LinesOf("a\n\rb\r\r\nc"), (TLines{"a", "", "b", "", "c"}));
   EXPECT_EQ(LinesOf("dog\r\n\r\n Cat \r\n"), (TLines{"dog", "", " Cat "}));
@@ -35,9 +35,7 @@ TEST(WordsListLines, LineBreaksEmptyLinesAndByteZero) {
   EXPECT_EQ(LinesOf("\r\n"), (TLines{""}));
   EXPECT_EQ(LinesOf(""), TLines{});
   EXPECT_EQ(LinesOf(std::string("dog\r\nca\0t\r\nsea", 14)), (TLines{"dog", "ca"}));
-}
-
-TEST(WordsListLines, EveryLineLengthWithEveryBreakAndAMegabyteLine) {
+  // Every line length with every break, and a megabyte line.
   for (const std::string lineBreak : {"\r\n", "\r", "\n"}) {
     std::string bytes;
     TLines expected;
@@ -76,10 +74,7 @@ TEST(FindWord, FirstEntryEqualWithoutRegardToCase) {
     const std::string word = std::string("W") + static_cast<char>(byte);
     EXPECT_EQ(list.FindWord(word), list.FindWordByScan(word)) << byte;
   }
-}
-
-TEST(FindWord, AListReadAgainIsLookedUpInItsNewEntriesOnly) {
-  TWordsList list;
+  // A list read again is looked up in its new entries only.
   list.ReadWordsListText("emu\r\ncat\r\n");
   EXPECT_EQ(list.FindWord("CAT"), 1);
   list.ReadWordsListText("cat\r\nelk\r\n");
@@ -200,7 +195,7 @@ TEST(FindWord, AListThatBeginsWithOneWordRepeatedFindsEveryLaterWord) {
   EXPECT_EQ(list.FindWord("w30000"), -1);
 }
 
-TEST(WordsListFile, UnreadableFileRaisesIntoTheCallersContextAndKeepsTheList) {
+TEST(WordsListFile, FailuresRaiseIntoTheCallersContextAndKeepListAndFile) {
   TTempFolder folder;
   TWordsList list;
   list.AddWord("kept");
@@ -212,12 +207,8 @@ TEST(WordsListFile, UnreadableFileRaisesIntoTheCallersContextAndKeepsTheList) {
   EXPECT_TRUE(GlobalFunStat.Failed());
   GlobalFunStat.Reset(fsPerfect);
   EXPECT_EQ(list.FindWord("kept"), 0);
-}
-
-TEST(WordsListFile, FailedSaveRaisesAndLeavesTheOldFileAlone) {
-  TTempFolder folder;
+  // A failed save raises and leaves the old file alone.
   const std::string path = folder.Write("English.txt", "dog\r\ncat\r\n");
-  TWordsList list;
   for (int i = 0; i < 1000; ++i) {
     list.AddWord("word" + std::to_string(i));
   }
@@ -256,22 +247,22 @@ TEST(WordsListFile, AFileHoldsTheListOnlyWithEveryByteAsTheSaveWouldWriteIt) {
   EXPECT_FALSE(list.FileHoldsList(folder.Write("c.txt", "dog\r\ncat\r\n\r\nemu\r\nx")));
   EXPECT_FALSE(list.FileHoldsList(folder.Write("d.txt", "dog\r\ncat\r\n\r\nemu\n\r")));
   EXPECT_TRUE(list.FileHoldsList(folder.Write("e.txt", "dog\r\ncat\r\n\r\nemu\r\n")));
-  list.SaveWordsListFile(folder.File("f.txt"));
-  EXPECT_TRUE(list.FileHoldsList(folder.File("f.txt")));
+  const std::string f = folder.File("f.txt");
+  list.SaveWordsListFile(f);
+  EXPECT_TRUE(list.FileHoldsList(f));
   // Written there, then changed on the disk: the change is seen.
   folder.Write("f.txt", "dog\r\ncat\r\n\r\nemU\r\n");
-  std::filesystem::last_write_time(
-      folder.File("f.txt"),
-      std::filesystem::last_write_time(folder.File("f.txt")) + std::chrono::seconds(5));
-  EXPECT_FALSE(list.FileHoldsList(folder.File("f.txt")));
+  std::filesystem::last_write_time(f,
+                                   std::filesystem::last_write_time(f) + std::chrono::seconds(5));
+  EXPECT_FALSE(list.FileHoldsList(f));
   // Found there once settled, then a word taken back and another of its
   // length added.
-  list.SaveWordsListFile(folder.File("f.txt"));
+  list.SaveWordsListFile(f);
   std::this_thread::sleep_for(kPastFileClockTick);
-  ASSERT_TRUE(list.FileHoldsList(folder.File("f.txt")));
+  ASSERT_TRUE(list.FileHoldsList(f));
   list.RemoveWord("emu");
   list.AddWord("elk");
-  EXPECT_FALSE(list.FileHoldsList(folder.File("f.txt")));
+  EXPECT_FALSE(list.FileHoldsList(f));
 }
 
 TEST(WordsListFile, AListFileDeletedAndWrittenAgainWithItsOldSizeAndTimeDiffers) {

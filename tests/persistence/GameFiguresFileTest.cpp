@@ -35,20 +35,27 @@ class GameFiguresFileTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(GameFiguresFileTest, TheFiguresComeBackAfterSaveAndLoad) {
+TEST_F(GameFiguresFileTest, TheFiguresAndAnEndedGameComeBackAfterSaveAndLoad) {
   Game.Figures.Turns = {{12, 20, 3, "CAT"}, {7, 7, 1, "AT,S"}};
   Game.Figures.SuggestionsUsed = 2;
   Game.Figures.UnknownWordCommitted = true;
-  const TGame& copy = ReadBack();
-  EXPECT_EQ(copy.Figures, Game.Figures);
-  EXPECT_FALSE(copy.IsEnded());
+  EXPECT_EQ(ReadBack().Figures, Game.Figures);
+  EXPECT_FALSE(Copy.IsEnded());
+  Game.Figures = {};
+  Game.SetPlayState(TPlayState::Ended, false);
+  EXPECT_TRUE(ReadBack().IsEnded());
+  EXPECT_TRUE(Copy.Figures.IsEmpty());
 }
 
-TEST_F(GameFiguresFileTest, UndosAreWrittenOnlyWhenUsedAndComeBack) {
+// After the map, in a section of their own; the undos only when used.
+TEST_F(GameFiguresFileTest, TheFiguresFollowTheMapAndUndosAreWrittenOnlyWhenUsed) {
   Game.Figures.Turns = {{5, 9, 2, "AT"}};
   TStoredTextList list;
   WriteGame(list, Settings, Game);
-  EXPECT_EQ(list.WrittenText().find("Undos"), std::string::npos);
+  const std::string text = list.WrittenText();
+  EXPECT_LT(text.find("S99=FALSE"), text.find("[GlyphmasonFigures]"));
+  EXPECT_NE(text.find("WordsCount=1\r\nWord1=5,9,2,AT\r\n"), std::string::npos);
+  EXPECT_EQ(text.find("Undos"), std::string::npos);
   Game.Figures.UndosUsed = 3;
   WriteGame(list, Settings, Game);
   EXPECT_NE(list.WrittenText().find("Word1=5,9,2,AT\r\nUndos=3\r\n"), std::string::npos);
@@ -56,12 +63,6 @@ TEST_F(GameFiguresFileTest, UndosAreWrittenOnlyWhenUsedAndComeBack) {
   Game.Figures = {};
   Game.Figures.UndosUsed = 1;  // an undo alone is worth keeping
   EXPECT_EQ(ReadBack().Figures.UndosUsed, 1);
-}
-
-TEST_F(GameFiguresFileTest, AnEndedGameComesBackEnded) {
-  Game.SetPlayState(TPlayState::Ended, false);
-  EXPECT_TRUE(ReadBack().IsEnded());
-  EXPECT_TRUE(ReadBack().Figures.IsEmpty());
 }
 
 TEST_F(GameFiguresFileTest, AFileWithoutFiguresLoadedAndSavedComesBackByteForByte) {
@@ -78,16 +79,7 @@ TEST_F(GameFiguresFileTest, AFileWithoutFiguresLoadedAndSavedComesBackByteForByt
   EXPECT_EQ(bytes.substr(bytes.size() - 13), "S99=FALSE\r\n\r\n");
 }
 
-TEST_F(GameFiguresFileTest, TheFiguresFollowTheDescribedSections) {
-  Game.Figures.Turns = {{5, 9, 2, "AT"}};
-  TStoredTextList list;
-  WriteGame(list, Settings, Game);
-  const std::string text = list.WrittenText();
-  EXPECT_LT(text.find("S99=FALSE"), text.find("[GlyphmasonFigures]"));
-  EXPECT_NE(text.find("WordsCount=1\r\nWord1=5,9,2,AT\r\n"), std::string::npos);
-}
-
-TEST_F(GameFiguresFileTest, TurnsThatDoNotReadAreLeftOut) {
+TEST_F(GameFiguresFileTest, TurnsThatDoNotReadOrThatNoGameReachesAreLeftOut) {
   TStoredTextList list;
   list.ReadFromText(
       "[GlyphmasonFigures]\r\nWordsCount=6\r\nWord1=5,9,2,AT\r\nWord2=5,9,AT\r\n"
@@ -100,6 +92,17 @@ TEST_F(GameFiguresFileTest, TurnsThatDoNotReadAreLeftOut) {
   EXPECT_EQ(Game.Figures.Turns[0], (TTurnFigures{5, 9, 2, "AT"}));
   EXPECT_EQ(Game.Figures.SuggestionsUsed, 0);
   EXPECT_EQ(Game.Figures.UndosUsed, 0);
+  // A hostile file gives only turns a game can reach.
+  std::string hostile = "[GlyphmasonFigures]\r\nSuggestionsUsed=2147483647\r\nWordsCount=" +
+                        std::to_string(kMaxTurns + 1) + "\r\nWord1=2147483647,1,1,A\r\nWord2=1," +
+                        std::to_string(kMaxTurnScore + 1) + ",1,A\r\n";
+  for (int32_t n = 3; n <= kMaxTurns + 1; ++n) {
+    hostile += "Word" + std::to_string(n) + "=" + std::to_string(kMaxTurnScore) + ",1,1,A\r\n";
+  }
+  list.ReadFromText(hostile);
+  ReadGameFigures(list, Game);
+  EXPECT_EQ(Game.Figures.WordsCommitted(), kMaxTurns - 2);  // the first kMaxTurns lines
+  EXPECT_EQ(Game.Figures.SuggestionsUsed, 0);
 }
 
 TEST_F(GameFiguresFileTest, FiguresAtAndBeyondTheReadersLimitsComeBackAtThoseLimits) {
@@ -113,18 +116,4 @@ TEST_F(GameFiguresFileTest, FiguresAtAndBeyondTheReadersLimitsComeBackAtThoseLim
   Game.Figures.SuggestionsUsed = INT32_MAX;
   EXPECT_EQ(ReadBack().Figures.Turns, (std::vector<TTurnFigures>{{kMaxTurnScore, 0, 7, "CAT"}}));
   EXPECT_EQ(ReadBack().Figures.SuggestionsUsed, kMaxSuggestionsUsed);
-}
-
-TEST_F(GameFiguresFileTest, AHostileFileGivesOnlyTurnsAGameCanReach) {
-  std::string text = "[GlyphmasonFigures]\r\nSuggestionsUsed=2147483647\r\nWordsCount=" +
-                     std::to_string(kMaxTurns + 1) + "\r\nWord1=2147483647,1,1,A\r\nWord2=1," +
-                     std::to_string(kMaxTurnScore + 1) + ",1,A\r\n";
-  for (int32_t n = 3; n <= kMaxTurns + 1; ++n) {
-    text += "Word" + std::to_string(n) + "=" + std::to_string(kMaxTurnScore) + ",1,1,A\r\n";
-  }
-  TStoredTextList list;
-  list.ReadFromText(text);
-  ReadGameFigures(list, Game);
-  EXPECT_EQ(Game.Figures.WordsCommitted(), kMaxTurns - 2);  // the first kMaxTurns lines
-  EXPECT_EQ(Game.Figures.SuggestionsUsed, 0);
 }

@@ -35,7 +35,7 @@ TEST_F(GameFileTest, UnsoundSquaresAreMadeSound) {
   EXPECT_EQ(Game.Board[1][2].Letter, '\xFF');         // a letter outside the alphabet stays
 }
 
-TEST_F(GameFileTest, MissingCountersTakeTheirDefaults) {
+TEST_F(GameFileTest, MissingOrRefusedValuesKeepTheirDefaults) {
   Game.ColumnsCount = 20;
   Game.RowsCount = 20;
   Game.Score = 5;
@@ -43,9 +43,7 @@ TEST_F(GameFileTest, MissingCountersTakeTheirDefaults) {
   ReadGame(List, Game);
   EXPECT_EQ(Game.LetterChangesCount, 20);
   EXPECT_EQ(Game.Score, 5);
-}
-
-TEST_F(GameFileTest, SettingsOutsideTheirLimitsKeepTheControlsValues) {
+  // Settings outside their limits keep the controls' values.
   List.ReadFromText(
       "[glyphmasongame]\r\nColumnsCount=31\r\nRowsCount=0x0C\r\nLastDictionaryName=../x.gmd\r\n"
       "AddToWordsList=true\r\nAllowUnknownWords=TRUE\r\n");
@@ -56,9 +54,7 @@ TEST_F(GameFileTest, SettingsOutsideTheirLimitsKeepTheControlsValues) {
   EXPECT_EQ(settings.DictionaryName, "English.gmd");
   EXPECT_FALSE(settings.AddToWordsList);
   EXPECT_TRUE(settings.AllowUnknownWords);
-}
-
-TEST_F(GameFileTest, AnEmptyLastGameInTheOptionsKeepsTheDefault) {
+  // An empty last game in the options keeps the default.
   TOptions read{Settings, "/default/*.gmg", true};
   List.ReadFromText("[GlyphmasonGame]\r\nLastGameTitle=\r\n");
   ReadOptions(List, read);

@@ -23,7 +23,7 @@ const std::string kTable = RecordTableName("English.gmd", 15, 15);
 
 }  // namespace
 
-TEST(RecordTables, KeepTheBestFirstAndMarkTheNewest) {
+TEST(RecordTables, KeepTheTenBestOfEachDictionaryAndSizeFirstAndMarkTheNewest) {
   TRecords records;
   EXPECT_EQ(records.Enter(kTable, Game(20)), 1);
   EXPECT_EQ(records.Enter(kTable, Game(50, "FIRST")), 1);
@@ -35,28 +35,22 @@ TEST(RecordTables, KeepTheBestFirstAndMarkTheNewest) {
   EXPECT_EQ(table->Records[0].BestWord, "FIRST");
   EXPECT_EQ(table->Records[3].Score, 20);
   EXPECT_EQ(table->Newest, 2);
-}
-
-TEST(RecordTables, TheEleventhGameIsDroppedAndALowerOneNeverEnters) {
-  TRecords records;
-  for (int32_t score = 10; score <= 100; score += 10) {
+  // The eleventh game is dropped and a lower one never enters.
+  for (int32_t score = 60; score <= 100; score += 10) {
     records.Enter(kTable, Game(score));
   }
-  EXPECT_EQ(records.Enter(kTable, Game(10)), 0);  // ties the tenth: stays out
-  EXPECT_EQ(records.Find(kTable)->Newest, 1);
-  EXPECT_EQ(records.Enter(kTable, Game(55)), 6);
-  const TRecordTable& table = *records.Find(kTable);
-  ASSERT_EQ(table.Records.size(), kMaxRecords);
-  EXPECT_EQ(table.Records.back().Score, 20);
-}
-
-TEST(RecordTables, EachDictionaryAndSizeHasItsOwnTable) {
-  TRecords records;
   records.Enter(kTable, Game(10));
+  EXPECT_EQ(records.Enter(kTable, Game(10)), 0);  // ties the tenth: stays out
+  EXPECT_EQ(records.Find(kTable)->Newest, 10);
+  EXPECT_EQ(records.Enter(kTable, Game(55)), 6);
+  table = records.Find(kTable);
+  ASSERT_EQ(table->Records.size(), kMaxRecords);
+  EXPECT_EQ(table->Records.back().Score, 20);
+  // Each dictionary and size has its own table.
   records.Enter(RecordTableName("English.gmd", 15, 16), Game(20));
   records.Enter(RecordTableName("German.gmd", 15, 15), Game(30));
   EXPECT_EQ(records.Tables.size(), 3u);
-  EXPECT_EQ(records.Find(kTable)->Records.size(), 1u);
+  EXPECT_EQ(records.Find(RecordTableName("English.gmd", 15, 16))->Records.size(), 1u);
   EXPECT_EQ(records.Find("German.gmd 15 x 15")->Records[0].Score, 30);
   EXPECT_EQ(records.Find("German.gmd 16 x 15"), nullptr);
 }
@@ -115,16 +109,16 @@ TEST_F(RecordsFileTest, MissingEmptyOrMalformedFilesGiveEmptyTables) {
   EXPECT_TRUE(Errors.Shown.empty());
 }
 
-TEST_F(RecordsFileTest, AFolderInThePlaceOfTheFileReadsEmptyAndCannotBeWritten) {
+// A folder in the place of the file reads empty and cannot be written; a
+// link out of the folder is neither read nor followed.
+TEST_F(RecordsFileTest, WhatIsNoFileOfTheFolderIsNeitherReadNorWritten) {
   ASSERT_EQ(::mkdir(Path().c_str(), 0755), 0);
   EXPECT_TRUE(LoadRecordsFile(Path()).Tables.empty());
   EXPECT_EQ(GlobalFunStat.Status, fsPerfect);
   EXPECT_FALSE(SaveRecordsFile(Path(), Some()));
   ASSERT_EQ(Errors.Shown.size(), 1u);
   EXPECT_EQ(Errors.Shown[0].Message, "Failed to save file.");
-}
-
-TEST_F(RecordsFileTest, ALinkOutOfTheFolderIsNeitherReadNorFollowed) {
+  std::filesystem::remove(Path());
   TTempFolder elsewhere;
   const std::string outside = elsewhere.Write("theirs.ini", "");
   ASSERT_TRUE(SaveRecordsFile(outside, Some()));
@@ -135,7 +129,7 @@ TEST_F(RecordsFileTest, ALinkOutOfTheFolderIsNeitherReadNorFollowed) {
   EXPECT_EQ(elsewhere.Read("theirs.ini"), outsideBytes);
 }
 
-TEST(GameSummaryText, NamesEveryFigureAndWhatTheRecordsMadeOfTheGame) {
+TEST(GameSummaryText, NamesEveryFigureWhatTheRecordsMadeOfTheGameAndEachWordsScore) {
   TSummaryFacts facts;
   facts.FinalScore = 52;
   facts.LetterChangesUsed = 2;
@@ -153,9 +147,7 @@ TEST(GameSummaryText, NamesEveryFigureAndWhatTheRecordsMadeOfTheGame) {
             "Records: not entered, a word unknown to the words list was committed");
   facts.Outcome = {};
   EXPECT_EQ(GameSummaryLines(facts).size(), 8u);
-}
-
-TEST(GameSummaryText, TheChartReadsAsEachWordsScoreBesideTheBestPossible) {
+  // The chart reads as each word's score beside the best possible.
   EXPECT_EQ(TurnChartLines({{12, 15, 3, "CAT"}, {1, 1, 1, "A"}}),
             (std::vector<std::string>{"Word 1, CAT: 12 points, best possible 15",
                                       "Word 2, A: 1 point, best possible 1"}));

@@ -24,7 +24,7 @@ std::string Game(const std::string& utf8, const std::string& language) {
   return word ? Cp1252ToUtf8(*word) : "-";
 }
 
-TEST(GameWord, FollowsEachLanguagesLetterCustom) {
+TEST(GameWord, FollowsEachLanguagesLetterCustomAndAListIsSortedOnce) {
   struct TCase {
     const char* Word;
     const char* Language;
@@ -47,9 +47,7 @@ TEST(GameWord, FollowsEachLanguagesLetterCustom) {
   for (const TCase& c : cases) {
     EXPECT_EQ(Game(c.Word, c.Language), c.Expected) << c.Word;
   }
-}
-
-TEST(GameWords, SortsAndDropsDuplicatesOfAWholeList) {
+  // A whole list is sorted and its duplicates dropped.
   const std::vector<std::string> words = GameWords("côte\r\ncote\nabc\nAbc\n\nzz", Language("French"));
   EXPECT_EQ(words, (std::vector<std::string>{"ABC", "COTE", "ZZ"}));
 }
@@ -68,10 +66,9 @@ TEST(Languages, EveryAlphabetFitsItsSlotsAndHoldsTheKeptLetters) {
 
 TEST(MakeDictionary, WritesTheWordsListTheDictionaryAndTheCopyright) {
   TTempFolder folder;
-  ::mkdir(folder.File("dict").c_str(), 0755);
-  ::mkdir(folder.File("doc").c_str(), 0755);
-  ::mkdir(folder.File("doc/wngerman").c_str(), 0755);
-  ::mkdir(folder.File("out").c_str(), 0755);
+  for (const char* made : {"dict", "doc", "doc/wngerman", "out"}) {
+    ::mkdir(folder.File(made).c_str(), 0755);
+  }
   folder.Write("dict/ngerman", "Äpfel\nBaum\nbaum\nGmbH\nStraße\n");
   folder.Write("doc/wngerman/copyright", "Free to use.\n");
   std::string message;
