@@ -1,8 +1,8 @@
 #pragma once
 // One game in progress: the board, the loose letters, the stock, the counters,
 // the letter data of the current dictionary and its words list, with the
-// operations that play the game. The main window owns one TGame and shows
-// what it reports through IGameDisplay.
+// operations that play the game. The game session owns one TGame, and the
+// window shows what it reports through IGameDisplay.
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,8 @@
 #pragma once
-// The game's one window: owns the game, the dictionary, the words list and
-// the settings files, lays out the controls and turns the player's clicks,
-// keys and mouse moves into the game's commands.
+// The game's one window: lays out and paints the controls, shows what the
+// game session tells it (ISessionView) and turns the player's clicks, keys
+// and mouse moves into the session's commands. The session owns the game,
+// its dictionary, files, records and undo history.
 
 #include <QTimer>
 #include <QWidget>
@@ -90,8 +91,9 @@ class TGlyphmasonForm : public QWidget, public ISessionView {
 
   // --- Playing from the keyboard ----------------------------------------------
   // The keys of keyboard play, after the key commands: stock digits, the
-  // board's cursor keys, Enter on buttons, F1 and F11. True when the key was
-  // used and goes no further.
+  // board's cursor keys, Enter on buttons, F1, F11, and Alt+Backspace (undo)
+  // and Shift+Alt+Backspace (redo). True when the key was used and goes no
+  // further.
   bool PlayKey(int key, Qt::KeyboardModifiers modifiers);
   // The stock slot's letter goes onto the cursor square as a drag would put
   // it there, and the cursor moves on; a beep and no change when the slot is
