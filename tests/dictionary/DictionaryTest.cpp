@@ -168,7 +168,6 @@ TEST_F(DictionaryTest, ScoresFontChoiceLettersAndTheListFollowTheFile) {
   EXPECT_EQ(Letters().LengthScores, (std::array<int32_t, 7>{0, 3, 0, 0, 0, 0, 1000}));
   EXPECT_EQ(Dictionary.WordsListPath(), DictionariesDirectory() + "Scores.txt");
   EXPECT_EQ(Display.DictionaryEdit + " " + Display.WordsListEdit, "Scores Scores");
-  EXPECT_EQ(GameDisplay.WordsCount, "There are 2 words in the words list.");
 }
 
 // --- Loading the same dictionary again ---------------------------------------------
