@@ -76,18 +76,3 @@ TEST(WeightedPick, RunningSumsDecideAndWeightZeroIsNeverPicked) {
   EXPECT_EQ(PickWeightedIndexFor(7, std::vector<int32_t>(40, 0)), -1);
   EXPECT_EQ(PickWeightedIndexFor(3, std::vector<int32_t>{5, -5}), -1);
 }
-
-TEST(FillStock, DrawsFollowTheWeightsAndNothingIsDrawnWithoutThem) {
-  TRandomSource random;
-  int picked[4] = {};
-  for (int i = 0; i < 4000; ++i) {
-    ++picked[random.PickWeightedIndex(std::vector<int32_t>{0, 750, 0, 250})];
-  }
-  EXPECT_EQ(picked[0] + picked[2], 0);
-  EXPECT_NEAR(picked[1], 3000, 300);
-  TGameScene scene;
-  scene.Game.Letters.Clear();
-  scene.Game.ClearStock();
-  scene.Game.FillStock();
-  EXPECT_EQ(scene.Game.FirstEmptyStockSlot(), 0);
-}
