@@ -104,15 +104,14 @@ TEST(ShowingFunction, ShowsInnermostFailureOnceAndLeavesGlobalPerfect) {
     Fun.CalleeFailed();
   });
   ASSERT_EQ(errors.Messages(), std::vector<std::string>{"Failed to load dictionary."});
-  // The report names the callee's own failure, not the functions it reached.
-  EXPECT_NE(errors.Shown[0].Report.find("RAISE CONTEXT\r\n* Status: Error\r\n"
-                                        "* File: \"FunStatContextTest.cpp\"\r\n"
-                                        "* Function: \"Callee\"\r\n* Line: "),
-            std::string::npos);
-  EXPECT_NE(errors.Shown[0].Report.find("* Parameter 1: \"p1\""), std::string::npos);
-  EXPECT_NE(errors.Shown[0].Report.find("SHOW CONTEXT\r\n* File: \"FunStatContextTest.cpp\"\r\n"
-                                        "* Function: \"\""),
-            std::string::npos);
+  // The report names the callee's own failure, not the functions it reached
+  // (the report's layout is the golden report's).
+  const std::string& report = errors.Shown[0].Report;
+  for (const char* part :
+       {"File: \"FunStatContextTest.cpp\"\r\n* Function: \"Callee\"", "* Parameter 1: \"p1\"",
+        "SHOW CONTEXT\r\n* File: \"FunStatContextTest.cpp\""}) {
+    EXPECT_NE(report.find(part), std::string::npos) << part;
+  }
   EXPECT_EQ(GlobalFunStat.Status, fsPerfect);
 }
 

@@ -60,18 +60,6 @@ TEST(MyRenameFile, ATargetThatIsALinkIsReplacedAndItsTargetLeftAlone) {
   EXPECT_EQ(elsewhere.Read("Glyphmason"), "someone else's");
 }
 
-TEST(CopyFileReplacing, CopiesBytesAndPermissionsOverAReadOnlyFile) {
-  TTempFolder folder;
-  const std::string program("\177ELF\0data", 9);  // a byte 0 inside
-  const std::string source = folder.Write("Install", program);
-  ::chmod(source.c_str(), 0755);
-  const std::string target = folder.Write("Glyphmason", "old");
-  ::chmod(target.c_str(), 0444);
-  ASSERT_TRUE(CopyFileReplacing(source, target));
-  EXPECT_EQ(folder.Read("Glyphmason"), program);
-  EXPECT_EQ(FileModeOf(target) & 0777, 0755u);
-}
-
 TEST(IsSameFile, FollowsTheFileNotTheSpelling) {
   TTempFolder folder;
   const std::string file = folder.Write("File", "");

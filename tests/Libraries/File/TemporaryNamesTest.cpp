@@ -17,15 +17,6 @@ namespace {
 
 constexpr size_t kLongestName = 255;
 
-TEST(ReplaceFileAtomically, SavesAFileWhoseNameIsAsLongAsTheSystemAllows) {
-  TTempFolder folder;
-  for (const size_t length : {size_t{240}, size_t{245}, size_t{250}, kLongestName}) {
-    const std::string name = std::string(length - 4, 'g') + ".gmg";
-    ASSERT_TRUE(ReplaceFileAtomically(folder.File(name), "saved")) << length;
-    EXPECT_EQ(folder.Read(name), "saved");
-  }
-}
-
 // The id of a process that has ended: a child that exits at once, reaped.
 uint32_t EndedProcessId() {
   const pid_t child = ::fork();

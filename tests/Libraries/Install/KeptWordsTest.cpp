@@ -10,11 +10,6 @@
 
 namespace {
 
-TEST(MergeAddedWords, TheNewVersionsWordsComeInAndThePlayersStay) {
-  EXPECT_EQ(MergeAddedWords("cat\r\ndog\r\nQUIZZED\r\n", "cat\r\ndog\r\nemu\r\n"),
-            "cat\r\ndog\r\nemu\r\nQUIZZED\r\n");
-}
-
 TEST(MergeAddedWords, WordsDifferingOnlyInCaseAreTheSameWordAndAreAddedOnce) {
   // \xE9 and \xC9 are small and capital e with acute in Windows-1252.
   EXPECT_EQ(MergeAddedWords("Caf\xE9\nzebra\rZEBRA\r\n\r\nyak", "CAF\xC9\nemu"),
