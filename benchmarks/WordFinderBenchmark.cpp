@@ -156,7 +156,7 @@ void BM_GameOverCheck30x30German(benchmark::State& state) {
   for (auto _ : state) {
     game.Game.PlayState = TPlayState::Playing;
     benchmark::DoNotOptimize(BestScoreOnHand(game.Game));
-    result = CheckGameEnd(game.Game, false);
+    result = CheckGameEnd(game.Game);
   }
   state.counters["words on board"] = game.WordsLaid;
   state.counters["over"] = result == TPlayState::Playing ? 0 : 1;

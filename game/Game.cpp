@@ -210,16 +210,12 @@ TPutWordResult TGame::PutWord(bool flipped, const TUnknownWordRules& rules) {
   return TPutWordResult::Committed;
 }
 
-void TGame::SetPlayState(TPlayState state, bool announce) {
-  const bool endsNow = state == TPlayState::Ended && !IsEnded();
+void TGame::SetPlayState(TPlayState state) {
   PlayState = state;
   Display.ShowPlayState(state);
   if (IsEnded()) {
     Display.SetPutButtonsEnabled(false);
     ShowLetterChanges();
-  }
-  if (endsNow && announce) {
-    Display.GameEnded();
   }
 }
 

@@ -64,9 +64,9 @@ class TGame {
   TRandomSource& Randomizer() const { return Random; }
   bool IsEnded() const { return PlayState == TPlayState::Ended; }
   // Records the state and shows it; an ended game disables the commit
-  // buttons and "New stock letters". The display hears GameEnded only when
-  // the game ends now and announce is set.
-  void SetPlayState(TPlayState state, bool announce);
+  // buttons and "New stock letters". Whoever made the move that ended the
+  // game sees it ended and acts on it (the session enters the records).
+  void SetPlayState(TPlayState state);
 
   // --- Start-up and new boards -------------------------------------------------
   // The state of a program just started: no board shown, empty labels,

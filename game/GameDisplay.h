@@ -31,9 +31,6 @@ class IGameDisplay {
   virtual void SetCaption(const std::string& text) = 0;
   // The game's play state, told after every check and on every new board.
   virtual void ShowPlayState(TPlayState) {}
-  // The game has just ended in play (its last move, or "End game"): the
-  // summary is due. Not told for a game loaded as ended.
-  virtual void GameEnded() {}
 };
 
 // A display that shows nothing, for work without a window.

@@ -99,7 +99,7 @@ void RestoreState(TGame& game, IGameDisplay& display, const TGameState& state) {
   game.Randomizer().Restore(state.Random);
   // SetPlayState only ever takes moves away; the labels and buttons below
   // give them back to a game that was ended and is not any more.
-  game.SetPlayState(state.PlayState, false);
+  game.SetPlayState(state.PlayState);
   game.ShowLetterChanges();
   game.UpdatePutButtons();
   game.ShowScore(game.WordScore());

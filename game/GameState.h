@@ -34,7 +34,7 @@ TGameState CaptureState(const TGame& game);
 // Puts the state into the game and shows it: the squares that change are
 // repainted, the stock, score, letter changes, commit buttons and play
 // state are shown, and an ended game brought back to play takes moves
-// again; no end is announced. The figures' turns are cut to the state's
+// again. The figures' turns are cut to the state's
 // count (never lengthened); the suggestions and undos counted are left
 // alone. The game is modified.
 void RestoreState(TGame& game, IGameDisplay& display, const TGameState& state);

@@ -11,7 +11,7 @@ int32_t BestScoreOnHand(TGame& game) {
   return best ? best->Score : -1;
 }
 
-TPlayState CheckGameEnd(TGame& game, bool announce) {
+TPlayState CheckGameEnd(TGame& game) {
   if (game.IsEnded()) {
     return game.PlayState;
   }
@@ -19,13 +19,13 @@ TPlayState CheckGameEnd(TGame& game, bool announce) {
   if (BestScoreOnHand(game) < 0) {
     state = game.LetterChangesCount > 0 ? TPlayState::StockMakesNoWord : TPlayState::Ended;
   }
-  game.SetPlayState(state, announce);
+  game.SetPlayState(state);
   return state;
 }
 
 void EndGame(TGame& game) {
   if (!game.IsEnded()) {
-    game.SetPlayState(TPlayState::Ended, true);
+    game.SetPlayState(TPlayState::Ended);
   }
 }
 
@@ -44,7 +44,7 @@ TPutWordResult CommitWord(TGame& game, bool flipped, const TUnknownWordRules& ru
   if (result == TPutWordResult::Committed) {
     game.Figures.UnknownWordCommitted = game.Figures.UnknownWordCommitted || !known;
     game.Figures.Turns.push_back(turn);
-    CheckGameEnd(game, true);
+    CheckGameEnd(game);
   }
   return result;
 }
@@ -53,7 +53,7 @@ void ChangeOneLetter(TGame& game, int32_t slot, char chosen) {
   const int32_t changesBefore = game.LetterChangesCount;
   ReplaceStockLetter(game, slot, chosen);
   if (game.LetterChangesCount != changesBefore) {
-    CheckGameEnd(game, true);
+    CheckGameEnd(game);
   }
 }
 
@@ -61,6 +61,6 @@ bool ChangeAllLetters(TGame& game) {
   if (!NewStockLetters(game)) {
     return false;
   }
-  CheckGameEnd(game, true);
+  CheckGameEnd(game);
   return true;
 }

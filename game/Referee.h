@@ -20,12 +20,11 @@
 int32_t BestScoreOnHand(TGame& game);
 
 // Looks where the game stands and records it (an ended game stays ended).
-// When the game is over now and announce is set, the display hears that it
-// ended. Returns the state.
-TPlayState CheckGameEnd(TGame& game, bool announce);
+// Returns the state.
+TPlayState CheckGameEnd(TGame& game);
 
-// Ends the game as if it were over; the display hears that it ended.
-// Nothing happens to a game that has ended already.
+// Ends the game as if it were over. Nothing happens to a game that has
+// ended already.
 void EndGame(TGame& game);
 
 // Commits the loose letters' word (read backwards when flipped) as

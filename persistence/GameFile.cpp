@@ -139,7 +139,7 @@ void ReadGameFigures(const TStoredTextList& list, TGame& game) {
   bool ended = false;
   list.ReadBool(kFiguresSection, "Ended", ended);
   if (ended) {
-    game.SetPlayState(TPlayState::Ended, false);
+    game.SetPlayState(TPlayState::Ended);
   }
 }
 

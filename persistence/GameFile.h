@@ -52,8 +52,7 @@ void WriteGame(TStoredTextList& list, const TGameSettings& settings, const TGame
 
 inline constexpr const char* kFiguresSection = "GlyphmasonFigures";
 // The figures section: turns that do not read are left out, only the first
-// kMaxTurns are read, and a game marked ended comes back ended (without its
-// summary being announced).
+// kMaxTurns are read, and a game marked ended comes back ended.
 void ReadGameFigures(const TStoredTextList& list, TGame& game);
 // Writes no more turns than ReadGameFigures reads, and SuggestionsUsed
 // within 0..kMaxSuggestionsUsed.

@@ -120,7 +120,7 @@ void TGameSession::NewGame() {
                     Game.FillStock();
                     Game.GameModified = false;
                     const bool wasEnded = Game.IsEnded();
-                    CheckGameEnd(Game, true);
+                    CheckGameEnd(Game);
                     AfterMove(wasEnded);
                     View.Say(SpokenLetters("Your letters", Game));
                   });
@@ -197,7 +197,7 @@ void TGameSession::LoadGameFrom(const std::string& path) {
     Game.GameModified = false;
     Game.UpdatePutButtons();
     View.ShowWholeBoard();
-    CheckGameEnd(Game, false);
+    CheckGameEnd(Game);
     Game.ShowScore(Game.WordScore());
     Game.ShowLetterScore(0);
     LastGameFileName = path;

@@ -20,10 +20,9 @@ class TRecordingDisplay : public TSilentGameDisplay {
   void SetWordsCountLabel(const std::string& text) override { WordsCount = text; }
   void SetPutButtonsEnabled(bool enabled) override { PutEnabled = enabled; }
   void ShowPlayState(TPlayState state) override { State = state; }
-  void GameEnded() override { ++Ends; }
 
   bool NewStockLettersEnabled = false, PutEnabled = false;
-  int Repaints = 0, Ends = 0;
+  int Repaints = 0;
   TPlayState State = TPlayState::Playing;
   std::string LetterChanges, ValidWord, WordsCount = "untouched";
 };

@@ -42,7 +42,7 @@ TEST_F(GameFiguresFileTest, TheFiguresAndAnEndedGameComeBackAfterSaveAndLoad) {
   EXPECT_EQ(ReadBack().Figures, Game.Figures);
   EXPECT_FALSE(Copy.IsEnded());
   Game.Figures = {};
-  Game.SetPlayState(TPlayState::Ended, false);
+  Game.SetPlayState(TPlayState::Ended);
   EXPECT_TRUE(ReadBack().IsEnded());
   EXPECT_TRUE(Copy.Figures.IsEmpty());
 }

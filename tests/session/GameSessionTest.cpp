@@ -202,7 +202,7 @@ TEST_F(GameSession, EachReasonKeepsAGameOutOfTheRecords) {
   EXPECT_EQ(table->Records.size(), 1u);
 }
 
-TEST_F(GameSession, AnUndoneGameSavedAndLoadedStaysOutOfTheRecords) {
+TEST_F(GameSession, AnUndoneGameSavedAndLoadedStaysOutAndItsEndIsToldOnce) {
   NewGame("CATSENO");
   Play(3, {6, 7});
   Session.Undo();
@@ -212,7 +212,15 @@ TEST_F(GameSession, AnUndoneGameSavedAndLoadedStaysOutOfTheRecords) {
   Session.LoadGameFrom(Games("undone.gmg"));
   EXPECT_FALSE(Session.CanUndo());
   EndGame();
+  ASSERT_EQ(View.Summaries.size(), 1u);
   EXPECT_EQ(View.Summaries.back().Outcome.Kind, TRecordOutcome::Undone);
+  // The end is told once: not again for an ended game, nor for one loaded.
+  Session.EndGame();
+  Files.Choose(Games("ended.gmg"));
+  Session.SaveGame();
+  Session.LoadGameFrom(Games("ended.gmg"));
+  EXPECT_TRUE(Session.Game.IsEnded());
+  EXPECT_EQ(View.Summaries.size(), 1u);
 }
 
 TEST_F(GameSession, EveryNameIsSavedAsAGameThatLoadLastGameLoadsAgain) {
