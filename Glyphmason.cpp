@@ -15,7 +15,9 @@
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/Program/ProgramIdentity.h"
 #include "Libraries/Program/ProgramInstance.h"
+#include "Libraries/Program/ProgramPaths.h"
 #include "Libraries/Program/Termination.h"
+#include "Libraries/Text/ui/PlayerLanguage.h"
 #include "window/ProgramWindows.h"
 
 namespace {
@@ -40,6 +42,8 @@ int main(int argc, char** argv) {
 
   TGuardedApplication application(argc, argv);
   SetUpApplicationLook();
+  // Before the first window: every text is made in the player's language.
+  TPlayerLanguage language(GetProgramDirFile("translations"), DesktopLanguage());
   TQtMessageBoxes messageBoxes;
   MessageBoxesSeam::Install(&messageBoxes);
   TQtFolderBrowser folderBrowser;

@@ -11,12 +11,16 @@
 # screen reader whose spoken words the speech scenario reads from its log (it
 # brings speech-dispatcher and logs speech without a sound device);
 # desktop-file-utils checks the installer's desktop entries in the tests.
+# qt6-tools-dev and qt6-l10n-tools bring lupdate and lrelease for the
+# translations, qt6-translations-l10n Qt's own texts (standard buttons, file
+# dialogs) in the players' languages.
 GLYPHMASON_PACKAGES=(
   build-essential cmake qt6-base-dev libgtest-dev googletest libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-apps x11-utils openbox xdg-utils desktop-file-utils
   fonts-dejavu-core fonts-liberation2 clang libclang-rt-14-dev
   wamerican wngerman wfrench wspanish witalian wdutch
   at-spi2-core python3-pyatspi dbus orca
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   qt6-wayland sway wtype grim  # the Wayland session: Qt's plugin, a headless compositor, keys, screenshots
 )
 

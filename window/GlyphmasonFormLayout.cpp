@@ -16,6 +16,7 @@
 #include "Libraries/Program/HelpSystem.h"
 #include "Libraries/Program/ProgramIdentity.h"
 #include "Libraries/Program/ProgramPaths.h"
+#include "Libraries/Text/ui/PlayerLanguage.h"
 #include "window/Announcer.h"
 #include "window/BoardView.h"
 #include "window/GameOverForm.h"
@@ -107,7 +108,7 @@ TGlyphmasonForm::TGlyphmasonForm(QWidget* parent)
   Announcer = new TAnnouncer(this);
 
   Hints = std::make_unique<THints>(this);
-  SetApplicationHelpFile(GetProgramDirFile("Help.hlp"));
+  SetApplicationHelpFile(ProgramDirFileInPlayerLanguage("Help.hlp"));
   HelpWindow = std::make_unique<THelpWindow>(this);
 
   Session.StartUp();

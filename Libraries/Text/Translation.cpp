@@ -5,12 +5,18 @@
 namespace {
 
 // English plural of a "(s)" text: "(s)" drops for one and is "s" otherwise.
-std::string EnglishCount(std::string text, int count) {
+std::string EnglishCount(std::string_view text, int count) {
   const std::string_view marker = "(s)";
-  for (size_t at = text.find(marker); at != std::string::npos; at = text.find(marker, at)) {
-    text.replace(at, marker.size(), count == 1 ? "" : "s");
+  std::string result;
+  for (size_t at = 0; at < text.size(); ++at) {
+    if (text.substr(at, marker.size()) == marker) {
+      if (count != 1) result += 's';
+      at += marker.size() - 1;
+    } else {
+      result += text[at];
+    }
   }
-  return text;
+  return result;
 }
 
 std::string WithCount(const std::string& text, int count) {
