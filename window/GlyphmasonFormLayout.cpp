@@ -15,7 +15,6 @@
 #include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/Program/HelpSystem.h"
 #include "Libraries/Program/ProgramIdentity.h"
-#include "Libraries/Program/ProgramPaths.h"
 #include "Libraries/Text/ui/PlayerLanguage.h"
 #include "window/Announcer.h"
 #include "window/BoardView.h"
