@@ -8,7 +8,7 @@
 set(GLYPHMASON_E2E_SCENARIOS
     play moves close second-instance install uninstall-copy folder-game window captions suggest
     squatted-instance second-start-shows
-    keys screen-reader
+    keys language screen-reader
     stuck-drag game-end)
 # Scenarios that need a window manager's focus handling run under openbox
 # only: Orca follows the active window.

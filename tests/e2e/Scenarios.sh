@@ -6,7 +6,7 @@
 #
 # Scenarios: play, moves, close, second-instance, install, uninstall-copy,
 # folder-game, window, captions, suggest, squatted-instance,
-# second-start-shows, keys, screen-reader, stuck-drag, game-end, and
+# second-start-shows, keys, language, screen-reader, stuck-drag, game-end, and
 # screen-reader-speech (under openbox only). With
 # GLYPHMASON_E2E_WM=openbox they run under that window manager. Exit code 0
 # when the scenario passed, 1 when it failed (a screenshot is kept in
@@ -145,14 +145,17 @@ save_game_from_menu() {
 # title).
 game_window_count() { xdotool search --onlyvisible --class '^Glyphmason$' 2>/dev/null | wc -l; }
 
+# fill_save_dialog PATH [TITLE]: the dialog's title is Qt's own, "Save As"
+# in English.
 fill_save_dialog() {
-  wait_for_window '^Save As$'
+  local title=${2:-^Save As$}
+  wait_for_window "$title"
   sleep 0.5
   xdotool type --delay 40 "$1"
   sleep 0.3
   key Return
   wait_until "the game file $1" test -s "$1"
-  wait_until "the save dialog to close" lacks_window '^Save As$'
+  wait_until "the save dialog to close" lacks_window "$title"
 }
 
 # The answer to the save question: y, n or Escape (cancel).
@@ -777,6 +780,33 @@ scenario_keys() {
   close_by_keys_and_expect_exit game
 }
 
+# The game in German: started with LANGUAGE=de, a word typed and put, and
+# the game saved with S through Qt's save dialog, in German. Started again
+# in English, the last game loaded with Ctrl+Z and saved again is the very
+# same file: the language changes no file.
+scenario_language() {
+  export LANGUAGE=de LANG=de_DE.UTF-8
+  start_game_untouched game-de
+  export LANG=C.UTF-8
+  unset LANGUAGE
+  key ctrl+n
+  wait_until "a new board with a full stock" eval 'board_is_shown && stock_is_full'
+  key 1 2 3 Return
+  wait_for_square 9 7 fixed
+  local german="$WORK/saves/german.gmg" english="$WORK/saves/english.gmg"
+  key s
+  fill_save_dialog "$german" '^Speichern unter$'
+  close_by_keys_and_expect_exit game-de
+
+  start_game_untouched game-en
+  key ctrl+z
+  wait_for_square 9 7 fixed
+  key s
+  fill_save_dialog "$english"
+  cmp "$german" "$english" || fail "the game saved in German differs from the English save"
+  close_by_keys_and_expect_exit game-en
+}
+
 # --- Screen reader -----------------------------------------------------------------
 
 # A session bus of the run's own with the desktop's accessibility bus on it,
@@ -1233,6 +1263,7 @@ case $SCENARIO in
   squatted-instance) scenario_squatted_instance ;;
   second-start-shows) scenario_second_start_shows ;;
   keys) scenario_keys ;;
+  language) scenario_language ;;
   screen-reader) scenario_screen_reader ;;
   screen-reader-speech) scenario_screen_reader_speech ;;
   stuck-drag) scenario_stuck_drag ;;

@@ -9,6 +9,11 @@
 E2E_FOLDER=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 readonly SKIP=77
+
+# The programs speak English, whatever the desktop running the tests speaks;
+# a scenario that plays another language sets it for its own start.
+export LANG=C.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES
 readonly WAIT_SECONDS=${GLYPHMASON_E2E_WAIT:-60}
 
 WORK=
