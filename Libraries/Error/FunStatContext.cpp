@@ -8,6 +8,7 @@
 #include "Libraries/MyTime/MyTime.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/Program/ProgramPaths.h"
+#include "Libraries/Text/Translation.h"
 
 TFunStatContext GlobalFunStat;
 
@@ -17,16 +18,22 @@ std::string StatusText(TFunStatus status) {
       return "Perfect";
     case fsWarning:
       return "Warning";
+    // The failing ones title the error dialog, which shows them translated.
     case fsError:
-      return "Error";
+      //: Title of the error dialog
+      return TranslatableText("TErrorForm", "Error");
     case fsBeginFunctionError:
-      return "Begin function error";
+      //: Title of the error dialog
+      return TranslatableText("TErrorForm", "Begin function error");
     case fsPanic:
-      return "Panic";
+      //: Title of the error dialog
+      return TranslatableText("TErrorForm", "Panic");
     case fsCatastrophe:
-      return "Catastrophe";
+      //: Title of the error dialog
+      return TranslatableText("TErrorForm", "Catastrophe");
     default:
-      return "Unknown function status";
+      //: Title of the error dialog
+      return TranslatableText("TErrorForm", "Unknown function status");
   }
 }
 
@@ -135,10 +142,15 @@ bool TFunStatContext::Show(const std::string& message, bool* okayNoErrors) const
       if (okayNoErrors != nullptr) {
         *okayNoErrors = false;
       }
-      ShowDialogBox("Error", "The error-dialog form is not created. You must create it.", kMbOk);
+      ShowDialogBox(
+          Translated("MyDialogs", "Error"),
+          Translated("FunStatContext", "The error-dialog form is not created. You must create it."),
+          kMbOk);
       return false;
     }
-    return dialog->ShowError(StatusText(Status), message, okayNoErrors, BuildReport());
+    // The report stays English: it is what the error log keeps.
+    return dialog->ShowError(Translated("TErrorForm", StatusText(Status).c_str()), message,
+                             okayNoErrors, BuildReport());
   } catch (...) {
     return false;
   }

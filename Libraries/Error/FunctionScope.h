@@ -14,6 +14,8 @@
 // the local context to the caller through GlobalFunStat. ShowingFunction does
 // the same for the top of a user action, shows a failure once in the error
 // dialog with the function's own message, and leaves GlobalFunStat Perfect.
+// That message is English, marked TranslatableText("TErrorForm", ...): the
+// error dialog shows it in the player's language and logs it in English.
 
 #include <cstdint>
 #include <source_location>

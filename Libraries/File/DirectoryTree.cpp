@@ -9,6 +9,7 @@
 #include "Libraries/File/FileOperations.h"
 #include "Libraries/File/PathText.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
+#include "Libraries/Text/Translation.h"
 
 namespace {
 // A copied folder whose source cannot be examined gets these permission bits.
@@ -70,7 +71,7 @@ void DeleteTreeAt(Os::TOpenFolder* parent, const std::string& name, const std::s
 
 void AskAboutFailure(const TCopyFailureQuestion& askOnFailure) {
   if (askOnFailure) {
-    askOnFailure("Failed to process directory.");
+    askOnFailure(Translated("DirectoryTree", "Failed to process directory."));
   }
 }
 

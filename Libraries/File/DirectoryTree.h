@@ -24,7 +24,8 @@ void DeleteDirectoryNoErrors(const std::string& directory);
 // directory.". Files named in keepExistingNames directly in destination
 // are kept when they exist already.
 // This layer shows nothing: each failing level asks the caller, through
-// askOnFailure (when given), with the text "Failed to process directory.".
+// askOnFailure (when given), with the text "Failed to process directory." in the
+// player's language.
 using TCopyFailureQuestion = std::function<void(const std::string& text)>;
 void CopyDeleteDirectory(const std::string& source, const std::string& destination,
                          const std::vector<std::string>& keepExistingNames = {},

@@ -7,6 +7,7 @@
 #include "Libraries/File/FullPath.h"
 #include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
+#include "Libraries/Text/Translation.h"
 
 namespace {
 // "scheme:" as in "https://..." or "mailto:...": letters first, then letters,
@@ -105,7 +106,7 @@ void RunFile(const std::string& file, const std::string& parameters,
   (void)minimised;
   PassingFunction("RunFile", [&](TFunScope& Fun) {
     if (file.empty()) {
-      ShowErrorDialog("The name of the file is empty.");
+      ShowErrorDialog(Translated("RunFile", "The name of the file is empty."));
       return;
     }
     Os::ClearLastError();

@@ -15,14 +15,16 @@
 #include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/Program/ProgramPaths.h"
+#include "Libraries/Text/Translation.h"
 
 namespace {
+// Shown in the error dialog, which translates them.
 constexpr const char* kInstallFailed =
-    "Failed to install program. Check to see if you have rights to write in the installation "
-    "directory.";
-constexpr const char* kUninstallFailed = "Failed to uninstall program.";
-constexpr const char* kNotInstalled =
-    "This copy of the program was not installed by its installer.\nNothing was deleted.";
+    TranslatableText("TErrorForm",
+                     "Failed to install program. Check to see if you have rights to write in the "
+                     "installation directory.");
+constexpr const char* kUninstallFailed =
+    TranslatableText("TErrorForm", "Failed to uninstall program.");
 constexpr const char* kOptionsExtension = ".ini";
 constexpr const char* kRecordsSuffix = "Records.ini";
 constexpr const char* kGameCategories = "Game;BoardGame;";
@@ -128,7 +130,7 @@ void DeleteMenuEntries(const std::string& programName, const std::string& folder
 // Each level of the program folder that cannot be copied says so in a plain
 // box; the install stops after the copy either way.
 void AskAboutCopyFailure(const std::string& text) {
-  ShowDialogBox("Error", text, kMbOkCancel | kMbIconHand);
+  ShowDialogBox(Translated("MyDialogs", "Error"), text, kMbOkCancel | kMbIconHand);
 }
 }  // namespace
 
@@ -150,7 +152,10 @@ void InstallProgram(const std::string& programName, const std::string& installTo
     const std::string source = IncludeSlashIfNotEmpty(GetProgramDirectory());
     const std::string folderName = FolderName(source);
     const std::string destination = IncludeSlashIfNotEmpty(installTo) + folderName;
-    if (!ShowQueryDialog("Install the program in directory \"" + destination + "\"?")) {
+    //: %1 is a folder's path
+    if (!ShowQueryDialog(
+            FilledIn(Translated("Installation", "Install the program in directory \"%1\"?"),
+                     {destination}))) {
       return;
     }
     // The shipped words lists replace the installed ones, which may hold
@@ -201,11 +206,15 @@ void UninstallProgram(const std::string& programName, const std::string& install
       return;
     }
     if (!IsRecordedInstallation(programName, installedDirectory)) {
-      ShowWarningDialog(kNotInstalled);
+      ShowWarningDialog(Translated(
+          "Installation",
+          "This copy of the program was not installed by its installer.\nNothing was deleted."));
       return;
     }
-    if (!ShowQueryDialog("Delete directory \"" + installedDirectory +
-                         "\" (and all contained files)?")) {
+    //: %1 is a folder's path
+    if (!ShowQueryDialog(FilledIn(
+            Translated("Installation", "Delete directory \"%1\" (and all contained files)?"),
+            {installedDirectory}))) {
       return;
     }
     // A start-up entry of that name may be the user's own, for another
@@ -225,6 +234,8 @@ void UninstallProgram(const std::string& programName, const std::string& install
       Os::DeleteFile(autostartEntry);
     }
     DeleteUninstallerRegistry(programName);
-    ShowMessageDialog("Uninstallation successful. Some files that were in use were not deleted.");
+    ShowMessageDialog(
+        Translated("Installation",
+                   "Uninstallation successful. Some files that were in use were not deleted."));
   });
 }

@@ -1,5 +1,7 @@
 #include "Libraries/MyDialogs/MyDialogs.h"
 
+#include "Libraries/Text/Translation.h"
+
 DialogResult ShowDialogBox(const std::string& caption, const std::string& text, uint32_t style) {
   IMessageBoxes* boxes = MessageBoxesSeam::Current();
   const int button = boxes == nullptr ? 0 : boxes->MessageBox(caption, text, style | kMbTaskModal);
@@ -18,21 +20,28 @@ DialogResult ShowDialogBox(const std::string& caption, const std::string& text, 
 }
 
 void ShowMessageDialog(const std::string& text) {
-  ShowDialogBox("Message", text, kMbIconInformation);
+  //: Title of a box that tells the player something
+  ShowDialogBox(Translated("MyDialogs", "Message"), text, kMbIconInformation);
 }
 
 void ShowWarningDialog(const std::string& text) {
-  ShowDialogBox("Warning", text, kMbIconExclamation);
+  //: Title of a box that warns the player
+  ShowDialogBox(Translated("MyDialogs", "Warning"), text, kMbIconExclamation);
 }
 
-void ShowErrorDialog(const std::string& text) { ShowDialogBox("Error", text, kMbIconHand); }
+void ShowErrorDialog(const std::string& text) {
+  //: Title of a box that tells of a failure
+  ShowDialogBox(Translated("MyDialogs", "Error"), text, kMbIconHand);
+}
 
 bool ShowQueryDialog(const std::string& text) {
-  return ShowDialogBox("Query", text, kMbIconQuestion | kMbYesNo) == drOk;
+  //: Title of a box that asks the player a question
+  return ShowDialogBox(Translated("MyDialogs", "Query"), text, kMbIconQuestion | kMbYesNo) == drOk;
 }
 
 DialogResult ShowQueryCancelDialog(const std::string& text) {
-  return ShowDialogBox("Query", text, kMbIconQuestion | kMbYesNoCancel);
+  //: Title of a box that asks the player a question
+  return ShowDialogBox(Translated("MyDialogs", "Query"), text, kMbIconQuestion | kMbYesNoCancel);
 }
 
 namespace {

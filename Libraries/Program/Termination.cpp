@@ -4,10 +4,13 @@
 
 #include "Libraries/Error/FunStatContext.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
+#include "Libraries/Text/Translation.h"
 
 namespace {
 constexpr const char* kFunctionName = "TerminateProgramFun";
-constexpr const char* kAbortMessage = "Abort intercepted.\r\nProgram must be terminated.";
+// Shown in the error dialog, which translates it; the report keeps it English.
+constexpr const char* kAbortMessage =
+    TranslatableText("TErrorForm", "Abort intercepted.\r\nProgram must be terminated.");
 }  // namespace
 
 void TerminateProgramFun() {

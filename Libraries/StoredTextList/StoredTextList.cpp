@@ -10,6 +10,7 @@
 #include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/Text/Cp1252.h"
+#include "Libraries/Text/Translation.h"
 #include "Libraries/Utilities/BoolText.h"
 
 namespace {
@@ -84,7 +85,9 @@ std::string OneLine(const std::string& text) {
 }
 
 std::string OverwriteQuestion(const std::string& fileName) {
-  return "File \"" + fileName + "\"already exists.\nOverwrite it?";
+  //: %1 is a file's path
+  return FilledIn(Translated("StoredTextList", "File \"%1\"already exists.\nOverwrite it?"),
+                  {fileName});
 }
 
 // The slot of the name in an index: the one holding its first item, or the
@@ -221,7 +224,8 @@ std::string TStoredTextList::WrittenText() const {
 
 bool TStoredTextList::Load() {
   return ShowingPassingFunction(
-      "TStoredTextList::Load", "Failed to load file.", [&](TFunScope& Fun) {
+      "TStoredTextList::Load", TranslatableText("TErrorForm", "Failed to load file."),
+      [&](TFunScope& Fun) {
         Present = false;
         Text.clear();
         Items.clear();
@@ -241,7 +245,8 @@ bool TStoredTextList::LoadFrom(const std::string& fileName) {
 }
 
 bool TStoredTextList::Save(bool askOverwrite) {
-  return ShowingFunction("TStoredTextList::Save", "Failed to save file.", [&](TFunScope& Fun) {
+  const char* failed = TranslatableText("TErrorForm", "Failed to save file.");
+  return ShowingFunction("TStoredTextList::Save", failed, [&](TFunScope& Fun) {
     // A folder, a pipe or a device in the file's place is never replaced.
     if (const std::string problem = FileKindProblem(FileName); !problem.empty()) {
       Fun.Fail(problem, FileName);

@@ -9,6 +9,7 @@
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/File/RunFile.h"
 #include "Libraries/MyDialogs/ui/FormParts.h"
+#include "Libraries/Text/Translation.h"
 #include "Libraries/Text/ui/QtText.h"
 
 TAboutForm* AboutForm = nullptr;
@@ -17,16 +18,14 @@ namespace {
 constexpr int kClientWidth = 440;
 constexpr int kClientHeight = 280;
 constexpr int kNamePixelSize = 48;
-constexpr const char* kOpenSiteFailed = "Failed to open site.";
-constexpr const char* kAuthorText = "Written by the Glyphmason developers";
-constexpr const char* kProgramsText =
-    "You are welcome on the Glyphmason site: there you find new dictionaries for the game, "
-    "news of coming versions and the other word games of the Glyphmason project.";
+// Shown in the error dialog, which translates it.
+constexpr const char* kOpenSiteFailed = TranslatableText("TErrorForm", "Failed to open site.");
 
 }  // namespace
 
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent, kFixedDialogFlags) {
-  SetUpFixedForm(*this, "AboutForm", "About", {kClientWidth, kClientHeight});
+  //: Window title
+  SetUpFixedForm(*this, "AboutForm", tr("About"), {kClientWidth, kClientHeight});
   SetProgramFont(*this);
 
   AboutPanel = new QFrame(this);
@@ -44,17 +43,29 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent, kFixedDialogFlags) {
   ProgramNameLabel->setFont(nameFont);
   ProgramVersionLabel = MakeLabel(AboutPanel, "ProgramVersionLabel", "", {8, 74, 408, 18});
   ProgramVersionLabel->setAlignment(Qt::AlignCenter);
-  AuthorLabel = MakeLabel(AboutPanel, "AuthorLabel", kAuthorText, {8, 94, 408, 18});
+  //: One line, 408 px wide
+  AuthorLabel = MakeLabel(AboutPanel, "AuthorLabel", tr("Written by the Glyphmason developers"),
+                          {8, 94, 408, 18});
   AuthorLabel->setAlignment(Qt::AlignCenter);
-  ProgramsLabel = MakeLabel(AboutPanel, "ProgramsLabel", kProgramsText, {8, 120, 408, 54});
+  //: Three lines at most, 408 px wide
+  ProgramsLabel = MakeLabel(
+      AboutPanel, "ProgramsLabel",
+      tr("You are welcome on the Glyphmason site: there you find new dictionaries for the game, "
+         "news of coming versions and the other word games of the Glyphmason project."),
+      {8, 120, 408, 54});
   ProgramsLabel->setWordWrap(true);
 
+  //: Button caption, 128 px wide: opens the project's home page
   VisitMySiteButton =
-      MakeButton(AboutPanel, "VisitMySiteButton", "Visit my site", {8, 184, 128, 28});
+      MakeButton(AboutPanel, "VisitMySiteButton", tr("Visit my site"), {8, 184, 128, 28});
+  //: Button caption, 128 px wide: opens the licence page
   LicenseTermsButton =
-      MakeButton(AboutPanel, "LicenseTermsButton", "License terms", {148, 184, 128, 28});
-  ContactMeButton = MakeButton(AboutPanel, "ContactMeButton", "Contact me", {288, 184, 128, 28});
-  OkayButton = MakeButton(this, "OkayButton", "&Okay", {180, 242, 80, 28});
+      MakeButton(AboutPanel, "LicenseTermsButton", tr("License terms"), {148, 184, 128, 28});
+  //: Button caption, 128 px wide: opens the page for questions and bug reports
+  ContactMeButton =
+      MakeButton(AboutPanel, "ContactMeButton", tr("Contact me"), {288, 184, 128, 28});
+  //: Button caption, 80 px wide
+  OkayButton = MakeButton(this, "OkayButton", tr("&Okay"), {180, 242, 80, 28});
   OkayButton->setDefault(true);
 
   connect(VisitMySiteButton, &QPushButton::clicked, this, [this] { VisitMySiteButtonClick(); });
@@ -74,11 +85,13 @@ TAboutForm::~TAboutForm() {
 
 void TAboutForm::SetProgram(const std::string& name, const std::string& version) {
   ProgramNameLabel->setText(ToQString(name));
-  ProgramVersionLabel->setText(ToQString(version));
+  // The program's version text is marked where it is defined.
+  ProgramVersionLabel->setText(ToQString(Translated("ProgramIdentity", version.c_str())));
 }
 
 void TAboutForm::Dialog() {
-  ShowingFunction("TAboutForm::Dialog", "Failed to show the \"About\" dialog.",
+  ShowingFunction("TAboutForm::Dialog",
+                  TranslatableText("TErrorForm", "Failed to show the \"About\" dialog."),
                   [&](TFunScope&) { RunModal(*this); });
 }
 

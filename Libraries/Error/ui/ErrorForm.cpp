@@ -10,6 +10,7 @@
 #include "Libraries/Program/HelpSystem.h"
 #include "Libraries/Program/ProgramPaths.h"
 #include "Libraries/Text/Text.h"
+#include "Libraries/Text/Translation.h"
 #include "Libraries/Text/ui/QtText.h"
 
 TErrorForm* ErrorForm = nullptr;
@@ -27,7 +28,8 @@ struct TRecursionReset {
 }  // namespace
 
 TErrorForm::TErrorForm(QWidget* parent) : QDialog(parent, kFixedDialogFlags) {
-  SetUpFixedForm(*this, "ErrorForm", "Error", {kClientWidth, kClientHeight});
+  //: Title of the error dialog
+  SetUpFixedForm(*this, "ErrorForm", tr("Error"), {kClientWidth, kClientHeight});
   SetProgramFont(*this);
 
   MainMemo = new QPlainTextEdit(this);
@@ -36,15 +38,22 @@ TErrorForm::TErrorForm(QWidget* parent) : QDialog(parent, kFixedDialogFlags) {
   MainMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   MainMemo->setGeometry(8, 8, 324, 160);
 
+  // The label's text is set each time a report is shown.
   RecursionLabel = MakeLabel(this, "RecursionLabel", "Recursion", {8, 172, 324, 16});
-  OkayButton = MakeButton(this, "OkayButton", "&Okay", {8, 194, 104, 28});
+  //: Button caption, 104 px wide
+  OkayButton = MakeButton(this, "OkayButton", tr("&Okay"), {8, 194, 104, 28});
+  //: Button caption, 110 px wide: closes the dialog and shows no further errors
   OkayNoErrorsButton =
-      MakeButton(this, "OkayNoErrorsButton", "O&kay (no errors)", {118, 194, 110, 28});
-  CancelButton = MakeButton(this, "CancelButton", "&Cancel", {234, 194, 98, 28});
-  TerminateButton =
-      MakeButton(this, "TerminateButton", "&Terminate application immediately", {8, 230, 220, 28});
-  LogButton = MakeButton(this, "LogButton", "&Log", {234, 230, 46, 28});
-  HelpButton = MakeButton(this, "HelpButton", "&Help", {286, 230, 46, 28});
+      MakeButton(this, "OkayNoErrorsButton", tr("O&kay (no errors)"), {118, 194, 110, 28});
+  //: Button caption, 98 px wide
+  CancelButton = MakeButton(this, "CancelButton", tr("&Cancel"), {234, 194, 98, 28});
+  //: Button caption, 220 px wide
+  TerminateButton = MakeButton(this, "TerminateButton", tr("&Terminate application immediately"),
+                               {8, 230, 220, 28});
+  //: Button caption, 46 px wide: writes the report to the error log
+  LogButton = MakeButton(this, "LogButton", tr("&Log"), {234, 230, 46, 28});
+  //: Button caption, 46 px wide
+  HelpButton = MakeButton(this, "HelpButton", tr("&Help"), {286, 230, 46, 28});
   OkayButton->setDefault(true);
 
   connect(OkayButton, &QPushButton::clicked, this, [this] { done(kResultOk); });
@@ -68,9 +77,15 @@ TErrorForm::~TErrorForm() {
   }
 }
 
-void TErrorForm::SetMemoText(const std::string& text) {
-  MemoText = text;
-  MainMemo->setPlainText(PathToQString(WithoutCarriageReturns(text)));
+void TErrorForm::SetMemoText(const std::string& message, const std::string& report) {
+  // The log keeps the English text; the player reads the message in the
+  // player's language. Messages are marked for translation in this dialog's
+  // context where they are written; one that is not stays as it is.
+  const char* english =
+      message.empty() ? TranslatableText("TErrorForm", "Failed to perform.") : message.c_str();
+  MemoText = "DESCRIPTION\r\n" + std::string(english) + "\r\n" + report;
+  const std::string shown = "DESCRIPTION\r\n" + Translated("TErrorForm", english) + "\r\n" + report;
+  MainMemo->setPlainText(PathToQString(WithoutCarriageReturns(shown)));
 }
 
 bool TErrorForm::ShowError(const std::string& caption, const std::string& message,
@@ -78,13 +93,14 @@ bool TErrorForm::ShowError(const std::string& caption, const std::string& messag
   setWindowTitle(PathToQString(caption));
   if (Recursion > 0) {
     ++Recursion;
-    RecursionLabel->setText("Recursive attempts = " + QString::number(Recursion - 1));
+    //: One line, 324 px wide; %1 counts the errors that came while this one was shown
+    RecursionLabel->setText(tr("Recursive attempts = %1").arg(Recursion - 1));
     return true;
   }
   Recursion = 1;
-  RecursionLabel->setText("Recursive attempts = None");
-  SetMemoText("DESCRIPTION\r\n" + (message.empty() ? std::string("Failed to perform.") : message) +
-              "\r\n" + report);
+  //: One line, 324 px wide
+  RecursionLabel->setText(tr("Recursive attempts = None"));
+  SetMemoText(message, report);
   int result = 0;
   {
     TRecursionReset reset{Recursion};

@@ -35,7 +35,8 @@ class TErrorForm : public QDialog, public IErrorDialog {
                  const std::string& report) override;
   int32_t RecursionCount() const override { return Recursion; }
 
-  // The dialog text as shown, line breaks "\r\n".
+  // The dialog text as the log keeps it, line breaks "\r\n": the English
+  // text, where the dialog shows the message in the player's language.
   const std::string& MainMemoText() const { return MemoText; }
   // Appends the dialog text to the log; false when the file cannot be opened
   // or written. Shows nothing either way.
@@ -61,7 +62,7 @@ class TErrorForm : public QDialog, public IErrorDialog {
   void LogButtonClick();
   void TerminateButtonClick();
   void HelpButtonClick();
-  void SetMemoText(const std::string& text);
+  void SetMemoText(const std::string& message, const std::string& report);
 
   int32_t Recursion = 0;
   std::string MemoText;

@@ -17,21 +17,17 @@
 #include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/Program/ProgramPaths.h"
 #include "Libraries/Text/Text.h"
+#include "Libraries/Text/Translation.h"
 #include "Libraries/Text/ui/QtText.h"
 
 namespace {
-constexpr const char* kInstructions =
-    "The program can be reinstalled without the need to uninstall its previous version. The "
-    "existing options file will be preserved. If you want to repair the installed package, "
-    "simply reinstall the program. Before continuing, close any running instances of the "
-    "program.";
 constexpr int kMainPanelFontPixels = 30;
-
 }  // namespace
 
 TInstallForm::TInstallForm(QWidget* parent)
     : QWidget(parent, kFixedMainWindowFlags) {
-  SetUpFixedForm(*this, "InstallForm", "Install", {kClientWidth, kClientHeight});
+  //: Window title
+  SetUpFixedForm(*this, "InstallForm", tr("Install"), {kClientWidth, kClientHeight});
   SetProgramFont(*this);
 
   MainPanel = MakeLabel(this, "MainPanel", "MainPanel", {8, 8, 384, 56});
@@ -49,7 +45,12 @@ TInstallForm::TInstallForm(QWidget* parent)
   VersionLabel->setAlignment(Qt::AlignCenter);
   InstructionsLabel = MakeLabel(this, "InstructionsLabel", "InstructionsLabel", {8, 116, 384, 64});
   InstructionsLabel->setWordWrap(true);
-  InstructionsLabel->setText(kInstructions);
+  //: Four lines at most, 384 px wide
+  InstructionsLabel->setText(
+      tr("The program can be reinstalled without the need to uninstall its previous version. The "
+         "existing options file will be preserved. If you want to repair the installed package, "
+         "simply reinstall the program. Before continuing, close any running instances of the "
+         "program."));
 
   ReadmeMemo = new QPlainTextEdit(this);
   ReadmeMemo->setObjectName("ReadmeMemo");
@@ -67,9 +68,12 @@ TInstallForm::TInstallForm(QWidget* parent)
   InstallToEdit->setReadOnly(true);
   InstallToEdit->setText(PathToQString(GetSystemDirectoryPath(kFolderProgramFiles)));
 
-  BrowseButton = MakeButton(this, "BrowseButton", "&Browse", {312, 369, 80, 28});
-  InstallButton = MakeButton(this, "InstallButton", "&Install", {212, 412, 86, 28});
-  CancelButton = MakeButton(this, "CancelButton", "&Cancel", {306, 412, 86, 28});
+  //: Button caption, 80 px wide: picks the folder to install in
+  BrowseButton = MakeButton(this, "BrowseButton", tr("&Browse"), {312, 369, 80, 28});
+  //: Button caption, 86 px wide
+  InstallButton = MakeButton(this, "InstallButton", tr("&Install"), {212, 412, 86, 28});
+  //: Button caption, 86 px wide
+  CancelButton = MakeButton(this, "CancelButton", tr("&Cancel"), {306, 412, 86, 28});
   connect(BrowseButton, &QPushButton::clicked, this, [this] { BrowseButtonClick(); });
   connect(InstallButton, &QPushButton::clicked, this, [this] { InstallButtonClick(); });
   connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButtonClick(); });
@@ -84,18 +88,28 @@ void TInstallForm::PrepareInstallForm(const std::string& programName,
                                       const std::string& description, const std::string& version) {
   ProgramName = programName;
   DescriptionLabel->setText(ToQString(description));
-  VersionLabel->setText(ToQString(version));
+  // The program's version text is marked where it is defined.
+  VersionLabel->setText(ToQString(Translated("ProgramIdentity", version.c_str())));
+  const QString name = ToQString(ProgramName);
   if (IsInstallerFileName(GetProgramFileName())) {
-    setWindowTitle(ToQString("Install " + ProgramName));
-    MainPanel->setText(ToQString("Welcome to " + ProgramName));
-    InstallToLabel->setText("The program's installation directory will be put in directory:");
-    InstallButton->setText("&Install");
+    //: Window title; %1 is the program's name
+    setWindowTitle(tr("Install %1").arg(name));
+    //: Large greeting, 384 px wide; %1 is the program's name
+    MainPanel->setText(tr("Welcome to %1").arg(name));
+    //: One line, 384 px wide
+    InstallToLabel->setText(tr("The program's installation directory will be put in directory:"));
+    //: Button caption, 86 px wide
+    InstallButton->setText(tr("&Install"));
   }
   if (IsUninstallArgument(GetCommandLineParameter(1))) {
-    setWindowTitle(ToQString("Uninstall " + ProgramName));
-    MainPanel->setText(ToQString("Bye from " + ProgramName));
-    InstallToLabel->setText("The following directory will be deleted:");
-    InstallButton->setText("Un&install");
+    //: Window title; %1 is the program's name
+    setWindowTitle(tr("Uninstall %1").arg(name));
+    //: Large greeting, 384 px wide; %1 is the program's name
+    MainPanel->setText(tr("Bye from %1").arg(name));
+    //: One line, 384 px wide
+    InstallToLabel->setText(tr("The following directory will be deleted:"));
+    //: Button caption, 86 px wide
+    InstallButton->setText(tr("Un&install"));
     InstallToEdit->setText(PathToQString(IncludeSlashIfNotEmpty(GetProgramDirectory())));
     InstallToEdit->setReadOnly(true);
     BrowseButton->setEnabled(false);

@@ -2,12 +2,14 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/Text/Numbers.h"
+#include "Libraries/Text/Translation.h"
 #include "Libraries/Text/ui/QtText.h"
 
 int32_t GetIntFromComboBox(QComboBox* control, int32_t minimum, int32_t maximum,
@@ -26,10 +28,13 @@ int32_t GetIntFromComboBox(QComboBox* control, int32_t minimum, int32_t maximum,
     }
     outside = outside || value < minimum || value > maximum;
     if (outside) {
-      ShowWarningDialog("Integer value outside limits.\nIt will be set to default.\n"
-                        "    * Minimum = " + std::to_string(minimum) +
-                        "\n    * Maximum = " + std::to_string(maximum) +
-                        "\n    * Default = " + std::to_string(defaultValue));
+      //: %1, %2 and %3 are whole numbers: the least, the greatest and the default value
+      const QString warning =
+          QCoreApplication::translate("Utilities",
+                                      "Integer value outside limits.\nIt will be set to default.\n"
+                                      "    * Minimum = %1\n    * Maximum = %2\n    * Default = %3");
+      ShowWarningDialog(FromQString(warning.arg(QString::number(minimum), QString::number(maximum),
+                                                QString::number(defaultValue))));
       SetFocusTo(control);
       value = defaultValue;
       control->setCurrentText(QString::number(defaultValue));
@@ -45,11 +50,12 @@ int32_t GetIntFromComboBoxUnbounded(QComboBox* control) {
 bool CopyTextToClipboard(const std::string& text, std::string errorMessage, bool beep,
                          bool append) {
   if (errorMessage.empty()) {
-    errorMessage = "Failed to copy text to clipboard.";
+    errorMessage = TranslatableText("TErrorForm", "Failed to copy text to clipboard.");
   }
   return ShowingFunction("CopyTextToClipboard", errorMessage, [&](TFunScope&) {
     if (text.empty()) {
-      ShowWarningDialog("There is no text to copy to clipboard.");
+      ShowWarningDialog(FromQString(
+          QCoreApplication::translate("Utilities", "There is no text to copy to clipboard.")));
       return false;
     }
     QClipboard* clipboard =
