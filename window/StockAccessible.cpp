@@ -9,6 +9,19 @@
 #include "window/BoardView.h"
 #include "window/GlyphmasonForm.h"
 
+namespace {
+
+// The slot, 0 to 6, of a stock panel named "StockLetter1Panel" to
+// "StockLetter7Panel"; -1 for any other object.
+int StockSlotOfPanel(const QObject* object) {
+  static const QRegularExpression stockName("^StockLetter([1-7])Panel$");
+  const QRegularExpressionMatch match =
+      object == nullptr ? QRegularExpressionMatch() : stockName.match(object->objectName());
+  return match.hasMatch() ? match.captured(1).toInt() - 1 : -1;
+}
+
+}  // namespace
+
 TStockAccessible::TStockAccessible(QLabel* panel, std::function<QString()> name,
                                    std::function<void()> press)
     : QAccessibleWidget(panel, QAccessible::Button),
@@ -46,7 +59,10 @@ QStringList TStockAccessible::keyBindingsForAction(const QString& actionName) co
   if (actionName != pressAction()) {
     return {};
   }
-  return {Name().section(':', 0, 0)};  // the slot's digit
+  // The slot's digit, from the panel's name: the spoken name may be in any
+  // language and word order.
+  const int slot = StockSlotOfPanel(object());
+  return slot < 0 ? QStringList() : QStringList{QString::number(slot + 1)};
 }
 
 namespace {
@@ -61,13 +77,10 @@ QAccessibleInterface* GameAccessibleFactory(const QString&, QObject* object) {
   // The stock panels are known by their names, which they have from the
   // start; the window they belong to is looked up when asked.
   auto* panel = qobject_cast<QLabel*>(object);
-  static const QRegularExpression stockName("^StockLetter([1-7])Panel$");
-  const QRegularExpressionMatch match =
-      panel == nullptr ? QRegularExpressionMatch() : stockName.match(panel->objectName());
-  if (!match.hasMatch()) {
+  const int slot = panel == nullptr ? -1 : StockSlotOfPanel(panel);
+  if (slot < 0) {
     return nullptr;
   }
-  const int slot = match.captured(1).toInt() - 1;
   const auto form = [panel] { return qobject_cast<TGlyphmasonForm*>(panel->window()); };
   return new TStockAccessible(
       panel,
