@@ -1,5 +1,7 @@
 #include "window/BoardAccessible.h"
 
+#include <QCoreApplication>
+
 #include "Libraries/Text/ui/QtText.h"
 #include "game/SpokenText.h"
 #include "window/BoardView.h"
@@ -91,10 +93,18 @@ QString SquareName(int32_t column, int32_t row) {
 QString CellAccessibleName(const TBoardCell& cell, int32_t column, int32_t row) {
   const QString where = SquareName(column, row);
   if (cell.IsEmpty()) {
-    return where + ", empty";
+    //: Spoken by a screen reader for an empty square; %1 is the square's name, such as H8
+    return QCoreApplication::translate("TBoardAccessible", "%1, empty").arg(where);
   }
-  return QString("%1, %2, %3")
-      .arg(where, ToQString(std::string(1, cell.Letter)), cell.IsLooseLetter() ? "loose" : "fixed");
+  const QString letter = ToQString(std::string(1, cell.Letter));
+  if (cell.IsLooseLetter()) {
+    //: Spoken by a screen reader for a square with a letter not yet put on the board as part of
+    //: a word; %1 is the square's name, such as H8, %2 the letter
+    return QCoreApplication::translate("TBoardAccessible", "%1, %2, loose").arg(where, letter);
+  }
+  //: Spoken by a screen reader for a square with a letter of a word already put on the board;
+  //: %1 is the square's name, such as H8, %2 the letter
+  return QCoreApplication::translate("TBoardAccessible", "%1, %2, fixed").arg(where, letter);
 }
 
 TBoardAccessible::TBoardAccessible(TBoardPaintBox* board)
@@ -115,7 +125,10 @@ QString TBoardAccessible::text(QAccessible::Text t) const {
   }
   switch (t) {
     case QAccessible::Name:
-      return board->accessibleName().isEmpty() ? QString("Board") : board->accessibleName();
+      //: Spoken by a screen reader: the board's name
+      return board->accessibleName().isEmpty()
+                 ? QCoreApplication::translate("TBoardAccessible", "Board")
+                 : board->accessibleName();
     case QAccessible::Description:
       return board->StatusText();
     default:

@@ -1,5 +1,6 @@
 #include "window/StockAccessible.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QRegularExpression>
 
@@ -33,7 +34,8 @@ QString TStockAccessible::text(QAccessible::Text t) const {
     return Name();
   }
   if (t == QAccessible::Description) {
-    return "Puts the letter at the board's frame";
+    //: Spoken by a screen reader: what pressing a stock slot does
+    return QCoreApplication::translate("TStockAccessible", "Puts the letter at the board's frame");
   }
   return QAccessibleWidget::text(t);
 }
