@@ -1,6 +1,7 @@
 // How the main window shows what the game reports.
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <map>
@@ -10,18 +11,22 @@
 #include "window/GlyphmasonForm.h"
 
 namespace {
-// What a screen reader calls a label while it shows nothing.
+// What a screen reader calls a label while it shows nothing. The names are
+// looked up in the player's language each time they are spoken.
 QString EmptyLabelName(const QLabel& label) {
-  static const std::map<QString, QString> names = {
-      {"WordsInDictionaryLabel", "Words in the words list: none loaded"},
-      {"LetterChangesLabel", "Letter changes: no game"},
-      {"LetterScoreLabel", "Letter score: no letter pointed at"},
-      {"ValidWordLabel", "Last word: none"},
-      {"ScoreLabel", "Score: none"},
-      {"WhyNoWordLabel", "Why no word: nothing to explain"},
+  static const std::map<QString, const char*> names = {
+      {"WordsInDictionaryLabel",
+       QT_TRANSLATE_NOOP("TGlyphmasonForm", "Words in the words list: none loaded")},
+      {"LetterChangesLabel", QT_TRANSLATE_NOOP("TGlyphmasonForm", "Letter changes: no game")},
+      {"LetterScoreLabel",
+       QT_TRANSLATE_NOOP("TGlyphmasonForm", "Letter score: no letter pointed at")},
+      {"ValidWordLabel", QT_TRANSLATE_NOOP("TGlyphmasonForm", "Last word: none")},
+      {"ScoreLabel", QT_TRANSLATE_NOOP("TGlyphmasonForm", "Score: none")},
+      {"WhyNoWordLabel", QT_TRANSLATE_NOOP("TGlyphmasonForm", "Why no word: nothing to explain")},
   };
   const auto found = names.find(label.objectName());
-  return found == names.end() ? QString() : found->second;
+  return found == names.end() ? QString()
+                              : QCoreApplication::translate("TGlyphmasonForm", found->second);
 }
 }  // namespace
 

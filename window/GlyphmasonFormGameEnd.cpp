@@ -15,11 +15,6 @@
 #include "window/GlyphmasonForm.h"
 #include "window/RecordsForm.h"
 
-namespace {
-constexpr const char* kStartPrompt = "Ctrl+N: new game      Ctrl+Z: continue the last game";
-constexpr const char* kFirstStartPrompt = "Ctrl+N: new game";
-}  // namespace
-
 void TGlyphmasonForm::CreateGameEndControls() {
   // The prompt fills the board's frame and is centred in it; the paint area
   // covers it once a game is shown.
@@ -33,25 +28,41 @@ void TGlyphmasonForm::CreateGameEndControls() {
   PlayStateLabel = MakeLabel(WordGroupBox, "PlayStateLabel", "", {175, 96, 130, 28});
   PlayStateLabel->setWordWrap(true);
 
-  const auto item = [this](const char* name, const char* caption,
+  const auto item = [this](const char* name, const QString& caption,
                            void (TGlyphmasonForm::*handler)()) {
     QAction* action = WorkMenu->addAction(caption);
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     return action;
   };
-  EndGameMenu = item("EndGameMenu", "End game\tCtrl+End", &TGlyphmasonForm::EndGameMenuClick);
-  UndoMenu = item("UndoMenu", "Undo\tAlt+Backspace", &TGlyphmasonForm::UndoMenuClick);
-  RedoMenu = item("RedoMenu", "Redo\tShift+Alt+Backspace", &TGlyphmasonForm::RedoMenuClick);
-  GameSummaryMenu = item("GameSummaryMenu", "Game summary", &TGlyphmasonForm::GameSummaryMenuClick);
-  RecordsMenu = item("RecordsMenu", "Records", &TGlyphmasonForm::RecordsMenuClick);
+  // The key is shown beside the item only; the window's key handler runs it.
+  const auto keyed = [](const QString& caption, const char* key) {
+    return QString("%1\t%2").arg(caption, key);
+  };
+  //: Work menu item; its key is shown beside it and stays as it is
+  EndGameMenu =
+      item("EndGameMenu", keyed(tr("End game"), "Ctrl+End"), &TGlyphmasonForm::EndGameMenuClick);
+  //: Work menu item; its key is shown beside it and stays as it is
+  UndoMenu = item("UndoMenu", keyed(tr("Undo"), "Alt+Backspace"), &TGlyphmasonForm::UndoMenuClick);
+  //: Work menu item; its key is shown beside it and stays as it is
+  RedoMenu =
+      item("RedoMenu", keyed(tr("Redo"), "Shift+Alt+Backspace"), &TGlyphmasonForm::RedoMenuClick);
+  //: Work menu item
+  GameSummaryMenu =
+      item("GameSummaryMenu", tr("Game summary"), &TGlyphmasonForm::GameSummaryMenuClick);
+  //: Work menu item
+  RecordsMenu = item("RecordsMenu", tr("Records"), &TGlyphmasonForm::RecordsMenuClick);
   EndGameMenu->setEnabled(false);
   GameSummaryMenu->setEnabled(false);
   SetUndoRedoEnabled(false, false);
 }
 
 void TGlyphmasonForm::ShowStartPrompt(bool lastGameExists) {
-  StartPromptLabel->setText(lastGameExists ? kStartPrompt : kFirstStartPrompt);
+  //: Centred on the empty board; "Ctrl+N" and "Ctrl+Z" are keys and stay as they are
+  const QString prompt = tr("Ctrl+N: new game      Ctrl+Z: continue the last game");
+  //: Centred on the empty board before the first game; "Ctrl+N" is a key
+  const QString firstPrompt = tr("Ctrl+N: new game");
+  StartPromptLabel->setText(lastGameExists ? prompt : firstPrompt);
 }
 
 void TGlyphmasonForm::SetUndoRedoEnabled(bool undo, bool redo) {
@@ -64,10 +75,13 @@ void TGlyphmasonForm::ShowPlayState(TPlayState state) {
     return;  // the window's controls are still being made
   }
   const bool shown = !BoardPaintBox->isHidden();
-  PlayStateLabel->setText(state == TPlayState::StockMakesNoWord
-                              ? "No word can be made: change letters."
-                          : state == TPlayState::Ended ? "The game is over."
-                                                       : "");
+  //: Beside the Allow unknown words box: two lines of 130 px at most
+  const QString noWord = tr("No word can be made: change letters.");
+  //: Beside the Allow unknown words box: two lines of 130 px at most
+  const QString over = tr("The game is over.");
+  PlayStateLabel->setText(state == TPlayState::StockMakesNoWord ? noWord
+                          : state == TPlayState::Ended          ? over
+                                                                : QString());
   EndGameMenu->setEnabled(shown && state != TPlayState::Ended);
   GameSummaryMenu->setEnabled(state == TPlayState::Ended);
   SuggestWordMenu->setEnabled(state != TPlayState::Ended);

@@ -10,7 +10,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
+#include <string>
 
+#include "Libraries/Text/Translation.h"
 #include "Libraries/Text/ui/QtText.h"
 #include "game/BoardCursor.h"
 #include "game/LetterMoves.h"
@@ -188,15 +190,15 @@ void TGlyphmasonForm::ChangeStockLetter(int slot) { Session.ChangeLetter(slot); 
 QString TGlyphmasonForm::StockSlotAccessibleName(int slot) const {
   const char letter = Game.StockLetter(slot);
   if (letter == 0) {
-    return QString("%1: empty").arg(slot + 1);
+    //: Spoken by a screen reader for an empty stock slot; %1 is the slot's number, 1 to 7
+    return tr("%1: empty").arg(slot + 1);
   }
   const int32_t index = Game.LetterIndex(letter);
   const int32_t score = index < 0 ? 0 : Game.Letters.LetterScores[index];
-  return QString("%1: %2, %3 %4")
-      .arg(slot + 1)
-      .arg(ToQString(std::string(1, letter)))
-      .arg(score)
-      .arg(score == 1 ? "point" : "points");
+  // Through the core's Translated for the plural: "1 point", "5 points".
+  //: Spoken by a screen reader for a stock slot; %1 is the slot's number, 1 to 7, %2 its letter
+  const std::string pattern = Translated("TGlyphmasonForm", "%1: %2, %n point(s)", nullptr, score);
+  return ToQString(FilledIn(pattern, {std::to_string(slot + 1), std::string(1, letter)}));
 }
 
 void TGlyphmasonForm::ShowWhyNoWord() {

@@ -40,10 +40,10 @@ QFrame* LoweredPanel(QWidget* parent, const char* name, QRect bounds) {
   return panel;
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRect bounds,
-                    const char* hint = nullptr) {
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption, QRect bounds,
+                    const QString& hint = QString()) {
   QPushButton* button = MakeButton(parent, name, caption, bounds);
-  if (hint != nullptr) {
+  if (!hint.isEmpty()) {
     button->setToolTip(hint);
     button->setToolTipDuration(kHintHidePause);
   }
@@ -56,13 +56,13 @@ QLabel* Label(QWidget* parent, const char* name, const QString& caption, QPoint 
   return label;
 }
 
-QCheckBox* CheckBox(QWidget* parent, const char* name, const char* caption, QRect bounds,
-                    const char* hint, bool checked) {
+QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& caption, QRect bounds,
+                    const QString& hint, bool checked) {
   auto* box = new QCheckBox(caption, parent);
   box->setObjectName(name);
   box->setGeometry(bounds);
   box->setChecked(checked);
-  if (hint != nullptr) {
+  if (!hint.isEmpty()) {
     box->setToolTip(hint);
     box->setToolTipDuration(kHintHidePause);
   }
@@ -135,19 +135,32 @@ void TGlyphmasonForm::CreateControls() {
 
 void TGlyphmasonForm::CreateMenuPanel() {
   MenuPanel = LoweredPanel(this, "MenuPanel", {5, 5, 330, 35});
-  WorkButton = Button(MenuPanel, "WorkButton", "&Work", {10, 5, 40, 25},
-                      "Display the \"Work\" menu");
-  HelpButton = Button(MenuPanel, "HelpButton", "&Help", {55, 5, 40, 25});
-  AboutButton = Button(MenuPanel, "AboutButton", "&About", {100, 5, 40, 25});
-  HideButton = Button(MenuPanel, "HideButton", "Hide", {145, 5, 40, 25},
-                      "You can also use \"Space\" to hide the program");
-  CloseButton = Button(MenuPanel, "CloseButton", "Close", {190, 5, 40, 25},
-                       "You can also use \"Alt + F4\" to close the program");
-  FullScreenCheckBox = CheckBox(
-      MenuPanel, "FullScreenCheckBox", "&Full screen", {240, 10, 85, 17},
-      "If this is checked, the main window of the program will cover the entire screen. If you "
-      "check this and the main window looks weird, just restart the program.",
-      false);
+  //: Button caption, 40 px wide; its mnemonic opens the Work menu
+  const QString work = tr("&Work");
+  //: Hint of the Work button; "Work" is the button's caption without its &
+  const QString workHint = tr("Display the \"Work\" menu");
+  WorkButton = Button(MenuPanel, "WorkButton", work, {10, 5, 40, 25}, workHint);
+  //: Button caption, 40 px wide
+  HelpButton = Button(MenuPanel, "HelpButton", tr("&Help"), {55, 5, 40, 25});
+  //: Button caption, 40 px wide
+  AboutButton = Button(MenuPanel, "AboutButton", tr("&About"), {100, 5, 40, 25});
+  //: Button caption, 40 px wide
+  const QString hide = tr("Hide");
+  //: Hint of the Hide button; "Space" is the key's name
+  const QString hideHint = tr("You can also use \"Space\" to hide the program");
+  HideButton = Button(MenuPanel, "HideButton", hide, {145, 5, 40, 25}, hideHint);
+  //: Button caption, 40 px wide
+  const QString close = tr("Close");
+  //: Hint of the Close button; "Alt + F4" are the keys' names
+  const QString closeHint = tr("You can also use \"Alt + F4\" to close the program");
+  CloseButton = Button(MenuPanel, "CloseButton", close, {190, 5, 40, 25}, closeHint);
+  //: Check box caption, 85 px wide including the box
+  const QString fullScreen = tr("&Full screen");
+  const QString fullScreenHint =
+      tr("If this is checked, the main window of the program will cover the entire screen. If you "
+         "check this and the main window looks weird, just restart the program.");
+  FullScreenCheckBox = CheckBox(MenuPanel, "FullScreenCheckBox", fullScreen, {240, 10, 85, 17},
+                                fullScreenHint, false);
   connect(WorkButton, &QPushButton::clicked, this, [this] { WorkButtonClick(); });
   connect(HelpButton, &QPushButton::clicked, this, [this] { HelpButtonClick(); });
   connect(AboutButton, &QPushButton::clicked, this, [this] { AboutButtonClick(); });
@@ -158,27 +171,33 @@ void TGlyphmasonForm::CreateMenuPanel() {
 
 void TGlyphmasonForm::CreateMainPanel() {
   MainPanel = LoweredPanel(this, "MainPanel", {5, 45, 330, 115});
-  ColumnsCountLabel = Label(MainPanel, "ColumnsCountLabel", "Columns", {10, 15});
+  //: Label left of the columns box; about 50 px fit before the box
+  ColumnsCountLabel = Label(MainPanel, "ColumnsCountLabel", tr("Columns"), {10, 15});
   ColumnsCountComboBox = BoardSizeBox(MainPanel, "ColumnsCountComboBox", {65, 10});
-  RowsCountLabel = Label(MainPanel, "RowsCountLabel", "Rows", {135, 15});
+  //: Label left of the rows box; about 30 px fit before the box
+  RowsCountLabel = Label(MainPanel, "RowsCountLabel", tr("Rows"), {135, 15});
   RowsCountComboBox = BoardSizeBox(MainPanel, "RowsCountComboBox", {170, 10});
-  DictionaryLabel = Label(MainPanel, "DictionaryLabel", "Dictionary", {10, 45});
+  //: Label left of the dictionary's name; about 55 px fit before the field
+  DictionaryLabel = Label(MainPanel, "DictionaryLabel", tr("Dictionary"), {10, 45});
   DictionaryEdit = ReadOnlyEdit(MainPanel, "DictionaryEdit", {70, 40, 100, 22});
-  WordsListLabel = Label(MainPanel, "WordsListLabel", "Words list", {180, 45});
+  //: Label left of the words list's name; about 55 px fit before the field
+  WordsListLabel = Label(MainPanel, "WordsListLabel", tr("Words list"), {180, 45});
   WordsListEdit = ReadOnlyEdit(MainPanel, "WordsListEdit", {240, 40, 80, 22});
   WordsInDictionaryLabel = Label(MainPanel, "WordsInDictionaryLabel", "", {30, 70});
   WordsInDictionaryLabel->resize(290, 16);
-  AddToWordsListCheckBox = CheckBox(
-      MainPanel, "AddToWordsListCheckBox", "Automatically add unknown words to words list",
-      {30, 90, 280, 17},
-      "The words list is automatically saved when the game is saved, if any words are added to "
-      "it",
-      true);
+  //: Check box caption, 280 px wide including the box
+  const QString addToWordsList = tr("Automatically add unknown words to words list");
+  const QString addToWordsListHint =
+      tr("The words list is automatically saved when the game is saved, if any words are added "
+         "to it");
+  AddToWordsListCheckBox = CheckBox(MainPanel, "AddToWordsListCheckBox", addToWordsList,
+                                    {30, 90, 280, 17}, addToWordsListHint, true);
 }
 
 void TGlyphmasonForm::CreateLettersPanel() {
   LettersPanel = LoweredPanel(this, "LettersPanel", {5, 165, 330, 345});
-  StockLettersGroupBox = new QGroupBox("Stock letters", LettersPanel);
+  //: Frame title above the seven stock letters, 310 px wide
+  StockLettersGroupBox = new QGroupBox(tr("Stock letters"), LettersPanel);
   StockLettersGroupBox->setObjectName("StockLettersGroupBox");
   StockLettersGroupBox->setGeometry(10, 5, 310, 155);
   for (int slot = 0; slot < kStockSlots; ++slot) {
@@ -194,20 +213,25 @@ void TGlyphmasonForm::CreateLettersPanel() {
     panel->installEventFilter(this);
     StockLetterPanels[slot] = panel;
   }
+  //: Tip of two lines, 294 px wide; [RMB] is the right mouse button
   DragTipLabel = new QLabel(
-      "Drag letters from and to stock and board, to swap and move them. [RMB] to change the "
-      "letter.",
+      tr("Drag letters from and to stock and board, to swap and move them. [RMB] to change the "
+         "letter."),
       StockLettersGroupBox);
   DragTipLabel->setObjectName("DragTipLabel");
   // The tip speaks of the mouse; a screen reader also hears the keys.
+  //: Spoken by a screen reader; "Ctrl" and "Menu" are key names
   DragTipLabel->setAccessibleDescription(
-      "1 to 7 put a letter at the board's frame; Ctrl+1 to 7 or the Menu key on a focused slot "
-      "change it");
+      tr("1 to 7 put a letter at the board's frame; Ctrl+1 to 7 or the Menu key on a focused "
+         "slot change it"));
   DragTipLabel->setWordWrap(true);
   DragTipLabel->setGeometry(8, 64, 294, 30);
-  NewStockLettersButton =
-      Button(StockLettersGroupBox, "NewStockLettersButton", "New stock letters",
-             {8, 98, 110, 25}, "Throw away the loose letters and draw seven new stock letters");
+  //: Button caption, 110 px wide
+  const QString newStockLetters = tr("New stock letters");
+  const QString newStockLettersHint =
+      tr("Throw away the loose letters and draw seven new stock letters");
+  NewStockLettersButton = Button(StockLettersGroupBox, "NewStockLettersButton", newStockLetters,
+                                 {8, 98, 110, 25}, newStockLettersHint);
   NewStockLettersButton->setEnabled(false);
   LetterChangesLabel = Label(StockLettersGroupBox, "LetterChangesLabel", "", {125, 104});
   LetterChangesLabel->resize(180, 16);
@@ -216,25 +240,35 @@ void TGlyphmasonForm::CreateLettersPanel() {
   connect(NewStockLettersButton, &QPushButton::clicked, this,
           [this] { NewStockLettersButtonClick(); });
 
-  WordGroupBox = new QGroupBox("Word", LettersPanel);
+  //: Frame title above the word's buttons, 310 px wide
+  WordGroupBox = new QGroupBox(tr("Word"), LettersPanel);
   WordGroupBox->setObjectName("WordGroupBox");
   WordGroupBox->setGeometry(10, 165, 310, 170);
-  PutWordButton = Button(WordGroupBox, "PutWordButton", "&Put word on board", {10, 20, 115, 25},
-                         "The word must be readable left to right or top to bottom");
-  PutFlippedWordButton =
-      Button(WordGroupBox, "PutFlippedWordButton", "Put flipped word", {130, 20, 110, 25},
-             "The word must be readable right to left or bottom to top");
+  //: Button caption, 115 px wide
+  const QString putWord = tr("&Put word on board");
+  const QString putWordHint = tr("The word must be readable left to right or top to bottom");
+  PutWordButton = Button(WordGroupBox, "PutWordButton", putWord, {10, 20, 115, 25}, putWordHint);
+  //: Button caption, 110 px wide
+  const QString putFlippedWord = tr("Put flipped word");
+  const QString putFlippedWordHint =
+      tr("The word must be readable right to left or bottom to top");
+  PutFlippedWordButton = Button(WordGroupBox, "PutFlippedWordButton", putFlippedWord,
+                                {130, 20, 110, 25}, putFlippedWordHint);
+  //: Tip of three lines at most, 270 px wide
   AcceptWordTipLabel = new QLabel(
-      "Click a button to permanently put the word on the board. All loose letters (and the "
-      "letters they connect to) must form only one word.",
+      tr("Click a button to permanently put the word on the board. All loose letters (and the "
+         "letters they connect to) must form only one word."),
       WordGroupBox);
   AcceptWordTipLabel->setObjectName("AcceptWordTipLabel");
+  //: Spoken by a screen reader; "Enter" and "Shift" are key names
   AcceptWordTipLabel->setAccessibleDescription(
-      "Enter puts the word on the board, Shift+Enter the flipped word");
+      tr("Enter puts the word on the board, Shift+Enter the flipped word"));
   AcceptWordTipLabel->setWordWrap(true);
   AcceptWordTipLabel->setGeometry(30, 50, 270, 45);
+  //: Check box caption, 140 px wide including the box
   AllowUnknownWordsCheckBox = CheckBox(WordGroupBox, "AllowUnknownWordsCheckBox",
-                                       "Allow unknown words", {30, 100, 140, 17}, nullptr, true);
+                                       tr("Allow unknown words"), {30, 100, 140, 17}, QString(),
+                                       true);
   ValidWordLabel = Label(WordGroupBox, "ValidWordLabel", "", {10, 125});
   ValidWordLabel->resize(290, 16);
   ScoreLabel = Label(WordGroupBox, "ScoreLabel", "", {10, 145});
@@ -250,7 +284,8 @@ void TGlyphmasonForm::CreateLettersPanel() {
 }
 
 void TGlyphmasonForm::CreateBoard() {
-  BoardGroupBox = new QGroupBox("Board", this);
+  //: Frame title above the board
+  BoardGroupBox = new QGroupBox(tr("Board"), this);
   BoardGroupBox->setObjectName("BoardGroupBox");
   BoardGroupBox->setGeometry(340, 0, 425, 510);
   BoardGroupBox->setMouseTracking(true);
@@ -260,52 +295,63 @@ void TGlyphmasonForm::CreateBoard() {
   BoardPaintBox->SetBoard(&Game.Board, Game.ColumnsCount, Game.RowsCount);
   BoardPaintBox->installEventFilter(this);
   BoardPaintBox->hide();
+  //: Hint of the board; "/" and "R" are the keys themselves and stay as they are
   BoardPaintBox->setToolTip(
-      "Keys: 1 to 7 put that stock letter in the frame; the arrows move the frame, \"/\" turns "
-      "it between right and down; Backspace and Delete take letters back; Enter puts the word, "
-      "Shift+Enter the flipped word; Ctrl+1 to Ctrl+7 change a stock letter. R reads your "
-      "letters, the score and the frame's square aloud.");
+      tr("Keys: 1 to 7 put that stock letter in the frame; the arrows move the frame, \"/\" "
+         "turns it between right and down; Backspace and Delete take letters back; Enter puts the "
+         "word, Shift+Enter the flipped word; Ctrl+1 to Ctrl+7 change a stock letter. R reads "
+         "your letters, the score and the frame's square aloud."));
   BoardPaintBox->setToolTipDuration(kHintHidePause);
 }
 
 void TGlyphmasonForm::CreateWorkMenu() {
   WorkMenu = new QMenu(this);
   WorkMenu->setObjectName("WorkMenu");
-  const auto item = [this](const char* name, const char* caption, const char* key,
+  const auto item = [this](const char* name, const QString& caption, const char* key,
                            void (TGlyphmasonForm::*handler)()) {
     // The key is shown beside the item only, not bound to it: the window's
     // key handler runs the commands.
-    QAction* action = WorkMenu->addAction(key == nullptr ? QString(caption)
+    QAction* action = WorkMenu->addAction(key == nullptr ? caption
                                                          : QString("%1\t%2").arg(caption, key));
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     return action;
   };
-  NewGameMenu = item("NewGameMenu", "New game", "Ctrl+N", &TGlyphmasonForm::NewGameMenuClick);
-  LoadDictionaryMenu =
-      item("LoadDictionaryMenu", "Load dictionary", "D", &TGlyphmasonForm::LoadDictionaryMenuClick);
+  //: Work menu item; its key is shown beside it and stays as it is
+  NewGameMenu = item("NewGameMenu", tr("New game"), "Ctrl+N", &TGlyphmasonForm::NewGameMenuClick);
+  //: Work menu item; its key is shown beside it and stays as it is
+  LoadDictionaryMenu = item("LoadDictionaryMenu", tr("Load dictionary"), "D",
+                            &TGlyphmasonForm::LoadDictionaryMenuClick);
   WorkMenu->addSeparator();
-  LoadLastGameMenu =
-      item("LoadLastGameMenu", "Load last game", "Ctrl+Z", &TGlyphmasonForm::LoadLastGameMenuClick);
-  LoadGameMenu = item("LoadGameMenu", "Load game", "L", &TGlyphmasonForm::LoadGameMenuClick);
-  SaveGameMenu = item("SaveGameMenu", "Save game", "S", &TGlyphmasonForm::SaveGameMenuClick);
+  //: Work menu item; its key is shown beside it and stays as it is
+  LoadLastGameMenu = item("LoadLastGameMenu", tr("Load last game"), "Ctrl+Z",
+                          &TGlyphmasonForm::LoadLastGameMenuClick);
+  //: Work menu item; its key is shown beside it and stays as it is
+  LoadGameMenu = item("LoadGameMenu", tr("Load game"), "L", &TGlyphmasonForm::LoadGameMenuClick);
+  //: Work menu item; its key is shown beside it and stays as it is
+  SaveGameMenu = item("SaveGameMenu", tr("Save game"), "S", &TGlyphmasonForm::SaveGameMenuClick);
   WorkMenu->addSeparator();
-  AnalyzeWordsListMenu = item("AnalyzeWordsListMenu", "Analyze words list", nullptr,
+  //: Work menu item
+  AnalyzeWordsListMenu = item("AnalyzeWordsListMenu", tr("Analyze words list"), nullptr,
                               &TGlyphmasonForm::AnalyzeWordsListMenuClick);
   WorkMenu->addSeparator();
+  //: Work menu item; its key is shown beside it and stays as it is
   SuggestWordMenu =
-      item("SuggestWordMenu", "Suggest word", "H", &TGlyphmasonForm::SuggestWordMenuClick);
+      item("SuggestWordMenu", tr("Suggest word"), "H", &TGlyphmasonForm::SuggestWordMenuClick);
 }
 
 void TGlyphmasonForm::NameControlsForScreenReaders() {
-  MenuPanel->setAccessibleName("Menu");
-  MainPanel->setAccessibleName("Board size and dictionary");
-  LettersPanel->setAccessibleName("Letters and word");
-  ColumnsCountComboBox->setAccessibleName("Columns");
-  RowsCountComboBox->setAccessibleName("Rows");
-  DictionaryEdit->setAccessibleName("Dictionary");
-  WordsListEdit->setAccessibleName("Words list");
-  BoardPaintBox->setAccessibleName("Board");
+  //: Spoken by a screen reader: the panel of the Work, Help and About buttons
+  MenuPanel->setAccessibleName(tr("Menu"));
+  //: Spoken by a screen reader: the panel of the board size and the dictionary
+  MainPanel->setAccessibleName(tr("Board size and dictionary"));
+  //: Spoken by a screen reader: the panel of the stock letters and the word
+  LettersPanel->setAccessibleName(tr("Letters and word"));
+  ColumnsCountComboBox->setAccessibleName(tr("Columns"));
+  RowsCountComboBox->setAccessibleName(tr("Rows"));
+  DictionaryEdit->setAccessibleName(tr("Dictionary"));
+  WordsListEdit->setAccessibleName(tr("Words list"));
+  BoardPaintBox->setAccessibleName(tr("Board"));
   ColumnsCountLabel->setBuddy(ColumnsCountComboBox);
   RowsCountLabel->setBuddy(RowsCountComboBox);
   DictionaryLabel->setBuddy(DictionaryEdit);
