@@ -1,5 +1,6 @@
 #include "window/GameOverForm.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -8,19 +9,25 @@
 #include "window/TurnChart.h"
 
 TGameOverForm::TGameOverForm(QWidget* parent) : QDialog(parent, kFixedDialogFlags) {
-  SetUpFixedForm(*this, "GameOverForm", "Game over", {500, 390});
+  //: Title of the window that sums up an ended game
+  SetUpFixedForm(*this, "GameOverForm", QCoreApplication::translate("TGameOverForm", "Game over"),
+                 {500, 390});
   SetProgramFont(*this);
   SummaryLabel = MakeLabel(this, "SummaryLabel", "", {10, 10, 480, 170});
   SummaryLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  ChartLabel = MakeLabel(this, "ChartLabel",
-                         "Each word's score (dark) beside the best possible then (light)",
-                         {10, 185, 480, 16});
+  //: One line, 480 px wide, above the chart of the words' scores; dark and light are the bars'
+  //: colours
+  const QString chart = QCoreApplication::translate(
+      "TGameOverForm", "Each word's score (dark) beside the best possible then (light)");
+  ChartLabel = MakeLabel(this, "ChartLabel", chart, {10, 185, 480, 16});
   Chart = new TTurnChart(this);
   Chart->setGeometry(10, 205, 480, 140);
   // A screen reader reaches the chart by Tab and reads its words as text.
   Chart->setFocusPolicy(Qt::TabFocus);
   Chart->setAccessibleName(ChartLabel->text());
-  OkayButton = MakeButton(this, "OkayButton", "Okay", {212, 355, 75, 25});
+  //: Button caption, 75 px wide
+  OkayButton = MakeButton(this, "OkayButton", QCoreApplication::translate("TGameOverForm", "Okay"),
+                          {212, 355, 75, 25});
   OkayButton->setDefault(true);
   connect(OkayButton, &QPushButton::clicked, this, &QDialog::accept);
 }

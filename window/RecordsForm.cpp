@@ -1,6 +1,7 @@
 #include "window/RecordsForm.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -11,8 +12,24 @@
 
 namespace {
 
-const QStringList kColumns = {"Place",     "Date and time", "Score",      "Words",
-                              "Best word", "Accuracy",      "Suggestions"};
+// The columns' titles, in the player's language when the window is made.
+constexpr const char* kColumns[] = {
+    QT_TRANSLATE_NOOP("TRecordsForm", "Place"),
+    QT_TRANSLATE_NOOP("TRecordsForm", "Date and time"),
+    QT_TRANSLATE_NOOP("TRecordsForm", "Score"),
+    QT_TRANSLATE_NOOP("TRecordsForm", "Words"),
+    QT_TRANSLATE_NOOP("TRecordsForm", "Best word"),
+    QT_TRANSLATE_NOOP("TRecordsForm", "Accuracy"),
+    QT_TRANSLATE_NOOP("TRecordsForm", "Suggestions"),
+};
+
+QStringList ColumnTitles() {
+  QStringList titles;
+  for (const char* column : kColumns) {
+    titles << QCoreApplication::translate("TRecordsForm", column);
+  }
+  return titles;
+}
 
 QTableWidgetItem* Cell(const QString& text, bool newest, Qt::Alignment alignment) {
   auto* item = new QTableWidgetItem(text);
@@ -29,26 +46,36 @@ QTableWidgetItem* Cell(const QString& text, bool newest, Qt::Alignment alignment
 }  // namespace
 
 TRecordsForm::TRecordsForm(QWidget* parent) : QDialog(parent, kFixedDialogFlags) {
-  SetUpFixedForm(*this, "RecordsForm", "Records", {680, 335});
+  //: Title of the window of the best games
+  const QString title = QCoreApplication::translate("TRecordsForm", "Records");
+  SetUpFixedForm(*this, "RecordsForm", title, {680, 335});
   SetProgramFont(*this);
-  TableLabel = MakeLabel(this, "TableLabel", "Dictionary and board size", {10, 13, 150, 16});
+  //: Label left of the list of record tables, 150 px wide
+  const QString table = QCoreApplication::translate("TRecordsForm", "Dictionary and board size");
+  TableLabel = MakeLabel(this, "TableLabel", table, {10, 13, 150, 16});
   TableComboBox = new QComboBox(this);
   TableComboBox->setObjectName("TableComboBox");
   TableComboBox->setGeometry(165, 10, 260, 22);
-  RecordsTable = new QTableWidget(static_cast<int>(kMaxRecords), kColumns.size(), this);
+  const QStringList columns = ColumnTitles();
+  RecordsTable = new QTableWidget(static_cast<int>(kMaxRecords), columns.size(), this);
   RecordsTable->setObjectName("RecordsTable");
   RecordsTable->setGeometry(10, 40, 660, 252);
-  RecordsTable->setHorizontalHeaderLabels(kColumns);
+  RecordsTable->setHorizontalHeaderLabels(columns);
   RecordsTable->verticalHeader()->hide();
   RecordsTable->verticalHeader()->setDefaultSectionSize(22);
   RecordsTable->setSelectionMode(QAbstractItemView::NoSelection);
   // Tab reaches the table and the arrows read it cell by cell; a click
   // leaves the focus where it is.
   RecordsTable->setFocusPolicy(Qt::TabFocus);
-  RecordsTable->setAccessibleName("Records");
-  NewestLabel =
-      MakeLabel(this, "NewestLabel", "Bold, with *: the newest record", {10, 305, 300, 16});
-  OkayButton = MakeButton(this, "OkayButton", "Okay", {595, 300, 75, 25});
+  //: Spoken by a screen reader: the table of the best games
+  RecordsTable->setAccessibleName(QCoreApplication::translate("TRecordsForm", "Records"));
+  //: One line, 300 px wide, below the table; "*" is the mark beside the newest record's place
+  const QString newest =
+      QCoreApplication::translate("TRecordsForm", "Bold, with *: the newest record");
+  NewestLabel = MakeLabel(this, "NewestLabel", newest, {10, 305, 300, 16});
+  //: Button caption, 75 px wide
+  OkayButton = MakeButton(this, "OkayButton", QCoreApplication::translate("TRecordsForm", "Okay"),
+                          {595, 300, 75, 25});
   OkayButton->setDefault(true);
   connect(OkayButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(TableComboBox, &QComboBox::currentTextChanged, this,

@@ -1,5 +1,6 @@
 #include "window/TurnChart.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 
@@ -39,7 +40,9 @@ void TTurnChart::paintEvent(QPaintEvent*) {
   const int baseline = kMargin + barsHeight;
   if (count == 0 || barsHeight <= 0) {
     painter.setPen(palette().text().color());
-    painter.drawText(rect(), Qt::AlignCenter, "No word was committed.");
+    //: Centred in the chart of the words' scores, 480 px wide, when the game had no word
+    painter.drawText(rect(), Qt::AlignCenter,
+                     QCoreApplication::translate("TTurnChart", "No word was committed."));
     return;
   }
   int32_t highest = 1;
