@@ -8,6 +8,7 @@
 #include <QLineEdit>
 
 #include "Libraries/MyDialogs/ui/FormParts.h"
+#include "Libraries/Text/Translation.h"
 #include "Libraries/Text/ui/QtText.h"
 #include "Libraries/Utilities/ui/Utilities.h"
 #include "game/ui/ChooseLetterForm.h"
@@ -69,5 +70,7 @@ char TGlyphmasonForm::AskReplacementLetter(int32_t slot, char current) {
 }
 
 bool TGlyphmasonForm::CopyReportToClipboard(const std::string& report) {
-  return CopyTextToClipboard(report, "Failed to copy report to clipboard.", false, false);
+  // English here: the error dialog shows it translated and logs it as is.
+  return CopyTextToClipboard(
+      report, TranslatableText("TErrorForm", "Failed to copy report to clipboard."), false, false);
 }

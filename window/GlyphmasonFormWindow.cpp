@@ -17,6 +17,7 @@
 #include "Libraries/Program/HelpSystem.h"
 #include "Libraries/Program/ProgramIdentity.h"
 #include "Libraries/Program/ProgramPaths.h"
+#include "Libraries/Text/Translation.h"
 #include "game/ui/ChooseLetterForm.h"
 #include "window/BoardView.h"
 #include "window/GlyphmasonForm.h"
@@ -33,7 +34,8 @@ constexpr int kFrameChecks = 20;
 }  // namespace
 
 void TGlyphmasonForm::BeforeRun() {
-  ShowingFunction("TGlyphmasonForm::BeforeRun", "Failed to prepare the main window.",
+  ShowingFunction("TGlyphmasonForm::BeforeRun",
+                  TranslatableText("TErrorForm", "Failed to prepare the main window."),
                   [&](TFunScope& Fun) {
                     if (AboutForm != nullptr) {
                       AboutForm->SetProgram(kProgramName, kProgramVersion);
