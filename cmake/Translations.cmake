@@ -25,9 +25,11 @@ set(GLYPHMASON_TRANSLATED_SOURCES ${GLYPHMASON_CORE_SOURCES} ${GLYPHMASON_UI_SOU
     ${CMAKE_SOURCE_DIR}/Glyphmason.cpp)
 qt_add_lupdate(Glyphmason TS_FILES ${GLYPHMASON_TS_FILES}
                SOURCES ${GLYPHMASON_TRANSLATED_SOURCES}
+               INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}
                OPTIONS ${GLYPHMASON_LUPDATE_OPTIONS})
 qt_add_lrelease(Glyphmason TS_FILES ${GLYPHMASON_TS_FILES} OPTIONS -silent)
 
-# The sources lupdate reads, for the check that the .ts files are complete.
+# The sources lupdate reads and where their includes start, for the check
+# that the .ts files are complete.
 list(JOIN GLYPHMASON_TRANSLATED_SOURCES "\n" sourceLines)
-file(WRITE ${CMAKE_BINARY_DIR}/TranslatedSources.txt "${sourceLines}\n")
+file(WRITE ${CMAKE_BINARY_DIR}/TranslatedSources.txt "-I${CMAKE_SOURCE_DIR}\n${sourceLines}\n")

@@ -12,7 +12,9 @@ For each language's .ts file:
 - every translation can be written in Windows-1252, the code page of the
   program's texts.
 
-Usage: CheckTranslations.py LUPDATE LRELEASE SOURCES_LIST WORK_DIR TS_FILE...
+Usage: CheckTranslations.py LUPDATE LRELEASE SOURCES_LIST WORK_DIR TS_FILE... -- LUPDATE_OPTION...
+
+SOURCES_LIST and the options are those the build's lupdate target uses.
 """
 import re
 import shutil
@@ -20,11 +22,6 @@ import subprocess
 import sys
 import xml.etree.ElementTree as ElementTree
 from pathlib import Path
-
-LUPDATE_OPTIONS = ["-tr-function-alias",
-                   "translate+=Translated,QT_TRANSLATE_NOOP+=TranslatableText",
-                   "-locations", "none", "-no-obsolete", "-silent"]
-
 
 def messages(ts_file):
     """(context, source, comment) -> (numerus, [translations], type)."""
@@ -82,10 +79,10 @@ def check_texts(ts_file):
     return faults
 
 
-def check_up_to_date(lupdate, sources, work, ts_file):
+def check_up_to_date(lupdate, options, sources, work, ts_file):
     copy = work / ts_file.name
     shutil.copyfile(ts_file, copy)
-    subprocess.run([lupdate, *LUPDATE_OPTIONS, f"@{sources}", "-ts", str(copy)], check=True,
+    subprocess.run([lupdate, *options, f"@{sources}", "-ts", str(copy)], check=True,
                    stdout=subprocess.DEVNULL)
     have, want = set(messages(ts_file)), set(messages(copy))
     return ([f"{ts_file.name}: missing {key}" for key in sorted(want - have, key=str)] +
@@ -106,18 +103,20 @@ def check_release(lrelease, work, ts_file):
 
 
 def main():
+    separator = sys.argv.index("--")
     lupdate, lrelease, sources, work = sys.argv[1:5]
+    ts_files, options = sys.argv[5:separator], sys.argv[separator + 1:]
     work = Path(work)
     work.mkdir(parents=True, exist_ok=True)
     faults = []
-    for name in sys.argv[5:]:
+    for name in ts_files:
         ts_file = Path(name)
-        faults += check_up_to_date(lupdate, sources, work, ts_file)
+        faults += check_up_to_date(lupdate, options, sources, work, ts_file)
         faults += check_release(lrelease, work, ts_file)
         faults += check_texts(ts_file)
     for fault in faults:
         print(fault)
-    print(f"{len(sys.argv) - 5} translation files, {len(faults)} faults")
+    print(f"{len(ts_files)} translation files, {len(faults)} faults")
     return 1 if faults else 0
 
 

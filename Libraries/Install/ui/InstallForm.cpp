@@ -18,14 +18,14 @@
 #include "Libraries/Program/ProgramPaths.h"
 #include "Libraries/Text/Text.h"
 #include "Libraries/Text/Translation.h"
+#include "Libraries/Text/ui/PlayerLanguage.h"
 #include "Libraries/Text/ui/QtText.h"
 
 namespace {
 constexpr int kMainPanelFontPixels = 30;
 }  // namespace
 
-TInstallForm::TInstallForm(QWidget* parent)
-    : QWidget(parent, kFixedMainWindowFlags) {
+TInstallForm::TInstallForm(QWidget* parent) : QWidget(parent, kFixedMainWindowFlags) {
   //: Window title
   SetUpFixedForm(*this, "InstallForm", tr("Install"), {kClientWidth, kClientHeight});
   SetProgramFont(*this);
@@ -58,8 +58,8 @@ TInstallForm::TInstallForm(QWidget* parent)
   ReadmeMemo->setReadOnly(true);
   ReadmeMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ReadmeMemo->setTabChangesFocus(true);
-  ReadmeMemo->setPlainText(
-      ToQString(WithoutCarriageReturns(ReadWholeFile(GetProgramDirFile(kReadmeFileName)))));
+  ReadmeMemo->setPlainText(ToQString(
+      WithoutCarriageReturns(ReadWholeFile(ProgramDirFileInPlayerLanguage(kReadmeFileName)))));
 
   InstallToLabel = MakeLabel(this, "InstallToLabel", "InstallToLabel", {8, 350, 384, 18});
   InstallToEdit = new QLineEdit(this);
