@@ -10,6 +10,7 @@
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/Program/ProgramPaths.h"
 #include "Libraries/Text/Text.h"
+#include "Libraries/Text/Translation.h"
 #include "dictionary/AnalysisReport.h"
 #include "game/Referee.h"
 #include "game/SpokenText.h"
@@ -122,7 +123,8 @@ void TGameSession::NewGame() {
                     const bool wasEnded = Game.IsEnded();
                     CheckGameEnd(Game);
                     AfterMove(wasEnded);
-                    View.Say(SpokenLetters("Your letters", Game));
+                    //: Spoken: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
+                    View.Say(SpokenLetters(Translated("SpokenText", "Your letters: %1."), Game));
                   });
 }
 
@@ -204,7 +206,8 @@ void TGameSession::LoadGameFrom(const std::string& path) {
     Game.ShowCaption(path);
     SaveDialog.FileName = path;
     ForgetHistory();
-    View.Say(SpokenLetters("Your letters", Game));
+    //: Spoken: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
+    View.Say(SpokenLetters(Translated("SpokenText", "Your letters: %1."), Game));
   });
 }
 
@@ -361,7 +364,8 @@ void TGameSession::ChangeLetter(int32_t slot) {
   ChangeOneLetter(Game, slot, chosen);
   if (Game.LetterChangesCount != changesBefore) {
     RecordMove(before, Game.WordsListLines.Count());
-    View.Say(SpokenLetters("New letters", Game));
+    //: Spoken: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
+    View.Say(SpokenLetters(Translated("SpokenText", "New letters: %1."), Game));
   }
   AfterMove(wasEnded);
 }
@@ -371,7 +375,8 @@ void TGameSession::NewStockLetters() {
   const TGameState before = CaptureState(Game);
   if (ChangeAllLetters(Game)) {
     RecordMove(before, Game.WordsListLines.Count());
-    View.Say(SpokenLetters("New letters", Game));
+    //: Spoken: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
+    View.Say(SpokenLetters(Translated("SpokenText", "New letters: %1."), Game));
   }
   AfterMove(wasEnded);
 }
@@ -423,11 +428,12 @@ std::string TGameSession::WhyNoWord() const {
 
 void TGameSession::SayWhyNoWord(const std::string& shownReason) {
   if (Game.IsEnded()) {
-    View.Say("The game is over.");
+    //: Spoken when a word cannot be put because the game has ended
+    View.Say(Translated("SpokenText", "The game is over."));
   } else if (!shownReason.empty()) {
     View.Say(shownReason);
   } else {
-    View.Say(kSpokenNoLooseLetters);
+    View.Say(Translated("SpokenText", kSpokenNoLooseLetters));
   }
 }
 
@@ -473,7 +479,8 @@ void TGameSession::Undo() {
   View.SetValidWordLabel({});
   LastOutcome = {};
   ShowUndoRedo();
-  View.Say(SpokenLetters("Move taken back. Your letters", Game));
+  //: Spoken after Undo: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
+  View.Say(SpokenLetters(Translated("SpokenText", "Move taken back. Your letters: %1."), Game));
 }
 
 void TGameSession::Redo() {
@@ -495,7 +502,9 @@ void TGameSession::Redo() {
     Game.ShowWordsCount();
   }
   ShowUndoRedo();
-  View.Say(SpokenLetters("Move played again. Your letters", Game));
+  //: Spoken after Redo: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
+  View.Say(
+      SpokenLetters(Translated("SpokenText", "Move played again. Your letters: %1."), Game));
   AfterMove(wasEnded);
 }
 
