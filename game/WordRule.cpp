@@ -150,7 +150,8 @@ std::string WordProblemText(TWordProblem problem) {
       return Translated("WordRule", "The loose letters leave a gap.");
     case TWordProblem::NotThroughFixedLetter:
       //: Shown and spoken under the word buttons while they are disabled; it wraps
-      return Translated("WordRule", "The word does not run through a letter already on the board.");
+      return Translated("WordRule",
+                        "The word does not run through a letter already on the board.");
     case TWordProblem::None:
     case TWordProblem::NoLooseLetters:
       break;
