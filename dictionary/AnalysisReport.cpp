@@ -15,10 +15,12 @@ std::string LengthLines(const TLetterCounts& counts) {
                                              "Number of words, by word length (regardless of "
                                              "containing characters): ");
   for (int length = kFirstReportedLength; length < kCountedWordLengths; ++length) {
-    // English says "words" for any count. No list holds more entries than an int counts.
+    // No list holds more entries than an int counts. English says "words"
+    // for any count.
+    const int count = static_cast<int>(counts.Lengths[length]);
     //: Line of the analysis report: %1 is a word length (2 to 10), %n how many words have it
-    const std::string line = Translated("AnalysisReport", "* %1 letters = %n words", nullptr,
-                                        static_cast<int>(counts.Lengths[length]));
+    const std::string line =
+        Translated("AnalysisReport", "* %1 letters = %n words", nullptr, count);
     text += "\r\n" + FilledIn(line, {std::to_string(length)});
   }
   //: Line of the analysis report: %1 is how many words have a length of 1 or above 10
