@@ -12,6 +12,7 @@
 #include "Libraries/MyDialogs/MyDialogs.h"
 #include "Libraries/MyMath/MyMath.h"
 #include "Libraries/Program/ProgramPaths.h"
+#include "Libraries/Text/Translation.h"
 #include "game/Scoring.h"
 #include "lexicon/WordsList.h"
 
@@ -21,13 +22,6 @@ const char* const kMainSection = "Main";
 const char* const kAlphabetSection = "Alphabet";
 const char* const kLengthScoresSection = "LengthScores";
 const char* const kWordsListExtension = ".txt";
-
-const char* const kNoSuchDictionary = "There is no such dictionary.";
-const char* const kTooFewActiveLetters =
-    "There aren't enough active letters to form an alphabet. \nChange the dictionary!";
-const char* const kTooFewWords =
-    "There are not enough words in the words list\nto automatically calculate letter "
-    "probabilities.";
 
 // For each byte, the slot its capital (only a to z are raised) is counted in;
 // -1 for letters outside the alphabet.
@@ -130,7 +124,9 @@ std::string TDictionary::WordsListPath() {
 }
 
 bool TDictionary::LoadDictionary(const std::string& name) {
-  return ShowingPassingFunction("TGlyphmasonForm::LoadDictionary", "Failed to load dictionary.",
+  // The error dialog shows its message in the player's language.
+  return ShowingPassingFunction("TGlyphmasonForm::LoadDictionary",
+                                TranslatableText("TErrorForm", "Failed to load dictionary."),
                                 [&](TFunScope& Fun) {
     try {
       Display.SetDictionaryNames("", "");
@@ -145,11 +141,13 @@ bool TDictionary::LoadDictionary(const std::string& name) {
       } else {
         ClearDictionary();
         ShowDictionaryNames();
-        ShowWarningDialog(kNoSuchDictionary);
+        ShowWarningDialog(Translated("Dictionary", "There is no such dictionary."));
       }
       Game.ShowWordsCount();
       if (ActiveLettersCount < kMinActiveLetters) {
-        ShowWarningDialog(kTooFewActiveLetters);
+        ShowWarningDialog(Translated(
+            "Dictionary",
+            "There aren't enough active letters to form an alphabet. \nChange the dictionary!"));
         Game.ResetGameDisplay();
         Game.ClearStock();
         return false;
@@ -244,7 +242,9 @@ void TDictionary::ReadDictionaryValues(TStoredTextList& list) {
   }
   if (AutoProbabilities && Game.WordsListLines.Count() < kMinWordsForAutoProbabilities) {
     AutoProbabilities = false;
-    ShowErrorDialog(kTooFewWords);
+    ShowErrorDialog(Translated("Dictionary",
+                               "There are not enough words in the words list\nto automatically "
+                               "calculate letter probabilities."));
   }
   if (AutoProbabilities) {
     ComputeWeights();
@@ -301,7 +301,8 @@ void TDictionary::ComputeWeights() {
 }
 
 void TDictionary::SaveDictionary() {
-  ShowingFunction("TGlyphmasonForm::SaveDictionary", "Failed to save dictionary.",
+  ShowingFunction("TGlyphmasonForm::SaveDictionary",
+                  TranslatableText("TErrorForm", "Failed to save dictionary."),
                   [&](TFunScope& Fun) {
     if (!Game.WordsListModified || DictionaryName.empty()) {
       return;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Libraries/Text/Text.h"
+#include "Libraries/Text/Translation.h"
 #include "game/Scoring.h"
 #include "game/WordRule.h"
 
@@ -52,7 +53,12 @@ int32_t TGame::LetterChangesFor(int32_t columns, int32_t rows) {
 }
 
 void TGame::ShowCaption(const std::string& gameFileName) {
-  Display.SetCaption(gameFileName.empty() ? "Glyphmason" : "Glyphmason - " + gameFileName);
+  if (gameFileName.empty()) {
+    Display.SetCaption("Glyphmason");  // the program's name
+    return;
+  }
+  //: Main window title: %1 is the game file's path
+  Display.SetCaption(FilledIn(Translated("Game", "Glyphmason - %1"), {gameFileName}));
 }
 
 void TGame::ClearBoard() {
@@ -154,8 +160,9 @@ void TGame::FillStock() {
 
 void TGame::ShowLetterChanges() {
   Display.SetNewStockLettersEnabled(LetterChangesCount >= 1 && !IsEnded());
-  Display.SetLetterChangesLabel("Available letter changes " +
-                                std::to_string(std::max(LetterChangesCount, 0)));
+  //: Label, 180 px wide: %1 is how many letter changes are left
+  Display.SetLetterChangesLabel(FilledIn(Translated("Game", "Available letter changes %1"),
+                                         {std::to_string(std::max(LetterChangesCount, 0))}));
 }
 
 std::string TGame::ReadLooseWord() const {
@@ -178,8 +185,12 @@ bool TGame::OnlyFlippedReadingIsKnown() const {
 }
 
 std::string WordCheckText(const std::string& word, bool known) {
-  return (known ? "Last word is in the words list: \"" : "Last word was NOT in the words list: \"") +
-         word + "\"";
+  if (known) {
+    //: Label, 290 px wide, also spoken: %1 is the word just put on the board
+    return FilledIn(Translated("Game", "Last word is in the words list: \"%1\""), {word});
+  }
+  //: Label, 290 px wide, also spoken: %1 is the word the player tried to put
+  return FilledIn(Translated("Game", "Last word was NOT in the words list: \"%1\""), {word});
 }
 
 TPutWordResult TGame::PutWord(bool flipped, const TUnknownWordRules& rules) {

@@ -1,6 +1,7 @@
 #include "game/Scoring.h"
 
 #include "Libraries/MyMath/MyMath.h"
+#include "Libraries/Text/Translation.h"
 
 int32_t CalculateLetterScore(const TLetterData& letters, int32_t slot) {
   if (slot < 0 || slot >= kMaxAlphabetSlots || letters.LetterProbabilities[slot] < 1) {
@@ -34,16 +35,20 @@ int32_t AddScore(int32_t total, int32_t wordScore) {
 }
 
 std::string ScoreText(int32_t score, int32_t possible) {
-  std::string text = "Score " + std::to_string(score);
   if (possible >= 1) {
-    text += "; possible score now " + std::to_string(possible);
+    //: Label, 290 px wide: %1 is the game's score, %2 what the loose letters would add now
+    return FilledIn(Translated("Scoring", "Score %1; possible score now %2"),
+                    {std::to_string(score), std::to_string(possible)});
   }
-  return text;
+  //: Label, 290 px wide: %1 is the game's score
+  return FilledIn(Translated("Scoring", "Score %1"), {std::to_string(score)});
 }
 
 std::string LetterScoreText(const TLetterData& letters, char letter) {
   if (letter == 0) {
     return {};
   }
-  return "Letter score " + std::to_string(LetterScoreOf(letters, letter));
+  //: Label, 294 px wide: %1 is the points of the letter the mouse points at
+  return FilledIn(Translated("Scoring", "Letter score %1"),
+                  {std::to_string(LetterScoreOf(letters, letter))});
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "Libraries/Text/Translation.h"
 #include "game/Board.h"
 #include "game/BoardCursor.h"
 #include "game/Game.h"
@@ -15,9 +16,10 @@
 // rows numbered from 1 at the top ("H8", "AD30").
 std::string SquareNameText(int32_t column, int32_t row);
 
-// The seven stock letters in slot order, after the heading: "Your letters:
-// 1 K, 2 A, 3 empty, ..., 7 N." An empty slot is said as "empty".
-std::string SpokenLetters(const std::string& heading, const TGame& game);
+// The seven stock letters in slot order, put for %1 into the sentence (in
+// the player's language): "Your letters: %1." reads "Your letters: 1 K,
+// 2 A, 3 empty, ..., 7 N." An empty slot is said as "empty".
+std::string SpokenLetters(const std::string& sentence, const TGame& game);
 
 // A letter put on a square: "K on H8".
 std::string SpokenLetterPut(char letter, TCellPosition square);
@@ -27,7 +29,9 @@ std::string SpokenLetterPut(char letter, TCellPosition square);
 std::string SpokenCommit(const std::string& word, int32_t points, const TGame& game);
 
 // Said for a refused commit when no reason is shown: nothing lies loose.
-inline constexpr const char* kSpokenNoLooseLetters = "No loose letters on the board.";
+// In English; whoever says it passes it to Translated("SpokenText", ...).
+inline constexpr const char* kSpokenNoLooseLetters =
+    TranslatableText("SpokenText", "No loose letters on the board.");
 
 // The keys of the board that commit the loose letters' two readings.
 struct TCommitKeys {

@@ -1,5 +1,6 @@
 #include "game/Suggestion.h"
 
+#include "Libraries/Text/Translation.h"
 #include "game/LetterMoves.h"
 
 namespace {
@@ -76,6 +77,12 @@ void PlaceSuggestion(TGame& game, IGameDisplay& display, const TWordMove& move) 
 }
 
 std::string SuggestionText(const TWordMove& move) {
-  return "Suggested \"" + move.Word + "\": click \"" +
-         (move.Flipped ? "Put flipped word" : "Put word on board") + "\"";
+  if (move.Flipped) {
+    //: Label, 290 px wide: %1 is the suggested word; "Put flipped word" is a button's caption
+    return FilledIn(Translated("Suggestion", "Suggested \"%1\": click \"Put flipped word\""),
+                    {move.Word});
+  }
+  //: Label, 290 px wide: %1 is the suggested word; "Put word on board" is a button's caption
+  return FilledIn(Translated("Suggestion", "Suggested \"%1\": click \"Put word on board\""),
+                  {move.Word});
 }

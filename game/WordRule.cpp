@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "Libraries/Text/Translation.h"
+
 namespace {
 
 bool IsOccupied(const TBoard& board, int32_t column, int32_t row) {
@@ -129,25 +131,32 @@ std::string ReadLooseWord(const TBoard& board, const TLooseLetterList& loose, in
   return ReadLooseWordWithProblem(board, loose, columns, rows).Word;
 }
 
-const char* WordProblemText(TWordProblem problem) {
+std::string WordProblemText(TWordProblem problem) {
   switch (problem) {
     case TWordProblem::NotInOneLine:
-      return "The loose letters are not in one row or one column.";
+      //: Shown and spoken under the word buttons while they are disabled; it wraps
+      return Translated("WordRule", "The loose letters are not in one row or one column.");
     case TWordProblem::LoneLetter:
-      return "One letter alone makes no word: put it next to a letter.";
+      //: Shown and spoken under the word buttons while they are disabled; it wraps
+      return Translated("WordRule", "One letter alone makes no word: put it next to a letter.");
     case TWordProblem::LetterBetweenLetters:
-      return "The letter touches letters on more than one side.";
+      //: Shown and spoken under the word buttons while they are disabled; it wraps
+      return Translated("WordRule", "The letter touches letters on more than one side.");
     case TWordProblem::TouchesAcross:
-      return "A loose letter touches letters across the word.";
+      //: Shown and spoken under the word buttons while they are disabled; it wraps
+      return Translated("WordRule", "A loose letter touches letters across the word.");
     case TWordProblem::Gap:
-      return "The loose letters leave a gap.";
+      //: Shown and spoken under the word buttons while they are disabled; it wraps
+      return Translated("WordRule", "The loose letters leave a gap.");
     case TWordProblem::NotThroughFixedLetter:
-      return "The word does not run through a letter already on the board.";
+      //: Shown and spoken under the word buttons while they are disabled; it wraps
+      return Translated("WordRule",
+                        "The word does not run through a letter already on the board.");
     case TWordProblem::None:
     case TWordProblem::NoLooseLetters:
       break;
   }
-  return "";
+  return {};
 }
 
 bool CanPutWord(const std::string& word, int32_t looseCount) {

@@ -42,9 +42,10 @@ struct TLooseWordReading {
 TLooseWordReading ReadLooseWordWithProblem(const TBoard& board, const TLooseLetterList& loose,
                                            int32_t columns, int32_t rows);
 
-// A short sentence a player understands for the problem; empty text for
-// None and NoLooseLetters, where there is nothing to explain.
-const char* WordProblemText(TWordProblem problem);
+// A short sentence a player understands for the problem, in the player's
+// language; empty text for None and NoLooseLetters, where there is nothing
+// to explain.
+std::string WordProblemText(TWordProblem problem);
 
 // Whether the commit buttons are offered: a word of 2 or more letters read
 // from 1 to 7 loose letters.

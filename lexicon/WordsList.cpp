@@ -11,6 +11,7 @@
 #include "Libraries/File/WholeFile.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/Text/Cp1252.h"
+#include "Libraries/Text/Translation.h"
 
 // Chunks of eight bytes are read as numbers whose lowest byte comes first.
 static_assert(std::endian::native == std::endian::little);
@@ -516,6 +517,12 @@ void TWordsList::SizeIndexFor(size_t expectedWords) const {
 }
 
 std::string WordsCountText(int32_t count, bool modified) {
-  return "There are " + std::to_string(count) + " words in the words list" +
-         (modified ? "; new words." : ".");
+  // English says "words" for any count; other languages get their plural forms.
+  if (modified) {
+    //: Label, 290 px wide; "new words": words the player added, not yet saved
+    return Translated("WordsList", "There are %n words in the words list; new words.", nullptr,
+                      count);
+  }
+  //: Label, 290 px wide
+  return Translated("WordsList", "There are %n words in the words list.", nullptr, count);
 }

@@ -31,7 +31,8 @@ struct TRecordOutcome {
   // the new one; empty when there was none.
   std::string KeptUnreadableAs;
   // For Undone: the other reasons that kept the game out, as the summary
-  // says them ("Suggest word was used"); empty when undo was the only one.
+  // says them in English ("Suggest word was used"), marked for translation
+  // in the context "GameSummary"; empty when undo was the only one.
   std::string KeptOutAlso;
 };
 
@@ -42,7 +43,7 @@ struct TSummaryFacts {
   TRecordOutcome Outcome;
 };
 
-// One line per figure, in the order shown.
+// One line per figure, in the order shown, in the player's language.
 std::vector<std::string> GameSummaryLines(const TSummaryFacts& facts);
 
 // The turn chart as text, one line per committed word in order: its number,

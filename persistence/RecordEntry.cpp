@@ -3,6 +3,7 @@
 #include "Libraries/File/FileOperations.h"
 #include "Libraries/File/PathText.h"
 #include "Libraries/OperatingSystem/OperatingSystem.h"
+#include "Libraries/Text/Translation.h"
 #include "persistence/Records.h"
 
 namespace {
@@ -36,10 +37,19 @@ TRecordOutcome EnterGameInRecords(const std::string& path, const std::string& ta
     const bool unknown = figures.UnknownWordCommitted;
     if (figures.WordsCommitted() > 0 && figures.UndosUsed > 0) {
       outcome.Kind = TRecordOutcome::Undone;
-      outcome.KeptOutAlso = suggested && unknown ? "Suggest word was used and an unknown word committed"
-                            : suggested          ? "Suggest word was used"
-                            : unknown            ? "a word unknown to the words list was committed"
-                                                 : "";
+      // English here; the summary says them in the player's language.
+      if (suggested && unknown) {
+        //: Ends "Records: not entered, a move was undone, and %1"
+        outcome.KeptOutAlso =
+            TranslatableText("GameSummary", "Suggest word was used and an unknown word committed");
+      } else if (suggested) {
+        //: Ends "Records: not entered, a move was undone, and %1"
+        outcome.KeptOutAlso = TranslatableText("GameSummary", "Suggest word was used");
+      } else if (unknown) {
+        //: Ends "Records: not entered, a move was undone, and %1"
+        outcome.KeptOutAlso =
+            TranslatableText("GameSummary", "a word unknown to the words list was committed");
+      }
       return outcome;
     }
     outcome.Kind = figures.WordsCommitted() == 0 ? TRecordOutcome::NoWord

@@ -10,6 +10,7 @@
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/Program/ProgramPaths.h"
 #include "Libraries/Text/Text.h"
+#include "Libraries/Text/Translation.h"
 #include "dictionary/AnalysisReport.h"
 #include "game/Referee.h"
 #include "game/SpokenText.h"
@@ -20,9 +21,18 @@
 
 namespace {
 
-constexpr const char* kGameFilter = "Glyphmason game (*.gmg)|*.gmg";
-constexpr const char* kDictionaryFilter = "Glyphmason dictionary (*.gmd)|*.gmd";
 constexpr const char* kOptionsFileName = "Glyphmason.ini";
+
+// The file dialogs' filters: the shown name, then "|" and the pattern.
+std::string GameFilter() {
+  //: File type in the open and save dialogs
+  return Translated("GameSession", "Glyphmason game (*.gmg)") + "|*.gmg";
+}
+
+std::string DictionaryFilter() {
+  //: File type in the dialog that opens a dictionary
+  return Translated("GameSession", "Glyphmason dictionary (*.gmd)") + "|*.gmd";
+}
 
 std::string CurrentDateTime() {
   const TDateTime now = Now();
@@ -39,9 +49,9 @@ void CreateDataFolder(const std::string& path) {
 TGameSession::TGameSession(ISessionView& view, TRandomSource& random)
     : Game(view, random),
       Dictionary(Game, view),
-      OpenDialog(TFileDialogKind::Open, kGameFilter),
-      SaveDialog(TFileDialogKind::Save, kGameFilter),
-      LoadDictionaryOpenDialog(TFileDialogKind::Open, kDictionaryFilter),
+      OpenDialog(TFileDialogKind::Open, GameFilter()),
+      SaveDialog(TFileDialogKind::Save, GameFilter()),
+      LoadDictionaryOpenDialog(TFileDialogKind::Open, DictionaryFilter()),
       RecordDateTime(CurrentDateTime),
       View(view) {
   OpenDialog.FileName = GamesDirectory() + "*.gmg";
@@ -83,7 +93,8 @@ bool TGameSession::CheckSave() {
     if (!Game.GameModified) {
       return true;
     }
-    switch (ShowQueryCancelDialog("The game has been modified. Save it?")) {
+    switch (ShowQueryCancelDialog(
+        Translated("GameSession", "The game has been modified. Save it?"))) {
       case drOk:
         SaveGame();
         return true;
@@ -105,7 +116,10 @@ void TGameSession::SetUpBoard(TBoardSize size) {
 }
 
 void TGameSession::NewGame() {
-  ShowingFunction("TGameSession::NewGame", "Failed to create new puzzle.",
+  // The error dialog shows the failure messages of these commands in the
+  // player's language and logs them in English.
+  ShowingFunction("TGameSession::NewGame",
+                  TranslatableText("TErrorForm", "Failed to create new puzzle."),
                   [&](TFunScope& Fun) {
                     if (!CheckSave()) {
                       return;
@@ -122,12 +136,14 @@ void TGameSession::NewGame() {
                     const bool wasEnded = Game.IsEnded();
                     CheckGameEnd(Game);
                     AfterMove(wasEnded);
-                    View.Say(SpokenLetters("Your letters", Game));
+                    //: Spoken: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
+                    View.Say(SpokenLetters(Translated("SpokenText", "Your letters: %1."), Game));
                   });
 }
 
 void TGameSession::LoadDictionary() {
-  ShowingFunction("TGameSession::LoadDictionary", "Failed to load dictionary.",
+  ShowingFunction("TGameSession::LoadDictionary",
+                  TranslatableText("TErrorForm", "Failed to load dictionary."),
                   [&](TFunScope&) {
                     LoadDictionaryOpenDialog.FileName =
                         DictionariesDirectory() + Dictionary.DictionaryName;
@@ -140,7 +156,8 @@ void TGameSession::LoadDictionary() {
 }
 
 void TGameSession::LoadLastGame() {
-  ShowingFunction("TGameSession::LoadLastGame", "Failed to load last game.",
+  ShowingFunction("TGameSession::LoadLastGame",
+                  TranslatableText("TErrorForm", "Failed to load last game."),
                   [&](TFunScope& Fun) {
                     LoadGameFrom(LastGameFileName);
                     if (Fun.CalleeFailed()) {
@@ -151,7 +168,8 @@ void TGameSession::LoadLastGame() {
 }
 
 void TGameSession::LoadGame() {
-  ShowingFunction("TGameSession::LoadGame", "Failed to load game.",
+  ShowingFunction("TGameSession::LoadGame",
+                  TranslatableText("TErrorForm", "Failed to load game."),
                   [&](TFunScope& Fun) {
                     if (!OpenDialog.Execute()) {
                       return;
@@ -162,7 +180,8 @@ void TGameSession::LoadGame() {
 }
 
 void TGameSession::SaveGame() {
-  ShowingFunction("TGameSession::SaveGame", "Failed to save game.",
+  ShowingFunction("TGameSession::SaveGame",
+                  TranslatableText("TErrorForm", "Failed to save game."),
                   [&](TFunScope& Fun) {
                     if (!SaveDialog.Execute()) {
                       return;
@@ -204,7 +223,8 @@ void TGameSession::LoadGameFrom(const std::string& path) {
     Game.ShowCaption(path);
     SaveDialog.FileName = path;
     ForgetHistory();
-    View.Say(SpokenLetters("Your letters", Game));
+    //: Spoken: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
+    View.Say(SpokenLetters(Translated("SpokenText", "Your letters: %1."), Game));
   });
 }
 
@@ -284,16 +304,18 @@ void TGameSession::WriteOptions(TStoredTextList& list) {
 
 void TGameSession::AnalyzeWordsList() {
   ShowingFunction(
-      "TGameSession::AnalyzeWordsList", "Failed to analyze words list.",
+      "TGameSession::AnalyzeWordsList",
+      TranslatableText("TErrorForm", "Failed to analyze words list."),
       [&](TFunScope&) {
         // Only reads the game: the report goes to the clipboard.
         const std::string report = WordsListAnalysisReport(Game.WordsListLines, Game.Letters);
         if (report.empty()) {
-          ShowWarningDialog("There is nothing to analyze.");
+          ShowWarningDialog(Translated("GameSession", "There is nothing to analyze."));
           return;
         }
         if (View.CopyReportToClipboard(report)) {
-          ShowMessageDialog("Analysis report was successfully copied to clipboard.");
+          ShowMessageDialog(
+              Translated("GameSession", "Analysis report was successfully copied to clipboard."));
         }
       });
 }
@@ -308,7 +330,8 @@ void TGameSession::RefuseMove() const {
 
 void TGameSession::SuggestWord() {
   ShowingFunction(
-      "TGameSession::SuggestWord", "Failed to suggest a word.", [&](TFunScope&) {
+      "TGameSession::SuggestWord", TranslatableText("TErrorForm", "Failed to suggest a word."),
+      [&](TFunScope&) {
         // Without a game on the board or a usable dictionary there is
         // nothing to suggest.
         if (!GameShown || Dictionary.ActiveLettersCount < kMinActiveLetters || Game.IsEnded()) {
@@ -316,7 +339,8 @@ void TGameSession::SuggestWord() {
         }
         const std::optional<TWordMove> move = FindSuggestion(Game);
         if (!move.has_value()) {
-          ShowMessageDialog("The stock letters make no word of the words list here.");
+          ShowMessageDialog(Translated("GameSession",
+                                       "The stock letters make no word of the words list here."));
           return;
         }
         PlaceSuggestion(Game, View, *move);
@@ -361,7 +385,8 @@ void TGameSession::ChangeLetter(int32_t slot) {
   ChangeOneLetter(Game, slot, chosen);
   if (Game.LetterChangesCount != changesBefore) {
     RecordMove(before, Game.WordsListLines.Count());
-    View.Say(SpokenLetters("New letters", Game));
+    //: Spoken: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
+    View.Say(SpokenLetters(Translated("SpokenText", "New letters: %1."), Game));
   }
   AfterMove(wasEnded);
 }
@@ -371,7 +396,8 @@ void TGameSession::NewStockLetters() {
   const TGameState before = CaptureState(Game);
   if (ChangeAllLetters(Game)) {
     RecordMove(before, Game.WordsListLines.Count());
-    View.Say(SpokenLetters("New letters", Game));
+    //: Spoken: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
+    View.Say(SpokenLetters(Translated("SpokenText", "New letters: %1."), Game));
   }
   AfterMove(wasEnded);
 }
@@ -423,11 +449,12 @@ std::string TGameSession::WhyNoWord() const {
 
 void TGameSession::SayWhyNoWord(const std::string& shownReason) {
   if (Game.IsEnded()) {
-    View.Say("The game is over.");
+    //: Spoken when a word cannot be put because the game has ended
+    View.Say(Translated("SpokenText", "The game is over."));
   } else if (!shownReason.empty()) {
     View.Say(shownReason);
   } else {
-    View.Say(kSpokenNoLooseLetters);
+    View.Say(Translated("SpokenText", kSpokenNoLooseLetters));
   }
 }
 
@@ -473,7 +500,8 @@ void TGameSession::Undo() {
   View.SetValidWordLabel({});
   LastOutcome = {};
   ShowUndoRedo();
-  View.Say(SpokenLetters("Move taken back. Your letters", Game));
+  //: Spoken after Undo: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
+  View.Say(SpokenLetters(Translated("SpokenText", "Move taken back. Your letters: %1."), Game));
 }
 
 void TGameSession::Redo() {
@@ -495,7 +523,9 @@ void TGameSession::Redo() {
     Game.ShowWordsCount();
   }
   ShowUndoRedo();
-  View.Say(SpokenLetters("Move played again. Your letters", Game));
+  //: Spoken after Redo: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
+  View.Say(
+      SpokenLetters(Translated("SpokenText", "Move played again. Your letters: %1."), Game));
   AfterMove(wasEnded);
 }
 
@@ -511,7 +541,7 @@ void TGameSession::EndGame() {
   if (!GameShown || Game.IsEnded()) {
     return;
   }
-  if (ShowQueryDialog("End this game?")) {
+  if (ShowQueryDialog(Translated("GameSession", "End this game?"))) {
     ::EndGame(Game);
     FinishGame();
   }
