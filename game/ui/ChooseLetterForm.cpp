@@ -78,7 +78,8 @@ class TLetterPanel : public QLabel {
 }  // namespace
 
 TChooseLetterForm::TChooseLetterForm(QWidget* parent) : QDialog(parent, kFixedDialogFlags) {
-  SetUpFixedForm(*this, "ChooseLetterForm", "Choose letter", {500, 400});
+  //: Window title
+  SetUpFixedForm(*this, "ChooseLetterForm", tr("Choose letter"), {500, 400});
   SetProgramFont(*this);
 
   MainPanel = new QWidget(this);
@@ -87,13 +88,15 @@ TChooseLetterForm::TChooseLetterForm(QWidget* parent) : QDialog(parent, kFixedDi
   LettersPanel = new QWidget(MainPanel);
   LettersPanel->setObjectName("LettersPanel");
   LettersPanel->setGeometry(5, 5, 480, 315);
-  HintLabel = new QLabel("Click the letter you want to choose as replacement", MainPanel);
+  //: One line under the letters, at most 470 px wide
+  HintLabel = new QLabel(tr("Click the letter you want to choose as replacement"), MainPanel);
   HintLabel->setObjectName("HintLabel");
   HintLabel->setAccessibleDescription(
-      "Type the letter, or move to it with the arrows and press Enter");
+      tr("Type the letter, or move to it with the arrows and press Enter"));
   HintLabel->move(10, 325);
   HintLabel->adjustSize();
-  CancelButton = MakeButton(this, "CancelButton", "&Cancel", {215, 365, 75, 25});
+  //: Button caption, 75 px wide
+  CancelButton = MakeButton(this, "CancelButton", tr("&Cancel"), {215, 365, 75, 25});
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
   RunModal = [](TChooseLetterForm& form) { return form.exec(); };
@@ -151,9 +154,9 @@ char TChooseLetterForm::AskReplacementLetter(int stockSlot, char replaced) {
   const QString replacing =
       stockSlot < 0 || replaced == 0
           ? QString()
-          : QString("Replace %1 in slot %2")
-                .arg(ToQString(std::string(1, replaced)))
-                .arg(stockSlot + 1);
+          //: %1 is the letter, %2 the stock slot's number (1 to 7)
+          : tr("Replace %1 in slot %2")
+                .arg(ToQString(std::string(1, replaced)), QString::number(stockSlot + 1));
   // The caption stays; the dialog and its letters say what is replaced.
   setAccessibleDescription(replacing);
   LettersPanel->setAccessibleName(replacing);
