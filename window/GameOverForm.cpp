@@ -15,6 +15,9 @@ TGameOverForm::TGameOverForm(QWidget* parent) : QDialog(parent, kFixedDialogFlag
   SetProgramFont(*this);
   SummaryLabel = MakeLabel(this, "SummaryLabel", "", {10, 10, 480, 170});
   SummaryLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // The records line of a game kept out for several reasons is longer than
+  // the window is wide, in English too: it goes on in the next line.
+  SummaryLabel->setWordWrap(true);
   //: One line, 480 px wide, above the chart of the words' scores; dark and light are the bars'
   //: colours
   const QString chart = QCoreApplication::translate(
