@@ -12,7 +12,6 @@
 #include "Libraries/OperatingSystem/OperatingSystem.h"
 #include "Libraries/Text/ui/QtText.h"
 #include "persistence/Records.h"
-#include "support/ui/CaptionFit.h"
 #include "support/ui/WindowFixture.h"
 #include "window/BoardView.h"
 #include "window/GameOverForm.h"
@@ -128,31 +127,6 @@ TEST_F(GameEndWindow, TheRecordsWindowShowsTheCurrentTableAndOthersOnRequest) {
   shown.TableComboBox->setCurrentText("German.gmd 20 x 20");
   EXPECT_EQ(shown.RecordsTable->item(0, 2)->text(), "7");
   EXPECT_EQ(shown.RecordsTable->item(1, 2), nullptr);
-}
-
-TEST_F(GameEndWindow, CaptionsFitInTheSummaryTheRecordsAndTheWordGroup) {
-  StartGame();
-  Form->ShowPlayState(TPlayState::StockMakesNoWord);
-  EXPECT_EQ(CaptionsThatDoNotFit(*Form), std::vector<std::string>{});
-  EXPECT_EQ(ControlsThatOverlap(*Form), std::vector<std::string>{});
-
-  TGameOverForm summary(nullptr);
-  TSummaryFacts facts;
-  facts.FinalScore = 99999;
-  facts.Figures.Turns.assign(200, {99, 99, 7, "WMWMWMWMWMWMWMWMWMWMWMWMWMWMWM"});
-  facts.Figures.SuggestionsUsed = 999;
-  facts.LetterChangesUsed = 45;
-  facts.Outcome = {TRecordOutcome::UnknownWordAndSuggestion, 0, "", ""};
-  summary.Show(facts);
-  EXPECT_EQ(CaptionsThatDoNotFit(summary), std::vector<std::string>{});
-  facts.Outcome = {TRecordOutcome::Entered, 10, "Wwwwwwwwwwwwwwwwwwwwwwww.gmd 30 x 30",
-                   "GlyphmasonRecords-unreadable-100.ini"};
-  summary.Show(facts);
-  EXPECT_EQ(CaptionsThatDoNotFit(summary), std::vector<std::string>{});
-
-  TRecordsForm table(nullptr);
-  table.Show({}, "Wwwwwwwwwwwwwwwwwwwwwwww.gmd 30 x 30");
-  EXPECT_EQ(CaptionsThatDoNotFit(table), std::vector<std::string>{});
 }
 
 }  // namespace
