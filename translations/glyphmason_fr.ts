@@ -319,7 +319,8 @@ Nothing was deleted.</source>
 <context>
     <name>ProgramIdentity</name>
     <message>
-        <source>Version 2.5.2, released on 06.01.2006</source>
+        <source>Version %1, released on %2</source>
+        <extracomment>%1 is the version number, %2 the release date, as they stand</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -38,7 +38,7 @@ void TGlyphmasonForm::BeforeRun() {
                   TranslatableText("TErrorForm", "Failed to prepare the main window."),
                   [&](TFunScope& Fun) {
                     if (AboutForm != nullptr) {
-                      AboutForm->SetProgram(kProgramName, kProgramVersion);
+                      AboutForm->SetProgram(kProgramName, ProgramVersionText());
                     }
                     Session.Start();
                     if (Fun.CalleeFailed()) {

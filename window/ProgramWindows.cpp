@@ -28,7 +28,7 @@ void RunProgramWindows(bool installerMode, TProgramWindows& windows,
     windows.About = std::make_unique<TAboutForm>(windows.MainWindow.get());
     windows.ChooseLetter = std::make_unique<TChooseLetterForm>(windows.MainWindow.get());
     if (installForm != nullptr) {
-      installForm->PrepareInstallForm(kProgramName, kProgramTitle, kProgramVersion);
+      installForm->PrepareInstallForm(kProgramName, kProgramTitle, ProgramVersionText());
     } else {
       gameForm->BeforeRun();
     }

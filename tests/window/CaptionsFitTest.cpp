@@ -56,7 +56,7 @@ TEST_P(TCaptionsFit, LetterChoiceAboutAndErrorDialogs) {
   EXPECT_EQ(CaptionsThatDoNotFit(*ChooseLetter), std::vector<std::string>{});
 
   TAboutForm about;
-  about.SetProgram(kProgramName, kProgramVersion);
+  about.SetProgram(kProgramName, ProgramVersionText());
   EXPECT_EQ(CaptionsThatDoNotFit(about), std::vector<std::string>{});
 
   TErrorForm errors;

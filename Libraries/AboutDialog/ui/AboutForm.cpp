@@ -86,7 +86,7 @@ TAboutForm::~TAboutForm() {
 void TAboutForm::SetProgram(const std::string& name, const std::string& version) {
   ProgramNameLabel->setText(ToQString(name));
   // The program's version text is marked where it is defined.
-  ProgramVersionLabel->setText(ToQString(Translated("ProgramIdentity", version.c_str())));
+  ProgramVersionLabel->setText(ToQString(version));
 }
 
 void TAboutForm::Dialog() {

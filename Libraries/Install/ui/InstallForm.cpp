@@ -17,7 +17,6 @@
 #include "Libraries/MyDialogs/ui/FormParts.h"
 #include "Libraries/Program/ProgramPaths.h"
 #include "Libraries/Text/Text.h"
-#include "Libraries/Text/Translation.h"
 #include "Libraries/Text/ui/PlayerLanguage.h"
 #include "Libraries/Text/ui/QtText.h"
 
@@ -89,7 +88,7 @@ void TInstallForm::PrepareInstallForm(const std::string& programName,
   ProgramName = programName;
   DescriptionLabel->setText(ToQString(description));
   // The program's version text is marked where it is defined.
-  VersionLabel->setText(ToQString(Translated("ProgramIdentity", version.c_str())));
+  VersionLabel->setText(ToQString(version));
   const QString name = ToQString(ProgramName);
   if (IsInstallerFileName(GetProgramFileName())) {
     //: Window title; %1 is the program's name

@@ -12,12 +12,14 @@
 #include "Libraries/Error/FunctionScope.h"
 #include "Libraries/File/FolderBrowser.h"
 #include "Libraries/File/UninstallEntry.h"
+#include "Libraries/Program/ProgramIdentity.h"
 #include "Libraries/Text/ui/QtText.h"
 #include "support/ErrorRecorder.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/TestCommandLine.h"
 #include "support/TestHome.h"
 #include "support/ui/CaptionFit.h"
+#include "support/ui/TestLanguage.h"
 
 namespace {
 
@@ -75,14 +77,20 @@ TEST(TInstallForm, UninstallTextsWinAndTheQuestionNamesTheProgramFolder) {
   EXPECT_FALSE(form.isVisible());
 }
 
-TEST(TInstallForm, CaptionsFitInBothModes) {
+class TInstallFormIn : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(TInstallFormIn, CaptionsFitInBothModes) {
+  const TTestLanguage language(GetParam());
   for (const char* argument : {"", "/Uninstall"}) {
     TInstallerFolder installer("Install", argument);
     TInstallForm form;
-    form.PrepareInstallForm("Glyphmason", "Glyphmason", "Version 2.5.2, released on 06.01.2006");
+    form.PrepareInstallForm("Glyphmason", "Glyphmason", ProgramVersionText());
     EXPECT_EQ(CaptionsThatDoNotFit(form), std::vector<std::string>{}) << argument;
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(InEveryLanguage, TInstallFormIn, ::testing::ValuesIn(kTestedLanguages),
+                         [](const auto& info) { return std::string(info.param); });
 
 TEST(TInstallForm, BrowseTakesTheChosenFolderAndCancelKeepsIt) {
   TInstallerFolder installer("Install");
