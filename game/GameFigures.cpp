@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "Libraries/Text/Translation.h"
 #include "lexicon/LetterData.h"
 
 namespace {
@@ -79,5 +80,7 @@ int32_t TGameFigures::AverageScoreTenths() const {
 }
 
 std::string TenthsText(int32_t tenths) {
-  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+  //: A number with one decimal, as the language writes it: %1 is the whole part, %2 the tenth
+  return FilledIn(Translated("GameFigures", "%1.%2"),
+                  {std::to_string(tenths / 10), std::to_string(tenths % 10)});
 }

@@ -69,5 +69,6 @@ struct TGameFigures {
   friend bool operator==(const TGameFigures&, const TGameFigures&) = default;
 };
 
-// Tenths as text with one decimal: 125 reads "12.5".
+// Tenths as text with one decimal, as the player's language writes it: 125
+// reads "12.5" in English, "12,5" in German.
 std::string TenthsText(int32_t tenths);

@@ -124,7 +124,7 @@ TEST(GameSummaryText, NamesEveryFigureWhatTheRecordsMadeOfTheGameAndEachWordsSco
   facts.LetterChangesUsed = 2;
   facts.Figures.Turns = {{10, 10, 2, "AB"}, {21, 30, 3, "ABC"}, {21, 21, 3, "CBA"}};
   facts.Figures.SuggestionsUsed = 1;
-  facts.Outcome = {TRecordOutcome::Entered, 3, "English.gmd 10 x 10", ""};
+  facts.Outcome = {TRecordOutcome::Entered, 3, "English.gmd 10 x 10", "", ""};
   EXPECT_EQ(GameSummaryLines(facts),
             (std::vector<std::string>{"Final score: 52", "Words committed: 3", "Letters placed: 8",
                                       "Best word: \"ABC\", 21 points",
@@ -181,7 +181,7 @@ TEST_F(RecordEntryTest, ARecordsFileThatCannotBeReadIsKeptBesideTheNewOne) {
     EXPECT_EQ(EndGame().KeptUnreadableAs, "");
   }
   TSummaryFacts facts;
-  facts.Outcome = {TRecordOutcome::Entered, 1, kTable, "GlyphmasonRecords-unreadable-2.ini"};
+  facts.Outcome = {TRecordOutcome::Entered, 1, kTable, "GlyphmasonRecords-unreadable-2.ini", ""};
   const std::vector<std::string> lines = GameSummaryLines(facts);
   EXPECT_EQ(std::vector<std::string>(lines.end() - 2, lines.end()),
             (std::vector<std::string>{"The old records file could not be read.",
