@@ -225,8 +225,8 @@ para calcular automáticamente las probabilidades de las letras.</translation>
         <source>Suggest word used: %n time(s)</source>
         <extracomment>Summary line; &quot;Suggest word&quot; is a menu item</extracomment>
         <translation>
-            <numerusform>Sugerir palabra usado: %n vez</numerusform>
-            <numerusform>Sugerir palabra usado: %n veces</numerusform>
+            <numerusform>Veces que se usó Sugerir palabra: %n</numerusform>
+            <numerusform>Veces que se usó Sugerir palabra: %n</numerusform>
         </translation>
     </message>
     <message>
@@ -570,7 +570,7 @@ Overwrite it?</source>
     </message>
     <message>
         <source>Type the letter, or move to it with the arrows and press Enter</source>
-        <translation>Escribe la letra, o ve hasta ella con las flechas y pulsa Enter</translation>
+        <translation>Escribe la letra, o muévete hasta ella con las flechas y pulsa Enter</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -679,7 +679,7 @@ Program must be terminated.</source>
     <message>
         <source>O&amp;kay (no errors)</source>
         <extracomment>Button caption, 110 px wide: closes the dialog and shows no further errors</extracomment>
-        <translation>Aceptar (sin &amp;más)</translation>
+        <translation>Aceptar sin &amp;errores</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
