@@ -151,7 +151,7 @@ per calcolare automaticamente le probabilità delle lettere.</translation>
     <message>
         <source>Records: not among the ten best for %1</source>
         <extracomment>Summary line: %1 is the table, e.g. &quot;English.gmd 15 x 15&quot;</extracomment>
-        <translation>Record: non tra le dieci migliori per %1</translation>
+        <translation>Record: non è tra le dieci migliori per %1</translation>
     </message>
     <message>
         <source>Records: not entered, a word unknown to the words list was committed</source>
@@ -510,7 +510,7 @@ Sovrascriverlo?</translation>
     <message>
         <source>You are welcome on the Glyphmason site: there you find new dictionaries for the game, news of coming versions and the other word games of the Glyphmason project.</source>
         <extracomment>Three lines at most, 408 px wide</extracomment>
-        <translation>Benvenuto sul sito di Glyphmason: vi trovi nuovi dizionari per il gioco, notizie sulle prossime versioni e gli altri giochi di parole del progetto Glyphmason.</translation>
+        <translation>Ti aspetto sul sito di Glyphmason: lì trovi nuovi dizionari per il gioco, notizie sulle prossime versioni e gli altri giochi di parole del progetto Glyphmason.</translation>
     </message>
     <message>
         <source>Visit my site</source>
@@ -811,7 +811,7 @@ Il programma deve essere terminato.</translation>
     <message>
         <source>No word can be made: change letters.</source>
         <extracomment>Beside the Allow unknown words box: two lines of 130 px at most</extracomment>
-        <translation>Nessuna parola possibile: cambia lettere.</translation>
+        <translation>Non si formano parole: cambia lettere.</translation>
     </message>
     <message>
         <source>The game is over.</source>
@@ -874,7 +874,7 @@ Il programma deve essere terminato.</translation>
     <message>
         <source>&amp;Full screen</source>
         <extracomment>Check box caption, 85 px wide including the box</extracomment>
-        <translation>&amp;Tutto schermo</translation>
+        <translation>&amp;Tutto sch.</translation>
     </message>
     <message>
         <source>If this is checked, the main window of the program will cover the entire screen. If you check this and the main window looks weird, just restart the program.</source>
@@ -1085,7 +1085,7 @@ Il programma deve essere terminato.</translation>
     <message>
         <source>The program&apos;s installation directory will be put in directory:</source>
         <extracomment>One line, 384 px wide</extracomment>
-        <translation>La cartella del programma sarà creata nella cartella:</translation>
+        <translation>La cartella di installazione del programma verrà creata in:</translation>
     </message>
     <message>
         <source>Uninstall %1</source>
@@ -1095,7 +1095,7 @@ Il programma deve essere terminato.</translation>
     <message>
         <source>Bye from %1</source>
         <extracomment>Large greeting, 384 px wide; %1 is the program&apos;s name</extracomment>
-        <translation>Arrivederci da %1</translation>
+        <translation>%1 ti saluta</translation>
     </message>
     <message>
         <source>The following directory will be deleted:</source>
