@@ -95,7 +95,7 @@ om de lettergewichten automatisch te berekenen.</translation>
     <message>
         <source>Last word was NOT in the words list: &quot;%1&quot;</source>
         <extracomment>Label, 290 px wide, also spoken: %1 is the word the player tried to put</extracomment>
-        <translation>Laatste woord stond NIET in de woordenlijst: &quot;%1&quot;</translation>
+        <translation>Laatste woord NIET in de woordenlijst: &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -873,16 +873,16 @@ Program must be terminated.</source>
     <message>
         <source>&amp;Full screen</source>
         <extracomment>Check box caption, 85 px wide including the box</extracomment>
-        <translation>&amp;Beeldvullend</translation>
+        <translation>&amp;Vol. scherm</translation>
     </message>
     <message>
         <source>If this is checked, the main window of the program will cover the entire screen. If you check this and the main window looks weird, just restart the program.</source>
-        <translation>Als dit is aangevinkt, vult het hoofdvenster van het programma het hele scherm. Ziet het hoofdvenster er daarna vreemd uit, start het programma dan gewoon opnieuw.</translation>
+        <translation>Beeldvullend: als dit is aangevinkt, vult het hoofdvenster van het programma het hele scherm. Ziet het hoofdvenster er daarna vreemd uit, start het programma dan gewoon opnieuw.</translation>
     </message>
     <message>
         <source>Columns</source>
         <extracomment>Label left of the columns box; about 50 px fit before the box</extracomment>
-        <translation>Kolommen</translation>
+        <translation>Kol.</translation>
     </message>
     <message>
         <source>Rows</source>
@@ -892,12 +892,12 @@ Program must be terminated.</source>
     <message>
         <source>Dictionary</source>
         <extracomment>Label left of the dictionary&apos;s name; about 55 px fit before the field</extracomment>
-        <translation>Woordenboek</translation>
+        <translation>Woordenb.</translation>
     </message>
     <message>
         <source>Words list</source>
         <extracomment>Label left of the words list&apos;s name; about 55 px fit before the field</extracomment>
-        <translation>Woordenlijst</translation>
+        <translation>Woordlijst</translation>
     </message>
     <message>
         <source>Automatically add unknown words to words list</source>
@@ -916,7 +916,7 @@ Program must be terminated.</source>
     <message>
         <source>Drag letters from and to stock and board, to swap and move them. [RMB] to change the letter.</source>
         <extracomment>Tip of two lines, 294 px wide; [RMB] is the right mouse button</extracomment>
-        <translation>Sleep letters tussen voorraad en bord om ze te verwisselen of te verplaatsen. Rechtsklik om een letter te wisselen.</translation>
+        <translation>Sleep letters tussen voorraad en bord om ze te ruilen of te verplaatsen. Rechtsklik: letter wisselen.</translation>
     </message>
     <message>
         <source>1 to 7 put a letter at the board&apos;s frame; Ctrl+1 to 7 or the Menu key on a focused slot change it</source>
@@ -958,7 +958,7 @@ Program must be terminated.</source>
     <message>
         <source>Click a button to permanently put the word on the board. All loose letters (and the letters they connect to) must form only one word.</source>
         <extracomment>Tip of three lines at most, 270 px wide</extracomment>
-        <translation>Klik op een knop om het woord definitief op het bord te leggen. Alle losse letters (en de letters die ze raken) moeten samen precies één woord vormen.</translation>
+        <translation>Klik op een knop om het woord vast op het bord te leggen. Alle losse letters (en de letters die ze raken) moeten één woord vormen.</translation>
     </message>
     <message>
         <source>Enter puts the word on the board, Shift+Enter the flipped word</source>
@@ -1147,7 +1147,7 @@ Spoken by a screen reader: the table of the best games</extracomment>
     <message>
         <source>Dictionary and board size</source>
         <extracomment>Label left of the list of record tables, 150 px wide</extracomment>
-        <translation>Woordenboek en bordgrootte</translation>
+        <translation>Woordenboek, bordgrootte</translation>
     </message>
     <message>
         <source>Bold, with *: the newest record</source>
@@ -1235,16 +1235,16 @@ Het wordt op de standaardwaarde gezet.
         <source>There are %n words in the words list; new words.</source>
         <extracomment>Label, 290 px wide; &quot;new words&quot;: words the player added, not yet saved</extracomment>
         <translation>
-            <numerusform>Er staat %n woord in de woordenlijst; nieuwe woorden.</numerusform>
-            <numerusform>Er staan %n woorden in de woordenlijst; nieuwe woorden.</numerusform>
+            <numerusform>%n woord in de woordenlijst; er zijn nieuwe bij.</numerusform>
+            <numerusform>%n woorden in de woordenlijst; er zijn nieuwe bij.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>There are %n words in the words list.</source>
         <extracomment>Label, 290 px wide</extracomment>
         <translation>
-            <numerusform>Er staat %n woord in de woordenlijst.</numerusform>
-            <numerusform>Er staan %n woorden in de woordenlijst.</numerusform>
+            <numerusform>%n woord in de woordenlijst.</numerusform>
+            <numerusform>%n woorden in de woordenlijst.</numerusform>
         </translation>
     </message>
 </context>
