@@ -99,6 +99,14 @@ per calcolare automaticamente le probabilità delle lettere.</translation>
     </message>
 </context>
 <context>
+    <name>GameFigures</name>
+    <message>
+        <source>%1.%2</source>
+        <extracomment>A number with one decimal, as the language writes it: %1 is the whole part, %2 the tenth</extracomment>
+        <translation>%1,%2</translation>
+    </message>
+</context>
+<context>
     <name>GameSession</name>
     <message>
         <source>Glyphmason game (*.gmg)</source>
