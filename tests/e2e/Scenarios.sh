@@ -780,8 +780,9 @@ scenario_keys() {
   close_by_keys_and_expect_exit game
 }
 
-# The game in German: started with LANGUAGE=de, a word typed and put, and
-# the game saved with S through Qt's save dialog, in German. Started again
+# The game in German: started with LANGUAGE=de, a word typed and put, the
+# letter choice opened and closed, and the game saved with S through Qt's
+# save dialog, all in German. Started again
 # in English, the last game loaded with Ctrl+Z and saved again is the very
 # same file: the language changes no file.
 scenario_language() {
@@ -793,6 +794,11 @@ scenario_language() {
   wait_until "a new board with a full stock" eval 'board_is_shown && stock_is_full'
   key 1 2 3 Return
   wait_for_square 9 7 fixed
+  # The game's own windows speak German too: the letter choice's title.
+  key ctrl+1
+  wait_for_window '^Buchstabenwahl$'
+  key Escape
+  wait_until "the letter choice to close" lacks_window '^Buchstabenwahl$'
   local german="$WORK/saves/german.gmg" english="$WORK/saves/english.gmg"
   key s
   fill_save_dialog "$german" '^Speichern unter$'
