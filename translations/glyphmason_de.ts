@@ -1039,6 +1039,26 @@ Das Programm muss beendet werden.</translation>
         <extracomment>Spoken by a screen reader: the panel of the stock letters and the word</extracomment>
         <translation>Buchstaben und Wort</translation>
     </message>
+    <message>
+        <source>Columns</source>
+        <comment>spoken name</comment>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <comment>spoken name</comment>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>Dictionary</source>
+        <comment>spoken name</comment>
+        <translation>Wörterbuch</translation>
+    </message>
+    <message>
+        <source>Words list</source>
+        <comment>spoken name</comment>
+        <translation>Wortliste</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindow</name>

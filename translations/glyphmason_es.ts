@@ -1038,6 +1038,26 @@ Program must be terminated.</source>
         <extracomment>Spoken by a screen reader: the panel of the stock letters and the word</extracomment>
         <translation>Letras y palabra</translation>
     </message>
+    <message>
+        <source>Columns</source>
+        <comment>spoken name</comment>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <comment>spoken name</comment>
+        <translation>Filas</translation>
+    </message>
+    <message>
+        <source>Dictionary</source>
+        <comment>spoken name</comment>
+        <translation>Diccionario</translation>
+    </message>
+    <message>
+        <source>Words list</source>
+        <comment>spoken name</comment>
+        <translation>Lista de palabras</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindow</name>

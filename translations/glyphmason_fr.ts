@@ -1038,6 +1038,26 @@ Program must be terminated.</source>
         <extracomment>Spoken by a screen reader: the panel of the stock letters and the word</extracomment>
         <translation>Lettres et mot</translation>
     </message>
+    <message>
+        <source>Columns</source>
+        <comment>spoken name</comment>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <comment>spoken name</comment>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Dictionary</source>
+        <comment>spoken name</comment>
+        <translation>Dictionnaire</translation>
+    </message>
+    <message>
+        <source>Words list</source>
+        <comment>spoken name</comment>
+        <translation>Lexique</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindow</name>

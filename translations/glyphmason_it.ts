@@ -1039,6 +1039,26 @@ Il programma deve essere terminato.</translation>
         <extracomment>Spoken by a screen reader: the panel of the stock letters and the word</extracomment>
         <translation>Lettere e parola</translation>
     </message>
+    <message>
+        <source>Columns</source>
+        <comment>spoken name</comment>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <comment>spoken name</comment>
+        <translation>Righe</translation>
+    </message>
+    <message>
+        <source>Dictionary</source>
+        <comment>spoken name</comment>
+        <translation>Dizionario</translation>
+    </message>
+    <message>
+        <source>Words list</source>
+        <comment>spoken name</comment>
+        <translation>Lessico</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindow</name>

@@ -1038,6 +1038,26 @@ Program must be terminated.</source>
         <extracomment>Spoken by a screen reader: the panel of the stock letters and the word</extracomment>
         <translation>Letters en woord</translation>
     </message>
+    <message>
+        <source>Columns</source>
+        <comment>spoken name</comment>
+        <translation>Kolommen</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <comment>spoken name</comment>
+        <translation>Rijen</translation>
+    </message>
+    <message>
+        <source>Dictionary</source>
+        <comment>spoken name</comment>
+        <translation>Woordenboek</translation>
+    </message>
+    <message>
+        <source>Words list</source>
+        <comment>spoken name</comment>
+        <translation>Woordenlijst</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindow</name>

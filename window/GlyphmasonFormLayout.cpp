@@ -347,10 +347,12 @@ void TGlyphmasonForm::NameControlsForScreenReaders() {
   MainPanel->setAccessibleName(tr("Board size and dictionary"));
   //: Spoken by a screen reader: the panel of the stock letters and the word
   LettersPanel->setAccessibleName(tr("Letters and word"));
-  ColumnsCountComboBox->setAccessibleName(tr("Columns"));
-  RowsCountComboBox->setAccessibleName(tr("Rows"));
-  DictionaryEdit->setAccessibleName(tr("Dictionary"));
-  WordsListEdit->setAccessibleName(tr("Words list"));
+  // The names a screen reader says are texts of their own: a caption may
+  // have to be shortened to fit its fixed place, a spoken name never.
+  ColumnsCountComboBox->setAccessibleName(tr("Columns", "spoken name"));
+  RowsCountComboBox->setAccessibleName(tr("Rows", "spoken name"));
+  DictionaryEdit->setAccessibleName(tr("Dictionary", "spoken name"));
+  WordsListEdit->setAccessibleName(tr("Words list", "spoken name"));
   BoardPaintBox->setAccessibleName(tr("Board"));
   ColumnsCountLabel->setBuddy(ColumnsCountComboBox);
   RowsCountLabel->setBuddy(RowsCountComboBox);
