@@ -842,7 +842,7 @@ Das Programm muss beendet werden.</translation>
     <message>
         <source>&amp;Work</source>
         <extracomment>Button caption, 40 px wide; its mnemonic opens the Work menu</extracomment>
-        <translation>&amp;Spiel</translation>
+        <translation>S&amp;piel</translation>
     </message>
     <message>
         <source>Display the &quot;Work&quot; menu</source>

@@ -841,7 +841,7 @@ Program must be terminated.</source>
     <message>
         <source>&amp;Work</source>
         <extracomment>Button caption, 40 px wide; its mnemonic opens the Work menu</extracomment>
-        <translation>&amp;Spel</translation>
+        <translation>S&amp;pel</translation>
     </message>
     <message>
         <source>Display the &quot;Work&quot; menu</source>

@@ -8,7 +8,8 @@ For each language's .ts file:
 - every translation keeps its source's placeholders (%1..%9, %n in every
   plural form) and its mnemonic: one "&" when the source has one, none
   when it has none, and no two texts of one window (context) with the same
-  mnemonic letter;
+  mnemonic letter, nor one of the letters the window takes as keys with
+  any modifier held (Alt+S would save the game, not press a button);
 - every translation can be written in Windows-1252, the code page of the
   program's texts.
 
@@ -22,6 +23,10 @@ import subprocess
 import sys
 import xml.etree.ElementTree as ElementTree
 from pathlib import Path
+
+# The main window acts on S, L and D whatever modifier is held.
+KEYS_OF_WINDOW = {"TGlyphmasonForm": "sld"}
+
 
 def messages(ts_file):
     """(context, source, comment) -> (numerus, [translations], type)."""
@@ -73,6 +78,8 @@ def check_texts(ts_file):
         letter = mnemonic(forms[0])
         if letter:
             mnemonics.setdefault((context, letter), []).append(forms[0])
+            if letter in KEYS_OF_WINDOW.get(context, ""):
+                faults.append(f"{where}: {forms[0]!r}: Alt+{letter.upper()} is a key of the window")
     for (context, letter), texts in sorted(mnemonics.items()):
         if len(texts) > 1:
             faults.append(f"{ts_file.name}: {context}: mnemonic '{letter}' used by {texts}")
