@@ -77,13 +77,21 @@ std::string SpokenLetterPut(char letter, TCellPosition square) {
                   {LetterText(letter), SquareNameText(square.Column, square.Row)});
 }
 
+std::string SpokenYourLetters(const TGame& game) {
+  //: Spoken: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
+  return SpokenLetters(Translated("SpokenText", "Your letters: %1."), game);
+}
+
+std::string SpokenNewLetters(const TGame& game) {
+  //: Spoken: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
+  return SpokenLetters(Translated("SpokenText", "New letters: %1."), game);
+}
+
 std::string SpokenCommit(const std::string& word, int32_t points, const TGame& game) {
   //: Spoken: %1 is the word just put on the board
   const std::string committed =
       FilledIn(Translated("SpokenText", "%1 for %n point(s).", nullptr, points), {word});
-  //: Spoken: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
-  return committed + " " + ScoreSentence(game) + " " +
-         SpokenLetters(Translated("SpokenText", "New letters: %1."), game);
+  return committed + " " + ScoreSentence(game) + " " + SpokenNewLetters(game);
 }
 
 std::string SpokenSuggestion(const TWordMove& move, const TCommitKeys& keys) {
@@ -124,7 +132,5 @@ std::string SpokenState(const TGame& game, const TBoardCursor& cursor) {
   //: Spoken: %1 is how many letter changes are left
   const std::string changes = FilledIn(Translated("SpokenText", "Letter changes left: %1."),
                                        {std::to_string(std::max(game.LetterChangesCount, 0))});
-  //: Spoken: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
-  return SpokenLetters(Translated("SpokenText", "Your letters: %1."), game) + " " +
-         ScoreSentence(game) + " " + changes + " " + where;
+  return SpokenYourLetters(game) + " " + ScoreSentence(game) + " " + changes + " " + where;
 }

@@ -20,6 +20,9 @@ std::string SquareNameText(int32_t column, int32_t row);
 // the player's language): "Your letters: %1." reads "Your letters: 1 K,
 // 2 A, 3 empty, ..., 7 N." An empty slot is said as "empty".
 std::string SpokenLetters(const std::string& sentence, const TGame& game);
+// "Your letters: 1 K, 2 A, ..." and "New letters: ...", in the player's language.
+std::string SpokenYourLetters(const TGame& game);
+std::string SpokenNewLetters(const TGame& game);
 
 // A letter put on a square: "K on H8".
 std::string SpokenLetterPut(char letter, TCellPosition square);

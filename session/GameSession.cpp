@@ -136,8 +136,7 @@ void TGameSession::NewGame() {
                     const bool wasEnded = Game.IsEnded();
                     CheckGameEnd(Game);
                     AfterMove(wasEnded);
-                    //: Spoken: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
-                    View.Say(SpokenLetters(Translated("SpokenText", "Your letters: %1."), Game));
+                    View.Say(SpokenYourLetters(Game));
                   });
 }
 
@@ -223,8 +222,7 @@ void TGameSession::LoadGameFrom(const std::string& path) {
     Game.ShowCaption(path);
     SaveDialog.FileName = path;
     ForgetHistory();
-    //: Spoken: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
-    View.Say(SpokenLetters(Translated("SpokenText", "Your letters: %1."), Game));
+    View.Say(SpokenYourLetters(Game));
   });
 }
 
@@ -385,8 +383,7 @@ void TGameSession::ChangeLetter(int32_t slot) {
   ChangeOneLetter(Game, slot, chosen);
   if (Game.LetterChangesCount != changesBefore) {
     RecordMove(before, Game.WordsListLines.Count());
-    //: Spoken: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
-    View.Say(SpokenLetters(Translated("SpokenText", "New letters: %1."), Game));
+    View.Say(SpokenNewLetters(Game));
   }
   AfterMove(wasEnded);
 }
@@ -396,8 +393,7 @@ void TGameSession::NewStockLetters() {
   const TGameState before = CaptureState(Game);
   if (ChangeAllLetters(Game)) {
     RecordMove(before, Game.WordsListLines.Count());
-    //: Spoken: %1 lists the stock slots ("1 K, 2 A, 3 empty, ...")
-    View.Say(SpokenLetters(Translated("SpokenText", "New letters: %1."), Game));
+    View.Say(SpokenNewLetters(Game));
   }
   AfterMove(wasEnded);
 }
