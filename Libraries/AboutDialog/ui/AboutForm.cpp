@@ -85,7 +85,7 @@ TAboutForm::~TAboutForm() {
 
 void TAboutForm::SetProgram(const std::string& name, const std::string& version) {
   ProgramNameLabel->setText(ToQString(name));
-  // The program's version text is marked where it is defined.
+  // The version line comes in the player's language (ProgramVersionText).
   ProgramVersionLabel->setText(ToQString(version));
 }
 

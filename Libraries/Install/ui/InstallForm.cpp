@@ -87,7 +87,7 @@ void TInstallForm::PrepareInstallForm(const std::string& programName,
                                       const std::string& description, const std::string& version) {
   ProgramName = programName;
   DescriptionLabel->setText(ToQString(description));
-  // The program's version text is marked where it is defined.
+  // The version line comes in the player's language (ProgramVersionText).
   VersionLabel->setText(ToQString(version));
   const QString name = ToQString(ProgramName);
   if (IsInstallerFileName(GetProgramFileName())) {
