@@ -92,7 +92,14 @@ void ExpectWholeBoardInside(const TGlyphmasonForm& form) {
   EXPECT_GE(form.BoardPaintBox->CellWidth() * 30, form.BoardPaintBox->width() - 30);
 }
 
+// The left panels fit the least client area, and the board, right of them,
+// follows every size change.
 TEST_F(MainWindowTest, WindowModesFillTheirAreaAndTheBoardFollowsEverySizeChange) {
+  for (const QWidget* panel : {Form->MenuPanel, Form->MainPanel, Form->LettersPanel}) {
+    EXPECT_LE(panel->geometry().right() + 1, kLeftPanelsWidth) << panel->objectName().toStdString();
+    EXPECT_LE(panel->geometry().bottom() + 1, kLeftPanelsHeight) << panel->objectName().toStdString();
+  }
+  EXPECT_EQ(Form->BoardGroupBox->x(), kLeftPanelsWidth);
   const QRect windowed(26, 18, 972, 701);  // in a work area of 1024 x 738
   EXPECT_EQ(Form->frameGeometry(), windowed);
   NewGameOfSize(30, 30);
@@ -106,24 +113,13 @@ TEST_F(MainWindowTest, WindowModesFillTheirAreaAndTheBoardFollowsEverySizeChange
   ExpectWholeBoardInside(*Form);
   Form->FullScreenCheckBox->setChecked(false);
   EXPECT_EQ(Form->frameGeometry(), windowed);
-  // A start in full screen mode is played by the window scenario.
-}
-
-TEST_F(MainWindowTest, TheLeftPanelsFitTheLeastClientArea) {
-  for (const QWidget* panel : {Form->MenuPanel, Form->MainPanel, Form->LettersPanel}) {
-    EXPECT_LE(panel->geometry().right() + 1, kLeftPanelsWidth) << panel->objectName().toStdString();
-    EXPECT_LE(panel->geometry().bottom() + 1, kLeftPanelsHeight) << panel->objectName().toStdString();
-  }
-  EXPECT_EQ(Form->BoardGroupBox->x(), kLeftPanelsWidth);
-}
-
-TEST_F(MainWindowTest, AWindowOnASmallWorkAreaKeepsItsPanelsAndTheWholeBoard) {
+  // A small work area keeps the panels and the whole board.
   Form->SetWorkAreaForTesting(QRect(0, 0, 700, 520));
-  NewGameOfSize(30, 30);
   Form->FullScreenCheckBox->setChecked(true);
   Form->FullScreenCheckBox->setChecked(false);
   EXPECT_EQ(Form->frameGeometry(), QRect(0, 0, 700, 520));
   ExpectWholeBoardInside(*Form);
+  // A start in full screen mode is played by the window scenario.
 }
 
 TEST_F(MainWindowTest, WindowModesFillTheScreenTheWindowIsOn) {
