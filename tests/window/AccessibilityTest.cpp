@@ -36,9 +36,7 @@ TEST(SquareNames, ColumnsAreLetteredAndRowsNumberedFromTheTop) {
 }
 
 TEST_F(AccessibilityTest, TheTableFollowsANewBoardSize) {
-  Form->ColumnsCountComboBox->setCurrentText("30");
-  Form->RowsCountComboBox->setCurrentText("12");
-  StartGame("CATSENO");
+  NewGameOfSize(30, 12);
   EXPECT_EQ(Board()->tableInterface()->columnCount(), 30);
   EXPECT_EQ(Board()->tableInterface()->rowCount(), 12);
   EXPECT_EQ(CellName(11, 29), "AD12, empty");
@@ -48,8 +46,7 @@ TEST_F(AccessibilityTest, TheTableFollowsANewBoardSize) {
   // A square of the wide board is no child of a narrower one, and takes no
   // other square's index.
   QAccessibleInterface* farCell = Board()->tableInterface()->cellAt(2, 20);
-  Form->ColumnsCountComboBox->setCurrentText("10");
-  StartGame("CATSENO");
+  NewGameOfSize(10, 12);
   EXPECT_EQ(Board()->indexOfChild(farCell), -1);
 }
 

@@ -19,22 +19,12 @@ class DragsWithoutADrop : public TWindowTest {
     QApplication::setActiveWindow(Form.get());
   }
 
-  // A later press and release on the empty square (3, 3), as a click.
-  void ClickEmptySquare() {
-    QWidget* board = Form->BoardPaintBox;
-    const QPoint point = board->mapFromGlobal(CellCentre(3, 3));
-    QMouseEvent press(QEvent::MouseButtonPress, point, CellCentre(3, 3), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(board, &press);
-    MoveAndRelease(board, CellCentre(3, 3));
-  }
-
   void ExpectLetterHome() {
     EXPECT_FALSE(Form->Drag.IsDragging());
     EXPECT_EQ(Stock(), "CATSENO");
     EXPECT_EQ(Form->Game.Board[3][3].Letter, 0);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    ClickEmptySquare();
+    DragCellToCell(3, 3, 3, 3);  // a later click on the empty square
     EXPECT_EQ(Stock(), "CATSENO");
     EXPECT_EQ(Form->Game.Board[3][3].Letter, 0);
   }

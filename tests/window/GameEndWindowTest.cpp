@@ -29,11 +29,19 @@ class GameEndWindow : public TWindowTest {
     DragStockToCell(2, 8, 7);
     Form->PutWordButton->click();
   }
+  // "End game" by its key, the question answered Yes.
+  void EndGame() {
+    Boxes.Answer(kIdYes);
+    PressKey(Qt::Key_End, Qt::ControlModifier);
+  }
 };
 
+// Before a game: the prompt, the 21 board sizes, and no letter changes or end.
 TEST_F(GameEndWindow, ThePromptShowsUntilAGameIsShown) {
   EXPECT_TRUE(Form->StartPromptLabel->isVisible());
   EXPECT_TRUE(Form->StartPromptLabel->text().contains("Ctrl+N"));
+  EXPECT_EQ(Form->ColumnsCountComboBox->count(), 21);
+  EXPECT_FALSE(Form->NewStockLettersButton->isEnabled());
   EXPECT_FALSE(Form->EndGameMenu->isEnabled());
   StartGame();
   EXPECT_FALSE(Form->StartPromptLabel->isVisible());
@@ -47,8 +55,7 @@ TEST_F(GameEndWindow, TheMenuFollowsTheGameToItsEndAndTheSummaryLeavesWithIt) {
   PlayCat();
   EXPECT_TRUE(Form->UndoMenu->isEnabled());
   EXPECT_FALSE(Form->RedoMenu->isEnabled());
-  Boxes.Answer(kIdYes);
-  PressKey(Qt::Key_End, Qt::ControlModifier);
+  EndGame();
   ASSERT_TRUE(Form->GameOverForm && Form->GameOverForm->isVisible());
   EXPECT_FALSE(Form->NewStockLettersButton->isEnabled());
   EXPECT_FALSE(Form->SuggestWordMenu->isEnabled());
@@ -68,8 +75,7 @@ TEST_F(GameEndWindow, TheMenuFollowsTheGameToItsEndAndTheSummaryLeavesWithIt) {
 
 TEST_F(GameEndWindow, AnEndedGameSavedAndLoadedIsShownOverWithoutItsSummary) {
   PlayCat();
-  Boxes.Answer(kIdYes);
-  PressKey(Qt::Key_End, Qt::ControlModifier);
+  EndGame();
   Form->GameOverForm->close();
   Files.Choose(Program.File("GlyphmasonGames/ended.gmg"));
   PressKey(Qt::Key_S);
@@ -84,8 +90,7 @@ TEST_F(GameEndWindow, AnEndedGameSavedAndLoadedIsShownOverWithoutItsSummary) {
 
 TEST_F(GameEndWindow, AnEndedGameRefusesTheKeysOfPlayQuietly) {
   PlayCat();
-  Boxes.Answer(kIdYes);
-  PressKey(Qt::Key_End, Qt::ControlModifier);
+  EndGame();
   Form->GameOverForm->close();
   const std::string stock = Stock();
   const size_t beeps = Boxes.Beeps.size();
@@ -101,8 +106,7 @@ TEST_F(GameEndWindow, AnEndedGameRefusesTheKeysOfPlayQuietly) {
 TEST_F(GameEndWindow, ARecordsFileThatCannotBeWrittenShowsTheErrorAndTheGameGoesOn) {
   std::filesystem::create_directory(Program.File(kRecordsFileName));
   PlayCat();
-  Boxes.Answer(kIdYes);
-  PressKey(Qt::Key_End, Qt::ControlModifier);
+  EndGame();
   ASSERT_EQ(Errors.Shown.size(), 1u);
   EXPECT_EQ(Errors.Shown[0].Message, "Failed to save file.");
   EXPECT_EQ(Form->GameOverForm->Lines.back(),

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -75,6 +76,14 @@ TScript ReadScript(const std::string& game) {
   return script;
 }
 
+// The steps that are one key press each.
+const std::map<std::string, std::pair<int, Qt::KeyboardModifiers>> kCommandKeys = {
+    {"new", {Qt::Key_N, Qt::ControlModifier}},
+    {"undo", {Qt::Key_Backspace, Qt::AltModifier}},
+    {"redo", {Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier}},
+    {"last", {Qt::Key_Z, Qt::ControlModifier}},
+    {"endgame", {Qt::Key_End, Qt::ControlModifier}}};
+
 class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<const char*> {
  protected:
   GoldenGame() {
@@ -98,8 +107,8 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<cons
     } else if (command == "size" && in >> a >> b) {
       Form->ColumnsCountComboBox->setCurrentText(QString::number(a));
       Form->RowsCountComboBox->setCurrentText(QString::number(b));
-    } else if (command == "new") {
-      PressKey(Qt::Key_N, Qt::ControlModifier);
+    } else if (const auto key = kCommandKeys.find(command); key != kCommandKeys.end()) {
+      PressKey(key->second.first, key->second.second);
     } else if (command == "key" && in >> text) {
       // A capital letter after its modifiers, as in ctrl+shift+N.
       Qt::KeyboardModifiers modifiers;
@@ -110,10 +119,6 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<cons
                                      : Qt::ShiftModifier;
       }
       PressKey(Qt::Key_A + (text.back() - 'A'), modifiers);
-    } else if (command == "undo") {
-      PressKey(Qt::Key_Backspace, Qt::AltModifier);
-    } else if (command == "redo") {
-      PressKey(Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
     } else if (command == "stock") {
       in >> text;
       for (int slot = 0; slot < kStockSlots; ++slot) {
@@ -158,8 +163,6 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<cons
       } else {
         Program.Write("GlyphmasonGames/" + text, "x");
       }
-    } else if (command == "last") {
-      PressKey(Qt::Key_Z, Qt::ControlModifier);
     } else if (command == "close") {
       Form->close();
     } else if (command == "analyze") {
@@ -197,8 +200,6 @@ class GoldenGame : public TWindowTest, public ::testing::WithParamInterface<cons
     } else if (command == "changes" && in >> a) {
       Form->Game.LetterChangesCount = a;
       Form->Game.ShowLetterChanges();
-    } else if (command == "endgame") {
-      PressKey(Qt::Key_End, Qt::ControlModifier);
     } else if (command == "records") {
       Form->RecordsMenu->trigger();
       const TRecordsForm& records = *Form->RecordsForm;

@@ -44,14 +44,11 @@ TEST_F(WindowHints, AHintShowsOnAScreenLeftOfThePrimaryOne) {
   EXPECT_EQ(Hint()->text(), Form->HideButton->toolTip());
 }
 
-TEST_F(WindowHints, TheToolkitShowsNoTooltipOfAHintedControl) {
+TEST_F(WindowHints, TheToolkitShowsNoTooltipOfAHintedControlButAnotherWindowKeepsItsOwn) {
   const QPoint at = Form->HideButton->rect().center();
-  QHelpEvent help(QEvent::ToolTip, at, Form->HideButton->mapToGlobal(at));
-  QApplication::sendEvent(Form->HideButton, &help);
+  QHelpEvent hinted(QEvent::ToolTip, at, Form->HideButton->mapToGlobal(at));
+  QApplication::sendEvent(Form->HideButton, &hinted);
   EXPECT_FALSE(QToolTip::isVisible());
-}
-
-TEST_F(WindowHints, AnotherWindowKeepsItsTooltips) {
   QWidget other;
   other.setToolTip("Another window's tip");
   other.resize(200, 100);

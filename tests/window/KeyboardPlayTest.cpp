@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -37,26 +36,21 @@ TEST_F(KeyboardPlayTest, AnEmptySlotOrAnOccupiedSquareChangesNothing) {
   EXPECT_EQ(Boxes.Beeps.size(), 2u);
 }
 
-TEST_F(KeyboardPlayTest, AClickOnASquareMovesTheCursorThere) {
-  Form->WorkButton->setFocus();
-  RightClickCell(2, 3);
-  EXPECT_EQ(CursorSquare(), (TCellPosition{2, 3}));
-  EXPECT_TRUE(Form->BoardPaintBox->hasFocus());
-}
-
-TEST_F(KeyboardPlayTest, AFocusedComboBoxKeepsItsDigits) {
+// A focused combo box keeps its digits, and Enter presses a focused check box.
+TEST_F(KeyboardPlayTest, AFocusedControlKeepsItsKeys) {
   Form->ColumnsCountComboBox->setFocus();
   PressKey(Qt::Key_1);
   EXPECT_EQ(Stock(), "CATSENO");
-}
-
-TEST_F(KeyboardPlayTest, EnterPressesTheFocusedCheckBox) {
   Form->AllowUnknownWordsCheckBox->setFocus();
   PressKey(Qt::Key_Return);
   EXPECT_FALSE(Form->AllowUnknownWordsCheckBox->isChecked());
 }
 
-TEST_F(KeyboardPlayTest, TabReachesTheBoardAfterAllowUnknownWords) {
+TEST_F(KeyboardPlayTest, AClickOnASquareOrTabAfterAllowUnknownWordsFocusesTheBoard) {
+  Form->WorkButton->setFocus();
+  RightClickCell(2, 3);
+  EXPECT_EQ(CursorSquare(), (TCellPosition{2, 3}));
+  EXPECT_TRUE(Form->BoardPaintBox->hasFocus());
   Form->AllowUnknownWordsCheckBox->setFocus();
   PressKey(Qt::Key_Tab);
   EXPECT_TRUE(Form->BoardPaintBox->hasFocus());
@@ -89,16 +83,14 @@ TEST_F(KeyboardPlayTest, TheLetterChoiceWalksWithArrowsAndEscapeCancels) {
   ASSERT_EQ(ChooseLetter->FocusedSlot(), 0);
   ChooseLetter->RunModal = [](TChooseLetterForm& form) {
     for (const int key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Return}) {
-      QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-      QApplication::sendEvent(&form, &press);
+      SendKey(&form, key);
     }
     return form.result();
   };
   EXPECT_EQ(ChooseLetter->AskReplacementLetter(), 'S');  // slot 8, below the A
   ChooseLetter->RunModal = [](TChooseLetterForm& form) {
     form.show();
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(&form, &escape);
+    SendKey(&form, Qt::Key_Escape);
     return form.result();
   };
   EXPECT_EQ(ChooseLetter->AskReplacementLetter(), 0);
@@ -107,8 +99,7 @@ TEST_F(KeyboardPlayTest, TheLetterChoiceWalksWithArrowsAndEscapeCancels) {
 TEST_F(KeyboardPlayTest, TheMenuKeyOnASlotOpensItsLetterChoiceAndTheBoardGetsTheFocusBack) {
   ChooseLetter->RunModal = [](TChooseLetterForm& form) {
     form.show();
-    QKeyEvent typed(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
-    QApplication::sendEvent(&form, &typed);
+    SendKey(&form, Qt::Key_X, "x");
     return form.result();
   };
   PressKey(Qt::Key_Tab);

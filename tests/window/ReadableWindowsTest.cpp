@@ -4,7 +4,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QTableWidget>
 
@@ -60,8 +59,7 @@ TEST_F(ReadableWindows, TheSummaryChartReadsEveryWordBesideTheBestPossible) {
   EXPECT_TRUE(summary.Chart->focusPolicy() & Qt::TabFocus);
   // Enter still closes the window from the chart.
   summary.Chart->setFocus();
-  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-  QApplication::sendEvent(summary.Chart, &enter);
+  SendKey(summary.Chart, Qt::Key_Return);
   EXPECT_FALSE(summary.isVisible());
 }
 

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QPushButton>
 
 #include "support/ui/WindowFixture.h"
@@ -30,8 +29,7 @@ TEST_F(SpeechTest, ASuggestionARefusalALetterChangeAndALoadAreTold) {
   EXPECT_EQ(Said(), "Last word was NOT in the words list: \"TAC\"");
 
   ChooseLetter->RunModal = [](TChooseLetterForm& form) {
-    QKeyEvent typed(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
-    QApplication::sendEvent(&form, &typed);
+    SendKey(&form, Qt::Key_X, "x");
     return form.result();
   };
   PressKey(Qt::Key_4, Qt::ControlModifier);

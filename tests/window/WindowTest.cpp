@@ -21,44 +21,31 @@ namespace {
 
 using MainWindowTest = TWindowTest;
 
-TEST(WindowMode, WorkAreaArithmetic) {
-  EXPECT_EQ(WindowedBounds(1024, 738), (TWindowBounds{26, 18, 972, 701}));
-  EXPECT_EQ(WindowedBounds(800, 570), (TWindowBounds{20, 14, 760, 541}));
-}
-
-// Scaled and small screens, in logical pixels: the window stays inside the
-// work area, frame and all, wherever the left panels fit.
-TEST(WindowMode, AWindowOnASmallScreenStaysInsideItsWorkArea) {
+// 95 % of the work area, centred, frame included; an extent whose 95 % is
+// whole comes out one lower, on every compiler. On a small or scaled screen
+// (logical pixels) the window stays inside the work area wherever the left
+// panels fit; a screen too small for them keeps the least window centred.
+TEST(WindowMode, TheWindowedBoundsOfAWorkArea) {
   const TWindowFrame openbox{2, 22};
-  // 1920 x 1080 at 200 %, and 1280 x 1024 at 150 %: as at any size.
-  EXPECT_EQ(WindowedBounds(960, 540, openbox), (TWindowBounds{24, 0, 911, 540}));
-  EXPECT_EQ(WindowedBounds(853, 682, openbox), (TWindowBounds{21, 17, 810, 647}));
-  // 1920 x 1080 at 200 % with a task bar: the height shrinks, the frame counted.
-  EXPECT_EQ(WindowedBounds(960, 532, openbox), (TWindowBounds{24, 0, 911, 532}));
-  EXPECT_EQ(WindowedBounds(700, 520), (TWindowBounds{0, 0, 700, 520}));
-  // 1280 x 1024 at 200 %: both extents shrink.
-  EXPECT_EQ(WindowedBounds(640, 512), (TWindowBounds{0, 0, 640, 512}));
-}
-
-TEST(WindowMode, AScreenTooSmallForTheLeftPanelsKeepsTheLeastWindowCentred) {
-  EXPECT_EQ(WindowedBounds(640, 480), (TWindowBounds{-60, -30, 760, 540}));
-  EXPECT_EQ(WindowedBounds(700, 520, {2, 22}), (TWindowBounds{-30, -10, 760, 540}));
-}
-
-// Extents whose 95 % is whole come out one lower, on every compiler.
-TEST(WindowMode, AWholeShareComesOutOneLower) {
   const struct {
     int Width, Height;
+    TWindowFrame Frame;
     TWindowBounds Bounds;
-  } sizes[] = {
-      {1280, 1024, {32, 26, 1215, 972}},  {1920, 1080, {48, 27, 1823, 1025}},
-      {1600, 900, {40, 23, 1519, 854}},   {2560, 1440, {64, 36, 2431, 1367}},
-      {1440, 1200, {36, 30, 1367, 1139}}, {3840, 2160, {96, 54, 3647, 2051}},
-      {1366, 768, {34, 19, 1297, 729}},   {1920, 1040, {48, 26, 1823, 987}},
+  } areas[] = {
+      {1024, 738, {}, {26, 18, 972, 701}},        {800, 570, {}, {20, 14, 760, 541}},
+      {1280, 1024, {}, {32, 26, 1215, 972}},      {1920, 1080, {}, {48, 27, 1823, 1025}},
+      {1600, 900, {}, {40, 23, 1519, 854}},       {2560, 1440, {}, {64, 36, 2431, 1367}},
+      {1440, 1200, {}, {36, 30, 1367, 1139}},     {3840, 2160, {}, {96, 54, 3647, 2051}},
+      {1366, 768, {}, {34, 19, 1297, 729}},       {1920, 1040, {}, {48, 26, 1823, 987}},
+      {960, 540, openbox, {24, 0, 911, 540}},     // 1920 x 1080 at 200 %
+      {853, 682, openbox, {21, 17, 810, 647}},    // 1280 x 1024 at 150 %
+      {960, 532, openbox, {24, 0, 911, 532}},     // 200 % with a task bar
+      {700, 520, {}, {0, 0, 700, 520}},           {640, 512, {}, {0, 0, 640, 512}},
+      {640, 480, {}, {-60, -30, 760, 540}},       {700, 520, openbox, {-30, -10, 760, 540}},
   };
-  for (const auto& size : sizes) {
-    EXPECT_EQ(WindowedBounds(size.Width, size.Height), size.Bounds)
-        << size.Width << " x " << size.Height;
+  for (const auto& area : areas) {
+    EXPECT_EQ(WindowedBounds(area.Width, area.Height, area.Frame), area.Bounds)
+        << area.Width << " x " << area.Height << ", frame " << area.Frame.Width;
   }
 }
 
@@ -68,11 +55,6 @@ TEST(KeyTest, OnlyTheOneModifierCounts) {
   EXPECT_FALSE(IsOnlyModifier(ssCtrl | ssShift, ssCtrl));
   EXPECT_FALSE(IsOnlyModifier(ssAlt, ssCtrl));
   EXPECT_EQ(KeyboardShiftState(ssDouble | ssRight | ssShift), ssDouble | ssShift);
-}
-
-TEST_F(MainWindowTest, BoardSizesAndNoLetterChangesBeforeAGame) {
-  EXPECT_EQ(Form->ColumnsCountComboBox->count(), 21);
-  EXPECT_FALSE(Form->NewStockLettersButton->isEnabled());
 }
 
 // A file dialog that, as a real modal dialog does, takes the focus away
@@ -110,12 +92,17 @@ void ExpectWholeBoardInside(const TGlyphmasonForm& form) {
   EXPECT_GE(form.BoardPaintBox->CellWidth() * 30, form.BoardPaintBox->width() - 30);
 }
 
+// The left panels fit the least client area, and the board, right of them,
+// follows every size change.
 TEST_F(MainWindowTest, WindowModesFillTheirAreaAndTheBoardFollowsEverySizeChange) {
+  for (const QWidget* panel : {Form->MenuPanel, Form->MainPanel, Form->LettersPanel}) {
+    EXPECT_LE(panel->geometry().right() + 1, kLeftPanelsWidth) << panel->objectName().toStdString();
+    EXPECT_LE(panel->geometry().bottom() + 1, kLeftPanelsHeight) << panel->objectName().toStdString();
+  }
+  EXPECT_EQ(Form->BoardGroupBox->x(), kLeftPanelsWidth);
   const QRect windowed(26, 18, 972, 701);  // in a work area of 1024 x 738
   EXPECT_EQ(Form->frameGeometry(), windowed);
-  Form->ColumnsCountComboBox->setCurrentText("30");
-  Form->RowsCountComboBox->setCurrentText("30");
-  PressKey(Qt::Key_N, Qt::ControlModifier);
+  NewGameOfSize(30, 30);
   ExpectWholeBoardInside(*Form);
   const QRect screen = Form->screen()->geometry();  // the screen the window is on
   Form->FullScreenCheckBox->setChecked(true);
@@ -126,41 +113,20 @@ TEST_F(MainWindowTest, WindowModesFillTheirAreaAndTheBoardFollowsEverySizeChange
   ExpectWholeBoardInside(*Form);
   Form->FullScreenCheckBox->setChecked(false);
   EXPECT_EQ(Form->frameGeometry(), windowed);
-  // A start in full screen mode is played by the window scenario.
-}
-
-TEST_F(MainWindowTest, TheLeftPanelsFitTheLeastClientArea) {
-  for (const QWidget* panel : {Form->MenuPanel, Form->MainPanel, Form->LettersPanel}) {
-    EXPECT_LE(panel->geometry().right() + 1, kLeftPanelsWidth) << panel->objectName().toStdString();
-    EXPECT_LE(panel->geometry().bottom() + 1, kLeftPanelsHeight) << panel->objectName().toStdString();
-  }
-  EXPECT_EQ(Form->BoardGroupBox->x(), kLeftPanelsWidth);
-}
-
-TEST_F(MainWindowTest, AWindowOnASmallWorkAreaKeepsItsPanelsAndTheWholeBoard) {
+  // A small work area keeps the panels and the whole board.
   Form->SetWorkAreaForTesting(QRect(0, 0, 700, 520));
-  Form->ColumnsCountComboBox->setCurrentText("30");
-  Form->RowsCountComboBox->setCurrentText("30");
-  PressKey(Qt::Key_N, Qt::ControlModifier);
   Form->FullScreenCheckBox->setChecked(true);
   Form->FullScreenCheckBox->setChecked(false);
   EXPECT_EQ(Form->frameGeometry(), QRect(0, 0, 700, 520));
   ExpectWholeBoardInside(*Form);
-}
-
-// The window tests have two screens side by side.
-QScreen* ScreenBesideThePrimary() {
-  for (QScreen* screen : QGuiApplication::screens()) {
-    if (screen != QGuiApplication::primaryScreen()) {
-      return screen;
-    }
-  }
-  return nullptr;
+  // A start in full screen mode is played by the window scenario.
 }
 
 TEST_F(MainWindowTest, WindowModesFillTheScreenTheWindowIsOn) {
-  QScreen* other = ScreenBesideThePrimary();
-  ASSERT_NE(other, nullptr);
+  // The window tests have two screens side by side.
+  const QList<QScreen*> screens = QGuiApplication::screens();
+  ASSERT_EQ(screens.size(), 2);
+  QScreen* other = screens[screens[0] == QGuiApplication::primaryScreen() ? 1 : 0];
   Form->SetWorkAreaForTesting(QRect());
   Form->setScreen(other);
   Form->FullScreenCheckBox->setChecked(true);
@@ -189,9 +155,7 @@ TEST_F(MainWindowTest, SpaceHidesTheProgramAndPressesNothingElse) {
 
 TEST_F(MainWindowTest, BoardGeometryAtDesignSize) {
   Form->BoardPaintBox->resize(415, 480);
-  Form->ColumnsCountComboBox->setCurrentText("30");
-  Form->RowsCountComboBox->setCurrentText("30");
-  PressKey(Qt::Key_N, Qt::ControlModifier);
+  NewGameOfSize(30, 30);
   Form->BoardPaintBox->resize(415, 480);
   Form->BoardPaintBox->ComputeBoardGeometry();
   EXPECT_EQ(Form->BoardPaintBox->CellWidth(), 13);

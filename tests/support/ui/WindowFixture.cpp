@@ -1,6 +1,7 @@
 #include "support/ui/WindowFixture.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -37,6 +38,12 @@ void TWindowTest::StartGame(const std::string& stock) {
   for (int slot = 0; slot < kStockSlots; ++slot) {
     Form->Game.SetStockLetter(slot, slot < static_cast<int>(stock.size()) ? stock[slot] : 0);
   }
+}
+
+void TWindowTest::NewGameOfSize(int columns, int rows) {
+  Form->ColumnsCountComboBox->setCurrentText(QString::number(columns));
+  Form->RowsCountComboBox->setCurrentText(QString::number(rows));
+  PressKey(Qt::Key_N, Qt::ControlModifier);
 }
 
 std::string TWindowTest::Stock() const {
@@ -111,4 +118,9 @@ void TWindowTest::PressKey(int key, Qt::KeyboardModifiers modifiers) {
   QApplication::sendEvent(window, &press);
   QKeyEvent release(QEvent::KeyRelease, key, modifiers);
   QApplication::sendEvent(window, &release);
+}
+
+void TWindowTest::SendKey(QObject* control, int key, const QString& text) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(control, &press);
 }

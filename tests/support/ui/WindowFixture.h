@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QPoint>
+#include <QString>
 #include <memory>
 #include <string>
 
@@ -27,6 +28,8 @@ class TWindowTest : public ::testing::Test {
   void WriteDictionary(const std::string& words = "CAT\r\nCATS\r\nTAX\r\nAXE\r\nNOSE\r\n");
   // Ctrl+N, then the stock set to these letters (slot 1 first).
   void StartGame(const std::string& stock = "CATSENO");
+  // The board size boxes set, then Ctrl+N.
+  void NewGameOfSize(int columns, int rows);
   std::string Stock() const;
 
   // A press on a stock slot (0..6) or a square, a move of the held button to
@@ -38,6 +41,8 @@ class TWindowTest : public ::testing::Test {
   void RightClickCell(int column, int row) { PressCell(column, row, Qt::RightButton); }
   void RightClickStock(int slot) { PressStock(slot, Qt::RightButton); }
   void PressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  // A key press sent straight to the control, as into a modal dialog.
+  static void SendKey(QObject* control, int key, const QString& text = {});
 
   QPoint CellCentre(int column, int row) const;
   QPoint StockCentre(int slot) const;
