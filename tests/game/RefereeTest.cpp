@@ -4,7 +4,6 @@
 
 #include "game/LetterMoves.h"
 #include "game/Referee.h"
-#include "game/Suggestion.h"
 #include "tests/game/RecordingDisplay.h"
 
 TEST(GameEnd, TheLettersOnHandTheBoardAndTheChangesLeftDecide) {
@@ -87,28 +86,4 @@ TEST(GameFigures, AnUnknownWordIsPlayedAgainstAParOfZero) {
   ASSERT_EQ(CommitWord(unknown.Game, false, {true, false}), TPutWordResult::Committed);
   EXPECT_TRUE(unknown.Game.Figures.UnknownWordCommitted);
   EXPECT_EQ(unknown.Game.Figures.Turns[0].Par, 0);
-}
-
-TEST(GameFigures, ASeededGamePlayedBySuggestionsIsExactlyOnPar) {
-  TPlayScene scene(
-      "AA\r\nAC\r\nAS\r\nAT\r\nCA\r\nSA\r\nTA\r\nTT\r\nSS\r\nCC\r\nSAT\r\nCAT\r\nACT\r\nTAT\r\n"
-      "CATS\r\nACTS\r\nCAST\r\nSCAT\r\nTACT\r\nSATA\r\n",
-      12);
-  scene.DrawOnly("ACST");
-  scene.Game.ClearStock();
-  scene.Game.FillStock();
-  for (int32_t turn = 0; turn < 12 && !scene.Game.IsEnded(); ++turn) {
-    const std::optional<TWordMove> move = FindSuggestion(scene.Game);
-    if (!move) {
-      ASSERT_TRUE(ChangeAllLetters(scene.Game));
-      continue;
-    }
-    PlaceSuggestion(scene.Game, scene.Display, *move);
-    ASSERT_EQ(CommitWord(scene.Game, move->Flipped, {}), TPutWordResult::Committed);
-  }
-  const TGameFigures& figures = scene.Game.Figures;
-  ASSERT_GE(figures.WordsCommitted(), 3);
-  EXPECT_EQ(figures.Par(), scene.Game.Score);
-  EXPECT_EQ(figures.TurnsScore(), scene.Game.Score);
-  EXPECT_EQ(figures.AccuracyPercent(), 100);
 }
