@@ -47,17 +47,6 @@ TEST(GameEnd, TheLettersOnHandTheBoardAndTheChangesLeftDecide) {
   }
 }
 
-// The last letter change spent on letters that make no word ends the golden
-// game GameEnd; the last word, with nothing left to draw, does here.
-TEST(GameEnd, TheLastWordSpentWithNothingLeftEndsTheGame) {
-  TPlayScene word("CAT\r\n");
-  word.Stock("CAT").DrawOnly("");  // nothing more to draw
-  word.Game.LetterChangesCount = 0;
-  word.Lay("CAT", {4, 5});
-  EXPECT_EQ(CommitWord(word.Game, false, {}), TPutWordResult::Committed);
-  EXPECT_TRUE(word.Game.IsEnded());
-}
-
 TEST(GameEnd, AnEndedGameRefusesEveryMoveUntilANewBoard) {
   TPlayScene scene("CAT\r\n");
   scene.Stock("CATXXXX");
