@@ -4,7 +4,6 @@
 
 #include "game/LetterMoves.h"
 #include "game/Referee.h"
-#include "game/Suggestion.h"
 #include "tests/game/RecordingDisplay.h"
 
 TEST(GameEnd, TheLettersOnHandTheBoardAndTheChangesLeftDecide) {
@@ -48,17 +47,6 @@ TEST(GameEnd, TheLettersOnHandTheBoardAndTheChangesLeftDecide) {
   }
 }
 
-// The last letter change spent on letters that make no word ends the golden
-// game GameEnd; the last word, with nothing left to draw, does here.
-TEST(GameEnd, TheLastWordSpentWithNothingLeftEndsTheGame) {
-  TPlayScene word("CAT\r\n");
-  word.Stock("CAT").DrawOnly("");  // nothing more to draw
-  word.Game.LetterChangesCount = 0;
-  word.Lay("CAT", {4, 5});
-  EXPECT_EQ(CommitWord(word.Game, false, {}), TPutWordResult::Committed);
-  EXPECT_TRUE(word.Game.IsEnded());
-}
-
 TEST(GameEnd, AnEndedGameRefusesEveryMoveUntilANewBoard) {
   TPlayScene scene("CAT\r\n");
   scene.Stock("CATXXXX");
@@ -87,28 +75,4 @@ TEST(GameFigures, AnUnknownWordIsPlayedAgainstAParOfZero) {
   ASSERT_EQ(CommitWord(unknown.Game, false, {true, false}), TPutWordResult::Committed);
   EXPECT_TRUE(unknown.Game.Figures.UnknownWordCommitted);
   EXPECT_EQ(unknown.Game.Figures.Turns[0].Par, 0);
-}
-
-TEST(GameFigures, ASeededGamePlayedBySuggestionsIsExactlyOnPar) {
-  TPlayScene scene(
-      "AA\r\nAC\r\nAS\r\nAT\r\nCA\r\nSA\r\nTA\r\nTT\r\nSS\r\nCC\r\nSAT\r\nCAT\r\nACT\r\nTAT\r\n"
-      "CATS\r\nACTS\r\nCAST\r\nSCAT\r\nTACT\r\nSATA\r\n",
-      12);
-  scene.DrawOnly("ACST");
-  scene.Game.ClearStock();
-  scene.Game.FillStock();
-  for (int32_t turn = 0; turn < 12 && !scene.Game.IsEnded(); ++turn) {
-    const std::optional<TWordMove> move = FindSuggestion(scene.Game);
-    if (!move) {
-      ASSERT_TRUE(ChangeAllLetters(scene.Game));
-      continue;
-    }
-    PlaceSuggestion(scene.Game, scene.Display, *move);
-    ASSERT_EQ(CommitWord(scene.Game, move->Flipped, {}), TPutWordResult::Committed);
-  }
-  const TGameFigures& figures = scene.Game.Figures;
-  ASSERT_GE(figures.WordsCommitted(), 3);
-  EXPECT_EQ(figures.Par(), scene.Game.Score);
-  EXPECT_EQ(figures.TurnsScore(), scene.Game.Score);
-  EXPECT_EQ(figures.AccuracyPercent(), 100);
 }

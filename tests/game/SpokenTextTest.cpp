@@ -18,27 +18,23 @@ TEST(SpokenText, ACommitAndTheStateNameEverySlotInOrder) {
 }
 
 TEST(SpokenSuggestion, ReadsFromTheWordsFirstLetterAndNamesTheKeyThatPutsIt) {
-  struct TCase {
-    bool Vertical, Flipped;
+  const struct {
+    bool Flipped, Vertical;
     TCommitKeys Keys;
     const char* Expected;
-  };
-  const TCase cases[] = {
+  } cases[] = {
       {false, false, {}, "Suggested CAT from H8 right. Enter puts it on the board."},
-      {true, false, {}, "Suggested CAT from H8 down. Enter puts it on the board."},
-      {false, true, {}, "Suggested CAT from J8 left. Shift+Enter puts the flipped word."},
+      {false, true, {}, "Suggested CAT from H8 down. Enter puts it on the board."},
+      {true, false, {}, "Suggested CAT from J8 left. Shift+Enter puts the flipped word."},
       {true, true, {}, "Suggested CAT from H10 up. Shift+Enter puts the flipped word."},
-      {false,
-       true,
+      {true,
+       false,
        {"Shift+Enter", "Enter"},
        "Suggested CAT from J8 left. Enter puts the flipped word."},
   };
-  for (const TCase& c : cases) {
-    TWordMove move;
-    move.Word = "CAT";
-    move.First = {7, 7};
-    move.Vertical = c.Vertical;
-    move.Flipped = c.Flipped;
+  for (const auto& c : cases) {
+    const TWordMove move{
+        .Placed = {}, .Word = "CAT", .Flipped = c.Flipped, .Vertical = c.Vertical, .First = {7, 7}};
     EXPECT_EQ(SpokenSuggestion(move, c.Keys), c.Expected);
   }
 }

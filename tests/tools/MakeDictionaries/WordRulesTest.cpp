@@ -25,12 +25,9 @@ std::string Game(const std::string& utf8, const std::string& language) {
 }
 
 TEST(GameWord, FollowsEachLanguagesLetterCustomAndAListIsSortedOnce) {
-  struct TCase {
-    const char* Word;
-    const char* Language;
-    const char* Expected;  // "-" when the word is left out
-  };
-  const TCase cases[] = {
+  const struct {
+    const char *Word, *Language, *Expected;  // "-" when the word is left out
+  } cases[] = {
       {"castle", "English", "CASTLE"},      {"café", "English", "CAFE"},
       {"castle's", "English", "-"},         {"Boston", "English", "-"},
       {"x-ray", "English", "-"},            {"mp3", "English", "-"},
@@ -44,7 +41,7 @@ TEST(GameWord, FollowsEachLanguagesLetterCustomAndAListIsSortedOnce) {
       {"DNA-profielen", "Dutch", "-"},      {"abajeña", "Spanish", "ABAJEÑA"},
       {"pingüino", "Spanish", "PINGUINO"},  {"España", "Spanish", "-"},
   };
-  for (const TCase& c : cases) {
+  for (const auto& c : cases) {
     EXPECT_EQ(Game(c.Word, c.Language), c.Expected) << c.Word;
   }
   // A whole list is sorted and its duplicates dropped.
