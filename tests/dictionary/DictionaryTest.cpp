@@ -334,7 +334,8 @@ TEST_F(DictionaryTest, AMissingDictionaryGivesTwoWarningsNoNameAndNoSave) {
   Dictionary.LoadDictionary("Mine.gmd");
   Boxes.Shown.clear();
   EXPECT_FALSE(Dictionary.LoadDictionary("../Outside.gmd"));
-  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"There is no such dictionary.", kTooFewActiveLetters}));
+  EXPECT_EQ(BoxTexts(),
+            (std::vector<std::string>{"There is no such dictionary.", kTooFewActiveLetters}));
   EXPECT_EQ(Dictionary.DictionaryName, "");
   EXPECT_EQ(Display.DictionaryEdit, "");
   EXPECT_EQ(Letters().Alphabet[0], 0);

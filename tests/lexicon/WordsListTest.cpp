@@ -220,10 +220,10 @@ TEST(WordsListFile, AFileHoldsTheListOnlyWithEveryByteAsTheSaveWouldWriteIt) {
   EXPECT_FALSE(list.FileHoldsList(folder.File("missing.txt")));
   EXPECT_FALSE(list.FileHoldsList(folder.Path()));
   // The same lines with other line breaks, or one letter changed, differ.
-  EXPECT_FALSE(list.FileHoldsList(folder.Write("a.txt", "dog\ncat\n\nemu\n")));
-  EXPECT_FALSE(list.FileHoldsList(folder.Write("b.txt", "dog\r\ncat\r\n\r\nemU\r\n")));
-  EXPECT_FALSE(list.FileHoldsList(folder.Write("c.txt", "dog\r\ncat\r\n\r\nemu\r\nx")));
-  EXPECT_FALSE(list.FileHoldsList(folder.Write("d.txt", "dog\r\ncat\r\n\r\nemu\n\r")));
+  for (const std::string other : {"dog\ncat\n\nemu\n", "dog\r\ncat\r\n\r\nemU\r\n",
+                                  "dog\r\ncat\r\n\r\nemu\r\nx", "dog\r\ncat\r\n\r\nemu\n\r"}) {
+    EXPECT_FALSE(list.FileHoldsList(folder.Write("other.txt", other))) << other;
+  }
   EXPECT_TRUE(list.FileHoldsList(folder.Write("e.txt", "dog\r\ncat\r\n\r\nemu\r\n")));
   const std::string f = folder.File("f.txt");
   list.SaveWordsListFile(f);
