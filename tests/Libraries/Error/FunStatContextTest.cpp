@@ -65,7 +65,7 @@ TEST(ErrorReport, ShowWithoutErrorDialogSaysSoInPlainBox) {
 
 // --- The function forms ------------------------------------------------------
 
-TEST(PassingFunction, WarningFromCalleeDoesNotStopCaller) {
+TEST(PassingFunction, AWarningDoesNotStopTheCallerAndExceptionsBecomeErrors) {
   TErrorRecorder errors;
   const bool result = ShowingFunction("Caller", "Failed.", [](TFunScope& Fun) {
     PassingFunction("Callee", [](TFunScope& Callee) { Callee.Warn("Only a warning."); });
@@ -74,9 +74,7 @@ TEST(PassingFunction, WarningFromCalleeDoesNotStopCaller) {
   EXPECT_TRUE(result);
   EXPECT_TRUE(errors.Shown.empty());
   EXPECT_EQ(GlobalFunStat.Status, fsPerfect);
-}
-
-TEST(PassingFunction, ExceptionsBecomeErrorsWithRaisePlace) {
+  // Exceptions become errors with the place they were raised.
   PassingFunction("Thrower", [](TFunScope&) { Raise("disk on fire"); });
   EXPECT_EQ(GlobalFunStat.Status, fsError);
   EXPECT_EQ(GlobalFunStat.Function, "Thrower");

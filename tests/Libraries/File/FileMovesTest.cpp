@@ -12,7 +12,7 @@
 
 namespace {
 
-TEST(MyRenameFile, AnExistingTargetIsReplacedOnlyWithOverwriteAndNeverByItself) {
+TEST(MyRenameFile, AnExistingTargetIsReplacedOnlyWithOverwriteAndKeptOnAFailure) {
   TTempFolder folder;
   const std::string target = folder.Write("Glyphmason", "old");
   ::chmod(target.c_str(), 0444);
@@ -30,18 +30,14 @@ TEST(MyRenameFile, AnExistingTargetIsReplacedOnlyWithOverwriteAndNeverByItself) 
   EXPECT_EQ(GlobalFunStat.Parameter1 + "|" + GlobalFunStat.Parameter2,
             source + "|" + folder.File("b.txt"));
   EXPECT_EQ(folder.Read("a.txt") + folder.Read("b.txt"), "ab");
+  // A failed rename leaves its target intact: the copy that was to replace
+  // the program is missing.
   GlobalFunStat.Reset(fsPerfect);
-}
-
-TEST(MyRenameFile, AFailedRenameLeavesItsTargetIntact) {
-  // The copy that was to replace the program is missing.
-  TTempFolder folder;
-  const std::string target = folder.Write("Glyphmason", "the installed program");
   ::chmod(target.c_str(), 0555);
   MyRenameFile(folder.File("Install"), target, true);
   ASSERT_TRUE(GlobalFunStat.Failed());
   EXPECT_EQ(GlobalFunStat.Description, "Failed to rename.");
-  EXPECT_EQ(folder.Read("Glyphmason"), "the installed program");
+  EXPECT_EQ(folder.Read("Glyphmason"), "new");
   EXPECT_EQ(FileModeOf(target) & 07777, 0555u);
   GlobalFunStat.Reset(fsPerfect);
 }

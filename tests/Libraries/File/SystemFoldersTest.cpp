@@ -10,15 +10,11 @@
 
 namespace {
 
-TEST(GetSystemDirectoryPath, TheFolderIsMadeAndAnUnknownKindHasNone) {
+TEST(GetSystemDirectoryPath, TheFolderIsMadeTheDesktopFollowsTheUserDirectories) {
   TTestHome home;
   GetSystemDirectoryPath(kFolderProgramFiles);
   EXPECT_TRUE(FileExists(home.File(".local/opt")));
-  EXPECT_EQ(GetSystemDirectoryPath(5), "");
-}
-
-TEST(GetSystemDirectoryPath, TheDesktopFollowsTheUserDirectories) {
-  TTestHome home;
+  EXPECT_EQ(GetSystemDirectoryPath(5), "");  // an unknown kind has none
   ASSERT_TRUE(std::filesystem::create_directories(home.File(".config")));
   home.Write(".config/user-dirs.dirs",
              "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\nXDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");

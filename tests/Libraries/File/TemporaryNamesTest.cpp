@@ -34,19 +34,6 @@ void WriteOldFile(const TTempFolder& folder, const std::string& name) {
       folder.File(name), std::filesystem::file_time_type::clock::now() - std::chrono::hours(2));
 }
 
-TEST(ReplaceFileAtomically, AUsersOwnFilesNamedLikeTemporariesSurviveASave) {
-  TTempFolder folder;
-  const std::string names[] = {"mygame.gmg.tmp1-1", "mygame.gmg.tmp99999-99",
-                               "mygame.gmg.tmp68650-0", "mygame.gmg.tmp"};
-  for (const std::string& name : names) {
-    WriteOldFile(folder, name);
-  }
-  ASSERT_TRUE(ReplaceFileAtomically(folder.File("mygame.gmg"), "saved"));
-  for (const std::string& name : names) {
-    EXPECT_EQ(folder.Read(name), "an interrupted save") << name;
-  }
-}
-
 TEST(ReplaceFileAtomically, AGameWhoseLongNameDiffersNearItsEndKeepsItsTemporaries) {
   const uint32_t writer = EndedProcessId();
   for (const size_t length : {size_t{244}, size_t{250}}) {
@@ -68,6 +55,16 @@ TEST(ReplaceFileAtomically, AGameWhoseLongNameDiffersNearItsEndKeepsItsTemporari
 
 TEST(ReplaceFileAtomically, OnlyOldLeftoversOfEndedSavesOfTheSameFileAreRemoved) {
   TTempFolder folder;
+  // A user's own files named like temporaries survive a save.
+  const std::string usersOwn[] = {"mygame.gmg.tmp1-1", "mygame.gmg.tmp99999-99",
+                                  "mygame.gmg.tmp68650-0", "mygame.gmg.tmp"};
+  for (const std::string& name : usersOwn) {
+    WriteOldFile(folder, name);
+  }
+  ASSERT_TRUE(ReplaceFileAtomically(folder.File("mygame.gmg"), "saved"));
+  for (const std::string& name : usersOwn) {
+    EXPECT_EQ(folder.Read(name), "an interrupted save") << name;
+  }
   const uint32_t ended = EndedProcessId();
   const std::string leftover = TemporaryName("g30.gmg", ended, 0, kLongestName);
   WriteOldFile(folder, leftover);

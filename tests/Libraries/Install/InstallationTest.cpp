@@ -123,12 +123,6 @@ void MakeOlderInstalledCopy(TInstallScene& scene, const std::string& english) {
   scene.Home.Write("Games/Glyphmason/GlyphmasonDictionaries/English.txt", english);
 }
 
-// Lifts an injected write failure however the test ends.
-struct TWritesFailFromNowOn {
-  TWritesFailFromNowOn() { Os::InjectWriteFailureForTesting(0); }
-  ~TWritesFailFromNowOn() { Os::InjectWriteFailureForTesting(-1); }
-};
-
 const char* const kInstalledEnglish = "Games/Glyphmason/GlyphmasonDictionaries/English.txt";
 
 TEST(Install, OverACopyWithoutARecordEveryWordTheNewListLacksIsKeptAndStaysKept) {
@@ -148,10 +142,10 @@ TEST(Install, WordsThatCannotBePutBackFailTheInstallBeforeTheProgramIsRenamed) {
   TInstallScene scene;
   MakeOlderInstalledCopy(scene, "cat\r\nquizzed\r\n");
   ShipEnglish(scene, "cat\r\nemu\r\n", "notice\r\n");
-  {
-    TWritesFailFromNowOn full;  // the disk fills up after the copy
-    ASSERT_TRUE(scene.Install(kIdYes));
-  }
+  Os::InjectWriteFailureForTesting(0);  // the disk fills up after the copy
+  const bool asked = scene.Install(kIdYes);
+  Os::InjectWriteFailureForTesting(-1);
+  ASSERT_TRUE(asked);
   EXPECT_TRUE(InstallFailedFor(scene.Errors, "Failed to write file."));
   EXPECT_FALSE(FileExists(scene.Program));
 }
@@ -171,7 +165,7 @@ TEST(Install, AListLinkedOutOfTheProgramFolderIsNotReadAndWhatItLinksToStays) {
   EXPECT_EQ(elsewhere.Read("words.txt"), "outside\r\nlines\r\n");
 }
 
-TEST(Install, DecliningCopiesNothingWhileNoTargetOrAFailedRenameIsAFailure) {
+TEST(Install, DecliningCopiesNothingAndEachFailureStopsTheStepsAfterIt) {
   TInstallScene scene;
   ASSERT_TRUE(scene.Install(kIdNo));
   EXPECT_FALSE(FileExists(scene.Installed));
@@ -183,12 +177,10 @@ TEST(Install, DecliningCopiesNothingWhileNoTargetOrAFailedRenameIsAFailure) {
   ASSERT_TRUE(scene.Install(kIdYes));
   EXPECT_TRUE(InstallFailedFor(scene.Errors, "Failed to rename."));
   EXPECT_FALSE(FileExists(scene.Home.File("Desktop/Glyphmason.desktop")));
-}
-
-TEST(Install, AFailedCopyStopsBeforeAnythingIsRenamedOrRecorded) {
-  // Installing the unpacked folder into the folder that holds it would copy
-  // the folder onto itself.
-  TInstallScene scene;
+  // A failed copy stops before anything is renamed or recorded: installing
+  // the unpacked folder into the folder that holds it would copy the folder
+  // onto itself.
+  scene.RunFrom({scene.Source + "Install"});
   scene.Target = scene.Downloads.Path();
   scene.Downloads.Write("Glyphmason/GlyphmasonGames/g1.gmg", "the player's game");
   TFakeMessageBoxes boxes;

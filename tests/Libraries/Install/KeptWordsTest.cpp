@@ -10,13 +10,11 @@
 
 namespace {
 
-TEST(MergeAddedWords, WordsDifferingOnlyInCaseAreTheSameWordAndAreAddedOnce) {
+TEST(MergeAddedWords, WordsDifferingInCaseAreAddedOnceAndAListWithAByteZeroNever) {
   // \xE9 and \xC9 are small and capital e with acute in Windows-1252.
   EXPECT_EQ(MergeAddedWords("Caf\xE9\nzebra\rZEBRA\r\n\r\nyak", "CAF\xC9\nemu"),
             "CAF\xC9\nemu\r\nzebra\r\nyak\r\n");
-}
-
-TEST(MergeAddedWords, AListHoldingAByteZeroIsLeftAlone) {
+  // A list holding a byte zero is left alone.
   const std::string binary("cat\0dog\r\n", 9);
   EXPECT_EQ(MergeAddedWords(binary, "emu\r\n"), "emu\r\n");
   EXPECT_EQ(MergeAddedWords("quiz\r\n", binary), binary);

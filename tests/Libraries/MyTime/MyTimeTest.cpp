@@ -8,12 +8,9 @@ TDateTime At(int year, int month, int day, int hour, int minute, int second) {
   return EncodeDate(year, month, day) + EncodeTime(hour, minute, second, 0);
 }
 
-TEST(TimeStamp, ReportLineForAnAfternoon) {
+TEST(TimeStamp, ReportLineWithDayNumbersAndHundredSecondUnitsSinceMidnight) {
   EXPECT_EQ(DateTimeText(" | ", At(2026, 12, 5, 15, 32, 18)),
             "Saturday, December 05, 2026 (339) | 3:32:18 PM (559)");
-}
-
-TEST(TimeStamp, DayNumbersAtYearEndsAndHundredSecondUnitsSinceMidnight) {
   EXPECT_EQ(DayOfYear(At(2026, 1, 1, 0, 0, 0)), 1);
   EXPECT_EQ(DayOfYear(At(2026, 12, 31, 23, 59, 59)), 365);
   EXPECT_EQ(DateAndDayText(At(2024, 2, 29, 1, 0, 0)), "Thursday, February 29, 2024 (60)");

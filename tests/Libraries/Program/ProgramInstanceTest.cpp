@@ -35,10 +35,10 @@ TEST(ProgramInstance, WithoutALockTheProgramRunsUnguarded) {
 constexpr uid_t kNobody = 65534;
 
 // The socket name under which every process of this user looks for the
-// game's lock first, and the names it tries after it.
-std::string LockSocketName(const std::string& programName, const std::string& suffix = "") {
+// game's lock first; it tries that name with "/1" to "/4" after it.
+std::string LockSocketName(const std::string& programName) {
   return "glyphmason-instance/" + std::to_string(::getuid()) + "/" + kInstanceNamePrefix +
-         programName + "/" + Os::HomeForTesting() + suffix;
+         programName + "/" + Os::HomeForTesting();
 }
 
 // A socket at the abstract name, bound there or connected to it: -1 when
@@ -152,15 +152,6 @@ class TStranger : public THoldingChild {
         }) {}
 };
 
-// The socket names every process of the player walks, the lock's own first.
-std::vector<std::string> LockSocketRow(const std::string& programName) {
-  std::vector<std::string> names{LockSocketName(programName)};
-  for (int index = 1; index < 5; ++index) {
-    names.push_back(LockSocketName(programName, "/" + std::to_string(index)));
-  }
-  return names;
-}
-
 // The scenes of this suite are played twice: with the player's runtime
 // folder (the stand-in home) private, and open to others, where the game
 // cannot keep its lock file there and the socket names alone guard it.
@@ -190,10 +181,10 @@ TEST_P(LockInEachRuntimeFolder, AGameOnALaterNameIsMetAfterTheStrangerBeforeItLe
 
 TEST(InstanceOwner, WithEveryNameTakenByAnotherAccountASecondStartStillMeetsTheGame) {
   TTestHome home;
-  const std::vector<std::string> row = LockSocketRow("Glyphmason");
-  // Some names answer, the others are bound only.
-  TStranger answering({row[0], row[2], row[4]}, true);
-  TStranger silent({row[1], row[3]}, false);
+  const std::string first = LockSocketName("Glyphmason");
+  // Some names of the row answer, the others are bound only.
+  TStranger answering({first, first + "/2", first + "/4"}, true);
+  TStranger silent({first + "/1", first + "/3"}, false);
   if (!answering.Holds || !silent.Holds) {
     GTEST_SKIP() << "no process here may act as another account";
   }
@@ -248,8 +239,9 @@ TEST_P(LockInEachRuntimeFolder, OfAHundredStartsAtOnceExactlyOneRuns) {
 
 // A second start asks the running game to show its window; one that a
 // launcher gave an activation token passes it on, so that the compositor
-// lets the window take the focus.
-TEST(InstanceRequests, ASecondStartAsksTheGameToShowItsWindowPassingOnlyAPlainToken) {
+// lets the window take the focus. Games before the token send the request
+// byte alone; another account reaches the socket but asks nothing.
+TEST(InstanceRequests, OnlyThePlayersStartsAskTheGameToShowItsWindowPassingAPlainToken) {
   TTestHome home;
   ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
   EXPECT_FALSE(TakeShowWindowRequest()) << "nobody has asked yet";
@@ -268,45 +260,30 @@ TEST(InstanceRequests, ASecondStartAsksTheGameToShowItsWindowPassingOnlyAPlainTo
     EXPECT_EQ(token, start.Passed) << start.Given;
     EXPECT_FALSE(TakeShowWindowRequest()) << "a request is taken once";
   }
-  ReleaseProgramInstance();
-  EXPECT_EQ(InstanceRequestHandle(), -1);
-}
-
-// Games before the token send the request byte alone: it still shows the window.
-TEST(InstanceRequests, AOneByteRequestStillShowsTheWindow) {
-  TTestHome home;
-  ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
-  const int descriptor = AbstractNameSocket(LockSocketName("Glyphmason"), true);
+  const std::string name = LockSocketName("Glyphmason");
+  const int descriptor = AbstractNameSocket(name, true);
   ASSERT_GE(descriptor, 0);
   ASSERT_EQ(::write(descriptor, "S", 1), 1);
   ::close(descriptor);
   std::string token = "stale";
-  EXPECT_TRUE(TakeShowWindowRequest(token));
+  EXPECT_TRUE(TakeShowWindowRequest(token)) << "a one-byte request";
   EXPECT_EQ(token, "");
-  ReleaseProgramInstance();
-}
-
-TEST(InstanceRequests, AnotherAccountCannotAskTheGameAnything) {
-  TTestHome home;
-  ASSERT_FALSE(IsAnotherInstanceRunning("Glyphmason"));
-  const std::string name = LockSocketName("Glyphmason");
   const int asked = ExitCodeOf([&name] {
     if (!ActAsAnotherAccount()) {
-      return 2;
+      return 2;  // no process here may act as another account
     }
-    const int descriptor = AbstractNameSocket(name, true);
-    return descriptor >= 0 && ::write(descriptor, "S", 1) == 1 ? 0 : 1;
+    const int other = AbstractNameSocket(name, true);
+    return other >= 0 && ::write(other, "S", 1) == 1 ? 0 : 1;
   });
-  if (asked == 2) {
-    ReleaseProgramInstance();
-    GTEST_SKIP() << "no process here may act as another account";
+  if (asked != 2) {
+    EXPECT_EQ(asked, 0) << "the other account could not reach the game";
+    EXPECT_FALSE(TakeShowWindowRequest());
+    // The player's own request still gets through after it.
+    EXPECT_TRUE(IsAnotherInstanceRunning("Glyphmason"));
+    EXPECT_TRUE(TakeShowWindowRequest());
   }
-  EXPECT_EQ(asked, 0) << "the other account could not reach the game";
-  EXPECT_FALSE(TakeShowWindowRequest());
-  // The player's own request still gets through after it.
-  EXPECT_TRUE(IsAnotherInstanceRunning("Glyphmason"));
-  EXPECT_TRUE(TakeShowWindowRequest());
   ReleaseProgramInstance();
+  EXPECT_EQ(InstanceRequestHandle(), -1);
 }
 
 // Without a stand-in home: the lock is the one every process of the user

@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(ProgramPaths, ProgramWithoutDirectoryGivesBareNamesAndNoParameters) {
+TEST(ProgramPaths, BareNamesWithoutADirectoryAndTheRunningProgramByItsFullPath) {
   TTestCommandLine commandLine({"Glyphmason"});
   EXPECT_EQ(GetProgramDirectory(), "");
   EXPECT_EQ(GetProgramDirFile("Glyphmason.ini"), "Glyphmason.ini");
@@ -16,10 +16,7 @@ TEST(ProgramPaths, ProgramWithoutDirectoryGivesBareNamesAndNoParameters) {
   commandLine.Set({});
   EXPECT_EQ(GetProgramPath(), "");
   EXPECT_EQ(GetProgramDirFile("x"), "x");
-}
-
-TEST(ProgramPaths, RunningProgramIsFoundByItsFullPath) {
-  const TTestCommandLine restored;
+  // Started by its bare name, the running program is found by its full path.
   char name[] = "glyphmason_core_tests";
   char* argv[] = {name, nullptr};
   Os::SetCommandLine(1, argv);

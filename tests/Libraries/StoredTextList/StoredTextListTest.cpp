@@ -35,16 +35,14 @@ int32_t IntegerIn(const TStoredTextList& list, const std::string& section, const
   return value;
 }
 
-TEST(StoredTextForm, KeepsSectionLinesAndDropsTheRest) {
+TEST(StoredTextForm, KeepsSectionLinesAndFindsTheirNamesWithoutRegardToCase) {
   // Lines before the first section, comments and empty lines are dropped;
   // CR, LF and CR LF end lines; a byte 0 ends the text; "[a]" repeats.
   using namespace std::string_literals;
   const std::string text = "Lost=1\n;note\n[Main]\rKey = v \n\nno equals\r\n[a]\n\rK=1\0[X]\n"s;
   EXPECT_EQ(ListOf(text).WrittenText(),
             "[Main]\r\nKey = v \r\nno equals\r\n\r\n[a]\r\nK=1\r\n\r\n");
-}
-
-TEST(StoredTextForm, FindsNamesWithoutRegardToCaseAndKeepsBlanks) {
+  // Names are found without regard to case; blanks around them are kept.
   const TStoredTextList list =
       ListOf("[GLYPHMASONGAME]\n\xC4RGER=1\nKey = v \nSum=a=b\n[glyphmasongame]\nLater=2\n");
   EXPECT_EQ(IntegerIn(list, "GlyphmasonGame", "\xE4rger"), 1);
@@ -56,7 +54,7 @@ TEST(StoredTextForm, FindsNamesWithoutRegardToCaseAndKeepsBlanks) {
 
 // Bools, letters of two characters and refused empty texts are read by the
 // game file's tests.
-TEST(TypedReads, CharAndStringTakeOnlyAcceptableText) {
+TEST(TypedReads, EachTypeTakesOnlyAcceptableText) {
   const TStoredTextList list =
       ListOf("[S]\nEmpty=\nL255=" + std::string(255, 'x') + "\nL256=" + std::string(256, 'y'));
   char letter = 'A';
@@ -66,9 +64,7 @@ TEST(TypedReads, CharAndStringTakeOnlyAcceptableText) {
   EXPECT_EQ(StringIn(list, "S", "Empty"), "");
   EXPECT_EQ(StringIn(list, "S", "L255").size(), 255u);
   EXPECT_EQ(StringIn(list, "S", "L256"), "default");
-}
-
-TEST(TypedReads, IntegerIsDecimalOrHexadecimalWithinMaximumAndMinimum) {
+  // An integer is decimal or hexadecimal, within maximum and minimum.
   const std::pair<const char*, int32_t> cases[] = {
       {"12", 12},  {"-7", -7},   {"0x1E", 30},  {"0X1e", 30},  {"$1E", 30},   {"-$A", -10},
       {"30", 30},  {"31", 20},   {"-11", 20},     {"abc", 20},   {"12 ", 20},   {" 12", 20},
